@@ -1,0 +1,46 @@
+// Reading and writing whole files, with the system's reason in every error.
+#include "text/FileText.h"
+
+#include "AppError.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+QByteArray LoadFileToString(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    return bytes;
+}
+
+void SaveTextToFile(const QByteArray &bytes, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    // A folder we cannot create a temporary file in (a read-only one) still allows
+    // overwriting a writable file in place.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
+    }
+}
+
+QString ReplaceAll(const QString &text, const QString &pattern, const QString &replacement)
+{
+    if (pattern.isEmpty())
+        return text;
+    QString result;
+    result.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(pattern, from)) >= 0; from = at + pattern.size()) {
+        result.append(QStringView(text).mid(from, at - from));
+        result.append(replacement);
+    }
+    result.append(QStringView(text).mid(from));
+    return result;
+}

@@ -1,0 +1,15 @@
+// Whole-file reads and writes, and the plain text helpers shared by the windows.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The whole content of a file, bytes unchanged. Throws AppError "Cannot open file ...".
+QByteArray LoadFileToString(const QString &fileName);
+
+// Writes the bytes, nothing added. The old file stays whole when the write fails,
+// which throws AppError "Cannot create file ...".
+void SaveTextToFile(const QByteArray &bytes, const QString &fileName);
+
+// Every occurrence of pattern replaced, left to right; replaced text is never scanned again.
+QString ReplaceAll(const QString &text, const QString &pattern, const QString &replacement);

@@ -1,0 +1,60 @@
+// Validation of UTF-8 byte sequences.
+#include "text/Utf8.h"
+
+namespace Utf8 {
+
+bool hasBom(QByteArrayView bytes)
+{
+    return bytes.startsWith(QByteArrayView(kBom, 3));
+}
+
+bool isValid(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int len;
+        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            if (c == 0xE0)
+                lo = 0xA0; // overlong
+            else if (c == 0xED)
+                hi = 0x9F; // surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            if (c == 0xF0)
+                lo = 0x90;
+            else if (c == 0xF4)
+                hi = 0x8F; // above U+10FFFF
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        if (p[i + 1] < lo || p[i + 1] > hi)
+            return false;
+        for (int k = 2; k < len; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += len;
+    }
+    return true;
+}
+
+std::optional<QString> decode(QByteArrayView bytes)
+{
+    if (!isValid(bytes))
+        return std::nullopt;
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace Utf8

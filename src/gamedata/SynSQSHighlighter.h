@@ -1,0 +1,97 @@
+// The editor's highlighter of mission scripts: the scanner's tokens painted with the attributes' colours and fonts.
+#pragma once
+
+#include "gamedata/TSynHighlighterAttributes.h"
+#include "script/SqsScanner.h"
+
+#include <Qsci/qscilexercustom.h>
+
+#include <array>
+#include <vector>
+
+// A thin QsciLexerCustom over SqsScanner. Style number N paints the tokens of kind N (TtkTokenKind);
+// style PlainStyle (tkNull) is plain text in the editor's font and colours.
+//
+// Use:
+//   editor->setLexer(highlighter);   // adopts the editor's font, text colour and paper at that moment
+//   highlighter->setEditorLook(font, text, paper);  // later changes of them go through the highlighter:
+//                                    // QsciScintilla ignores its own setFont/setColor/setPaper while
+//                                    // a lexer is attached
+//   highlighter->KeyAttri->SetForeground(Colors::clRed);   // repaints at once
+//
+// Styling is incremental: Scintilla asks for the lines from its first unstyled position on, each line
+// starts from the range the line before left (kept in the line state), and whatever follows a restyled
+// part counts as unstyled, so an opened or closed "/*" reaches the lines below as they are shown.
+class TSynSQSHighlighter : public QsciLexerCustom
+{
+    Q_OBJECT
+public:
+    static constexpr int PlainStyle = tkNull;
+
+    explicit TSynSQSHighlighter(QObject *parent = nullptr);
+    ~TSynSQSHighlighter() override;
+
+    // Display attributes, owned by the highlighter; names and defaults (colour, style):
+    TSynHighlighterAttributes *CommentAttri;        // "Comment": ';' comments; clGray, italic
+    TSynHighlighterAttributes *DSLAttri;            // "DSL": "//" comments; clNone
+    TSynHighlighterAttributes *SdotAttri;           // "Sdot": "/* */" comments; clNone
+    TSynHighlighterAttributes *IdentifierAttri;     // "Identifier": other words, unknown characters; clNone
+    TSynHighlighterAttributes *KeyAttri;            // "Reserved Word": keywords; clBlack, bold
+    TSynHighlighterAttributes *NumberAttri;         // "Number": clTeal, bold
+    TSynHighlighterAttributes *SpaceAttri;          // "Space": blanks; clNone
+    TSynHighlighterAttributes *StringAttri;         // "String": clGreen
+    TSynHighlighterAttributes *PreprocessorAttri;   // "Preprocessor": '#' labels; clMaroon, bold
+    TSynHighlighterAttributes *UnderlineAttri;      // "Underline": '_' variables; clNavy
+    TSynHighlighterAttributes *TildaAttri;          // "TildaNumber": '~' times; clPurple
+
+    // The editor's font, text colour and paper, which every style builds on: a style takes the font
+    // with its attribute's bold, italic, underline and strike-out, and the text colour or paper where
+    // its attribute's colour is clNone. Also sets the editor widget's font, for whoever reads it.
+    void setEditorLook(const QFont &font, const QColor &text, const QColor &paper);
+
+    // Replaces the keyword list by the lines of `text` and restyles the editor.
+    void SetKeyWords(const QString &text);
+
+    // Switched off, all text is painted as PlainStyle; the attributes keep their values.
+    // Switching restyles the editor.
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool on);
+
+    // Identifier characters, for word boundaries: '0'..'9', 'A'..'Z', '_', 'a'..'z' and the Cyrillic
+    // letters U+0410..U+044F.
+    static bool isIdentChar(char32_t ch);
+
+    const SqsScanner &scanner() const { return m_scanner; }
+
+    // QsciLexer
+    const char *language() const override; // "SQS"
+    QString description(int style) const override;
+    QColor color(int style) const override;
+    QColor paper(int style) const override;
+    QFont font(int style) const override;
+    bool caseSensitive() const override;
+    const char *wordCharacters() const override;
+    void setEditor(QsciScintilla *editor) override;
+    void refreshProperties() override;
+    void styleText(int start, int end) override;
+
+public slots:
+    // With style -1 (or STYLE_DEFAULT), one part of setEditorLook(). Token styles follow their
+    // attributes, so a single token style cannot be set here.
+    void setColor(const QColor &c, int style = -1) override;
+    void setPaper(const QColor &c, int style = -1) override;
+    void setFont(const QFont &f, int style = -1) override;
+
+private:
+    TSynHighlighterAttributes *attributeOf(int style) const;
+    void applyStyle(int style);
+    void applyAllStyles();
+    void restyle();
+    void storeDefaultPaper(const QColor &paper);
+
+    SqsScanner m_scanner;
+    std::array<TSynHighlighterAttributes *, 14> m_styleAttributes{};
+    std::vector<char> m_styles; // reused styling buffer
+    bool m_enabled = true;
+    bool m_storingPaper = false;
+};

@@ -1,0 +1,10 @@
+// The window TForm11.
+#include "gamedata/Unit11.h"
+
+TForm11 *Form11 = nullptr;
+
+TForm11::TForm11(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("Инфо о команде"));
+}

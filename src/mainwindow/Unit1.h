@@ -1,0 +1,104 @@
+// The main window: editor, menus, speed bar, status bar; the program's globals of this unit.
+#pragma once
+
+#include "mainwindow/EditorLook.h"
+#include "settings/ColorText.h"
+#include "ui_Unit1.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class FormPlacement;
+class IniFile;
+class TSynCompletionProposal;
+class TSynSQSHighlighter;
+
+class TForm1 : public QMainWindow, public Ui::TForm1
+{
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Runs once after construction, before any other window exists.
+    void FormCreate(const QStringList &arguments);
+
+    TSynSQSHighlighter *SQSHighlighter = nullptr;
+    TSynCompletionProposal *SynCompletionProposal1 = nullptr;
+    std::unique_ptr<FormPlacement> FRMP;
+    EditorLook Look; // colours and font of SynEdit1 as the settings file holds them
+
+    // Settings (config.ini)
+    void ReadSettings(IniFile &ini);
+    void WriteSettings(IniFile &ini);
+    void SetTabsToSpaces(bool on);
+    void ReadCommentKeys(const IniFile &ini, bool sqs);
+
+    // Comment styles
+    void InitHigOptions();
+    // fromFile: the style follows an opened file, carrying the comment look of the style in force.
+    void SetComment(bool sqs, bool fromFile = true);
+
+    // Game data
+    void ReadSection(const QString &section, QString &text);
+    void ReadWeapons(const QString &section, QString &text);
+
+    // View options
+    void N4Click();
+    void N52Click();
+    void N54Click();
+    void N36Click();
+    void N77Click();
+    void N65Click();
+    void N66Click();
+    void N84Click();
+    void N85Click();
+    void OFP1Click();
+    void ArmA1Click();
+
+    void AClick();
+
+    // Speed-bar items show the image of their index in the program's image list.
+    void setSpeedItemImage(QAction *item, int imageIndex);
+
+    QStringList GameDataLines; // data.dat as last read, for the command tree
+
+    bool modified() const;
+
+    // Documents
+    bool MyFileOpen(const QString &fileName);
+    void N6Click();
+    QString editorText() const;
+    void setEditorText(const QString &text);
+    void setDocumentTitle(const QString &title);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool FormCloseQuery();
+    void FormDestroy();
+    void FillTemplateMenu();
+    void OpenCommandLineFile(const QString &path, IniFile &ini);
+    void connectActions();
+    void removeCollidingEditorKeys();
+    void setSpeedBarSize(int button, int bar);
+
+    bool m_closing = false;
+};
+
+extern TForm1 *Form1;
+
+// Program-wide values of this unit.
+extern QString CurrentFileName;
+extern bool SQSCommentMode;
+extern int LastPRIndex, LastSWIndex, LastHGIndex;
+extern QStringList WeaponList, MagazineList, AnimationList;
+extern QString OFPExePath, ArmAExePath;
+extern bool SaveBeforeRunFlag;
+extern TColor BracketFgColor, BracketBgColor;
+
+void SetGameMode(bool arma);
+bool GetTabsToSpaces();

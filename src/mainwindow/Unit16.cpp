@@ -1,0 +1,10 @@
+// The window TForm16.
+#include "mainwindow/Unit16.h"
+
+TForm16 *Form16 = nullptr;
+
+TForm16::TForm16(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form16"));
+    setWindowTitle(QStringLiteral(""));
+}

@@ -1,0 +1,10 @@
+// The window TForm4.
+#include "mainwindow/Unit4.h"
+
+TForm4 *Form4 = nullptr;
+
+TForm4::TForm4(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Перейти к строке #"));
+}

@@ -1,0 +1,7 @@
+// Putting plain text on the desktop clipboard.
+#pragma once
+
+#include <QString>
+
+// The text up to its first NUL character, as plain text.
+void CopyTextToClipboard(const QString &text);

@@ -1,0 +1,39 @@
+// Every message box and question of the program goes through here, so tests can answer them.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+class AppError;
+
+namespace Dialogs {
+
+enum class Kind { Question, Error, Warning, Information, Plain };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct Message
+{
+    Kind kind;
+    QString caption;
+    QString text;
+};
+
+// Yes, No and Cancel with the question icon; caption "Вопрос" unless given.
+Answer question(QWidget *parent, const QString &text, const QString &caption = QString());
+void error(QWidget *parent, const QString &text, const QString &caption = QString());
+void warning(QWidget *parent, const QString &text, const QString &caption = QString());
+void information(QWidget *parent, const QString &text, const QString &caption = QString());
+
+// The application's standard error box for an error raised inside a command.
+void showError(QWidget *parent, const AppError &error);
+
+void beep();
+
+// Tests: when a handler is set no box is shown; the handler sees each message and answers.
+using Handler = std::function<Answer(const Message &)>;
+void setHandler(Handler handler);
+// Tests: the number of beeps so far.
+int beepCount();
+
+} // namespace Dialogs

@@ -1,0 +1,10 @@
+// The window TForm12.
+#include "wizards/Unit12.h"
+
+TForm12 *Form12 = nullptr;
+
+TForm12::TForm12(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form12"));
+    setWindowTitle(QStringLiteral("Мастер ящиков - Velmora"));
+}

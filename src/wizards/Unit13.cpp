@@ -1,0 +1,10 @@
+// The window TForm13.
+#include "wizards/Unit13.h"
+
+TForm13 *Form13 = nullptr;
+
+TForm13::TForm13(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form13"));
+    setWindowTitle(QStringLiteral("Мастер Description.ext - Velmora"));
+}

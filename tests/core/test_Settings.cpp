@@ -1,0 +1,96 @@
+// The ini file, colour texts and shortcut codes.
+#include "AppError.h"
+#include "settings/ColorText.h"
+#include "settings/IniFile.h"
+#include "settings/ShortCut.h"
+#include "text/FileText.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QString lines(const QString &path)
+{
+    return QString::fromUtf8(LoadFileToString(path));
+}
+} // namespace
+
+TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config.ini");
+    SaveTextToFile("; note\r\n[Other]\r\nzeta=1\r\nalpha=2\r\n\r\n[MRU List]\r\n1=C:\\a b.sqs\r\n", path);
+    IniFile ini(path);
+    ini.writeString("options", "showrow", "1");
+    ini.writeString("Options", "wrap", "0");
+    ini.writeString("other", "ALPHA", "3");
+    ini.writeString("other", "new", "4");
+    EXPECT_EQ(lines(path), QString("; note\r\n[Other]\r\nzeta=1\r\nALPHA=3\r\nnew=4\r\n\r\n"
+                                   "[MRU List]\r\n1=C:\\a b.sqs\r\n[options]\r\nshowrow=1\r\nwrap=0\r\n"));
+    EXPECT_EQ(ini.readString("mru list", "1", ""), QString("C:\\a b.sqs"));
+    EXPECT_EQ(ini.readSectionKeys("OTHER"), QStringList({"zeta", "ALPHA", "new"}));
+    ini.eraseSection("other");
+    EXPECT_FALSE(ini.valueExists("Other", "zeta"));
+    EXPECT_TRUE(ini.valueExists("options", "WRAP"));
+}
+
+TEST(IniFile, NumbersAndDefaults)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config.ini");
+    SaveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nX=0X10\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
+    const IniFile ini(path);
+    EXPECT_EQ(ini.readInteger("o", "d", 0), 42);
+    EXPECT_EQ(ini.readInteger("o", "h", 0), 31);
+    EXPECT_EQ(ini.readInteger("o", "x", 0), 0x4020);
+    EXPECT_EQ(ini.readInteger("o", "neg", 0), -7);
+    EXPECT_EQ(ini.readInteger("o", "bad", 5), 5);
+    EXPECT_EQ(ini.readInteger("o", "empty", 5), 5);
+    EXPECT_EQ(ini.readInteger("o", "big", 5), 5);
+    EXPECT_EQ(ini.readInteger("o", "ffff", 5), -1);
+    EXPECT_EQ(ini.readInteger("o", "missing", 6), 6);
+    EXPECT_TRUE(ini.readBool("o", "bad", true));
+    EXPECT_FALSE(ini.readBool("o", "bad", false));
+    EXPECT_EQ(IniFile(dir.filePath("none.ini")).readString("o", "d", "def"), QString("def"));
+}
+
+TEST(IniFile, UnwritableFileReportsThePath)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath("no/folder/config.ini"));
+    try {
+        ini.writeBool("options", "wrap", true);
+        FAIL();
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.message(), "Unable to write to " + dir.filePath("no/folder/config.ini"));
+    }
+}
+
+TEST(ColorText, IdentifiersNumbersAndRefusals)
+{
+    EXPECT_EQ(StringToColor(u"clInfoBk"), Colors::clInfoBk);
+    EXPECT_EQ(StringToColor(u"CLRED"), Colors::clRed);
+    EXPECT_EQ(StringToColor(u"$00C0FFFF"), 0x00C0FFFF);
+    EXPECT_EQ(StringToColor(u"-2147483640"), Colors::clWindowText);
+    EXPECT_EQ(ColorToString(0x00C0FFFF), QString("$00C0FFFF"));
+    EXPECT_EQ(ColorToString(Colors::clNone), QString("clNone"));
+    EXPECT_EQ(ColorToString(Colors::clWindowText), QString("clWindowText"));
+    EXPECT_EQ(ColorToString(0x808080), QString("clGray"));
+    try {
+        StringToColor(u"yellow");
+        FAIL();
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.message(), QString("'yellow' is not a valid integer value"));
+    }
+}
+
+TEST(ShortCut, CodesAndKeys)
+{
+    EXPECT_EQ(ShortCut::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
+    EXPECT_EQ(ShortCut::toKey(9), QKeyCombination(Qt::Key_Tab));
+    EXPECT_EQ(ShortCut::toKey(0xE000 | 'K'),
+              QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_K));
+    EXPECT_EQ(ShortCut::toKey(0), QKeyCombination());
+    for (int code : {9, 0x4020, 0x2000 | 0x70, 0x8000 | '5', 0xBD, 0x4000 | 0xDB})
+        EXPECT_EQ(ShortCut::fromKey(ShortCut::toKey(code)), code) << code;
+}

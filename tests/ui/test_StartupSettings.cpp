@@ -1,0 +1,224 @@
+// Start-up and shutdown of the main window with config.ini: orders, defaults, refusals.
+#include "AppFixture.h"
+
+#include "gamedata/SynSQSHighlighter.h"
+#include "mainwindow/TSynCompletionProposal.h"
+#include "settings/IniFile.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// Section names in file order, and the keys of one section in file order.
+QStringList sections(const QString &text)
+{
+    QStringList out;
+    for (const QString &line : text.split(QStringLiteral("\r\n")))
+        if (line.startsWith(u'['))
+            out.append(line.mid(1, line.size() - 2));
+    return out;
+}
+
+QStringList keysOf(const QString &text, const QString &section)
+{
+    QStringList out;
+    bool in = false;
+    for (const QString &line : text.split(QStringLiteral("\r\n"))) {
+        if (line.startsWith(u'['))
+            in = line == u'[' + section + u']';
+        else if (in && line.contains(u'='))
+            out.append(line.left(line.indexOf(u'=')));
+    }
+    return out;
+}
+
+} // namespace
+
+using StartupSettings = AppFixture;
+
+TEST_F(StartupSettings, FirstStartWithoutConfigWritesEverySectionAndKeyInOrder)
+{
+    start();
+    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
+    EXPECT_TRUE(CurrentFileName.isEmpty());
+    EXPECT_FALSE(Form1->modified());
+    ASSERT_TRUE(closeMain());
+    const QString text = config();
+    EXPECT_EQ(sections(text).mid(0, 5),
+              QStringList({"options", "txfont", "HIGHLIGHTER", "position", "position\\TForm1ToolBar1"}));
+    EXPECT_EQ(keysOf(text, "options"),
+              QStringList({"cmdhotkey", "showrow", "BigToolbarButtons", "showbar", "wrap", "showcmd",
+                           "SQScomments", "bgcolour", "SelBackground", "SelForeground", "ActiveLineColor",
+                           "smblock", "armamode", "OFPpath", "AApath", "SaveBeforeRun", "TabsToSpaces"}));
+    EXPECT_EQ(keysOf(text, "txfont"), QStringList({"Name", "CharSet", "Color", "Size", "Style"}));
+    QStringList highlighter = {"ForegroundBr", "BackgroundBr", "CommColor"};
+    for (const char *suffix : {"Color", "IsBold", "IsItalic"}) {
+        if (QLatin1String(suffix) != QLatin1String("Color"))
+            highlighter.append(QStringLiteral("Comm") + QLatin1String(suffix));
+        for (const char *stem : {"Comd", "Cifr", "String", "Resh", "Text", "Var", "Tilda"})
+            highlighter.append(QLatin1String(stem) + QLatin1String(suffix));
+    }
+    EXPECT_EQ(keysOf(text, "HIGHLIGHTER"), highlighter);
+
+    // The defaults of a first start.
+    const IniFile ini(configPath());
+    EXPECT_EQ(ini.readString("options", "cmdhotkey", ""), QString("9"));
+    EXPECT_EQ(ini.readString("options", "SQScomments", ""), QString("1"));
+    EXPECT_EQ(ini.readString("options", "armamode", ""), QString("0"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "ForegroundBr", ""), QString("clRed"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "BackgroundBr", ""), QString("clNone"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "CommColor", ""), QString("clGray"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "CommIsItalic", ""), QString("1"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "ComdIsBold", ""), QString("1"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "StringIsBold", ""), QString("0"));
+    EXPECT_EQ(ini.readString("options", "bgcolour", ""), QString("clWindow"));
+    EXPECT_EQ(ini.readString("txfont", "Color", ""), QString("-2147483640"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(StartupSettings, SecondStartReadsTheValuesBackIntoTheLiveObjects)
+{
+    writeConfig("[options]\r\nshowrow=0\r\nwrap=1\r\nshowcmd=0\r\nshowbar=0\r\ncmdhotkey=0x4020\r\n"
+                "BigToolbarButtons=0\r\nsmblock=1\r\nbgcolour=$00C0FFFF\r\nSelBackground=clInfoBk\r\n"
+                "OFPpath=C:\\Games\\OFP\\FlashpointResistance.exe\r\nSaveBeforeRun=1\r\nTabsToSpaces=1\r\n"
+                "armamode=1\r\n[HIGHLIGHTER]\r\nForegroundBr=clBlue\r\nComdColor=$000000FF\r\nComdIsBold=0\r\n"
+                "VarIsItalic=1\r\n[txfont]\r\nName=DejaVu Sans Mono\r\nSize=14\r\nStyle=1\r\n");
+    start();
+    EXPECT_FALSE(Form1->N4->isChecked());
+    EXPECT_FALSE(EditorLook::gutterVisible(Form1->SynEdit1));
+    EXPECT_TRUE(Form1->N54->isChecked());
+    EXPECT_TRUE(EditorLook::wordWrap(Form1->SynEdit1));
+    EXPECT_FALSE(Form1->N36->isChecked());
+    EXPECT_TRUE(Form1->Panel1->isHidden());
+    EXPECT_TRUE(Form1->ToolBar1->isHidden());
+    EXPECT_EQ(Form1->SynCompletionProposal1->ShortCut, 0x4020);
+    EXPECT_TRUE(Form1->N85->isChecked());
+    EXPECT_TRUE(Form1->N66->isChecked());
+    EXPECT_EQ(Form1->Look.Color, 0x00C0FFFF);
+    EXPECT_EQ(Form1->Look.SelBackground, Colors::clInfoBk);
+    EXPECT_EQ(Form1->Look.Font.family(), QString("DejaVu Sans Mono"));
+    EXPECT_TRUE(Form1->Look.Font.bold());
+    EXPECT_EQ(OFPExePath, QString("C:\\Games\\OFP\\FlashpointResistance.exe"));
+    EXPECT_TRUE(SaveBeforeRunFlag);
+    EXPECT_TRUE(GetTabsToSpaces());
+    EXPECT_EQ(BracketFgColor, Colors::clBlue);
+    EXPECT_TRUE(Form1->ArmA1->isChecked());
+    EXPECT_EQ(Form1->SQSHighlighter->KeyAttri->Foreground(), 0x000000FF);
+    EXPECT_FALSE(Form1->SQSHighlighter->KeyAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
+    EXPECT_TRUE(Form1->SQSHighlighter->UnderlineAttri->Style().testFlag(TSynHighlighterAttributes::fsItalic));
+
+    ASSERT_TRUE(closeMain());
+    const IniFile ini(configPath());
+    EXPECT_EQ(ini.readString("options", "showrow", ""), QString("0"));
+    EXPECT_EQ(ini.readString("options", "cmdhotkey", ""), QString("16416"));
+    EXPECT_EQ(ini.readString("options", "bgcolour", ""), QString("$00C0FFFF"));
+    EXPECT_EQ(ini.readString("options", "SelBackground", ""), QString("clInfoBk"));
+    EXPECT_EQ(ini.readString("options", "armamode", ""), QString("1"));
+    EXPECT_EQ(ini.readString("options", "smblock", ""), QString("1"));
+    EXPECT_EQ(ini.readString("HIGHLIGHTER", "ComdColor", ""), QString("clRed"));
+    EXPECT_EQ(ini.readString("txfont", "Size", ""), QString("14"));
+}
+
+TEST_F(StartupSettings, ShowrowThatIsNotANumberShowsTheLineNumbers)
+{
+    writeConfig("[options]\r\nshowrow=yes\r\n");
+    start();
+    EXPECT_TRUE(Form1->N4->isChecked());
+    EXPECT_TRUE(EditorLook::gutterVisible(Form1->SynEdit1));
+}
+
+TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
+{
+    start();
+    Form1->SynEdit1->setText("changed");
+    Form1->SynEdit1->setModified(true);
+    answers = {Dialogs::Answer::Cancel};
+    EXPECT_FALSE(closeMain());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QString("Текст изменен. Сохранить изменения ?"));
+    EXPECT_EQ(messages[0].caption, QString("Вопрос"));
+    EXPECT_FALSE(QFile::exists(configPath()));
+    EXPECT_EQ(Form1->SynEdit1->text(), QString("changed"));
+    EXPECT_EQ(WeaponList, QStringList({"M16", "AK47"})); // still valid after a refused close
+
+    answers = {Dialogs::Answer::No};
+    EXPECT_TRUE(closeMain());
+    EXPECT_TRUE(QFile::exists(configPath()));
+}
+
+TEST_F(StartupSettings, ABadColourIsReportedOnceAndStartUpGoesOn)
+{
+    writeConfig("[options]\r\nbgcolour=yellow\r\narmamode=1\r\n[HIGHLIGHTER]\r\nCifrColor=clLime\r\n");
+    start({path("templates/patrol.sqs")});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QString("'yellow' is not a valid integer value"));
+    EXPECT_EQ(Form1->Look.Color, Colors::clWindow);
+    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("ArmA"));
+    EXPECT_EQ(Form1->SQSHighlighter->NumberAttri->Foreground(), Colors::clLime);
+    EXPECT_EQ(Form1->N45->actions().size(), 2);
+    EXPECT_EQ(Form1->windowTitle(), QString("patrol.sqs - Velmora"));
+}
+
+TEST_F(StartupSettings, AnUnwritableConfigIsReportedAndTheProgramStillCloses)
+{
+    start();
+    QDir().mkpath(configPath()); // a folder where the file should be
+    EXPECT_TRUE(closeMain());
+    ASSERT_FALSE(messages.empty());
+    EXPECT_TRUE(messages[0].text.startsWith("Unable to write to ")) << messages[0].text.toStdString();
+}
+
+TEST_F(StartupSettings, TemplateMenuListsTheFilesAndHidesWhenThereAreNone)
+{
+    start();
+    QStringList captions;
+    for (QAction *a : Form1->N45->actions())
+        captions.append(a->text());
+    captions.sort();
+    EXPECT_EQ(captions, QStringList({"hello.sqs", "patrol.sqs"}));
+    EXPECT_TRUE(Form1->N45->menuAction()->isVisible());
+    windows.reset();
+
+    QDir(path("templates")).removeRecursively();
+    start();
+    EXPECT_FALSE(Form1->N45->menuAction()->isVisible());
+}
+
+TEST_F(StartupSettings, CommandLineExtensionPicksTheCommentStyle)
+{
+    writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
+    SaveTextToFile("// x", path("a.SQF"));
+    start({path("a.SQF")});
+    EXPECT_FALSE(SQSCommentMode);
+    EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clGreen);
+    EXPECT_TRUE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
+    EXPECT_EQ(Form1->SQSHighlighter->CommentAttri->Foreground(), Colors::clNone);
+    windows.reset();
+
+    SaveTextToFile("x", path("b.txt"));
+    start({path("b.txt")});
+    EXPECT_TRUE(SQSCommentMode);
+    EXPECT_EQ(Form1->SQSHighlighter->CommentAttri->Foreground(), Colors::clGreen);
+}
+
+TEST_F(StartupSettings, SqsCommentsOffWithoutColourNeutralisesTheCStyle)
+{
+    writeConfig("[options]\r\nSQScomments=0\r\n");
+    start();
+    EXPECT_FALSE(SQSCommentMode);
+    EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clNone);
+    EXPECT_FALSE(Form1->SQSHighlighter->DSLAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
+    EXPECT_FALSE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(TSynHighlighterAttributes::fsItalic));
+    // The dialog's radio button was never set from the style: "1" goes back.
+    ASSERT_TRUE(closeMain());
+    EXPECT_EQ(IniFile(configPath()).readString("options", "SQScomments", ""), QString("1"));
+}
+
+TEST_F(StartupSettings, AMissingCommandLineFileIsReportedAndLeavesANewText)
+{
+    start({path("gone.sqf")});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Cannot open file \""));
+    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
+    EXPECT_TRUE(SQSCommentMode);
+}
