@@ -3,6 +3,7 @@
 
 #include "gamedata/TColorQt.h"
 
+#include <QFontInfo>
 #include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
@@ -28,6 +29,14 @@ const QByteArray &wordCharacterBytes()
         return s;
     }();
     return chars;
+}
+
+// QsciScintilla sizes the styles by points only: a font sized in pixels gets its size in points.
+QFont withPointSize(QFont font)
+{
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(QFontInfo(font).pointSizeF());
+    return font;
 }
 
 } // namespace
@@ -150,7 +159,7 @@ void TSynSQSHighlighter::setEditor(QsciScintilla *ed)
     if (!ed)
         return;
     // The editor's font and colours, set from the settings before it got the highlighter, stay.
-    setDefaultFont(ed->font());
+    setDefaultFont(withPointSize(ed->font()));
     setDefaultColor(ed->color());
     storeDefaultPaper(ed->paper());
     ed->SendScintilla(Sci::SCI_SETWORDCHARS, uintptr_t(0), wordCharacters());
@@ -163,8 +172,9 @@ void TSynSQSHighlighter::refreshProperties()
     applyStyle(Sci::STYLE_DEFAULT);
 }
 
-void TSynSQSHighlighter::setEditorLook(const QFont &font, const QColor &text, const QColor &paper)
+void TSynSQSHighlighter::setEditorLook(const QFont &look, const QColor &text, const QColor &paper)
 {
+    const QFont font = withPointSize(look);
     setDefaultFont(font);
     setDefaultColor(text);
     storeDefaultPaper(paper);

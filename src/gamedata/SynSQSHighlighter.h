@@ -49,11 +49,12 @@ public:
     // its attribute's colour is clNone. Also sets the editor widget's font, for whoever reads it.
     void setEditorLook(const QFont &font, const QColor &text, const QColor &paper);
 
-    // Replaces the keyword list by the lines of `text` and restyles the editor.
+    // Replaces the keyword list by the lines of `text` (one command a line) and restyles the editor:
+    // the lines on screen at once, the others when they are shown.
     void SetKeyWords(const QString &text);
 
     // Switched off, all text is painted as PlainStyle; the attributes keep their values.
-    // Switching restyles the editor.
+    // Switching restyles the editor like SetKeyWords().
     bool enabled() const { return m_enabled; }
     void setEnabled(bool on);
 
@@ -61,6 +62,7 @@ public:
     // letters U+0410..U+044F.
     static bool isIdentChar(char32_t ch);
 
+    // The scanner with the current keyword list, for code that needs the tokens the editor shows.
     const SqsScanner &scanner() const { return m_scanner; }
 
     // QsciLexer

@@ -1,202 +1,106 @@
-// The script scanner: token boundaries and kinds, the range between lines, the keyword list, odd bytes.
+// The script scanner: token boundaries, the range a line hands on, the keyword list, odd bytes.
 #include "script/SqsScanner.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
-using Tokens = std::vector<std::pair<std::string, TtkTokenKind>>;
-
-struct Scan
+// Tokens as "[text]kind" with the letters of the lexer examples, without the closing tkNull.
+std::string tokens(const SqsScanner &scanner, const std::string &line, TRangeState in, TRangeState *out = nullptr)
 {
-    Tokens tokens; // without the closing tkNull
-    TRangeState range;
-};
-
-Scan scan(const SqsScanner &scanner, const std::string &line, TRangeState in = rsNone)
-{
+    static const char kLetters[] = "CDBIK-N.S!PUT?";
     std::vector<SqsToken> raw;
-    const TRangeState out = scanner.scanLine(QByteArrayView(line.data(), qsizetype(line.size())), in, raw);
-    EXPECT_FALSE(raw.empty());
-    EXPECT_EQ(raw.back().kind, tkNull);
-    Scan s{{}, out};
+    const TRangeState range = scanner.scanLine(QByteArrayView(line.data(), qsizetype(line.size())), in, raw);
+    if (out)
+        *out = range;
+    std::string s;
     for (std::size_t i = 0; i + 1 < raw.size(); ++i)
-        s.tokens.emplace_back(line.substr(std::size_t(raw[i].start), std::size_t(raw[i].length)), raw[i].kind);
+        s += '[' + line.substr(std::size_t(raw[i].start), std::size_t(raw[i].length)) + ']' + kLetters[raw[i].kind];
     return s;
 }
 
 struct Case
 {
-    const char *line;
+    std::string line;
     TRangeState in;
-    Tokens tokens;
+    const char *expected;
     TRangeState out;
 };
 
 void expectCases(const SqsScanner &scanner, const std::vector<Case> &cases)
 {
     for (const Case &c : cases) {
-        SCOPED_TRACE(std::string("line: ") + c.line + " from range " + std::to_string(int(c.in)));
-        const Scan s = scan(scanner, c.line, c.in);
-        EXPECT_EQ(s.tokens, c.tokens);
-        EXPECT_EQ(s.range, c.out);
+        TRangeState out;
+        EXPECT_EQ(tokens(scanner, c.line, c.in, &out), c.expected) << "from range " << int(c.in);
+        EXPECT_EQ(out, c.out) << c.line;
     }
 }
 
 } // namespace
 
-TEST(SqsScanner, SemicolonIsACommentOnlyAsTheLinesFirstCharacter)
+// Mostly what the styles of the example scripts cannot show: where tokens of one kind meet, and ranges.
+TEST(SqsScanner, TokenBoundariesAndRanges)
 {
     expectCases(SqsScanner(), {
-        {"; init", rsNone, {{"; init", tkComment}}, rsNone},
-        {"  ;x", rsNone, {{"  ", tkSpace}, {";", tkUnknown}, {"x", tkIdentifier}}, rsNone},
-        {"a;b", rsNone, {{"a", tkIdentifier}, {";", tkUnknown}, {"b", tkIdentifier}}, rsNone},
-        {";x /* y", rsNone, {{";x /* y", tkComment}}, rsNone},
-        // Inside a block comment the rule still looks at the line's first character.
-        {";a */ ; b", rsSdot, {{";a */", tkSdot}, {" ", tkSpace}, {"; b", tkComment}}, rsNone},
+        {";x /* y", rsNone, "[;x /* y]C", rsNone},
+        // Inside a block comment the ';' rule still looks at the line's first character.
+        {";a */ ; b", rsSdot, "[;a */]B[ ].[; b]C", rsNone},
+        {"x /* open", rsNone, "[x]I[ ].[/* open]B", rsSdot},
+        {"", rsSdot, "", rsSdot},
+        {"/**/a/*/", rsNone, "[/**/]B[a]I[/*/]B", rsNone},
+        {"*/", rsNone, "[*]?[/]I", rsNone},
+        // The line's end closes strings and "//" comments; a line handed them starts with nothing open.
+        {"c // d", rsNone, "[c]I[ ].[// d]D", rsNone},
+        {"\"ab", rsNone, "[\"ab]S", rsNone},
+        {"a */", rsDSL, "[a]I[ ].[*]?[/]I", rsNone},
+        {"", TRangeState(0x41), "", rsNone},
+        {"\"a\"\"b\"", rsNone, "[\"a\"]S[\"b\"]S", rsNone},
+        {"1.5 1..5", rsNone, "[1.]N[5]N[ ].[1]N[.]?[.]?[5]N", rsNone},
+        {"\t \x01\x7f", rsNone, "[\t \x01].[\x7f]?", rsNone},
+        // Handed a line with its break: blanks run through it, a bare break is one blank token.
+        {"a \r\nb/* c\nd", rsNone, "[a]I[ \r\n].[b]I[/* c]B[\n].[d]B", rsSdot},
     });
 }
 
-TEST(SqsScanner, BlockAndLineComments)
-{
-    expectCases(SqsScanner(), {
-        {"/*/", rsNone, {{"/*/", tkSdot}}, rsNone},
-        {"x /* open", rsNone, {{"x", tkIdentifier}, {" ", tkSpace}, {"/* open", tkSdot}}, rsSdot},
-        {"still */ y", rsSdot, {{"still */", tkSdot}, {" ", tkSpace}, {"y", tkIdentifier}}, rsNone},
-        {"no end", rsSdot, {{"no end", tkSdot}}, rsSdot},
-        {"", rsSdot, {}, rsSdot},
-        {"*/", rsSdot, {{"*/", tkSdot}}, rsNone},
-        {"/**/a/* b */", rsNone, {{"/**/", tkSdot}, {"a", tkIdentifier}, {"/* b */", tkSdot}}, rsNone},
-        {"*/", rsNone, {{"*", tkUnknown}, {"/", tkIdentifier}}, rsNone},
-        {"c = d // tail", rsNone,
-         {{"c", tkIdentifier}, {" ", tkSpace}, {"=", tkUnknown}, {" ", tkSpace}, {"d", tkIdentifier},
-          {" ", tkSpace}, {"// tail", tkDSL}},
-         rsNone},
-        // Neither a "//" comment nor a string reaches into the next line.
-        {"x", rsDSL, {{"x", tkIdentifier}}, rsNone},
-        {"", rsString, {}, rsNone},
-        {"a/b", rsNone, {{"a", tkIdentifier}, {"/", tkIdentifier}, {"b", tkIdentifier}}, rsNone},
-        {"/", rsNone, {{"/", tkIdentifier}}, rsNone},
-    });
-}
-
-TEST(SqsScanner, StringsHaveNoEscapes)
-{
-    expectCases(SqsScanner(), {
-        // The line's end closes an open string: the next line starts with nothing open.
-        {"\"abc", rsNone, {{"\"abc", tkString}}, rsNone},
-        {"\"a\"\"b\"", rsNone, {{"\"a\"", tkString}, {"\"b\"", tkString}}, rsNone},
-        {"\"a /* b\" c", rsNone, {{"\"a /* b\"", tkString}, {" ", tkSpace}, {"c", tkIdentifier}}, rsNone},
-        {"\"\"", rsNone, {{"\"\"", tkString}}, rsNone},
-    });
-}
-
-TEST(SqsScanner, Numbers)
-{
-    expectCases(SqsScanner(), {
-        {"1.5", rsNone, {{"1.", tkNumber}, {"5", tkNumber}}, rsNone},
-        {"1..5", rsNone, {{"1", tkNumber}, {".", tkUnknown}, {".", tkUnknown}, {"5", tkNumber}}, rsNone},
-        {"0x1F", rsNone, {{"0", tkNumber}, {"x1F", tkIdentifier}}, rsNone},
-        {"12abz", rsNone, {{"12ab", tkNumber}, {"z", tkIdentifier}}, rsNone},
-        {"5.", rsNone, {{"5.", tkNumber}}, rsNone},
-        {"3.e5", rsNone, {{"3.", tkNumber}, {"e5", tkIdentifier}}, rsNone},
-        {"1e10", rsNone, {{"1e10", tkNumber}}, rsNone},
-    });
-}
-
-TEST(SqsScanner, TimesLabelsAndVariables)
-{
-    expectCases(SqsScanner(), {
-        {"~5.5", rsNone, {{"~5.5", tkTilda}}, rsNone},
-        {"~1.2.3 ~", rsNone, {{"~1.2.3", tkTilda}, {" ", tkSpace}, {"~", tkIdentifier}}, rsNone},
-        {"~a", rsNone, {{"~", tkIdentifier}, {"a", tkIdentifier}}, rsNone},
-        {"#loop_1:", rsNone, {{"#loop_1", tkPreprocessor}, {":", tkUnknown}}, rsNone},
-        {"#", rsNone, {{"#", tkPreprocessor}}, rsNone},
-        {"_", rsNone, {{"_", tkUnderline}}, rsNone},
-        {"_pos2+_b", rsNone, {{"_pos2", tkUnderline}, {"+", tkUnknown}, {"_b", tkUnderline}}, rsNone},
-        {"a_b1", rsNone, {{"a_b1", tkIdentifier}}, rsNone},
-    });
-}
-
-TEST(SqsScanner, BlanksAndControlCharacters)
-{
-    expectCases(SqsScanner(), {
-        {"\t x", rsNone, {{"\t ", tkSpace}, {"x", tkIdentifier}}, rsNone},
-        {"\x01\x7f", rsNone, {{"\x01", tkSpace}, {"\x7f", tkUnknown}}, rsNone},
-        // A line handed over with its break: the blank run takes it, a bare break is one token.
-        {"a \r\nb", rsNone, {{"a", tkIdentifier}, {" \r\n", tkSpace}, {"b", tkIdentifier}}, rsNone},
-        {"a\r\nb", rsNone, {{"a", tkIdentifier}, {"\r\n", tkSpace}, {"b", tkIdentifier}}, rsNone},
-        {"/* a\nb */", rsNone, {{"/* a", tkSdot}, {"\n", tkSpace}, {"b */", tkSdot}}, rsNone},
-    });
-}
-
-TEST(SqsScanner, MultiByteCharactersAreSingleUnknownTokensThatEndWords)
+TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
 {
     SqsScanner scanner;
     scanner.SetKeyWords(QStringLiteral("hint"));
     expectCases(scanner, {
-        {"hintПр", rsNone, {{"hint", tkKey}, {"П", tkUnknown}, {"р", tkUnknown}}, rsNone},
-        {"_т", rsNone, {{"_", tkUnderline}, {"т", tkUnknown}}, rsNone},
-        {"x—€😀", rsNone, {{"x", tkIdentifier}, {"—", tkUnknown}, {"€", tkUnknown}, {"😀", tkUnknown}}, rsNone},
-        {"\"ёлка\"", rsNone, {{"\"ёлка\"", tkString}}, rsNone},
-        // Malformed and cut sequences go byte by byte.
-        {"a\xD1", rsNone, {{"a", tkIdentifier}, {"\xD1", tkUnknown}}, rsNone},
-        {"\xE2\x80", rsNone, {{"\xE2", tkUnknown}, {"\x80", tkUnknown}}, rsNone},
-        {"\xC0\xAF", rsNone, {{"\xC0", tkUnknown}, {"\xAF", tkUnknown}}, rsNone},
-        {"\xED\xA0\x80", rsNone, {{"\xED", tkUnknown}, {"\xA0", tkUnknown}, {"\x80", tkUnknown}}, rsNone},
+        {"hintПр", rsNone, "[hint]K[П]?[р]?", rsNone},
+        {"_т—€😀", rsNone, "[_]U[т]?[—]?[€]?[😀]?", rsNone},
+        // Malformed, overlong, surrogate and cut sequences go byte by byte.
+        {"\xD1 \xC0\xAF", rsNone, "[\xD1]?[ ].[\xC0]?[\xAF]?", rsNone},
+        {"\xED\xA0\x80\xE2\x82", rsNone, "[\xED]?[\xA0]?[\x80]?[\xE2]?[\x82]?", rsNone},
+        {"\xE0\x80\x80\xF4\x90\x80\x80", rsNone, "[\xE0]?[\x80]?[\x80]?[\xF4]?[\x90]?[\x80]?[\x80]?", rsNone},
     });
-}
-
-TEST(SqsScanner, EmbeddedNulEndsTheLine)
-{
-    const SqsScanner scanner;
-    std::vector<SqsToken> tokens;
-    const std::string line("ab\0cd", 5);
-    EXPECT_EQ(scanner.scanLine(QByteArrayView(line.data(), 5), rsNone, tokens), rsNone);
-    EXPECT_EQ(tokens, (std::vector<SqsToken>{{0, 2, tkIdentifier}, {2, 3, tkNull}}));
-
-    const std::string comment("a\0*/", 4);
-    EXPECT_EQ(scanner.scanLine(QByteArrayView(comment.data(), 4), rsSdot, tokens), rsSdot);
-    EXPECT_EQ(tokens, (std::vector<SqsToken>{{0, 1, tkSdot}, {1, 3, tkNull}}));
+    // An embedded NUL ends the line: the rest is the closing tkNull.
+    std::vector<SqsToken> raw;
+    EXPECT_EQ(scanner.scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
+    EXPECT_EQ(raw, (std::vector<SqsToken>{{0, 1, tkSdot}, {1, 3, tkNull}}));
 }
 
 TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
 {
     SqsScanner scanner;
-    EXPECT_TRUE(scanner.isKeyword("abs"));
-    EXPECT_TRUE(scanner.isKeyword("ABS"));
-    EXPECT_EQ(scan(scanner, "Abs absx").tokens,
-              (Tokens{{"Abs", tkKey}, {" ", tkSpace}, {"absx", tkIdentifier}}));
+    EXPECT_EQ(tokens(scanner, "ABS Abs absx", rsNone), "[ABS]K[ ].[Abs]K[ ].[absx]I");
 
     scanner.SetKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
-    EXPECT_FALSE(scanner.isKeyword("abs")) << "the built-in entry is replaced";
-    for (const char *word : {"hint", "HINT", "addweapon", "ADDWEAPON", "AddWeapon", "exitwith", "goto", "then"})
+    for (const char *word : {"HINT", "addweapon", "AddWeapon", "exitwith", "goto", "then"})
         EXPECT_TRUE(scanner.isKeyword(word)) << word;
-    for (const char *word : {"hin", "hints", "if", "addWeapo", "", "got o"})
+    for (const char *word : {"abs", "hin", "hints", "if", ""})
         EXPECT_FALSE(scanner.isKeyword(word)) << word;
 
-    scanner.SetKeyWords(QString());
-    EXPECT_FALSE(scanner.isKeyword("hint"));
-    EXPECT_EQ(scan(scanner, "hint").tokens, (Tokens{{"hint", tkIdentifier}}));
-}
-
-TEST(SqsScanner, LargeKeywordListFindsEveryEntryAndNothingElse)
-{
-    QString text;
+    QString many;
     for (int i = 0; i < 3000; ++i)
-        text += QStringLiteral("Cmd%1_x\n").arg(i);
-    SqsScanner scanner;
-    scanner.SetKeyWords(text);
+        many += QStringLiteral("Cmd%1\n").arg(i);
+    scanner.SetKeyWords(many);
     for (int i = 0; i < 3000; ++i) {
-        const QByteArray word = QStringLiteral("cmd%1_X").arg(i).toLatin1();
-        ASSERT_TRUE(scanner.isKeyword(word)) << word.constData();
-        const QByteArray other = QStringLiteral("cmd%1_y").arg(i).toLatin1();
-        ASSERT_FALSE(scanner.isKeyword(other)) << other.constData();
+        ASSERT_TRUE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
+        ASSERT_FALSE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;
     }
 }
 
@@ -208,78 +112,40 @@ void expectWellFormed(const SqsScanner &scanner, const std::string &line, TRange
     std::vector<SqsToken> tokens;
     const QByteArrayView view(line.data(), qsizetype(line.size()));
     const TRangeState out = scanner.scanLine(view, in, tokens);
-    ASSERT_TRUE(out == rsNone || out == rsSdot) << int(out);
-    ASSERT_FALSE(tokens.empty());
+    ASSERT_TRUE(out == rsNone || out == rsSdot);
+    std::string styles(line.size(), '\xff');
+    ASSERT_EQ(scanner.styleLine(view, in, styles.data()), out);
     qsizetype pos = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const SqsToken &t = tokens[i];
         ASSERT_EQ(t.start, pos);
-        const bool last = i + 1 == tokens.size();
-        ASSERT_EQ(t.kind == tkNull, last);
-        if (!last) {
-            ASSERT_GT(t.length, 0);
-        } else if (t.length > 0) {
-            ASSERT_EQ(line[std::size_t(t.start)], '\0') << "only a NUL byte ends a line early";
-        }
-        ASSERT_NE(int(t.kind), 9);
-        ASSERT_LE(int(t.kind), int(tkUnknown));
+        ASSERT_EQ(t.kind == tkNull, i + 1 == tokens.size());
+        ASSERT_TRUE(t.length > 0 || t.kind == tkNull);
+        ASSERT_TRUE(t.kind != 9 && t.kind <= tkUnknown);
+        for (qsizetype k = t.start; k < t.start + t.length; ++k)
+            ASSERT_EQ(styles[std::size_t(k)], char(t.kind));
         pos += t.length;
     }
     ASSERT_EQ(pos, qsizetype(line.size()));
-
-    std::string styles(line.size(), '\xff');
-    ASSERT_EQ(scanner.styleLine(view, in, styles.data()), out);
-    for (const SqsToken &t : tokens)
-        for (qsizetype k = t.start; k < t.start + t.length; ++k)
-            ASSERT_EQ(int(styles[std::size_t(k)]), int(t.kind));
 }
 
 } // namespace
 
-TEST(SqsScanner, RandomBytesNeitherCrashNorHangAndAlwaysCoverTheLine)
+TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
 {
     SqsScanner scanner;
-    scanner.SetKeyWords(QStringLiteral("hint\nif\nthen"));
-    std::mt19937 rng(20240611);
+    scanner.SetKeyWords(QStringLiteral("hint\nif"));
     // Mostly the characters the rules care about, so that every rule meets every other.
-    static const char kAlphabet[] = "\"#/*;~_.0159aFxz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0";
-    const std::string alphabet(kAlphabet, sizeof kAlphabet - 1); // with the NUL
-    for (int round = 0; round < 20000; ++round) {
+    static const char kAlphabet[] = "\"#/*;~_.059aFz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0";
+    std::mt19937 rng(20240611);
+    for (int round = 0; round < 20000 && !HasFatalFailure(); ++round) {
         std::string line(rng() % 120, ' ');
         for (char &c : line)
-            c = rng() % 4 == 0 ? char(rng() % 256) : alphabet[rng() % alphabet.size()];
-        const auto in = TRangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4);
-        expectWellFormed(scanner, line, in);
-        if (HasFatalFailure()) {
-            ADD_FAILURE() << "round " << round;
-            return;
-        }
+            c = rng() % 4 == 0 ? char(rng()) : kAlphabet[rng() % (sizeof kAlphabet - 1)];
+        expectWellFormed(scanner, line, TRangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4));
     }
-}
-
-TEST(SqsScanner, TruncatedTextCutsCharactersIntoSingleBytes)
-{
-    const SqsScanner scanner;
     const std::string text = "hint \"Привет\"; _x = ~1.5 /* ёж */ // конец €😀";
-    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
-        for (TRangeState in : {rsNone, rsSdot, rsString}) {
+    for (std::size_t cut = 0; cut <= text.size() && !HasFatalFailure(); ++cut)
+        for (TRangeState in : {rsNone, rsSdot})
             expectWellFormed(scanner, text.substr(0, cut), in);
-            if (HasFatalFailure()) {
-                ADD_FAILURE() << "cut at " << cut;
-                return;
-            }
-        }
-    }
-    // The euro sign cut after its second byte: two one-byte unknown tokens.
-    const std::string cut = "a €";
-    EXPECT_EQ(scan(scanner, cut.substr(0, cut.size() - 1)).tokens,
-              (Tokens{{"a", tkIdentifier}, {" ", tkSpace}, {"\xE2", tkUnknown}, {"\x82", tkUnknown}}));
-}
-
-TEST(SqsScanner, OutOfRangeStateStartsWithNothingOpen)
-{
-    expectCases(SqsScanner(), {
-        {"a */", TRangeState(7), {{"a", tkIdentifier}, {" ", tkSpace}, {"*", tkUnknown}, {"/", tkIdentifier}}, rsNone},
-        {"", TRangeState(0x41), {}, rsNone},
-    });
 }

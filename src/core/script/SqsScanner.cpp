@@ -1,6 +1,8 @@
 // The script scanner: one table lookup per token start, each rule a forward scan without backtracking.
 #include "script/SqsScanner.h"
 
+#include "text/Utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -9,8 +11,8 @@ namespace {
 
 // What starts at a byte.
 enum Rule : std::uint8_t {
-    rEnd,        // NUL: the end of the line
-    rBlank,      // control characters and the blank
+    rEnd,       // NUL: the end of the line
+    rBlank,     // control characters and the blank
     rLineFeed,
     rReturn,
     rQuote,
@@ -21,15 +23,15 @@ enum Rule : std::uint8_t {
     rLetter,
     rUnderscore,
     rTilde,
-    rOther,      // one ASCII character of no other class
-    rMultiByte,  // a byte of 0x80 and above: one UTF-8 character, or one byte when malformed
+    rOther,     // one ASCII character of no other class
+    rMultiByte, // a byte of 0x80 and above: one UTF-8 character, or one byte when malformed
 };
 
 enum Class : std::uint8_t {
-    cWord = 1,   // '0'..'9', 'A'..'Z', '_', 'a'..'z'
+    cWord = 1,     // '0'..'9', 'A'..'Z', '_', 'a'..'z'
     cDigit = 2,
     cHex = 4,
-    cBlank = 8,  // 1..32
+    cBlank = 8,    // 1..32
     cLineEnd = 16, // NUL, LF, CR: where comments and strings stop
 };
 
@@ -109,38 +111,11 @@ inline std::uint32_t hashLower(const unsigned char *p, std::size_t n)
     return h;
 }
 
-inline bool isTrail(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 // Bytes of the UTF-8 character at p (n > 0 bytes left), by the editor's own rules so that a token
 // never splits what the editor shows as one character: a malformed or cut sequence is one byte.
 qsizetype utf8Length(const unsigned char *p, qsizetype n)
 {
-    const unsigned char c = p[0];
-    qsizetype len;
-    unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
-    if (c >= 0xC2 && c <= 0xDF) {
-        len = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        len = 3;
-        if (c == 0xE0)
-            lo = 0xA0; // overlong
-        else if (c == 0xED)
-            hi = 0x9F; // surrogates
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        len = 4;
-        if (c == 0xF0)
-            lo = 0x90; // overlong
-        else if (c == 0xF4)
-            hi = 0x8F; // above U+10FFFF
-    } else {
-        return 1;
-    }
-    if (len > n || p[1] < lo || p[1] > hi)
-        return 1;
-    for (qsizetype k = 2; k < len; ++k)
-        if (!isTrail(p[k]))
-            return 1;
-    return len;
+    return std::max<qsizetype>(1, Utf8::sequenceLength(p, n));
 }
 
 } // namespace

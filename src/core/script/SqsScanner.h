@@ -42,8 +42,8 @@ struct SqsToken {
     bool operator==(const SqsToken &) const = default;
 };
 
-// Scans one line at a time, given the range the line before left open.
-// Scanning is const and allocation-free, so one scanner serves any number of lines.
+// Scans one line at a time, given the range the line before left open. Scanning does not change the
+// scanner, and styleLine() allocates nothing, so the editor styles any number of lines with one scanner.
 class SqsScanner
 {
 public:

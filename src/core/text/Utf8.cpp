@@ -8,43 +8,46 @@ bool hasBom(QByteArrayView bytes)
     return bytes.startsWith(QByteArrayView(kBom, 3));
 }
 
+qsizetype sequenceLength(const unsigned char *p, qsizetype n)
+{
+    const unsigned char c = p[0];
+    if (c < 0x80)
+        return 1;
+    qsizetype len;
+    unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        len = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        len = 3;
+        if (c == 0xE0)
+            lo = 0xA0; // overlong
+        else if (c == 0xED)
+            hi = 0x9F; // surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        len = 4;
+        if (c == 0xF0)
+            lo = 0x90; // overlong
+        else if (c == 0xF4)
+            hi = 0x8F; // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (len > n || p[1] < lo || p[1] > hi)
+        return 0;
+    for (qsizetype k = 2; k < len; ++k)
+        if ((p[k] & 0xC0) != 0x80)
+            return 0;
+    return len;
+}
+
 bool isValid(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int len;
-        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            len = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            len = 3;
-            if (c == 0xE0)
-                lo = 0xA0; // overlong
-            else if (c == 0xED)
-                hi = 0x9F; // surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            len = 4;
-            if (c == 0xF0)
-                lo = 0x90;
-            else if (c == 0xF4)
-                hi = 0x8F; // above U+10FFFF
-        } else {
+    for (qsizetype i = 0; i < n;) {
+        const qsizetype len = sequenceLength(p + i, n - i);
+        if (len == 0)
             return false;
-        }
-        if (i + len > n)
-            return false;
-        if (p[i + 1] < lo || p[i + 1] > hi)
-            return false;
-        for (int k = 2; k < len; ++k)
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
         i += len;
     }
     return true;

@@ -11,6 +11,9 @@ inline constexpr char kBom[] = "\xEF\xBB\xBF";
 
 bool hasBom(QByteArrayView bytes);
 
+// Bytes of the well-formed character at p (n > 0 bytes left), or 0 when it is malformed or cut.
+qsizetype sequenceLength(const unsigned char *p, qsizetype n);
+
 // True for well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValid(QByteArrayView bytes);
 
