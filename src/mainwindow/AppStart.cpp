@@ -18,6 +18,7 @@
 #include "wizards/Unit9.h"
 
 #include <QApplication>
+#include <QRadioButton>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -53,6 +54,7 @@ Windows::Windows(const QStringList &arguments)
     Form5 = new TForm5;
     aboutBox = new TaboutBox;
     Form7 = new TForm7;
+    (Form1->SQScommentsRead ? Form7->SQSC : Form7->SQFC)->setChecked(true);
     Form8 = new TForm8;
     Form9 = new TForm9;
     Form10 = new TForm10;

@@ -34,6 +34,9 @@ public:
     void WriteSettings(IniFile &ini);
     void SetTabsToSpaces(bool on);
     void ReadCommentKeys(const IniFile &ini, bool sqs);
+    // "SQScomments" as read at start-up; the settings dialog's radio buttons start from it, so a
+    // run that never touches the comment style writes back what it read.
+    bool SQScommentsRead = true;
 
     // Comment styles
     void InitHigOptions();

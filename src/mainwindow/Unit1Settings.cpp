@@ -95,7 +95,8 @@ void TForm1::ReadSettings(IniFile &ini)
         setStyleFlag(SQSHighlighter->*a.attribute, TSynHighlighterAttributes::fsItalic,
                      ini.readBool(kHighlighter, key(a.stem, "IsItalic"), false));
     SetTabsToSpaces(ini.readBool(kOptions, QStringLiteral("TabsToSpaces"), false));
-    ReadCommentKeys(ini, ini.readBool(kOptions, QStringLiteral("SQScomments"), true));
+    SQScommentsRead = ini.readBool(kOptions, QStringLiteral("SQScomments"), true);
+    ReadCommentKeys(ini, SQScommentsRead);
 }
 
 // The comment colour and style go to the attributes of the chosen style; the others are

@@ -209,9 +209,9 @@ TEST_F(StartupSettings, SqsCommentsOffWithoutColourNeutralisesTheCStyle)
     EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clNone);
     EXPECT_FALSE(Form1->SQSHighlighter->DSLAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
     EXPECT_FALSE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(TSynHighlighterAttributes::fsItalic));
-    // The dialog's radio button was never set from the style: "1" goes back.
+    // A run that never touches the comment style writes back what it read.
     ASSERT_TRUE(closeMain());
-    EXPECT_EQ(IniFile(configPath()).readString("options", "SQScomments", ""), QString("1"));
+    EXPECT_EQ(IniFile(configPath()).readString("options", "SQScomments", ""), QString("0"));
 }
 
 TEST_F(StartupSettings, AMissingCommandLineFileIsReportedAndLeavesANewText)
