@@ -31,8 +31,9 @@ void setExeDirOverride(const QString &dir)
 QString configFile()
 {
     const QString beside = exeDir() + QStringLiteral("/config.ini");
+    // Written through a temporary file beside it, so the folder itself must be writable.
     const QFileInfo file(beside);
-    const bool writable = file.exists() ? file.isWritable() : QFileInfo(exeDir()).isWritable();
+    const bool writable = QFileInfo(exeDir()).isWritable() && (!file.exists() || file.isWritable());
     if (writable)
         return beside;
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

@@ -118,11 +118,11 @@ QStringList IniFile::loadLines() const
 void IniFile::saveLines(const QStringList &lines)
 {
     QSaveFile file(m_fileName);
-    file.setDirectWriteFallback(true);
     QByteArray bytes = lines.join(QStringLiteral("\r\n")).toUtf8();
     if (!lines.isEmpty())
         bytes += "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit()) {
         file.cancelWriting();
         throw AppError(QStringLiteral("Unable to write to %1").arg(m_fileName));
     }

@@ -20,10 +20,10 @@ QByteArray LoadFileToString(const QString &fileName)
 void SaveTextToFile(const QByteArray &bytes, const QString &fileName)
 {
     QSaveFile file(fileName);
-    // A folder we cannot create a temporary file in (a read-only one) still allows
-    // overwriting a writable file in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so that a failing write shows here: a buffered one fails only while
+    // committing, and the truncated file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
