@@ -6,6 +6,8 @@
 #include "gamedata/SynSQSHighlighter.h"
 #include "mainwindow/EditorLook.h"
 #include "mainwindow/FormPlacement.h"
+#include "mainwindow/MruUnit.h"
+#include "mainwindow/PBPreview.h"
 #include "mainwindow/TSynCompletionProposal.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyState.h"
@@ -17,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <Qsci/qscicommandset.h>
 
 TForm1 *Form1 = nullptr;
@@ -32,6 +35,7 @@ TColor BracketBgColor = Colors::clNone;
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setupUi(this);
+    CurrentFileName.clear(); // a new window starts with a new text, named by its caption
     SQSHighlighter = new TSynSQSHighlighter(this);
     SynEdit1->setLexer(SQSHighlighter);
     SynCompletionProposal1 = new TSynCompletionProposal(this);
@@ -45,11 +49,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 TForm1::~TForm1()
 {
     FormDestroy();
+    // The recent-files list goes with the window's components, writing its section.
+    delete MRU;
 }
 
 void TForm1::connectActions()
 {
-    connect(N12, &QAction::triggered, this, &QWidget::close);
+    connectDocumentActions();
     connect(N4, &QAction::triggered, this, &TForm1::N4Click);
     connect(N52, &QAction::triggered, this, &TForm1::N52Click);
     connect(N54, &QAction::triggered, this, &TForm1::N54Click);
@@ -92,6 +98,28 @@ void TForm1::FormCreate(const QStringList &arguments)
     // The menu items of the templates are rebuilt below; a failing step ends start-up there,
     // as the window still has to come up.
     setAcceptDrops(true);
+    // The editor takes drops of its own (text); files dropped on it reach the window.
+    SynEdit1->viewport()->installEventFilter(this);
+    try {
+        MRU = new TMostRecentFiles(this);
+        MRU->setMaxFiles(8);
+        MRU->setShowFullPath(false);
+        MRU->setOwnerMenuItem(N88);
+        MRU->setIniFile(AppPaths::configFile());
+        MRU->OnMenuClick = [this](QAction *sender, const QString &fileName) { MyMRUClick(sender, fileName); };
+
+        SavePreviewDialog = new TPBSavePreviewDialog(this);
+        SavePreviewDialog->setObjectName(QStringLiteral("SavePreviewDialog"));
+        SavePreviewDialog->setFilter(QStringLiteral("SQS|*.sqs|SQF|*.sqf|EXT|*.ext|SQM|*.sqm|CSV|*.csv|TXT|*.txt|"
+                                                    "HTML|*.html|Свое расширение (*.*)|*.*"));
+        // Overwrite prompt and sizing; Qt's dialog has no read-only box to hide.
+        SavePreviewDialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+        SavePreviewDialog->setSizeGripEnabled(true);
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+        return;
+    }
+
     KeyState::isToggledOn(KeyState::Key::Insert) ? SynEdit1->setOverwriteMode(true)
                                                  : SynEdit1->setOverwriteMode(false);
     LastPRIndex = LastSWIndex = LastHGIndex = 0;
@@ -137,8 +165,11 @@ void TForm1::AClick()
 
 void TForm1::OpenCommandLineFile(const QString &path, IniFile &ini)
 {
-    CurrentFileName = path;
-    MyFileOpen(CurrentFileName);
+    // A path relative to the folder the program was started in would mean another file
+    // in the next run's recent-files list.
+    if (!MyFileOpen(QFileInfo(path).absoluteFilePath()))
+        return;
+    MRU->AddFile(CurrentFileName);
     const CommentStyle style = commentStyleOfExtension(fileExtension(CurrentFileName));
     if (style != CommentStyle::Unchanged)
         ReadCommentKeys(ini, style == CommentStyle::Sqs);
@@ -155,8 +186,7 @@ bool TForm1::FormCloseQuery()
     if (modified()) {
         switch (Dialogs::question(this, QStringLiteral("Текст изменен. Сохранить изменения ?"))) {
         case Dialogs::Answer::Yes:
-            N6Click();
-            canClose = !modified();
+            canClose = N6Click() && !modified();
             break;
         case Dialogs::Answer::No:
             break;
@@ -205,6 +235,8 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormDestroy()
 {
+    delete SavePreviewDialog;
+    SavePreviewDialog = nullptr;
     // The lists stay valid until the window goes, so a cancelled log-off keeps them usable.
     WeaponList.clear();
     MagazineList.clear();

@@ -7,10 +7,16 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class FormPlacement;
 class IniFile;
+class QDragMoveEvent;
+class QFileDialog;
+class QPagedPaintDevice;
+class QPrinter;
+class TPBSavePreviewDialog;
 class TSynCompletionProposal;
 class TSynSQSHighlighter;
 
@@ -70,15 +76,47 @@ public:
     bool modified() const;
 
     // Documents
+    TPBSavePreviewDialog *SavePreviewDialog = nullptr;
+    QFileDialog *OpenDialog1 = nullptr; // made on first use
+    bool OpenDialog1Used = false;       // with the save dialog's Tag: where Save As starts
+
+    void N2Click();
+    void N50Click();
+    void N3Click();
+    void MyMRUClick(QAction *sender, const QString &fileName);
+    void WMDropFiles(const QStringList &files);
+    // True when the file was read; only then do the text, caption and CurrentFileName change.
     bool MyFileOpen(const QString &fileName);
-    void N6Click();
+    // True when the text was written; a failed or cancelled save leaves it modified.
+    bool N6Click();
+    bool N7Click();
+    bool AISave(const QString &text);
+    void WinUTF81Click();
+    void UTF8Win1Click();
+    void N9Click();
+    void N10Click();
+    void N12Click();
+    void SNEClick();
+    void btnNewClick();
+    void btnOpenClick();
+    void btnSaveClick();
+    // The editor's lines as lines of text on the pages of a printer or a PDF file.
+    void PrintText(QPagedPaintDevice &device);
+
     QString editorText() const;
     void setEditorText(const QString &text);
     void setDocumentTitle(const QString &title);
 
+    // How Save and exit ends the program: at once, without the closing question. Tests replace it.
+    static std::function<void()> TerminateApplication;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool FormCloseQuery();
@@ -88,6 +126,14 @@ private:
     void connectActions();
     void removeCollidingEditorKeys();
     void setSpeedBarSize(int button, int bar);
+    void connectDocumentActions();
+    bool askToSaveChanges();
+    void applyExtensionRule();
+    bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
+    void replaceTextUndoably(const QString &text);
+    QPrinter &printer();
+
+    std::unique_ptr<QPrinter> m_printer;
 
     bool m_closing = false;
 };

@@ -58,16 +58,21 @@ QString decode(QByteArrayView bytes)
 
 QByteArray encode(QStringView text, QString *replaced)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char *dst = out.data();
-    for (QChar ch : text) {
-        int b = fromUnicode(ch);
-        if (b < 0) {
-            b = '?';
-            if (replaced && !replaced->contains(ch))
-                replaced->append(ch);
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = fromUnicode(text[i]);
+        if (b >= 0) {
+            out.append(static_cast<char>(b));
+            continue;
         }
-        *dst++ = static_cast<char>(b);
+        // A character beyond the 16-bit plane is one '?' too, and is listed whole.
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QStringView ch = text.mid(i, len);
+        out.append('?');
+        if (replaced && !replaced->contains(ch))
+            replaced->append(ch);
+        i += len - 1;
     }
     return out;
 }

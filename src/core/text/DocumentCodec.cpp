@@ -1,4 +1,4 @@
-// Decoding documents on open.
+// Decoding documents on open, encoding them on save, and the two re-encodings.
 #include "text/DocumentCodec.h"
 
 #include "text/Cp1251.h"
@@ -14,6 +14,30 @@ QString decode(QByteArrayView bytes)
     // Invalid UTF-8 after a mark is still read: as Windows-1251, never as an empty text.
     const auto utf8 = Utf8::decode(bytes);
     return EditorText::normalize(utf8 ? *utf8 : Cp1251::decode(bytes));
+}
+
+QByteArray encode(QStringView text, Encoding encoding, bool bom, QString *replaced)
+{
+    if (encoding == Encoding::Ansi)
+        return Cp1251::encode(text, replaced);
+    QByteArray bytes = bom ? QByteArray(Utf8::kBom, 3) : QByteArray();
+    bytes.append(text.toUtf8());
+    return bytes;
+}
+
+QString utf8BytesAsAnsi(QStringView text)
+{
+    return Cp1251::decode(text.toUtf8());
+}
+
+std::optional<QString> ansiBytesAsUtf8(QStringView text)
+{
+    if (!Cp1251::canEncode(text))
+        return std::nullopt;
+    QByteArray bytes = Cp1251::encode(text);
+    if (Utf8::hasBom(bytes))
+        bytes.remove(0, 3);
+    return Utf8::decode(bytes);
 }
 
 } // namespace DocumentCodec
