@@ -88,7 +88,6 @@ void SetGameMode(bool arma)
     // Off and on again: the editor restyles every line with the new keywords.
     f.SQSHighlighter->setEnabled(false);
     f.SQSHighlighter->setEnabled(true);
-    f.GameDataLines = data.fileLines;
 
     LastPRIndex = LastSWIndex = LastHGIndex = 0;
 }

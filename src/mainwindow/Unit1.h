@@ -71,8 +71,6 @@ public:
     // Speed-bar items show the image of their index in the program's image list.
     void setSpeedItemImage(QAction *item, int imageIndex);
 
-    QStringList GameDataLines; // data.dat as last read, for the command tree
-
     bool modified() const;
 
     // Documents
@@ -135,7 +133,6 @@ private:
 
     std::unique_ptr<QPrinter> m_printer;
 
-    bool m_closing = false;
 };
 
 extern TForm1 *Form1;

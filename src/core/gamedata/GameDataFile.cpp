@@ -78,6 +78,5 @@ GameData GameData::fromLines(const QStringList &lines, const QString &suffix)
     // Two lists joined, so the last magazine and the first equipment never fuse into one line.
     data.magazines = entries(readSection(lines, header("INFANTRY MAGAZINES")))
                      + entries(readSection(lines, header("EQUIPMENT")));
-    data.fileLines = lines;
     return data;
 }

@@ -28,7 +28,6 @@ struct GameData
     QStringList weapons;     // "INFANTRY WEAPONS" without sub-entries
     QStringList animations;  // "ANIMATIONS"
     QStringList magazines;   // "INFANTRY MAGAZINES" then "EQUIPMENT"
-    QStringList fileLines;   // the whole file, for the reference tree
 
     // suffix is "OFP" or "ARMA".
     static GameData fromLines(const QStringList &lines, const QString &suffix);
