@@ -95,39 +95,19 @@ void TForm1::removeCollidingEditorKeys()
 
 void TForm1::FormCreate(const QStringList &arguments)
 {
-    // The menu items of the templates are rebuilt below; a failing step ends start-up there,
-    // as the window still has to come up.
     setAcceptDrops(true);
     // The editor takes drops of its own (text); files dropped on it reach the window.
     SynEdit1->viewport()->installEventFilter(this);
+    // An error ends start-up at the failing step; the window still comes up.
     try {
-        MRU = new TMostRecentFiles(this);
-        MRU->setMaxFiles(8);
-        MRU->setShowFullPath(false);
-        MRU->setOwnerMenuItem(N88);
-        MRU->setIniFile(AppPaths::configFile());
-        MRU->OnMenuClick = [this](QAction *sender, const QString &fileName) { MyMRUClick(sender, fileName); };
+        createRecentFiles();
+        createSaveDialog();
+        SynEdit1->setOverwriteMode(KeyState::isToggledOn(KeyState::Key::Insert));
+        LastPRIndex = LastSWIndex = LastHGIndex = 0;
 
-        SavePreviewDialog = new TPBSavePreviewDialog(this);
-        SavePreviewDialog->setObjectName(QStringLiteral("SavePreviewDialog"));
-        SavePreviewDialog->setFilter(QStringLiteral("SQS|*.sqs|SQF|*.sqf|EXT|*.ext|SQM|*.sqm|CSV|*.csv|TXT|*.txt|"
-                                                    "HTML|*.html|Свое расширение (*.*)|*.*"));
-        // Overwrite prompt and sizing; Qt's dialog has no read-only box to hide.
-        SavePreviewDialog->setOption(QFileDialog::DontConfirmOverwrite, false);
-        SavePreviewDialog->setSizeGripEnabled(true);
-    } catch (const AppError &error) {
-        Dialogs::showError(this, error);
-        return;
-    }
-
-    KeyState::isToggledOn(KeyState::Key::Insert) ? SynEdit1->setOverwriteMode(true)
-                                                 : SynEdit1->setOverwriteMode(false);
-    LastPRIndex = LastSWIndex = LastHGIndex = 0;
-
-    const QString configPath = AppPaths::configFile();
-    IniFile ini(configPath);
-    FRMP->IniFileName = configPath;
-    try {
+        const QString configPath = AppPaths::configFile();
+        IniFile ini(configPath);
+        FRMP->IniFileName = configPath;
         ReadSettings(ini);
         FillTemplateMenu();
         if (!arguments.isEmpty() && !arguments.first().isEmpty())
@@ -135,6 +115,27 @@ void TForm1::FormCreate(const QStringList &arguments)
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
     }
+}
+
+void TForm1::createRecentFiles()
+{
+    MRU = new TMostRecentFiles(this);
+    MRU->setMaxFiles(8);
+    MRU->setShowFullPath(false);
+    MRU->setOwnerMenuItem(N88);
+    MRU->setIniFile(AppPaths::configFile());
+    MRU->OnMenuClick = [this](QAction *sender, const QString &fileName) { MyMRUClick(sender, fileName); };
+}
+
+void TForm1::createSaveDialog()
+{
+    SavePreviewDialog = new TPBSavePreviewDialog(this);
+    SavePreviewDialog->setObjectName(QStringLiteral("SavePreviewDialog"));
+    SavePreviewDialog->setFilter(QStringLiteral("SQS|*.sqs|SQF|*.sqf|EXT|*.ext|SQM|*.sqm|CSV|*.csv|TXT|*.txt|"
+                                                "HTML|*.html|Свое расширение (*.*)|*.*"));
+    // Overwrite prompt and sizing; Qt's dialog has no read-only box to hide.
+    SavePreviewDialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+    SavePreviewDialog->setSizeGripEnabled(true);
 }
 
 void TForm1::FillTemplateMenu()

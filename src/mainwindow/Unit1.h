@@ -119,6 +119,8 @@ protected:
 private:
     bool FormCloseQuery();
     void FormDestroy();
+    void createRecentFiles();
+    void createSaveDialog();
     void FillTemplateMenu();
     void OpenCommandLineFile(const QString &path, IniFile &ini);
     void connectActions();
