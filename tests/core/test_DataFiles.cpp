@@ -1,5 +1,6 @@
 // The shipped data files: data.dat, the two unit data files and the script templates.
-#include "AppError.h"
+#include "../TestUtil.h"
+#include "gamedata/GameDataFile.h"
 #include "gamedata/uDatParser.h"
 #include "text/Cp1251.h"
 
@@ -8,14 +9,12 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString DataDir = QStringLiteral(VELMORA_SOURCE_DIR "/data/");
 const QString FactsDir = QStringLiteral(VELMORA_SOURCE_DIR "/../shared/gamefacts/");
-
 const char *const Games[] = {"OFP", "ARMA"};
 const char *const SectionNames[] = {"COMMANDS", "CMDIL", "ANIMATIONS", "MAN", "INFANTRY WEAPONS",
                                     "INFANTRY MAGAZINES", "VEHICLE/STATIC WEAPONS", "VEHICLES", "EQUIPMENT"};
@@ -23,34 +22,20 @@ const char *const SectionNames[] = {"COMMANDS", "CMDIL", "ANIMATIONS", "MAN", "I
 QByteArray readBytes(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList crlfLines(const QString &path)
+// Every line ends with CR LF, the last one too.
+void expectCrLf(const QByteArray &bytes)
 {
-    QStringList lines = Cp1251::decode(readBytes(path)).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n")) << "bare CR";
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "bare LF";
 }
 
 QString header(const char *name, const char *game)
 {
     return QStringLiteral("[%1 %2]").arg(QLatin1String(name), QLatin1String(game));
-}
-
-// Stand-in for the program's section reader: from the exact header line up to the next '[' line.
-QStringList section(const QStringList &lines, const QString &head)
-{
-    QStringList out;
-    qsizetype i = lines.indexOf(head);
-    if (i < 0)
-        return out;
-    for (++i; i < lines.size() && !lines[i].startsWith(u'['); ++i)
-        out << lines[i];
-    return out;
 }
 
 // Weapons of an INFANTRY WEAPONS section with the magazines listed under each.
@@ -71,32 +56,29 @@ QHash<QString, QStringList> weaponsWithMagazines(const QStringList &lines)
 QList<QHash<QString, QString>> readTable(const QString &path)
 {
     QList<QHash<QString, QString>> rows;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return rows;
-    const QStringList head = QString::fromUtf8(f.readLine()).trimmed().split(u'\t');
-    while (!f.atEnd()) {
-        QString line = QString::fromUtf8(f.readLine());
-        while (line.endsWith(u'\n') || line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringList cells = line.split(u'\t');
-        QHash<QString, QString> row;
+    const QStringList lines = QString::fromUtf8(readBytes(path)).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype r = 1; r < lines.size(); ++r) {
+        const QStringList head = lines[0].trimmed().split(u'\t'), cells = lines[r].split(u'\t');
+        QHash<QString, QString> &row = rows.emplaceBack();
         for (qsizetype i = 0; i < head.size() && i < cells.size(); ++i)
             row[head[i]] = cells[i];
-        rows << row;
     }
     return rows;
 }
 
+// data.dat through the program's own section reader.
 class DataFilesDat : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        lines = crlfLines(DataDir + "data.dat");
+        lines = GameDataFile::loadLines(DataDir + "data.dat");
         ASSERT_FALSE(lines.isEmpty()) << "data.dat missing or empty";
     }
-    QStringList get(const char *name, const char *game) const { return section(lines, header(name, game)); }
+    QStringList get(const char *name, const char *game) const
+    {
+        return GameDataFile::entries(GameDataFile::readSection(lines, header(name, game)));
+    }
 
     QStringList lines;
 };
@@ -105,11 +87,7 @@ protected:
 
 TEST_F(DataFilesDat, LayoutAndLineRules)
 {
-    const QByteArray bytes = readBytes(DataDir + "data.dat");
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n")) << "bare CR";
-    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "bare LF";
-
+    expectCrLf(readBytes(DataDir + "data.dat"));
     QStringList expectedHeads;
     for (const char *game : Games)
         for (const char *name : SectionNames)
@@ -152,13 +130,12 @@ TEST_F(DataFilesDat, CompletionListsRunInParallel)
         const QStringList display = get("CMDIL", game);
         ASSERT_EQ(commands.size(), display.size()) << game;
         for (qsizetype i = 0; i < commands.size(); ++i) {
+            // The name, two blanks, then a syntax that names the command itself.
             const QString prefix = commands[i] + QStringLiteral("  ");
-            EXPECT_TRUE(display[i].startsWith(prefix) && display[i].size() > prefix.size()
-                        && !display[i].at(prefix.size()).isSpace())
+            const QString syntax = display[i].mid(prefix.size());
+            EXPECT_TRUE(display[i].startsWith(prefix) && !syntax.isEmpty() && !syntax.at(0).isSpace()
+                        && syntax.contains(commands[i]) && !display[i].contains(u'\t') && !display[i].contains(u'\\'))
                 << game << " line " << i << ": " << display[i].toStdString();
-            EXPECT_FALSE(display[i].contains(u'\t') || display[i].contains(u'\\')) << display[i].toStdString();
-            // The syntax shown names the command itself.
-            EXPECT_TRUE(display[i].mid(prefix.size()).contains(commands[i])) << display[i].toStdString();
         }
     }
 }
@@ -168,18 +145,14 @@ TEST_F(DataFilesDat, CommandsMatchTheCommandTable)
     const auto rows = readTable(FactsDir + "commands.tsv");
     if (rows.isEmpty())
         GTEST_SKIP() << "no command table beside the repository";
-
     // Operators made of symbols cannot be keywords and are left out.
     static const QRegularExpression named(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    const std::pair<const char *, const char *> columns[] = {{"OFP", "ofp_since"}, {"ARMA", "arma_since"}};
-    for (const auto &[game, column] : columns) {
+    for (const auto &[game, column] : {std::pair{"OFP", "ofp_since"}, {"ARMA", "arma_since"}}) {
         QStringList expected;
         for (const auto &row : rows)
             if (!row.value(column).isEmpty() && named.match(row.value("name")).hasMatch())
                 expected << row.value("name");
-        const QStringList commands = get("COMMANDS", game);
-        EXPECT_EQ(QSet<QString>(commands.begin(), commands.end()).size(), commands.size()) << "repeats in " << game;
-        EXPECT_EQ(commands, expected) << game;
+        EXPECT_EQ(get("COMMANDS", game), expected) << game;
     }
 }
 
@@ -189,16 +162,13 @@ TEST_F(DataFilesDat, WeaponsListTheirMagazines)
         const QStringList weaponLines = get("INFANTRY WEAPONS", game);
         ASSERT_FALSE(weaponLines.isEmpty());
         EXPECT_FALSE(weaponLines.first().startsWith(u' ')) << "sub-entry without a weapon";
-
-        QStringList known = get("INFANTRY MAGAZINES", game) + get("EQUIPMENT", game);
-        const QSet<QString> magazines(known.begin(), known.end());
+        const QStringList known = get("INFANTRY MAGAZINES", game) + get("EQUIPMENT", game);
         const auto weapons = weaponsWithMagazines(weaponLines);
         QSet<QString> used;
         for (auto it = weapons.begin(); it != weapons.end(); ++it) {
             EXPECT_FALSE(it.value().isEmpty()) << game << ' ' << it.key().toStdString() << " has no magazine";
             for (const QString &m : it.value()) {
-                EXPECT_TRUE(magazines.contains(m)) << game << ' ' << it.key().toStdString() << ": '"
-                                                   << m.toStdString() << "'";
+                EXPECT_TRUE(known.contains(m)) << game << ' ' << it.key().toStdString() << ": '" << m.toStdString();
                 used.insert(m);
             }
         }
@@ -209,25 +179,21 @@ TEST_F(DataFilesDat, WeaponsListTheirMagazines)
 
 TEST_F(DataFilesDat, UnitFilesAgreeWithDataDat)
 {
-    const std::pair<const char *, const char *> files[] = {{"ofp_unit.dat", "OFP"}, {"arma_unit.dat", "ARMA"}};
     const QString weaponSyntax =
         QStringLiteral("WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)");
-    for (const auto &[file, game] : files) {
+    for (const auto &[file, game] : {std::pair{"ofp_unit.dat", "OFP"}, {"arma_unit.dat", "ARMA"}}) {
         SCOPED_TRACE(file);
         const QString path = DataDir + file;
         const QByteArray bytes = readBytes(path);
-        EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
-        EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
-        // A comment block comes first and must not be taken for a header.
-        EXPECT_FALSE(bytes.startsWith('['));
+        expectCrLf(bytes);
+        EXPECT_FALSE(bytes.startsWith('[')) << "a comment block comes first";
 
         std::unique_ptr<TDatParser> parser;
-        try {
-            parser = std::make_unique<TDatParser>(path);
-            CheckUnitData(*parser, path);
-        } catch (const AppError &e) {
-            FAIL() << e.message().toStdString();
-        }
+        ASSERT_EQ(thrown([&] {
+                      parser = std::make_unique<TDatParser>(path);
+                      CheckUnitData(*parser, path);
+                  }),
+                  QStringLiteral("<no error>"));
         ASSERT_EQ(parser->Sections.size(), 4u);
         const char *const names[] = {"PRIMARY", "SECONDARY", "HANDGUN", "EQUIPMENT"};
         for (int s = 0; s < 4; ++s) {
@@ -235,20 +201,17 @@ TEST_F(DataFilesDat, UnitFilesAgreeWithDataDat)
             EXPECT_EQ(parser->Sections[s]->Syntax, s < 3 ? weaponSyntax : QStringLiteral("ITEM,SIZE"));
             EXPECT_FALSE(parser->Sections[s]->Lines.isEmpty());
         }
-        // The unit wizard enables the grenade count by this exact column name.
-        EXPECT_EQ(parser->Sections[0]->GetParams(-1).value(4), QStringLiteral("SECONDARY_AMMO_SIZE(opt)"));
 
+        // Weapons take their own magazines; equipment is known to data.dat.
         const auto weapons = weaponsWithMagazines(get("INFANTRY WEAPONS", game));
         for (int s = 0; s < 3; ++s) {
             const TSection &sec = *parser->Sections[s];
             for (int i = 0; i < sec.Lines.size(); ++i) {
                 const TParams f = sec.GetParams(i);
                 ASSERT_TRUE(weapons.contains(f[0])) << "unknown weapon " << f[0].toStdString();
-                const QStringList &mags = weapons[f[0]];
-                EXPECT_TRUE(mags.contains(f[1])) << f[0].toStdString() << " does not take " << f[1].toStdString();
-                if (f.size() > 3) {
-                    EXPECT_TRUE(mags.contains(f[3])) << f[0].toStdString() << " does not take " << f[3].toStdString();
-                }
+                for (int k : {1, 3})
+                    EXPECT_TRUE(k >= f.size() || weapons[f[0]].contains(f[k]))
+                        << f[0].toStdString() << " does not take " << f[k].toStdString();
                 EXPECT_GE(f[2].toInt(), 1);
             }
         }
@@ -269,8 +232,7 @@ TEST(DataFiles, OfpSlotsFollowTheClassTable)
         if (row.value("kind") == "magazine" || row.value("kind") == "equipment")
             slotsOf[row.value("class")] = row.value("slots");
 
-    const QString path = DataDir + "ofp_unit.dat";
-    TDatParser parser(path);
+    TDatParser parser(DataDir + "ofp_unit.dat");
     ASSERT_GE(parser.Sections.size(), 4u);
     for (int s = 0; s < 4; ++s) {
         const TSection &sec = *parser.Sections[s];
@@ -278,7 +240,7 @@ TEST(DataFiles, OfpSlotsFollowTheClassTable)
             const TParams f = sec.GetParams(i);
             // Pairs of class and slot count: (1, 2) and (3, 4) for weapons, (0, 1) for equipment.
             for (int k = (s == 3 ? 0 : 1); k + 1 < f.size(); k += 2)
-                EXPECT_EQ(f[k + 1], slotsOf.value(f[k], QStringLiteral("<not in table>"))) << sec.Lines[i].toStdString();
+                EXPECT_EQ(f[k + 1], slotsOf.value(f[k], "<not in table>")) << sec.Lines[i].toStdString();
         }
     }
 }
@@ -288,23 +250,16 @@ TEST(DataFiles, Templates)
     const QDir dir(QStringLiteral(VELMORA_SOURCE_DIR "/data/templates"));
     const QStringList names = dir.entryList({QStringLiteral("*.sqs")}, QDir::Files);
     EXPECT_GE(names.size(), 4);
+    static const QRegularExpression gotoRe(QStringLiteral("goto \"(\\w+)\""));
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
         const QByteArray bytes = readBytes(dir.filePath(name));
-        ASSERT_FALSE(bytes.isEmpty());
-        EXPECT_TRUE(bytes.endsWith("\r\n"));
-        EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
-        EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+        expectCrLf(bytes);
         EXPECT_TRUE(bytes.startsWith(';')) << "a template opens with a comment saying what it does";
-        // Inserted as they are: a byte-order mark would land in the script as text.
-        EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
-        // Every label that a goto names exists.
+        // Every label that a goto outside a comment names exists.
         const QStringList lines = Cp1251::decode(bytes).split(QStringLiteral("\r\n"));
-        static const QRegularExpression gotoRe(QStringLiteral("goto \"(\\w+)\""));
         for (const QString &l : lines) {
-            if (l.startsWith(u';'))
-                continue;
-            for (auto m = gotoRe.globalMatch(l); m.hasNext();) {
+            for (auto m = gotoRe.globalMatch(l); m.hasNext() && !l.startsWith(u';');) {
                 const QString label = m.next().captured(1);
                 EXPECT_TRUE(lines.contains(u'#' + label)) << "no label " << label.toStdString();
             }

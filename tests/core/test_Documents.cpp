@@ -10,21 +10,15 @@ using DocumentCodec::Encoding;
 
 TEST(DocumentCodec, SaveBytesByEncoding)
 {
-    struct Case
-    {
-        QString text;
-        Encoding encoding;
-        bool bom;
-        QByteArray bytes;
-        QString replaced;
-    };
+    struct Case { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
     const Case cases[] = {
         {u"Пр"_qs, Encoding::Ansi, true, "\xCF\xF0", ""}, // no mark in ANSI
         {"", Encoding::Utf8, true, "\xEF\xBB\xBF", ""},
-        // A character beyond the 16-bit plane is one '?', listed whole.
-        {QString::fromUtf8("x\xF0\x9F\x98\x80y\xF0\x9F\x98\x80"), Encoding::Ansi, false, "x?y?",
-         QString::fromUtf8("\xF0\x9F\x98\x80")},
-        {QString::fromUtf8("\xF0\x9F\x98\x80"), Encoding::Utf8, false, "\xF0\x9F\x98\x80", ""},
+        // Each character outside the code page is one '?' and is listed once, a surrogate pair whole.
+        {u"a\u4E2D\u00E9\u4E2Db"_qs, Encoding::Ansi, false, "a???b", u"\u4E2D\u00E9"_qs},
+        {'x' + smile + 'y' + smile, Encoding::Ansi, false, "x?y?", smile},
+        {smile, Encoding::Utf8, false, smile.toUtf8(), ""},
     };
     for (const Case &c : cases) {
         QString replaced;
@@ -36,32 +30,25 @@ TEST(DocumentCodec, SaveBytesByEncoding)
 TEST(DocumentCodec, ReEncodingsUndoEachOther)
 {
     // "И" becomes D0 98, and 0x98 is the one byte Windows-1251 leaves undefined.
-    for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs}) {
-        const QString shown = DocumentCodec::utf8BytesAsAnsi(text);
-        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(shown), text) << qPrintable(text);
-    }
+    for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs})
+        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(DocumentCodec::utf8BytesAsAnsi(text)), text) << qPrintable(text);
     EXPECT_EQ(DocumentCodec::utf8BytesAsAnsi(u"Привет"), u"РџСЂРёРІРµС‚"_qs);
     EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(u"\u043F\u00BB\u0457Рџ"), u"П"_qs); // a mark in front is dropped
-    EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(u"Привет"), std::nullopt);        // Windows-1251 bytes, not UTF-8
-    EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(u"\u4E2D"), std::nullopt);        // not a text of bytes at all
+    // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
+    for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
+        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
 }
 
 TEST(SaveFileName, ForcedExtensions)
 {
-    struct Case
-    {
-        QString typed;
-        int filter;
-        QString saved;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, int, QString> cases[] = {
         {"/d/a.txt", 1, "/d/a.sqs"},         {"/d/script", 1, "/d/script.sqs"},
         {"/d/a.txt", 8, "/d/a.txt"},         {"/d/a.b.txt", 7, "/d/a.b.html"},
         {"/d.v2/script", 2, "/d.v2/script.sqf"}, {"/d/x.", 5, "/d/x.csv"},
         {"/d/a.SQS", 1, "/d/a.sqs"},         {"/d/a", 0, "/d/a"},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(SaveFileName::withForcedExtension(c.typed, c.filter), c.saved) << qPrintable(c.typed);
+    for (const auto &[typed, filter, saved] : cases)
+        EXPECT_EQ(SaveFileName::withForcedExtension(typed, filter), saved) << qPrintable(typed);
 
     const std::pair<QString, int> indexes[] = {
         {"/d/a.sqs", 1}, {"/d/A.SQF", 2}, {"x.ext", 3}, {"x.sqm", 4}, {"x.csv", 5}, {"x.txt", 6},
@@ -71,28 +58,10 @@ TEST(SaveFileName, ForcedExtensions)
         EXPECT_EQ(SaveFileName::filterIndexOf(path), index) << qPrintable(path);
 }
 
-namespace {
-
-// Every character one unit wide, 'W' two; a page ten units wide, tabs every four.
-PrintLayout::Result layOut(const QStringList &lines, int rows = 100)
-{
-    const PrintLayout::Page page{10, rows, 4};
-    return PrintLayout::layout(lines, page, [](QStringView s) { return qreal(s.size() + s.count(u'W')); });
-}
-
-} // namespace
-
 TEST(PrintLayout, LinesCarryOverTabsAndPages)
 {
     using P = PrintLayout::Piece;
-    struct Case
-    {
-        const char *name;
-        QStringList lines;
-        int rows;
-        std::vector<P> pieces;
-        int pages;
-    };
+    struct Case { const char *name; QStringList lines; int rows; std::vector<P> pieces; int pages; };
     const Case cases[] = {
         {"one row per line, empty ones too", {"ab", "", "c"}, 100, {{0, 0, 0, "ab"}, {0, 2, 0, "c"}}, 1},
         {"exact fit stays", {"0123456789"}, 100, {{0, 0, 0, "0123456789"}}, 1},
@@ -107,18 +76,17 @@ TEST(PrintLayout, LinesCarryOverTabsAndPages)
         {"a full last page adds none", {"a", "b"}, 2, {{0, 0, 0, "a"}, {0, 1, 0, "b"}}, 1},
         {"nothing to print", {}, 100, {}, 1},
     };
+    // Every character one unit wide, 'W' two; a page ten units wide, tabs every four.
+    const auto width = [](QStringView s) { return qreal(s.size() + s.count(u'W')); };
     for (const Case &c : cases) {
-        const PrintLayout::Result r = layOut(c.lines, c.rows);
+        const PrintLayout::Result r = PrintLayout::layout(c.lines, PrintLayout::Page{10, c.rows, 4}, width);
         EXPECT_EQ(r.pieces, c.pieces) << c.name;
         EXPECT_EQ(r.pages, c.pages) << c.name;
     }
-}
 
-TEST(PrintLayout, NeverLoopsOnAPageNarrowerThanACharacter)
-{
-    const PrintLayout::Page page{0.5, 10, 4};
-    const auto r = PrintLayout::layout({QString::fromUtf8("ab\xF0\x9F\x98\x80")}, page,
-                                       [](QStringView s) { return qreal(s.size()); });
-    ASSERT_EQ(r.pieces.size(), 3u);
-    EXPECT_EQ(r.pieces[2].text, QString::fromUtf8("\xF0\x9F\x98\x80")); // a pair is never split
+    // A page narrower than a character still ends, and never splits a surrogate pair.
+    const auto narrow = PrintLayout::layout({QString::fromUtf8("ab\xF0\x9F\x98\x80")}, PrintLayout::Page{0.5, 10, 4},
+                                            [](QStringView s) { return qreal(s.size()); });
+    ASSERT_EQ(narrow.pieces.size(), 3u);
+    EXPECT_EQ(narrow.pieces[2].text, QString::fromUtf8("\xF0\x9F\x98\x80"));
 }

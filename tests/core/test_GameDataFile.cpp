@@ -11,29 +11,15 @@ using GameDataFile::readSection;
 
 namespace {
 const QStringList kFile = {
-    "[COMMANDS OFP] ", // a trailing blank makes it another line
-    "x",
-    "[COMMANDS OFP]",
-    "hint",
-    "",
-    "[note] in the list",
-    " blank-led",
-    "addWeapon",
-    "[CMDIL OFP]",
-    "hint  hint \"text\"",
-    "[INFANTRY WEAPONS OFP]",
-    "M16",
-    " M16",
-    "AK47",
-    "[lower case ends weapons]",
-    "late",
-    "[INFANTRY MAGAZINES OFP]",
-    "M16",
-    "AK47",
+    "[COMMANDS OFP] ", "x", // a trailing blank makes it another line
+    "[COMMANDS OFP]", "hint", "", "[note] in the list", " blank-led", "addWeapon",
+    "[CMDIL OFP]", "hint  hint \"text\"",
+    "[INFANTRY WEAPONS OFP]", "M16", " M16", "AK47", "[lower case ends weapons]", "late",
+    "[INFANTRY MAGAZINES OFP]", "M16", "AK47",
 };
 } // namespace
 
-TEST(GameDataFile, SectionsEndAtAnUpperCaseHeaderOrAtTheEnd)
+TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEnd)
 {
     EXPECT_EQ(readSection(kFile, "[COMMANDS OFP]"),
               QString("hint\r\n[note] in the list\r\n blank-led\r\naddWeapon\r\n"));
@@ -41,12 +27,8 @@ TEST(GameDataFile, SectionsEndAtAnUpperCaseHeaderOrAtTheEnd)
     EXPECT_EQ(readSection(kFile, "[INFANTRY MAGAZINES OFP]"), QString("M16\r\nAK47"));
     EXPECT_EQ(readSection(kFile, "[COMMANDS ARMA]"), QString());
     EXPECT_EQ(readSection({"[A]"}, "[A]"), QString());
-}
-
-TEST(GameDataFile, WeaponsReaderLeavesOutSubEntriesAndStopsAtAnyBracket)
-{
+    // The weapons reader leaves out sub-entries and stops at any '[' line; the plain one does neither.
     EXPECT_EQ(readSection(kFile, "[INFANTRY WEAPONS OFP]", true), QString("M16\r\nAK47\r\n"));
-    // The plain reader keeps the blank-led line and reads past a lower-case bracket line.
     EXPECT_EQ(readSection(kFile, "[INFANTRY WEAPONS OFP]"),
               QString("M16\r\n M16\r\nAK47\r\n[lower case ends weapons]\r\nlate\r\n"));
     EXPECT_EQ(readSection(kFile, "[COMMANDS OFP]", true), QString("hint\r\n"));

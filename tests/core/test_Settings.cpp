@@ -1,5 +1,5 @@
 // The ini file, colour texts and shortcut codes.
-#include "AppError.h"
+#include "../TestUtil.h"
 #include "settings/ColorText.h"
 #include "settings/IniFile.h"
 #include "settings/ShortCut.h"
@@ -7,13 +7,6 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-QString lines(const QString &path)
-{
-    return QString::fromUtf8(LoadFileToString(path));
-}
-} // namespace
 
 TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
 {
@@ -25,45 +18,34 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
     ini.writeString("Options", "wrap", "0");
     ini.writeString("other", "ALPHA", "3");
     ini.writeString("other", "new", "4");
-    EXPECT_EQ(lines(path), QString("; note\r\n[Other]\r\nzeta=1\r\nALPHA=3\r\nnew=4\r\n\r\n"
-                                   "[MRU List]\r\n1=C:\\a b.sqs\r\n[options]\r\nshowrow=1\r\nwrap=0\r\n"));
+    EXPECT_EQ(QString::fromUtf8(LoadFileToString(path)),
+              QString("; note\r\n[Other]\r\nzeta=1\r\nALPHA=3\r\nnew=4\r\n\r\n"
+                      "[MRU List]\r\n1=C:\\a b.sqs\r\n[options]\r\nshowrow=1\r\nwrap=0\r\n"));
     EXPECT_EQ(ini.readString("mru list", "1", ""), QString("C:\\a b.sqs"));
     EXPECT_EQ(ini.readSectionKeys("OTHER"), QStringList({"zeta", "ALPHA", "new"}));
     ini.eraseSection("other");
     EXPECT_FALSE(ini.valueExists("Other", "zeta"));
     EXPECT_TRUE(ini.valueExists("options", "WRAP"));
+
+    IniFile unwritable(dir.filePath("no/folder/config.ini"));
+    EXPECT_EQ(thrown([&] { unwritable.writeBool("options", "wrap", true); }),
+              "Unable to write to " + dir.filePath("no/folder/config.ini"));
 }
 
 TEST(IniFile, NumbersAndDefaults)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
-    SaveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nX=0X10\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
+    SaveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
     const IniFile ini(path);
-    EXPECT_EQ(ini.readInteger("o", "d", 0), 42);
-    EXPECT_EQ(ini.readInteger("o", "h", 0), 31);
-    EXPECT_EQ(ini.readInteger("o", "x", 0), 0x4020);
-    EXPECT_EQ(ini.readInteger("o", "neg", 0), -7);
-    EXPECT_EQ(ini.readInteger("o", "bad", 5), 5);
-    EXPECT_EQ(ini.readInteger("o", "empty", 5), 5);
-    EXPECT_EQ(ini.readInteger("o", "big", 5), 5);
-    EXPECT_EQ(ini.readInteger("o", "ffff", 5), -1);
-    EXPECT_EQ(ini.readInteger("o", "missing", 6), 6);
+    const std::pair<const char *, int> numbers[] = {{"d", 42},    {"h", 31},     {"x", 0x4020},   {"neg", -7},
+                                                    {"bad", 5},   {"empty", 5},  {"big", 5},      {"ffff", -1},
+                                                    {"missing", 5}};
+    for (const auto &[key, value] : numbers)
+        EXPECT_EQ(ini.readInteger("o", key, 5), value) << key;
     EXPECT_TRUE(ini.readBool("o", "bad", true));
     EXPECT_FALSE(ini.readBool("o", "bad", false));
     EXPECT_EQ(IniFile(dir.filePath("none.ini")).readString("o", "d", "def"), QString("def"));
-}
-
-TEST(IniFile, UnwritableFileReportsThePath)
-{
-    QTemporaryDir dir;
-    IniFile ini(dir.filePath("no/folder/config.ini"));
-    try {
-        ini.writeBool("options", "wrap", true);
-        FAIL();
-    } catch (const AppError &e) {
-        EXPECT_EQ(e.message(), "Unable to write to " + dir.filePath("no/folder/config.ini"));
-    }
 }
 
 TEST(ColorText, IdentifiersNumbersAndRefusals)
@@ -76,12 +58,7 @@ TEST(ColorText, IdentifiersNumbersAndRefusals)
     EXPECT_EQ(ColorToString(Colors::clNone), QString("clNone"));
     EXPECT_EQ(ColorToString(Colors::clWindowText), QString("clWindowText"));
     EXPECT_EQ(ColorToString(0x808080), QString("clGray"));
-    try {
-        StringToColor(u"yellow");
-        FAIL();
-    } catch (const AppError &e) {
-        EXPECT_EQ(e.message(), QString("'yellow' is not a valid integer value"));
-    }
+    EXPECT_EQ(thrown([] { StringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
 }
 
 TEST(ShortCut, CodesAndKeys)

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -61,7 +60,6 @@ struct Editor
     // differ, '|' where a line break is not styled as a blank.
     Rows letters() const
     {
-        static const char kLetters[] = "CDBIK-N.S!PUT?";
         const auto *text = static_cast<const unsigned char *>(edit.SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
         Rows rows;
         for (long line = 0; line < send(Sci::SCI_GETLINECOUNT); ++line) {
@@ -69,10 +67,10 @@ struct Editor
             std::string row;
             for (long p = lineStart(line); p < end;) {
                 const int len = text[p] < 0x80 ? 1 : text[p] < 0xE0 ? 2 : text[p] < 0xF0 ? 3 : 4;
-                bool same = true;
+                bool same = styleAt(p) < 14;
                 for (int k = 1; k < len; ++k)
                     same = same && styleAt(p + k) == styleAt(p);
-                row += same && styleAt(p) < 14 ? kLetters[styleAt(p)] : '!';
+                row += same ? "CDBIK-N.S!PUT?"[styleAt(p)] : '!';
                 p += len;
             }
             for (long p = end; p < lineStart(line + 1); ++p)
@@ -89,14 +87,15 @@ Rows readLines(const QString &path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    QByteArray all = f.readAll();
-    if (all.endsWith('\n'))
-        all.chop(1);
     Rows lines;
-    for (const QByteArray &l : all.split('\n'))
+    for (const QByteArray &l : f.readAll().chopped(1).split('\n')) // every file ends with a line break
         lines.push_back(l.toStdString());
     return lines;
 }
+
+class Example : public ::testing::TestWithParam<std::string>
+{
+};
 
 std::vector<std::string> exampleNames()
 {
@@ -105,10 +104,6 @@ std::vector<std::string> exampleNames()
         names.push_back(name.toStdString());
     return names;
 }
-
-class Example : public ::testing::TestWithParam<std::string>
-{
-};
 
 } // namespace
 
@@ -223,7 +218,7 @@ TEST(LexerHighlighter, LongTextStyledInPiecesMatchesTheScanner)
     ASSERT_TRUE(styles() == expected) << "in pieces";
 }
 
-TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTop)
+TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowTheirChanges)
 {
     QsciScintilla edit;
     QFont font(QStringLiteral("DejaVu Sans Mono"));
@@ -239,23 +234,16 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTop)
     font.setPointSize(13);
     const QColor text(1, 2, 3), paper(250, 251, 240);
     e.lexer.setEditorLook(font, text, paper);
-    struct Row
-    {
-        int style;
-        const char *name;
-        TColor fore; // clNone: the editor's text colour
-        bool bold, italic;
-    };
+    struct Row { int style; const char *name; TColor fore; bool bold, italic; }; // clNone: the editor's colour
     for (const Row &r : std::initializer_list<Row>{
              {tkComment, "Comment", Colors::clGray, false, true}, {tkDSL, "DSL", Colors::clNone, false, false},
              {tkSdot, "Sdot", Colors::clNone, false, false}, {tkIdentifier, "Identifier", Colors::clNone, false, false},
              {tkKey, "Reserved Word", Colors::clBlack, true, false}, {tkNull, "Null", Colors::clNone, false, false},
              {tkNumber, "Number", Colors::clTeal, true, false}, {tkSpace, "Space", Colors::clNone, false, false},
-             {tkString, "String", Colors::clGreen, false, false},
+             {tkString, "String", Colors::clGreen, false, false}, {tkUnknown, "Unknown", Colors::clNone, false, false},
              {tkPreprocessor, "Preprocessor", Colors::clMaroon, true, false},
              {tkUnderline, "Underline", Colors::clNavy, false, false},
-             {tkTilda, "TildaNumber", Colors::clPurple, false, false},
-             {tkUnknown, "Unknown", Colors::clNone, false, false}}) {
+             {tkTilda, "TildaNumber", Colors::clPurple, false, false}}) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(e.lexer.description(r.style).toStdString(), r.name);
         EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, r.style), r.fore == Colors::clNone ? bgr(text) : long(r.fore));
@@ -266,18 +254,8 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTop)
     }
     EXPECT_EQ(e.edit.font().family(), font.family()) << "the widget's font follows";
 
-    QFont pixels(font);
-    pixels.setPixelSize(15);
-    e.lexer.setEditorLook(pixels, text, paper);
-    EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
-}
-
-TEST(LexerHighlighter, AttributeChangesReachTheirStylesAtOnce)
-{
-    Editor e;
+    // A change of an attribute reaches its style at once.
     TSynSQSHighlighter &h = e.lexer;
-    const QColor text(10, 20, 30);
-    h.setEditorLook(h.defaultFont(), text, Qt::white);
     int changes = 0;
     QObject::connect(h.KeyAttri, &TSynHighlighterAttributes::changed, [&changes] { ++changes; });
     h.KeyAttri->SetForeground(Colors::clRed);
@@ -306,6 +284,11 @@ TEST(LexerHighlighter, AttributeChangesReachTheirStylesAtOnce)
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETSIZE, tkSdot), 21);
     EXPECT_TRUE(e.bold(tkNumber));
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkKey), long(Colors::clRed));
+
+    QFont pixels(font);
+    pixels.setPixelSize(15);
+    h.setEditorLook(pixels, text, paper);
+    EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
 }
 
 TEST(LexerHighlighter, SwitchingOffAndOnAndNewKeywordsRestyle)
@@ -341,11 +324,15 @@ TEST(LexerTColorQt, SettingsColoursBecomeQtColours)
 {
     const QColor none(7, 8, 9);
     const QPalette pal = QGuiApplication::palette();
-    EXPECT_EQ(tcolorToQColor(0x00FF8040, none), QColor(0x40, 0x80, 0xFF));
-    EXPECT_EQ(tcolorToQColor(Colors::clNone, none), none);
-    EXPECT_EQ(tcolorToQColor(Colors::clDefault, none), none);
-    EXPECT_EQ(tcolorToQColor(Colors::clWindowText, none), pal.color(QPalette::Text));
-    EXPECT_EQ(tcolorToQColor(Colors::clWindow, none), pal.color(QPalette::Base));
-    EXPECT_EQ(tcolorToQColor(Colors::clHighlight, none), pal.color(QPalette::Highlight));
-    EXPECT_EQ(tcolorToQColor(Colors::clSystemColor | 25, none), none) << "no such desktop colour";
+    const std::pair<TColor, QColor> cases[] = {
+        {0x00FF8040, QColor(0x40, 0x80, 0xFF)},
+        {Colors::clNone, none},
+        {Colors::clDefault, none},
+        {Colors::clWindowText, pal.color(QPalette::Text)},
+        {Colors::clWindow, pal.color(QPalette::Base)},
+        {Colors::clHighlight, pal.color(QPalette::Highlight)},
+        {Colors::clSystemColor | 25, none}, // no such desktop colour
+    };
+    for (const auto &[color, qt] : cases)
+        EXPECT_EQ(tcolorToQColor(color, none), qt) << std::hex << color;
 }

@@ -8,6 +8,7 @@
 #include "text/FileText.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
@@ -20,7 +21,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        copyTree(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/exe"), dir.path());
+        const QString fixture = QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/exe");
+        for (QDirIterator it(fixture, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString from = it.next(), to = dir.path() + from.mid(fixture.size());
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+        }
         AppPaths::setExeDirOverride(dir.path());
         Dialogs::setHandler([this](const Dialogs::Message &m) {
             messages.push_back(m);
@@ -40,7 +46,6 @@ protected:
     }
 
     void start(const QStringList &arguments = {}) { windows = std::make_unique<AppStart::Windows>(arguments); }
-
     // Closes the main window as the user would; true when it closed.
     bool closeMain()
     {
@@ -48,23 +53,18 @@ protected:
         return Form1->close();
     }
 
-    QString configPath() const { return dir.filePath(QStringLiteral("config.ini")); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QString configPath() const { return path(QStringLiteral("config.ini")); }
     void writeConfig(const QByteArray &text) { SaveTextToFile(text, configPath()); }
     QString config() const { return QString::fromUtf8(LoadFileToString(configPath())); }
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    static void copyTree(const QString &from, const QString &to)
-    {
-        QDir source(from);
-        QDir().mkpath(to);
-        for (const QString &f : source.entryList(QDir::Files))
-            QFile::copy(source.filePath(f), to + u'/' + f);
-        for (const QString &d : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            copyTree(source.filePath(d), to + u'/' + d);
-    }
+    void put(const QString &name, const QByteArray &bytes) { SaveTextToFile(bytes, path(name)); }
+    QByteArray bytes(const QString &name) const { return LoadFileToString(path(name)); }
+    QString text() const { return Form1->editorText(); }
+    void type(const QString &s) { Form1->SynEdit1->insert(s); }
+    QString gamePanel() const { return Form1->StatusBar1->panelText(TStatusBar::kGameModePanel); }
 
     QTemporaryDir dir;
     std::unique_ptr<AppStart::Windows> windows;
     std::vector<Dialogs::Message> messages;
-    std::deque<Dialogs::Answer> answers;
+    std::deque<Dialogs::Answer> answers; // none left means Ok
 };

@@ -9,31 +9,33 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-namespace {
-
-int styleAt(QsciScintilla *editor, int pos)
+class GameMode : public AppFixture
 {
-    editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);
-    return int(editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, pos));
-}
-
-} // namespace
-
-using GameMode = AppFixture;
+protected:
+    static int firstStyle()
+    {
+        Form1->SynEdit1->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);
+        return int(Form1->SynEdit1->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 0L));
+    }
+    void expectGame(const char *panel, bool arma)
+    {
+        EXPECT_EQ(gamePanel(), QString(panel));
+        EXPECT_EQ(Form1->ArmA1->isChecked(), arma);
+        EXPECT_EQ(Form1->OFP1->isChecked(), !arma);
+    }
+};
 
 TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
 {
     start();
-    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("OFP"));
+    expectGame("OFP", false);
     Form1->SynEdit1->setText("setVehicleInit hint");
-    EXPECT_EQ(styleAt(Form1->SynEdit1, 0), int(tkIdentifier));
+    EXPECT_EQ(firstStyle(), int(tkIdentifier));
     LastPRIndex = 3;
     LastHGIndex = 2;
 
     Form1->ArmA1->trigger();
-    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("ArmA"));
-    EXPECT_TRUE(Form1->ArmA1->isChecked());
-    EXPECT_FALSE(Form1->OFP1->isChecked());
+    expectGame("ArmA", true);
     EXPECT_EQ(Form1->N53->text(), QString("Запустить/Развернуть ArmA   "));
     EXPECT_EQ(Form1->RunBTN->property("ImageIndex").toInt(), 16);
     EXPECT_EQ(Form1->SynCompletionProposal1->InsertList, QStringList({"hint", "addWeapon", "setVehicleInit"}));
@@ -43,26 +45,18 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     EXPECT_EQ(AnimationList, QStringList({"AmovPercMstpSnonWnonDnon"}));
     EXPECT_EQ(LastPRIndex, 0);
     EXPECT_EQ(LastHGIndex, 0);
-    EXPECT_EQ(styleAt(Form1->SynEdit1, 0), int(tkKey));
+    EXPECT_EQ(firstStyle(), int(tkKey));
 
-    Form1->OFP1->trigger();
-    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("OFP"));
-    EXPECT_TRUE(Form1->OFP1->isChecked());
-    EXPECT_FALSE(Form1->ArmA1->isChecked());
+    for (int again = 0; again < 2; ++again) { // the game in force, chosen again, stays checked
+        Form1->OFP1->trigger();
+        expectGame("OFP", false);
+    }
     EXPECT_EQ(Form1->N53->text(), QString("Запустить/Развернуть OFP   "));
     EXPECT_EQ(Form1->RunBTN->property("ImageIndex").toInt(), 15);
     EXPECT_EQ(WeaponList, QStringList({"M16", "AK47"}));
     EXPECT_EQ(MagazineList, QStringList({"M16", "AK47", "HandGrenade"}));
-    EXPECT_EQ(styleAt(Form1->SynEdit1, 0), int(tkIdentifier));
+    EXPECT_EQ(firstStyle(), int(tkIdentifier));
     EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(GameMode, ChoosingTheGameInForceAgainKeepsItChecked)
-{
-    start();
-    Form1->OFP1->trigger(); // the menu's own toggle must not leave it unchecked
-    EXPECT_TRUE(Form1->OFP1->isChecked());
-    EXPECT_FALSE(Form1->ArmA1->isChecked());
 }
 
 TEST_F(GameMode, ASwitchTurnsHighlightingBackOnButLeavesTheMenuUnchecked)
@@ -72,11 +66,11 @@ TEST_F(GameMode, ASwitchTurnsHighlightingBackOnButLeavesTheMenuUnchecked)
     Form1->N77->trigger();
     EXPECT_FALSE(Form1->N77->isChecked());
     EXPECT_FALSE(Form1->SQSHighlighter->enabled());
-    EXPECT_EQ(styleAt(Form1->SynEdit1, 0), int(TSynSQSHighlighter::PlainStyle));
+    EXPECT_EQ(firstStyle(), int(TSynSQSHighlighter::PlainStyle));
     Form1->ArmA1->trigger();
     EXPECT_TRUE(Form1->SQSHighlighter->enabled());
     EXPECT_FALSE(Form1->N77->isChecked());
-    EXPECT_EQ(styleAt(Form1->SynEdit1, 0), int(tkKey));
+    EXPECT_EQ(firstStyle(), int(tkKey));
 }
 
 TEST_F(GameMode, AMissingDataFileIsReportedOncePerSwitch)
@@ -87,7 +81,7 @@ TEST_F(GameMode, AMissingDataFileIsReportedOncePerSwitch)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QString("Ошибка"));
     EXPECT_EQ(messages[0].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
-    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("ArmA"));
+    expectGame("ArmA", true);
     EXPECT_TRUE(WeaponList.isEmpty());
     EXPECT_TRUE(Form1->SynCompletionProposal1->InsertList.isEmpty());
 }
@@ -100,9 +94,7 @@ TEST_F(GameMode, AnUnreadableDataFileKeepsThePreviousGame)
     Form1->ArmA1->trigger();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Cannot open file"));
-    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("OFP"));
-    EXPECT_TRUE(Form1->OFP1->isChecked());
-    EXPECT_FALSE(Form1->ArmA1->isChecked());
+    expectGame("OFP", false);
     EXPECT_EQ(WeaponList, QStringList({"M16", "AK47"}));
 }
 

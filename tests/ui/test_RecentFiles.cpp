@@ -4,18 +4,6 @@
 #include "mainwindow/MruUnit.h"
 #include "settings/IniFile.h"
 
-namespace {
-
-QStringList captions(const QMenu *menu)
-{
-    QStringList out;
-    for (const QAction *item : menu->actions())
-        out.append(item->text());
-    return out;
-}
-
-} // namespace
-
 class RecentFiles : public AppFixture
 {
 protected:
@@ -26,7 +14,15 @@ protected:
             text += QByteArray::number(i + 1) + '=' + values[i].toUtf8() + "\r\n";
         writeConfig(text);
     }
-    void touch(const QString &name) { SaveTextToFile(name.toUtf8(), path(name)); }
+    void touch(const QString &name) { put(name, name.toUtf8()); }
+    static QStringList captions()
+    {
+        QStringList out;
+        for (const QAction *item : Form1->N88->actions())
+            out.append(item->text());
+        return out;
+    }
+    static void choose(int index) { Form1->N88->actions()[index]->trigger(); }
 };
 
 TEST_F(RecentFiles, LoadingStopsAtTheFirstEmptyKey)
@@ -34,11 +30,11 @@ TEST_F(RecentFiles, LoadingStopsAtTheFirstEmptyKey)
     writeList({path("a.sqs"), path("b.sqf"), "", path("d.sqs")});
     start();
     EXPECT_EQ(MRU->files(), QStringList({path("a.sqs"), path("b.sqf")}));
-    EXPECT_EQ(captions(Form1->N88), QStringList({"&1  a.sqs", "&2  b.sqf"}));
+    EXPECT_EQ(captions(), QStringList({"&1  a.sqs", "&2  b.sqf"}));
     EXPECT_TRUE(Form1->N88->menuAction()->isEnabled());
     EXPECT_TRUE(Form1->N88->isEnabled());
     MRU->setShowFullPath(true);
-    EXPECT_EQ(captions(Form1->N88).value(1), "&2  " + path("b.sqf"));
+    EXPECT_EQ(captions().value(1), "&2  " + path("b.sqf"));
 }
 
 TEST_F(RecentFiles, AddingMovesToTheTopAndKeepsEight)
@@ -57,8 +53,8 @@ TEST_F(RecentFiles, AddingMovesToTheTopAndKeepsEight)
     MRU->AddFile(path("f5.sqs"));
     EXPECT_EQ(MRU->files().mid(0, 3), QStringList({path("f5.sqs"), path("f9.sqs"), path("f8.sqs")}));
     EXPECT_EQ(MRU->files().size(), 8);
-    EXPECT_EQ(captions(Form1->N88).first(), QString("&1  f5.sqs"));
-    EXPECT_EQ(captions(Form1->N88).last(), QString("&8  f2.sqs"));
+    EXPECT_EQ(captions().first(), QString("&1  f5.sqs"));
+    EXPECT_EQ(captions().last(), QString("&8  f2.sqs"));
 
     windows.reset(); // the list is written when the window goes
     const IniFile ini(configPath());
@@ -70,20 +66,25 @@ TEST_F(RecentFiles, ChoosingAFileMovesItUpAndOpensIt)
 {
     touch("a.sqf");
     touch("b.sqs");
+    touch("cmd.sqs");
     writeList({path("b.sqs"), path("a.sqf")});
-    start();
-    Form1->N88->actions()[1]->trigger();
-    EXPECT_EQ(MRU->files(), QStringList({path("a.sqf"), path("b.sqs")}));
-    EXPECT_EQ(Form1->editorText(), QString("a.sqf"));
+    QDir::setCurrent(dir.path());
+    start({"cmd.sqs"}); // relative to where the program was started; it goes on top
+    EXPECT_EQ(CurrentFileName, path("cmd.sqs"));
+    EXPECT_EQ(MRU->files(), QStringList({path("cmd.sqs"), path("b.sqs"), path("a.sqf")}));
+
+    choose(2);
+    EXPECT_EQ(MRU->files(), QStringList({path("a.sqf"), path("cmd.sqs"), path("b.sqs")}));
+    EXPECT_EQ(text(), QString("a.sqf"));
     EXPECT_EQ(CurrentFileName, path("a.sqf"));
     EXPECT_FALSE(SQSCommentMode);
 
     // Cancel at the save question: the text stays, though the entry has moved up.
-    Form1->SynEdit1->insert("typed ");
+    type("typed ");
     answers = {Dialogs::Answer::Cancel};
-    Form1->N88->actions()[1]->trigger();
+    choose(2);
     EXPECT_EQ(MRU->files().first(), path("b.sqs"));
-    EXPECT_EQ(Form1->editorText(), QString("typed a.sqf"));
+    EXPECT_EQ(text(), QString("typed a.sqf"));
 }
 
 TEST_F(RecentFiles, AVanishedFileIsReportedAndRemoved)
@@ -92,29 +93,19 @@ TEST_F(RecentFiles, AVanishedFileIsReportedAndRemoved)
     writeList({path("gone.sqs"), path("here.sqs")});
     QApplication::setApplicationDisplayName("Velmora");
     start();
-    Form1->N88->actions()[0]->trigger();
+    choose(0);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Information);
     EXPECT_EQ(messages[0].caption, QString("Velmora")); // the application title
     EXPECT_EQ(messages[0].text, "The file ...\n\"" + path("gone.sqs") + "\"\nno longer exists.");
     EXPECT_EQ(MRU->files(), QStringList({path("here.sqs")}));
-    EXPECT_EQ(captions(Form1->N88), QStringList({"&1  here.sqs"}));
-    EXPECT_TRUE(Form1->editorText().isEmpty());
-    Form1->N88->actions()[0]->trigger();
-    EXPECT_EQ(Form1->editorText(), QString("here.sqs"));
+    EXPECT_EQ(captions(), QStringList({"&1  here.sqs"}));
+    EXPECT_TRUE(text().isEmpty());
+    choose(0);
+    EXPECT_EQ(text(), QString("here.sqs"));
     QFile::remove(path("here.sqs")); // the last one goes too: an empty menu is disabled
-    Form1->N88->actions()[0]->trigger();
+    choose(0);
     EXPECT_TRUE(MRU->files().isEmpty());
     EXPECT_FALSE(Form1->N88->isEnabled());
     EXPECT_FALSE(Form1->N88->menuAction()->isEnabled());
-}
-
-TEST_F(RecentFiles, TheCommandLineFileGoesOnTop)
-{
-    touch("cmd.sqs");
-    writeList({path("old.sqs")});
-    QDir::setCurrent(dir.path());
-    start({"cmd.sqs"}); // relative to where the program was started
-    EXPECT_EQ(CurrentFileName, path("cmd.sqs"));
-    EXPECT_EQ(MRU->files(), QStringList({path("cmd.sqs"), path("old.sqs")}));
 }

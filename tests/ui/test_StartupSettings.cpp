@@ -5,36 +5,30 @@
 #include "mainwindow/TSynCompletionProposal.h"
 #include "settings/IniFile.h"
 
-#include <QRegularExpression>
+#include <array>
 
-namespace {
+using Attr = TSynHighlighterAttributes;
 
-// Section names in file order, and the keys of one section in file order.
-QStringList sections(const QString &text)
+class StartupSettings : public AppFixture
 {
-    QStringList out;
-    for (const QString &line : text.split(QStringLiteral("\r\n")))
-        if (line.startsWith(u'['))
-            out.append(line.mid(1, line.size() - 2));
-    return out;
-}
-
-QStringList keysOf(const QString &text, const QString &section)
-{
-    QStringList out;
-    bool in = false;
-    for (const QString &line : text.split(QStringLiteral("\r\n"))) {
-        if (line.startsWith(u'['))
-            in = line == u'[' + section + u']';
-        else if (in && line.contains(u'='))
-            out.append(line.left(line.indexOf(u'=')));
+protected:
+    // Section names in file order.
+    QStringList sections() const
+    {
+        QStringList out;
+        for (const QString &line : config().split(QStringLiteral("\r\n")))
+            if (line.startsWith(u'['))
+                out.append(line.mid(1, line.size() - 2));
+        return out;
     }
-    return out;
-}
-
-} // namespace
-
-using StartupSettings = AppFixture;
+    // The values config.ini holds, as (section, key, value) triples.
+    void expectWritten(std::initializer_list<std::array<const char *, 3>> values) const
+    {
+        const IniFile ini(configPath());
+        for (const auto &[section, key, value] : values)
+            EXPECT_EQ(ini.readString(section, key, "<none>"), QString(value)) << section << '/' << key;
+    }
+};
 
 TEST_F(StartupSettings, FirstStartWithoutConfigWritesEverySectionAndKeyInOrder)
 {
@@ -43,14 +37,14 @@ TEST_F(StartupSettings, FirstStartWithoutConfigWritesEverySectionAndKeyInOrder)
     EXPECT_TRUE(CurrentFileName.isEmpty());
     EXPECT_FALSE(Form1->modified());
     ASSERT_TRUE(closeMain());
-    const QString text = config();
-    EXPECT_EQ(sections(text).mid(0, 5),
+    const IniFile ini(configPath());
+    EXPECT_EQ(sections().mid(0, 5),
               QStringList({"options", "txfont", "HIGHLIGHTER", "position", "position\\TForm1ToolBar1"}));
-    EXPECT_EQ(keysOf(text, "options"),
+    EXPECT_EQ(ini.readSectionKeys("options"),
               QStringList({"cmdhotkey", "showrow", "BigToolbarButtons", "showbar", "wrap", "showcmd",
                            "SQScomments", "bgcolour", "SelBackground", "SelForeground", "ActiveLineColor",
                            "smblock", "armamode", "OFPpath", "AApath", "SaveBeforeRun", "TabsToSpaces"}));
-    EXPECT_EQ(keysOf(text, "txfont"), QStringList({"Name", "CharSet", "Color", "Size", "Style"}));
+    EXPECT_EQ(ini.readSectionKeys("txfont"), QStringList({"Name", "CharSet", "Color", "Size", "Style"}));
     QStringList highlighter = {"ForegroundBr", "BackgroundBr", "CommColor"};
     for (const char *suffix : {"Color", "IsBold", "IsItalic"}) {
         if (QLatin1String(suffix) != QLatin1String("Color"))
@@ -58,21 +52,13 @@ TEST_F(StartupSettings, FirstStartWithoutConfigWritesEverySectionAndKeyInOrder)
         for (const char *stem : {"Comd", "Cifr", "String", "Resh", "Text", "Var", "Tilda"})
             highlighter.append(QLatin1String(stem) + QLatin1String(suffix));
     }
-    EXPECT_EQ(keysOf(text, "HIGHLIGHTER"), highlighter);
-
-    // The defaults of a first start.
-    const IniFile ini(configPath());
-    EXPECT_EQ(ini.readString("options", "cmdhotkey", ""), QString("9"));
-    EXPECT_EQ(ini.readString("options", "SQScomments", ""), QString("1"));
-    EXPECT_EQ(ini.readString("options", "armamode", ""), QString("0"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "ForegroundBr", ""), QString("clRed"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "BackgroundBr", ""), QString("clNone"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "CommColor", ""), QString("clGray"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "CommIsItalic", ""), QString("1"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "ComdIsBold", ""), QString("1"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "StringIsBold", ""), QString("0"));
-    EXPECT_EQ(ini.readString("options", "bgcolour", ""), QString("clWindow"));
-    EXPECT_EQ(ini.readString("txfont", "Color", ""), QString("-2147483640"));
+    EXPECT_EQ(ini.readSectionKeys("HIGHLIGHTER"), highlighter);
+    expectWritten({{"options", "cmdhotkey", "9"},          {"options", "SQScomments", "1"},
+                   {"options", "armamode", "0"},           {"options", "bgcolour", "clWindow"},
+                   {"HIGHLIGHTER", "ForegroundBr", "clRed"}, {"HIGHLIGHTER", "BackgroundBr", "clNone"},
+                   {"HIGHLIGHTER", "CommColor", "clGray"},  {"HIGHLIGHTER", "CommIsItalic", "1"},
+                   {"HIGHLIGHTER", "ComdIsBold", "1"},      {"HIGHLIGHTER", "StringIsBold", "0"},
+                   {"txfont", "Color", "-2147483640"}});
     EXPECT_TRUE(messages.empty());
 }
 
@@ -104,27 +90,14 @@ TEST_F(StartupSettings, SecondStartReadsTheValuesBackIntoTheLiveObjects)
     EXPECT_EQ(BracketFgColor, Colors::clBlue);
     EXPECT_TRUE(Form1->ArmA1->isChecked());
     EXPECT_EQ(Form1->SQSHighlighter->KeyAttri->Foreground(), 0x000000FF);
-    EXPECT_FALSE(Form1->SQSHighlighter->KeyAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
-    EXPECT_TRUE(Form1->SQSHighlighter->UnderlineAttri->Style().testFlag(TSynHighlighterAttributes::fsItalic));
+    EXPECT_FALSE(Form1->SQSHighlighter->KeyAttri->Style().testFlag(Attr::fsBold));
+    EXPECT_TRUE(Form1->SQSHighlighter->UnderlineAttri->Style().testFlag(Attr::fsItalic));
 
     ASSERT_TRUE(closeMain());
-    const IniFile ini(configPath());
-    EXPECT_EQ(ini.readString("options", "showrow", ""), QString("0"));
-    EXPECT_EQ(ini.readString("options", "cmdhotkey", ""), QString("16416"));
-    EXPECT_EQ(ini.readString("options", "bgcolour", ""), QString("$00C0FFFF"));
-    EXPECT_EQ(ini.readString("options", "SelBackground", ""), QString("clInfoBk"));
-    EXPECT_EQ(ini.readString("options", "armamode", ""), QString("1"));
-    EXPECT_EQ(ini.readString("options", "smblock", ""), QString("1"));
-    EXPECT_EQ(ini.readString("HIGHLIGHTER", "ComdColor", ""), QString("clRed"));
-    EXPECT_EQ(ini.readString("txfont", "Size", ""), QString("14"));
-}
-
-TEST_F(StartupSettings, ShowrowThatIsNotANumberShowsTheLineNumbers)
-{
-    writeConfig("[options]\r\nshowrow=yes\r\n");
-    start();
-    EXPECT_TRUE(Form1->N4->isChecked());
-    EXPECT_TRUE(EditorLook::gutterVisible(Form1->SynEdit1));
+    expectWritten({{"options", "showrow", "0"},         {"options", "cmdhotkey", "16416"},
+                   {"options", "bgcolour", "$00C0FFFF"}, {"options", "SelBackground", "clInfoBk"},
+                   {"options", "armamode", "1"},        {"options", "smblock", "1"},
+                   {"HIGHLIGHTER", "ComdColor", "clRed"}, {"txfont", "Size", "14"}});
 }
 
 TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
@@ -146,14 +119,16 @@ TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
     EXPECT_TRUE(QFile::exists(configPath()));
 }
 
-TEST_F(StartupSettings, ABadColourIsReportedOnceAndStartUpGoesOn)
+TEST_F(StartupSettings, ABadValueIsReportedOnceAndStartUpGoesOn)
 {
-    writeConfig("[options]\r\nbgcolour=yellow\r\narmamode=1\r\n[HIGHLIGHTER]\r\nCifrColor=clLime\r\n");
+    writeConfig("[options]\r\nbgcolour=yellow\r\nshowrow=yes\r\narmamode=1\r\n[HIGHLIGHTER]\r\nCifrColor=clLime\r\n");
     start({path("templates/patrol.sqs")});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QString("'yellow' is not a valid integer value"));
     EXPECT_EQ(Form1->Look.Color, Colors::clWindow);
-    EXPECT_EQ(Form1->StatusBar1->panelText(TStatusBar::kGameModePanel), QString("ArmA"));
+    EXPECT_TRUE(Form1->N4->isChecked()); // a showrow that is no number shows the line numbers
+    EXPECT_TRUE(EditorLook::gutterVisible(Form1->SynEdit1));
+    EXPECT_EQ(gamePanel(), QString("ArmA"));
     EXPECT_EQ(Form1->SQSHighlighter->NumberAttri->Foreground(), Colors::clLime);
     EXPECT_EQ(Form1->N45->actions().size(), 2);
     EXPECT_EQ(Form1->windowTitle(), QString("patrol.sqs - Velmora"));
@@ -187,18 +162,25 @@ TEST_F(StartupSettings, TemplateMenuListsTheFilesAndHidesWhenThereAreNone)
 TEST_F(StartupSettings, CommandLineExtensionPicksTheCommentStyle)
 {
     writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
-    SaveTextToFile("// x", path("a.SQF"));
+    put("a.SQF", "// x");
     start({path("a.SQF")});
     EXPECT_FALSE(SQSCommentMode);
     EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clGreen);
-    EXPECT_TRUE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
+    EXPECT_TRUE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(Attr::fsBold));
     EXPECT_EQ(Form1->SQSHighlighter->CommentAttri->Foreground(), Colors::clNone);
     windows.reset();
 
-    SaveTextToFile("x", path("b.txt"));
+    put("b.txt", "x");
     start({path("b.txt")});
     EXPECT_TRUE(SQSCommentMode);
     EXPECT_EQ(Form1->SQSHighlighter->CommentAttri->Foreground(), Colors::clGreen);
+    windows.reset();
+
+    start({path("gone.sqf")}); // a missing file is reported and leaves a new text
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Cannot open file \""));
+    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
+    EXPECT_TRUE(SQSCommentMode);
 }
 
 TEST_F(StartupSettings, SqsCommentsOffWithoutColourNeutralisesTheCStyle)
@@ -207,18 +189,9 @@ TEST_F(StartupSettings, SqsCommentsOffWithoutColourNeutralisesTheCStyle)
     start();
     EXPECT_FALSE(SQSCommentMode);
     EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clNone);
-    EXPECT_FALSE(Form1->SQSHighlighter->DSLAttri->Style().testFlag(TSynHighlighterAttributes::fsBold));
-    EXPECT_FALSE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(TSynHighlighterAttributes::fsItalic));
+    EXPECT_FALSE(Form1->SQSHighlighter->DSLAttri->Style().testFlag(Attr::fsBold));
+    EXPECT_FALSE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(Attr::fsItalic));
     // A run that never touches the comment style writes back what it read.
     ASSERT_TRUE(closeMain());
-    EXPECT_EQ(IniFile(configPath()).readString("options", "SQScomments", ""), QString("0"));
-}
-
-TEST_F(StartupSettings, AMissingCommandLineFileIsReportedAndLeavesANewText)
-{
-    start({path("gone.sqf")});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Cannot open file \""));
-    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
-    EXPECT_TRUE(SQSCommentMode);
+    expectWritten({{"options", "SQScomments", "0"}});
 }
