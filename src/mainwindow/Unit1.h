@@ -129,6 +129,7 @@ private:
     void connectDocumentActions();
     bool askToSaveChanges();
     void applyExtensionRule();
+    void openDocument(const QString &path, bool addToRecent);
     bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
     void replaceTextUndoably(const QString &text);
     QPrinter &printer();

@@ -167,18 +167,25 @@ void TForm1::N3Click()
         OpenDialog1->setSizeGripEnabled(true);
     }
     const QString path = ModalDialogs::chooseFile(*OpenDialog1);
-    if (path.isEmpty() || !MyFileOpen(path))
+    if (!path.isEmpty())
+        openDocument(path, true);
+}
+
+// What every open path does once the save question is answered.
+void TForm1::openDocument(const QString &path, bool addToRecent)
+{
+    if (!MyFileOpen(path))
         return;
-    if (MRU)
+    if (addToRecent && MRU)
         MRU->AddFile(CurrentFileName);
     applyExtensionRule();
 }
 
 void TForm1::MyMRUClick(QAction *, const QString &fileName)
 {
-    if (!askToSaveChanges() || !MyFileOpen(fileName))
-        return;
-    applyExtensionRule();
+    // The list has already moved the entry to its top.
+    if (askToSaveChanges())
+        openDocument(fileName, false);
 }
 
 void TForm1::WMDropFiles(const QStringList &files)
@@ -188,11 +195,8 @@ void TForm1::WMDropFiles(const QStringList &files)
     const QString name = files.first();
     raise();
     activateWindow();
-    if (!askToSaveChanges() || !MyFileOpen(name))
-        return;
-    if (MRU)
-        MRU->AddFile(CurrentFileName);
-    applyExtensionRule();
+    if (askToSaveChanges())
+        openDocument(name, true);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent *event)
