@@ -1,6 +1,8 @@
 # Velmora: the two set-up commands are `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+REPS ?= 5
+WERROR ?= OFF
 
 .PHONY: deps build run test bench clean
 
@@ -8,13 +10,12 @@ deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=$(WERROR)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display: starting the editor under xvfb-run"; \
-	  xvfb-run -a $(BUILD)/velmora; \
+	  bash scripts/run-headless.sh $(BUILD)/velmora; \
 	else \
 	  $(BUILD)/velmora; \
 	fi
@@ -24,7 +25,8 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) --target velmora_bench
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/velmora_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/velmora_bench \
+	  --benchmark_repetitions=$(REPS) --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf $(BUILD)

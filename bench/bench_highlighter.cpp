@@ -1,6 +1,6 @@
 // Highlighter speed on a generated 5 MB SQF text: the scanner alone, and styling in a QsciScintilla
 // with our highlighter against the same editor with QScintilla's own C++ lexer.
-#include "gamedata/SynSQSHighlighter.h"
+#include "editor/ScriptLexer.h"
 #include "script/SqsScanner.h"
 
 #include <QApplication>
@@ -119,10 +119,10 @@ void BM_ScannerThroughput(benchmark::State &state)
         start = end + 2;
     }
     SqsScanner scanner;
-    scanner.SetKeyWords(keywordText());
+    scanner.setKeyWords(keywordText());
     std::vector<char> styles(std::size_t(text.size()));
     for (auto _ : state) {
-        TRangeState range = rsNone;
+        RangeState range = rsNone;
         for (const auto &[start, length] : lines)
             range = scanner.styleLine(QByteArrayView(text).sliced(start, length), range, styles.data() + start);
         benchmark::DoNotOptimize(range);
@@ -157,8 +157,8 @@ std::unique_ptr<QsciLexer> makeLexer()
         return nullptr;
     } else {
         auto lexer = std::make_unique<Lexer>();
-        if constexpr (std::is_same_v<Lexer, TSynSQSHighlighter>)
-            lexer->SetKeyWords(keywordText());
+        if constexpr (std::is_same_v<Lexer, ScriptLexer>)
+            lexer->setKeyWords(keywordText());
         return lexer;
     }
 }
@@ -177,7 +177,7 @@ void BM_StyleWholeDocument(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * document().size());
 }
-BENCHMARK_TEMPLATE(BM_StyleWholeDocument, TSynSQSHighlighter)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_TEMPLATE(BM_StyleWholeDocument, ScriptLexer)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_TEMPLATE(BM_StyleWholeDocument, QsciLexerCPP)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One keystroke in the middle of the text and the repaint of one screen below it; NoLexer is the
@@ -201,7 +201,7 @@ void BM_KeystrokeAndRepaint(benchmark::State &state)
         e.edit.SendScintilla(Sci::SCI_COLOURISE, e.edit.SendScintilla(Sci::SCI_GETENDSTYLED), screenEnd);
     }
 }
-BENCHMARK_TEMPLATE(BM_KeystrokeAndRepaint, TSynSQSHighlighter)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_KeystrokeAndRepaint, ScriptLexer)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_KeystrokeAndRepaint, QsciLexerCPP)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_KeystrokeAndRepaint, NoLexer)->Unit(benchmark::kMicrosecond);
 

@@ -4,8 +4,25 @@
 #include "AppError.h"
 
 #include <QString>
+#include <QStringList>
+#include <ostream>
 #include <csignal>
 #include <sys/resource.h>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &list, std::ostream *os)
+{
+    *os << '{';
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        *os << (i ? ", " : "");
+        PrintTo(list[i], os);
+    }
+    *os << '}';
+}
 
 // The message of the AppError that f throws, or "<no error>".
 template<class F>

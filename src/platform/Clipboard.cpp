@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-void CopyTextToClipboard(const QString &text)
+void copyTextToClipboard(const QString &text)
 {
     const qsizetype nul = text.indexOf(QChar(0));
     QGuiApplication::clipboard()->setText(nul >= 0 ? text.left(nul) : text);

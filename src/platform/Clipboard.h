@@ -4,4 +4,4 @@
 #include <QString>
 
 // The text up to its first NUL character, as plain text.
-void CopyTextToClipboard(const QString &text);
+void copyTextToClipboard(const QString &text);

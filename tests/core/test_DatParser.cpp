@@ -1,6 +1,6 @@
-// TDatParser, TSection and the unit data check, on files written to a temporary folder.
+// DatParser, DatSection and the unit data check, on files written to a temporary folder.
 #include "../TestUtil.h"
-#include "gamedata/uDatParser.h"
+#include "gamedata/DatParser.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,7 +31,7 @@ protected:
 
 TEST(DatParserSplit, FieldRules)
 {
-    const std::pair<QString, TParams> cases[] = {
+    const std::pair<QString, DatParams> cases[] = {
         {"a,,b", {"a", "", "b"}},
         {"a,b,", {"a", "b"}},
         {",a", {"", "a"}},
@@ -44,8 +44,8 @@ TEST(DatParserSplit, FieldRules)
         {QString(300, u'x') + u',' + QString(256, u'y') + ",z", {QString(255, u'x'), QString(255, u'y'), "z"}},
     };
     for (const auto &[text, expected] : cases) {
-        TParams got{QStringLiteral("stale")};
-        SplitParams(text, got);
+        DatParams got{QStringLiteral("stale")};
+        splitParams(text, got);
         EXPECT_EQ(got, expected) << text.left(20).toStdString();
     }
 }
@@ -61,7 +61,7 @@ TEST(DatParserHeader, SectionNamesAndSyntax)
         {"[ spaced ]", " spaced "}, {u'[' + QString(300, u'n') + u']', QString(255, u'n')},
     };
     for (const auto &[line, name] : names)
-        EXPECT_EQ(ExtractSectionName(line), name) << line.toStdString();
+        EXPECT_EQ(extractSectionName(line), name) << line.toStdString();
 
     const std::pair<QString, QString> syntaxes[] = {
         {"[A] Syntax = X,Y", "X,Y"},
@@ -75,40 +75,40 @@ TEST(DatParserHeader, SectionNamesAndSyntax)
         {u'[' + QString(400, u'h') + "] Syntax = " + QString(300, u's'), QString(255, u's')},
     };
     for (const auto &[line, syntax] : syntaxes)
-        EXPECT_EQ(ExtractSyntax(line), syntax) << line.left(20).toStdString();
+        EXPECT_EQ(extractSyntax(line), syntax) << line.left(20).toStdString();
 
     QStringList lines{" a ", "", "\t\x01 b\x7f", "  ", "\r", "c"};
-    TrimAndPackLines(lines);
+    trimAndPackLines(lines);
     EXPECT_EQ(lines, (QStringList{"a", "b\x7f", "c"})); // DEL is no padding: only codes up to the blank are
 }
 
 TEST_F(DatParserTest, ReadsSectionsRecordsAndSyntax)
 {
-    TDatParser parser(write("comment before any header\r\nanother, with a comma\r\n"
+    DatParser parser(write("comment before any header\r\nanother, with a comma\r\n"
                             "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\n  M16,M16,1  \r\n\r\n\t\r\nAK74 , AK74 ,1,\r\n[]\r\n"
                             "[SECONDARY]\nLAWLauncher\rempty]\r\n[PRIMARY]\r\ndup,1"));
-    ASSERT_EQ(parser.Sections.size(), 4u);
+    ASSERT_EQ(parser.sections.size(), 4u);
 
-    const TSection &primary = *parser.Sections[0];
-    EXPECT_EQ(primary.Name, QStringLiteral("PRIMARY"));
-    EXPECT_EQ(primary.Syntax, QStringLiteral("WEAPON,MAGAZINE,SIZE"));
-    EXPECT_EQ(primary.Lines, (QStringList{"M16,M16,1", "AK74 , AK74 ,1,", "[]"}));
-    EXPECT_EQ(primary.GetParams(-1), (TParams{"WEAPON", "MAGAZINE", "SIZE"}));
-    EXPECT_EQ(primary.GetParams(1), (TParams{"AK74 ", " AK74 ", "1"}));
-    EXPECT_EQ(primary.GetName(1), QStringLiteral("AK74 "));
+    const DatSection &primary = *parser.sections[0];
+    EXPECT_EQ(primary.name, QStringLiteral("PRIMARY"));
+    EXPECT_EQ(primary.syntax, QStringLiteral("WEAPON,MAGAZINE,SIZE"));
+    EXPECT_EQ(primary.lines, (QStringList{"M16,M16,1", "AK74 , AK74 ,1,", "[]"}));
+    EXPECT_EQ(primary.params(-1), (DatParams{"WEAPON", "MAGAZINE", "SIZE"}));
+    EXPECT_EQ(primary.params(1), (DatParams{"AK74 ", " AK74 ", "1"}));
+    EXPECT_EQ(primary.nameAt(1), QStringLiteral("AK74 "));
 
-    const TSection &secondary = *parser.Sections[1];
-    EXPECT_EQ(secondary.Name, QStringLiteral("SECONDARY"));
-    EXPECT_TRUE(secondary.Syntax.isEmpty());
-    EXPECT_TRUE(secondary.GetParams(-1).isEmpty());
-    EXPECT_EQ(secondary.Lines, QStringList{"LAWLauncher"});
-    EXPECT_EQ(secondary.GetName(0), QStringLiteral("LAWLauncher"));
+    const DatSection &secondary = *parser.sections[1];
+    EXPECT_EQ(secondary.name, QStringLiteral("SECONDARY"));
+    EXPECT_TRUE(secondary.syntax.isEmpty());
+    EXPECT_TRUE(secondary.params(-1).isEmpty());
+    EXPECT_EQ(secondary.lines, QStringList{"LAWLauncher"});
+    EXPECT_EQ(secondary.nameAt(0), QStringLiteral("LAWLauncher"));
 
-    EXPECT_EQ(parser.Sections[2]->Name, QStringLiteral("empty"));
-    EXPECT_TRUE(parser.Sections[2]->Lines.isEmpty());
+    EXPECT_EQ(parser.sections[2]->name, QStringLiteral("empty"));
+    EXPECT_TRUE(parser.sections[2]->lines.isEmpty());
     // Names are not looked up: a repeated one is simply a later section.
-    EXPECT_EQ(parser.Sections[3]->Name, QStringLiteral("PRIMARY"));
-    EXPECT_EQ(parser.Sections[3]->Lines, QStringList{"dup,1"});
+    EXPECT_EQ(parser.sections[3]->name, QStringLiteral("PRIMARY"));
+    EXPECT_EQ(parser.sections[3]->lines, QStringList{"dup,1"});
 }
 
 TEST_F(DatParserTest, DecodesWindows1251StopsAtNulAndCutsLongNames)
@@ -116,44 +116,44 @@ TEST_F(DatParserTest, DecodesWindows1251StopsAtNulAndCutsLongNames)
     // "[ОРУЖИЕ]" and "Гранату,1" in Windows-1251, then a NUL after which nothing is read.
     static const char raw[] = "[\xCE\xD0\xD3\xC6\xC8\xC5]\r\n\xC3\xF0\xE0\xED\xE0\xF2\xF3,1\r\n"
                               "x,2\0[LOST]\r\ny,3\r\n";
-    TDatParser parser(write(QByteArray(raw, sizeof raw - 1)));
-    ASSERT_EQ(parser.Sections.size(), 1u);
-    EXPECT_EQ(parser.Sections[0]->Name, QStringLiteral("ОРУЖИЕ"));
-    EXPECT_EQ(parser.Sections[0]->Lines, (QStringList{"Гранату,1", "x,2"}));
+    DatParser parser(write(QByteArray(raw, sizeof raw - 1)));
+    ASSERT_EQ(parser.sections.size(), 1u);
+    EXPECT_EQ(parser.sections[0]->name, QStringLiteral("ОРУЖИЕ"));
+    EXPECT_EQ(parser.sections[0]->lines, (QStringList{"Гранату,1", "x,2"}));
 
-    TDatParser cut(write("[" + QByteArray(300, 'N') + "] Syntax = " + QByteArray(300, 'S') + "\r\n"
+    DatParser cut(write("[" + QByteArray(300, 'N') + "] Syntax = " + QByteArray(300, 'S') + "\r\n"
                          + QByteArray(300, 'w') + ",m,1\r\n"));
-    const TSection &s = *cut.Sections.at(0);
-    EXPECT_EQ(s.Name, QString(255, u'N'));
-    EXPECT_EQ(s.Syntax, QString(255, u'S'));
-    EXPECT_EQ(s.Lines[0].size(), 304); // the record is kept whole; only what is read from it is cut
-    EXPECT_EQ(s.GetName(0), QString(255, u'w'));
-    EXPECT_EQ(TSection(QString(256, u'd')).Name.size(), 255);
+    const DatSection &s = *cut.sections.at(0);
+    EXPECT_EQ(s.name, QString(255, u'N'));
+    EXPECT_EQ(s.syntax, QString(255, u'S'));
+    EXPECT_EQ(s.lines[0].size(), 304); // the record is kept whole; only what is read from it is cut
+    EXPECT_EQ(s.nameAt(0), QString(255, u'w'));
+    EXPECT_EQ(DatSection(QString(256, u'd')).name.size(), 255);
 }
 
 TEST_F(DatParserTest, UnreadableOrEmptyFilesRaiseTheFileError)
 {
     for (const QString &path : {write("", "empty.dat"), write(" \r\n\t\r\n\r\n   ", "blank.dat"),
                                 dir.filePath("missing.dat"), dir.path()})
-        EXPECT_EQ(thrown([&] { TDatParser parser(path); }), fileError(path));
+        EXPECT_EQ(thrown([&] { DatParser parser(path); }), fileError(path));
     // Lines without any header are no error: they are comments, and there are no sections.
-    EXPECT_TRUE(TDatParser(write("just a note\r\n", "note.dat")).Sections.empty());
+    EXPECT_TRUE(DatParser(write("just a note\r\n", "note.dat")).sections.empty());
 }
 
 TEST_F(DatParserTest, IndexErrors)
 {
-    TDatParser parser(write("[FIVE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n[NONE]\r\n"));
-    const TSection &five = *parser.Sections[0];
-    const TSection &none = *parser.Sections[1];
+    DatParser parser(write("[FIVE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n[NONE]\r\n"));
+    const DatSection &five = *parser.sections[0];
+    const DatSection &none = *parser.sections[1];
     const QString head = QStringLiteral("Неверный индекс параметров.\r\nИндекс должен быть в пределах -1...");
-    EXPECT_EQ(thrown([&] { five.GetParams(5); }), head + u'4');
-    EXPECT_EQ(thrown([&] { five.GetParams(-2); }), head + u'4');
-    EXPECT_EQ(thrown([&] { none.GetParams(0); }), head + "-1");
-    EXPECT_EQ(thrown([&] { five.GetParams(4); }), QStringLiteral("<no error>"));
-    EXPECT_TRUE(none.GetParams(-1).isEmpty());
-    EXPECT_EQ(thrown([&] { five.GetName(5); }), QStringLiteral("List index out of bounds (5)"));
-    EXPECT_EQ(thrown([&] { five.GetName(-1); }), QStringLiteral("List index out of bounds (-1)"));
-    EXPECT_EQ(thrown([&] { none.GetName(0); }), QStringLiteral("List index out of bounds (0)"));
+    EXPECT_EQ(thrown([&] { five.params(5); }), head + u'4');
+    EXPECT_EQ(thrown([&] { five.params(-2); }), head + u'4');
+    EXPECT_EQ(thrown([&] { none.params(0); }), head + "-1");
+    EXPECT_EQ(thrown([&] { five.params(4); }), QStringLiteral("<no error>"));
+    EXPECT_TRUE(none.params(-1).isEmpty());
+    EXPECT_EQ(thrown([&] { five.nameAt(5); }), QStringLiteral("List index out of bounds (5)"));
+    EXPECT_EQ(thrown([&] { five.nameAt(-1); }), QStringLiteral("List index out of bounds (-1)"));
+    EXPECT_EQ(thrown([&] { none.nameAt(0); }), QStringLiteral("List index out of bounds (0)"));
 }
 
 TEST_F(DatParserTest, UnitDataCheck)
@@ -161,10 +161,10 @@ TEST_F(DatParserTest, UnitDataCheck)
     const QByteArray good = "[P]\r\nM16,M16,1\r\nM16GL,M16,1,GL,2\r\n"
                             "[S]\r\nLAW,LAW,2\r\n[H]\r\n[E]\r\nHandGrenade,1\r\n";
     const QString goodPath = write(good);
-    EXPECT_EQ(thrown([&] { CheckUnitData(TDatParser(goodPath), goodPath); }), QStringLiteral("<no error>"));
-    // Sections past the fourth are not the wizards' business.
+    EXPECT_EQ(thrown([&] { checkUnitData(DatParser(goodPath), goodPath); }), QStringLiteral("<no error>"));
+    // sections past the fourth are not the wizards' business.
     const QString extra = write(good + "[MORE]\r\nanything at all\r\n", "extra.dat");
-    EXPECT_EQ(thrown([&] { CheckUnitData(TDatParser(extra), extra); }), QStringLiteral("<no error>"));
+    EXPECT_EQ(thrown([&] { checkUnitData(DatParser(extra), extra); }), QStringLiteral("<no error>"));
 
     const std::pair<const char *, QByteArray> bad[] = {
         {"three sections", "[P]\r\n[S]\r\n[H]\r\n"},
@@ -182,7 +182,7 @@ TEST_F(DatParserTest, UnitDataCheck)
     };
     for (const auto &[name, bytes] : bad) {
         const QString path = write(bytes, "bad.dat");
-        EXPECT_EQ(thrown([&] { CheckUnitData(TDatParser(path), path); }), fileError(path)) << name;
+        EXPECT_EQ(thrown([&] { checkUnitData(DatParser(path), path); }), fileError(path)) << name;
     }
 }
 
@@ -191,17 +191,17 @@ TEST_F(DatParserTest, SurvivesRandomAndTruncatedInput)
     const auto exercise = [this](const QByteArray &bytes) {
         const QString path = write(bytes, "fuzz.dat");
         thrown([&] { // rejecting the input is fine; crashing or hanging is not
-            TDatParser parser(path);
-            for (const auto &section : parser.Sections) {
-                TParams p;
-                section->GetParams(-1, p);
-                for (int i = 0; i < section->Lines.size(); ++i) {
-                    section->GetName(i);
-                    section->GetParams(i, p);
-                    EXPECT_FALSE(section->Lines[i].isEmpty());
+            DatParser parser(path);
+            for (const auto &section : parser.sections) {
+                DatParams p;
+                section->params(-1, p);
+                for (int i = 0; i < section->lines.size(); ++i) {
+                    section->nameAt(i);
+                    section->params(i, p);
+                    EXPECT_FALSE(section->lines[i].isEmpty());
                 }
             }
-            CheckUnitData(parser, path);
+            checkUnitData(parser, path);
         });
     };
     const QByteArray sample = "; note\r\n[PRIMARY] Syntax = W,M,S,G(opt),GS(opt)\r\nM16,M16,1,Mortar,2\r\n"

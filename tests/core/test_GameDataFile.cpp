@@ -48,7 +48,7 @@ TEST(GameDataFile, LoadsWindows1251WithAnyLineBreaks)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("data.dat");
-    SaveTextToFile("[MAN OFP]\r\n\xD1\xEE\xEB\xE4\xE0\xF2\nSoldierWB\rLast", path);
+    saveTextToFile("[MAN OFP]\r\n\xD1\xEE\xEB\xE4\xE0\xF2\nSoldierWB\rLast", path);
     EXPECT_EQ(GameDataFile::loadLines(path), QStringList({"[MAN OFP]", u"Солдат"_qs, "SoldierWB", "Last"}));
     EXPECT_THROW(GameDataFile::loadLines(dir.filePath("missing.dat")), AppError);
 }
@@ -62,7 +62,7 @@ TEST(GameDataFile, RandomBytesNeitherCrashNorHang)
         QByteArray bytes(int(rng.bounded(400)), Qt::Uninitialized);
         for (char &c : bytes)
             c = "[]\r\n OFPARMA az"[rng.bounded(15)];
-        SaveTextToFile(bytes, path);
+        saveTextToFile(bytes, path);
         const GameData data = GameData::fromLines(GameDataFile::loadLines(path), "OFP");
         EXPECT_FALSE(data.commands.endsWith(QStringLiteral("\r\n\r\n")));
     }

@@ -2,7 +2,7 @@
 #include "../TestUtil.h"
 #include "settings/ColorText.h"
 #include "settings/IniFile.h"
-#include "settings/ShortCut.h"
+#include "settings/ShortcutCode.h"
 #include "text/FileText.h"
 
 #include <QTemporaryDir>
@@ -12,13 +12,13 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
-    SaveTextToFile("; note\r\n[Other]\r\nzeta=1\r\nalpha=2\r\n\r\n[MRU List]\r\n1=C:\\a b.sqs\r\n", path);
+    saveTextToFile("; note\r\n[Other]\r\nzeta=1\r\nalpha=2\r\n\r\n[MRU List]\r\n1=C:\\a b.sqs\r\n", path);
     IniFile ini(path);
     ini.writeString("options", "showrow", "1");
     ini.writeString("Options", "wrap", "0");
     ini.writeString("other", "ALPHA", "3");
     ini.writeString("other", "new", "4");
-    EXPECT_EQ(QString::fromUtf8(LoadFileToString(path)),
+    EXPECT_EQ(QString::fromUtf8(loadFileToString(path)),
               QString("; note\r\n[Other]\r\nzeta=1\r\nALPHA=3\r\nnew=4\r\n\r\n"
                       "[MRU List]\r\n1=C:\\a b.sqs\r\n[options]\r\nshowrow=1\r\nwrap=0\r\n"));
     EXPECT_EQ(ini.readString("mru list", "1", ""), QString("C:\\a b.sqs"));
@@ -36,7 +36,7 @@ TEST(IniFile, NumbersAndDefaults)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
-    SaveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
+    saveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
     const IniFile ini(path);
     const std::pair<const char *, int> numbers[] = {{"d", 42},    {"h", 31},     {"x", 0x4020},   {"neg", -7},
                                                     {"bad", 5},   {"empty", 5},  {"big", 5},      {"ffff", -1},
@@ -50,24 +50,24 @@ TEST(IniFile, NumbersAndDefaults)
 
 TEST(ColorText, IdentifiersNumbersAndRefusals)
 {
-    EXPECT_EQ(StringToColor(u"clInfoBk"), Colors::clInfoBk);
-    EXPECT_EQ(StringToColor(u"CLRED"), Colors::clRed);
-    EXPECT_EQ(StringToColor(u"$00C0FFFF"), 0x00C0FFFF);
-    EXPECT_EQ(StringToColor(u"-2147483640"), Colors::clWindowText);
-    EXPECT_EQ(ColorToString(0x00C0FFFF), QString("$00C0FFFF"));
-    EXPECT_EQ(ColorToString(Colors::clNone), QString("clNone"));
-    EXPECT_EQ(ColorToString(Colors::clWindowText), QString("clWindowText"));
-    EXPECT_EQ(ColorToString(0x808080), QString("clGray"));
-    EXPECT_EQ(thrown([] { StringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
+    EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
+    EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
+    EXPECT_EQ(stringToColor(u"$00C0FFFF"), 0x00C0FFFF);
+    EXPECT_EQ(stringToColor(u"-2147483640"), Colors::clWindowText);
+    EXPECT_EQ(colorToString(0x00C0FFFF), QString("$00C0FFFF"));
+    EXPECT_EQ(colorToString(Colors::clNone), QString("clNone"));
+    EXPECT_EQ(colorToString(Colors::clWindowText), QString("clWindowText"));
+    EXPECT_EQ(colorToString(0x808080), QString("clGray"));
+    EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
 }
 
-TEST(ShortCut, CodesAndKeys)
+TEST(shortCut, CodesAndKeys)
 {
-    EXPECT_EQ(ShortCut::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
-    EXPECT_EQ(ShortCut::toKey(9), QKeyCombination(Qt::Key_Tab));
-    EXPECT_EQ(ShortCut::toKey(0xE000 | 'K'),
+    EXPECT_EQ(ShortcutCode::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
+    EXPECT_EQ(ShortcutCode::toKey(9), QKeyCombination(Qt::Key_Tab));
+    EXPECT_EQ(ShortcutCode::toKey(0xE000 | 'K'),
               QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_K));
-    EXPECT_EQ(ShortCut::toKey(0), QKeyCombination());
+    EXPECT_EQ(ShortcutCode::toKey(0), QKeyCombination());
     for (int code : {9, 0x4020, 0x2000 | 0x70, 0x8000 | '5', 0xBD, 0x4000 | 0xDB})
-        EXPECT_EQ(ShortCut::fromKey(ShortCut::toKey(code)), code) << code;
+        EXPECT_EQ(ShortcutCode::fromKey(ShortcutCode::toKey(code)), code) << code;
 }

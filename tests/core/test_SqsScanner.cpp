@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Case { std::string line; TRangeState in; const char *expected; TRangeState out; };
+struct Case { std::string line; RangeState in; const char *expected; RangeState out; };
 
 // Tokens as "[text]kind" with the letters of the lexer examples, without the closing tkNull.
 void expectCases(const SqsScanner &scanner, const std::vector<Case> &cases)
@@ -42,7 +42,7 @@ TEST(SqsScanner, TokenBoundariesAndRanges)
         {"c // d", rsNone, "[c]I[ ].[// d]D", rsNone},
         {"\"ab", rsNone, "[\"ab]S", rsNone},
         {"a */", rsDSL, "[a]I[ ].[*]?[/]I", rsNone},
-        {"", TRangeState(0x41), "", rsNone},
+        {"", RangeState(0x41), "", rsNone},
         {"\"a\"\"b\"", rsNone, "[\"a\"]S[\"b\"]S", rsNone},
         {"1.5 1..5", rsNone, "[1.]N[5]N[ ].[1]N[.]?[.]?[5]N", rsNone},
         {"\t \x01\x7f", rsNone, "[\t \x01].[\x7f]?", rsNone},
@@ -54,7 +54,7 @@ TEST(SqsScanner, TokenBoundariesAndRanges)
 TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
 {
     SqsScanner scanner;
-    scanner.SetKeyWords(QStringLiteral("hint"));
+    scanner.setKeyWords(QStringLiteral("hint"));
     expectCases(scanner, {
         {"hintПр", rsNone, "[hint]K[П]?[р]?", rsNone},
         {"_т—€😀", rsNone, "[_]U[т]?[—]?[€]?[😀]?", rsNone},
@@ -74,7 +74,7 @@ TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
     SqsScanner scanner;
     expectCases(scanner, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
 
-    scanner.SetKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
+    scanner.setKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
     for (const char *word : {"HINT", "addweapon", "AddWeapon", "exitwith", "goto", "then"})
         EXPECT_TRUE(scanner.isKeyword(word)) << word;
     for (const char *word : {"abs", "hin", "hints", "if", ""})
@@ -83,7 +83,7 @@ TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
     QString many;
     for (int i = 0; i < 3000; ++i)
         many += QStringLiteral("Cmd%1\n").arg(i);
-    scanner.SetKeyWords(many);
+    scanner.setKeyWords(many);
     for (int i = 0; i < 3000; ++i) {
         ASSERT_TRUE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
         ASSERT_FALSE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;
@@ -93,11 +93,11 @@ TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
 namespace {
 
 // Tokens cover the line exactly, in order; only the last is tkNull; the style buffer agrees.
-void expectWellFormed(const SqsScanner &scanner, const std::string &line, TRangeState in)
+void expectWellFormed(const SqsScanner &scanner, const std::string &line, RangeState in)
 {
     std::vector<SqsToken> tokens;
     const QByteArrayView view(line.data(), qsizetype(line.size()));
-    const TRangeState out = scanner.scanLine(view, in, tokens);
+    const RangeState out = scanner.scanLine(view, in, tokens);
     ASSERT_TRUE(out == rsNone || out == rsSdot);
     std::string styles(line.size(), '\xff');
     ASSERT_EQ(scanner.styleLine(view, in, styles.data()), out);
@@ -120,7 +120,7 @@ void expectWellFormed(const SqsScanner &scanner, const std::string &line, TRange
 TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
 {
     SqsScanner scanner;
-    scanner.SetKeyWords(QStringLiteral("hint\nif"));
+    scanner.setKeyWords(QStringLiteral("hint\nif"));
     // Mostly the characters the rules care about, so that every rule meets every other.
     static const char kAlphabet[] = "\"#/*;~_.059aFz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0";
     std::mt19937 rng(20240611);
@@ -128,10 +128,10 @@ TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
         std::string line(rng() % 120, ' ');
         for (char &c : line)
             c = rng() % 4 == 0 ? char(rng()) : kAlphabet[rng() % (sizeof kAlphabet - 1)];
-        expectWellFormed(scanner, line, TRangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4));
+        expectWellFormed(scanner, line, RangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4));
     }
     const std::string text = "hint \"Привет\"; _x = ~1.5 /* ёж */ // конец €😀";
     for (std::size_t cut = 0; cut <= text.size() && !HasFatalFailure(); ++cut)
-        for (TRangeState in : {rsNone, rsSdot})
+        for (RangeState in : {rsNone, rsSdot})
             expectWellFormed(scanner, text.substr(0, cut), in);
 }

@@ -57,35 +57,35 @@ TEST(EditorText, LineBreaksAndTheEnd)
     EXPECT_EQ(EditorText::splitLines(u"x\r\ry").size(), 3);
 }
 
-TEST(ReplaceAll, LeftToRightWithoutRescanning)
+TEST(replaceAll, LeftToRightWithoutRescanning)
 {
-    EXPECT_EQ(ReplaceAll("aaa", "aa", "a"), QString("aa"));
-    EXPECT_EQ(ReplaceAll("a\r\nb\r\n", "\r\n", "<br>\r\n"), QString("a<br>\r\nb<br>\r\n"));
-    EXPECT_EQ(ReplaceAll("abc", "", "x"), QString("abc"));
-    EXPECT_EQ(ReplaceAll("xx", "x", "xx"), QString("xxxx"));
+    EXPECT_EQ(replaceAll("aaa", "aa", "a"), QString("aa"));
+    EXPECT_EQ(replaceAll("a\r\nb\r\n", "\r\n", "<br>\r\n"), QString("a<br>\r\nb<br>\r\n"));
+    EXPECT_EQ(replaceAll("abc", "", "x"), QString("abc"));
+    EXPECT_EQ(replaceAll("xx", "x", "xx"), QString("xxxx"));
 }
 
 TEST(FileText, ReadWriteAndFailures)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.txt");
-    SaveTextToFile(QByteArray("old\0text", 8), path);
-    EXPECT_EQ(LoadFileToString(path), QByteArray("old\0text", 8));
-    SaveTextToFile(QByteArray(), path);
-    EXPECT_TRUE(LoadFileToString(path).isEmpty());
-    EXPECT_TRUE(thrown([&] { LoadFileToString(dir.filePath("missing")); }).startsWith("Cannot open file \""));
-    EXPECT_TRUE(thrown([&] { SaveTextToFile("x", dir.filePath("no/x.txt")); }).startsWith("Cannot create file \""));
+    saveTextToFile(QByteArray("old\0text", 8), path);
+    EXPECT_EQ(loadFileToString(path), QByteArray("old\0text", 8));
+    saveTextToFile(QByteArray(), path);
+    EXPECT_TRUE(loadFileToString(path).isEmpty());
+    EXPECT_TRUE(thrown([&] { loadFileToString(dir.filePath("missing")); }).startsWith("Cannot open file \""));
+    EXPECT_TRUE(thrown([&] { saveTextToFile("x", dir.filePath("no/x.txt")); }).startsWith("Cannot create file \""));
 }
 
 TEST(FileText, AFailedWriteLeavesTheOldFileWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.sqs");
-    SaveTextToFile("original", path);
+    saveTextToFile("original", path);
     const QString error = [&] {
         FileSizeLimit limit(16);
-        return thrown([&] { SaveTextToFile(QByteArray(64, 'x'), path); });
+        return thrown([&] { saveTextToFile(QByteArray(64, 'x'), path); });
     }();
     EXPECT_TRUE(error.startsWith("Cannot create file \"")) << qPrintable(error);
-    EXPECT_EQ(LoadFileToString(path), QByteArray("original"));
+    EXPECT_EQ(loadFileToString(path), QByteArray("original"));
 }

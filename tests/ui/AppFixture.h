@@ -1,16 +1,23 @@
 // A program folder of the test's own, the answers to message boxes, and the windows.
 #pragma once
 
+#include "../TestUtil.h"
 #include "AppPaths.h"
-#include "mainwindow/AppStart.h"
-#include "mainwindow/Unit1.h"
+#include "app/AppWindows.h"
+#include "editor/MainWindow.h"
+#include "editor/ProgramState.h"
+#include "editor/StatusBar.h"
 #include "platform/Dialogs.h"
 #include "text/FileText.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <Qsci/qsciscintilla.h>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -45,26 +52,45 @@ protected:
         AppPaths::setExeDirOverride(QString());
     }
 
-    void start(const QStringList &arguments = {}) { windows = std::make_unique<AppStart::Windows>(arguments); }
+    void start(const QStringList &arguments = {}) { windows = std::make_unique<AppWindows>(arguments); }
+    MainWindow *mainWindow() const { return windows->mainWindow(); }
+    QsciScintilla *editor() const { return mainWindow()->editor(); }
+    // A control of any of the program's windows, by its objectName.
+    template <class T = QWidget>
+    T *find(const char *name) const
+    {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String(name))
+                if (auto *self = qobject_cast<T *>(top))
+                    return self;
+            if (T *found = top->findChild<T *>(QLatin1String(name)))
+                return found;
+        }
+        ADD_FAILURE() << "no control " << name;
+        return nullptr;
+    }
+    QAction *action(const char *name) const { return find<QAction>(name); }
+    QMenu *menu(const char *name) const { return find<QMenu>(name); }
+
     // Closes the main window as the user would; true when it closed.
     bool closeMain()
     {
-        Form1->show();
-        return Form1->close();
+        mainWindow()->show();
+        return mainWindow()->close();
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
     QString configPath() const { return path(QStringLiteral("config.ini")); }
-    void writeConfig(const QByteArray &text) { SaveTextToFile(text, configPath()); }
-    QString config() const { return QString::fromUtf8(LoadFileToString(configPath())); }
-    void put(const QString &name, const QByteArray &bytes) { SaveTextToFile(bytes, path(name)); }
-    QByteArray bytes(const QString &name) const { return LoadFileToString(path(name)); }
-    QString text() const { return Form1->editorText(); }
-    void type(const QString &s) { Form1->SynEdit1->insert(s); }
-    QString gamePanel() const { return Form1->StatusBar1->panelText(TStatusBar::kGameModePanel); }
+    void writeConfig(const QByteArray &text) { saveTextToFile(text, configPath()); }
+    QString config() const { return QString::fromUtf8(loadFileToString(configPath())); }
+    void put(const QString &name, const QByteArray &bytes) { saveTextToFile(bytes, path(name)); }
+    QByteArray bytes(const QString &name) const { return loadFileToString(path(name)); }
+    QString text() const { return mainWindow()->editorText(); }
+    void type(const QString &s) { editor()->insert(s); }
+    QString gamePanel() const { return mainWindow()->statusPanels()->panelText(StatusBar::kGameModePanel); }
 
     QTemporaryDir dir;
-    std::unique_ptr<AppStart::Windows> windows;
+    std::unique_ptr<AppWindows> windows;
     std::vector<Dialogs::Message> messages;
     std::deque<Dialogs::Answer> answers; // none left means Ok
 };

@@ -1,5 +1,5 @@
 // Entry of the window tests: an offscreen application with the program's own set-up.
-#include "mainwindow/AppStart.h"
+#include "app/AppWindows.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    AppStart::prepareApplication(app);
+    prepareApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

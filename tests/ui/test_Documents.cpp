@@ -3,8 +3,8 @@
 #include "../TestUtil.h"
 #include "AppFixture.h"
 
-#include "mainwindow/MruUnit.h"
-#include "mainwindow/PBPreview.h"
+#include "editor/RecentFiles.h"
+#include "editor/SaveDialog.h"
 #include "platform/ModalDialogs.h"
 
 #include <QCheckBox>
@@ -38,8 +38,8 @@ protected:
             chosen.pop_front();
             return path;
         });
-        savedTerminate = TForm1::TerminateApplication;
-        TForm1::TerminateApplication = [this] { ++terminations; };
+        savedTerminate = MainWindow::terminateApplication;
+        MainWindow::terminateApplication = [this] { ++terminations; };
     }
 
     void TearDown() override
@@ -47,15 +47,20 @@ protected:
         AppFixture::TearDown();
         ModalDialogs::setFileHandler(nullptr);
         ModalDialogs::setConfirmHandler(nullptr);
-        TForm1::TerminateApplication = savedTerminate;
+        MainWindow::terminateApplication = savedTerminate;
     }
 
     void open(const QString &name)
     {
         chosen.push_back(path(name));
-        Form1->N3Click();
+        mainWindow()->openWithDialog();
     }
-    TPBSavePreviewDialog &saveDialog() const { return *Form1->SavePreviewDialog; }
+    template <class T>
+    static T *stripControl(SaveDialog &dialog, const char *name)
+    {
+        return dialog.findChild<T *>(QLatin1String(name));
+    }
+    SaveDialog &saveDialog() const { return *mainWindow()->saveDialog(); }
 
     std::deque<QString> chosen; // the user's picks in the file dialogs; none left means Cancel
     std::function<void(QFileDialog &)> inDialog;
@@ -81,10 +86,10 @@ TEST_F(Documents, OpenDecodesAndSaveWritesTheEditorFormBack)
         put("doc.txt", c.onDisk);
         open("doc.txt");
         EXPECT_EQ(text(), c.shown) << c.name;
-        EXPECT_FALSE(Form1->modified()) << c.name;
-        EXPECT_EQ(Form1->windowTitle(), QString("doc.txt - Velmora"));
+        EXPECT_FALSE(mainWindow()->modified()) << c.name;
+        EXPECT_EQ(mainWindow()->windowTitle(), QString("doc.txt - Velmora"));
         EXPECT_EQ(QApplication::applicationDisplayName(), QString("doc.txt - Velmora"));
-        ASSERT_TRUE(Form1->N6Click()) << c.name;
+        ASSERT_TRUE(mainWindow()->save()) << c.name;
         EXPECT_EQ(bytes("doc.txt"), c.savedOfp) << c.name;
     }
 }
@@ -101,16 +106,16 @@ TEST_F(Documents, SavePathsByGameModeAndEncoding)
     };
     for (const Case &c : cases) {
         start();
-        c.arma ? Form1->ArmA1Click() : Form1->OFP1Click();
+        c.arma ? mainWindow()->setGameMode(true) : mainWindow()->setGameMode(false);
         put("doc.sqs", kPrivetAnsi);
         open("doc.sqs");
-        TPBSavePreviewDialog &d = saveDialog();
-        d.UTFRRADIO->click();
-        d.SignatureBox->setChecked(c.mark);
-        QRadioButton *const radios[] = {d.AUTORADIO, d.ANSIRADIO, d.UTFRRADIO};
-        radios[std::max(c.encoding, 0)]->click();
+        SaveDialog &d = saveDialog();
+        stripControl<QRadioButton>(d, "UTFRRADIO")->click();
+        stripControl<QCheckBox>(d, "SignatureBox")->setChecked(c.mark);
+        const char *const radios[] = {"AUTORADIO", "ANSIRADIO", "UTFRRADIO"};
+        stripControl<QRadioButton>(d, radios[std::max(c.encoding, 0)])->click();
         chosen.push_back(path("doc.sqs"));
-        EXPECT_TRUE(c.encoding < 0 ? Form1->N6Click() : Form1->N7Click());
+        EXPECT_TRUE(c.encoding < 0 ? mainWindow()->save() : mainWindow()->saveAs());
         EXPECT_EQ(bytes("doc.sqs"), c.written) << c.encoding << " arma " << c.arma << " mark " << c.mark;
         windows.reset();
     }
@@ -124,10 +129,10 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
                                                  {"b.txt", 8, "b.txt"}}) {
         inDialog = [filter](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[filter - 1]); };
         chosen.push_back(path(typed));
-        ASSERT_TRUE(Form1->N7Click()) << typed;
+        ASSERT_TRUE(mainWindow()->saveAs()) << typed;
         EXPECT_EQ(bytes(written), QByteArray("x"));
-        EXPECT_EQ(CurrentFileName, path(written));
-        EXPECT_EQ(Form1->windowTitle(), written + QString(" - Velmora"));
+        EXPECT_EQ(ProgramState::currentFileName, path(written));
+        EXPECT_EQ(mainWindow()->windowTitle(), written + QString(" - Velmora"));
     }
     EXPECT_TRUE(messages.empty());
 
@@ -136,10 +141,10 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
     type("y");
     answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     chosen = {path("a.txt"), path("a.txt")};
-    EXPECT_FALSE(Form1->N7Click());
+    EXPECT_FALSE(mainWindow()->saveAs());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("x"));
-    EXPECT_TRUE(Form1->modified());
-    EXPECT_TRUE(Form1->N7Click());
+    EXPECT_TRUE(mainWindow()->modified());
+    EXPECT_TRUE(mainWindow()->saveAs());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("yx"));
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Файл \"" + path("a.sqs") + "\" уже существует.\nЗаменить его?");
@@ -149,41 +154,37 @@ TEST_F(Documents, SaveAsStartsBesideTheDocumentWithItsFilterAndName)
 {
     put("m.sqf", "x");
     start({path("m.sqf")});
-    EXPECT_FALSE(Form1->N7Click()); // cancelled
-    EXPECT_EQ(saveDialog().InitialDir, dir.path());
-    EXPECT_EQ(saveDialog().FilterIndex, 2);
+    EXPECT_FALSE(mainWindow()->saveAs()); // cancelled
+    EXPECT_EQ(saveDialog().initialDir, dir.path());
+    EXPECT_EQ(saveDialog().filterIndex, 2);
     EXPECT_EQ(saveDialog().selectedNameFilter(), QString("SQF (*.sqf)"));
-    EXPECT_EQ(saveDialog().FileName, QString("m.sqf"));
-    Form1->N7Click(); // a second use: the dialog's own folder
-    EXPECT_TRUE(saveDialog().InitialDir.isEmpty());
+    EXPECT_EQ(saveDialog().fileName, QString("m.sqf"));
+    mainWindow()->saveAs(); // a second use: the dialog's own folder
+    EXPECT_TRUE(saveDialog().initialDir.isEmpty());
 
-    EXPECT_EQ(qtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
-    EXPECT_EQ(qtNameFilters("Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),
-              QStringList({"Briefing/Overview (*.html *.htm)", "С++ (*.cpp *.h *.c)"}));
-    EXPECT_EQ(qtNameFilters("Свое расширение (*.*)|*.*"), QStringList({"Свое расширение (*)"}));
 }
 
 TEST_F(Documents, TheEncodingStripKeepsItsChoices)
 {
     start();
-    TPBSavePreviewDialog &d = saveDialog();
-    EXPECT_EQ(d.GetEncoding(), 0);
-    EXPECT_FALSE(d.SignatureBox->isEnabled());
+    SaveDialog &d = saveDialog();
+    QCheckBox *signature = stripControl<QCheckBox>(d, "SignatureBox");
+    EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Auto);
+    EXPECT_FALSE(signature->isEnabled());
 
     type("x");
-    inDialog = [](QFileDialog &dialog) {
-        auto &strip = static_cast<TPBSavePreviewDialog &>(dialog);
-        strip.UTFRRADIO->click();
-        strip.SignatureBox->setChecked(true);
+    inDialog = [&](QFileDialog &) {
+        stripControl<QRadioButton>(d, "UTFRRADIO")->click();
+        signature->setChecked(true);
     };
     chosen.push_back(path("a.sqs"));
-    ASSERT_TRUE(Form1->N7Click());
-    EXPECT_EQ(d.GetEncoding(), 2); // still chosen at the next Save As
-    EXPECT_TRUE(d.SignatureBox->isEnabled() && d.SignatureBox->isChecked());
-    d.ANSIRADIO->click();
-    EXPECT_EQ(d.GetEncoding(), 1);
-    EXPECT_FALSE(d.SignatureBox->isEnabled());
-    EXPECT_TRUE(d.SignatureBox->isChecked());
+    ASSERT_TRUE(mainWindow()->saveAs());
+    EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8); // still chosen at the next Save As
+    EXPECT_TRUE(signature->isEnabled() && signature->isChecked());
+    stripControl<QRadioButton>(d, "ANSIRADIO")->click();
+    EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Ansi);
+    EXPECT_FALSE(signature->isEnabled());
+    EXPECT_TRUE(signature->isChecked());
     EXPECT_FALSE(d.signatureWanted());
 }
 
@@ -192,30 +193,30 @@ TEST_F(Documents, TheSaveQuestionStopsWhenTheSaveDoesNotHappen)
 {
     put("other.sqs", "other");
     const std::pair<const char *, std::function<void()>> commands[] = {
-        {"New", [] { Form1->N2Click(); }},
-        {"Open", [] { Form1->N3Click(); }},
+        {"New", [this] { mainWindow()->newDocument(); }},
+        {"Open", [this] { mainWindow()->openWithDialog(); }},
         {"recent file",
-         [] {
-             for (QAction *item : MRU->OwnerMenuItem()->actions())
+         [this] {
+             for (QAction *item : menu("N88")->actions())
                  if (item->text().endsWith("other.sqs"))
-                     MRU->MenuItemClick(item);
+                     item->trigger();
          }},
-        {"drop", [this] { Form1->WMDropFiles({path("other.sqs")}); }},
+        {"drop", [this] { mainWindow()->openDroppedFiles({path("other.sqs")}); }},
         {"close", [this] { EXPECT_FALSE(closeMain()); }},
-        {"save and exit", [] { Form1->SNEClick(); }},
+        {"save and exit", [this] { mainWindow()->saveAndExit(); }},
     };
     // Save As is cancelled; the open dialog, if it came, would pick a file.
     ModalDialogs::setFileHandler([this](QFileDialog &dialog) {
-        return &dialog == Form1->SavePreviewDialog ? QString() : path("other.sqs");
+        return &dialog == mainWindow()->saveDialog() ? QString() : path("other.sqs");
     });
     for (bool named : {false, true}) {
         for (const auto &[name, command] : commands) {
             start();
-            MRU->AddFile(path("other.sqs"));
+            mainWindow()->recentFiles()->addFile(path("other.sqs"));
             if (named) { // its folder is gone: the save fails
                 QDir(dir.path()).mkpath("gone");
                 put("gone/doc.sqs", "doc");
-                Form1->WMDropFiles({path("gone/doc.sqs")});
+                mainWindow()->openDroppedFiles({path("gone/doc.sqs")});
                 QDir(path("gone")).removeRecursively();
             }
             type("typed ");
@@ -224,7 +225,7 @@ TEST_F(Documents, TheSaveQuestionStopsWhenTheSaveDoesNotHappen)
             messages.clear();
             command();
             EXPECT_EQ(text(), before) << name;
-            EXPECT_TRUE(Form1->modified()) << name;
+            EXPECT_TRUE(mainWindow()->modified()) << name;
             // The question (Save and exit asks none), then the write error of a named text.
             const bool asks = QLatin1String(name) != QLatin1String("save and exit");
             EXPECT_EQ(messages.size(), (asks ? 1u : 0u) + (named ? 1u : 0u)) << name;
@@ -240,19 +241,19 @@ TEST_F(Documents, NewKeepsTheFileNameAndTheCommentStyle)
     start({path("a.sqf")});
     type("typed");
     answers = {Dialogs::Answer::Cancel, Dialogs::Answer::No};
-    Form1->N2Click();
+    mainWindow()->newDocument();
     EXPECT_EQ(text(), QString("typeda.sqf"));
     EXPECT_EQ(messages.back().text, QString("Скрипт изменен. Сохранить изменения ?"));
-    Form1->N2Click();
+    mainWindow()->newDocument();
     EXPECT_EQ(text(), QString());
-    EXPECT_FALSE(Form1->modified());
-    EXPECT_EQ(CurrentFileName, path("a.sqf"));
-    EXPECT_FALSE(SQSCommentMode);
-    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
+    EXPECT_FALSE(mainWindow()->modified());
+    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
     // A new text is told by its caption alone, so Save asks for a name.
     type("y");
     chosen.push_back(path("b.sqs"));
-    ASSERT_TRUE(Form1->N6Click());
+    ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("b.sqf"), QByteArray("y")); // the filter of a.sqf was proposed and kept
 }
 
@@ -263,10 +264,10 @@ TEST_F(Documents, AFailedOpenChangesNothing)
     type("typed ");
     answers = {Dialogs::Answer::No};
     open("missing.sqf");
-    EXPECT_EQ(CurrentFileName, path("a.sqs"));
+    EXPECT_EQ(ProgramState::currentFileName, path("a.sqs"));
     EXPECT_EQ(text(), QString("typed a"));
-    EXPECT_TRUE(SQSCommentMode);
-    EXPECT_EQ(MRU->files(), QStringList({path("a.sqs")}));
+    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqs")}));
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].text.startsWith("Cannot open file \"" + path("missing.sqf") + "\"."));
 }
@@ -274,22 +275,22 @@ TEST_F(Documents, AFailedOpenChangesNothing)
 TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
 {
     start();
-    Form1->setEditorText(u"Привет\r\nмир"_qs);
-    Form1->WinUTF81Click();
+    mainWindow()->setEditorText(u"Привет\r\nмир"_qs);
+    mainWindow()->reencodeAnsiAsUtf8();
     EXPECT_EQ(text(), u"РџСЂРёРІРµС‚\r\nРјРёСЂ"_qs);
-    EXPECT_TRUE(Form1->modified());
-    Form1->UTF8Win1Click();
+    EXPECT_TRUE(mainWindow()->modified());
+    mainWindow()->reencodeUtf8AsAnsi();
     EXPECT_EQ(text(), u"Привет\r\nмир"_qs);
-    Form1->SynEdit1->undo();
+    editor()->undo();
     EXPECT_EQ(text(), u"РџСЂРёРІРµС‚\r\nРјРёСЂ"_qs); // each is one step to undo
 
     const int beeps = Dialogs::beepCount();
     for (const QString &notUtf8 : {u"Привет"_qs, u"\u4E2D"_qs}) {
-        Form1->setEditorText(notUtf8);
-        Form1->SynEdit1->setModified(false);
-        Form1->UTF8Win1Click();
+        mainWindow()->setEditorText(notUtf8);
+        editor()->setModified(false);
+        mainWindow()->reencodeUtf8AsAnsi();
         EXPECT_EQ(text(), notUtf8);
-        EXPECT_FALSE(Form1->modified());
+        EXPECT_FALSE(mainWindow()->modified());
     }
     EXPECT_EQ(Dialogs::beepCount(), beeps + 2);
 }
@@ -299,13 +300,13 @@ TEST_F(Documents, AFailedWriteKeepsTheOldFileAndTheTextModified)
     put("keep.sqs", "original");
     start({path("keep.sqs")});
     type(QString(64, u'x'));
-    EXPECT_FALSE([] {
+    EXPECT_FALSE([this] {
         FileSizeLimit limit(16);
-        return Form1->N6Click();
+        return mainWindow()->save();
     }());
     EXPECT_EQ(bytes("keep.sqs"), QByteArray("original"));
-    EXPECT_TRUE(Form1->modified());
-    EXPECT_EQ(Form1->windowTitle(), QString("keep.sqs - Velmora"));
+    EXPECT_TRUE(mainWindow()->modified());
+    EXPECT_EQ(mainWindow()->windowTitle(), QString("keep.sqs - Velmora"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Cannot create file \"" + path("keep.sqs") + "\"."));
 }
@@ -315,13 +316,13 @@ TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
     put("a.sqs", "");
     start({path("a.sqs")});
     type(u"\u4E2D\u00E9\u4E2D"_qs);
-    ASSERT_TRUE(Form1->N6Click());
+    ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("???"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Warning);
     EXPECT_TRUE(messages[0].text.contains(u"\u4E2D \u00E9"_qs)) << qPrintable(messages[0].text);
-    Form1->ArmA1Click(); // UTF-8 holds them all
-    ASSERT_TRUE(Form1->N6Click());
+    mainWindow()->setGameMode(true); // UTF-8 holds them all
+    ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QString(u"\u4E2D\u00E9\u4E2D"_qs).toUtf8());
     EXPECT_EQ(messages.size(), 1u);
 }
@@ -331,12 +332,12 @@ TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
     put("a.sqf", "first");
     put("b.sqs", "second");
     start();
-    const auto drop = [](QMimeData &data) {
-        QWidget *target = Form1->SynEdit1->viewport();
+    const auto drop = [this](QMimeData &data) {
+        QWidget *target = editor()->viewport();
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &drop);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &dropped);
         return enter.isAccepted();
     };
     QMimeData files;
@@ -344,15 +345,15 @@ TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
     files.setText(path("a.sqf"));
     EXPECT_TRUE(drop(files));
     EXPECT_EQ(text(), QString("first"));
-    EXPECT_EQ(CurrentFileName, path("a.sqf"));
-    EXPECT_FALSE(SQSCommentMode);
-    EXPECT_EQ(MRU->files(), QStringList({path("a.sqf")}));
+    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqf")}));
 
     QMimeData plain; // a text drop stays the editor's
     plain.setText("words ");
     drop(plain);
     EXPECT_EQ(text(), QString("words first"));
-    EXPECT_EQ(CurrentFileName, path("a.sqf"));
+    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
 }
 
 TEST_F(Documents, SaveAndExitSavesThenEndsWithoutTheSettings)
@@ -360,12 +361,39 @@ TEST_F(Documents, SaveAndExitSavesThenEndsWithoutTheSettings)
     put("a.sqs", "a");
     start({path("a.sqs")});
     type("b");
-    Form1->SNEClick();
+    mainWindow()->saveAndExit();
     EXPECT_EQ(terminations, 1);
     EXPECT_EQ(bytes("a.sqs"), QByteArray("ba"));
     windows.reset();
     EXPECT_FALSE(config().contains("[options]"));
     EXPECT_TRUE(config().contains("[MRU List]\r\n1=" + path("a.sqs") + "\r\n2=\r\n")); // the list still goes
+    EXPECT_TRUE(config().contains("[position]\r\n")); // so does the placement
+    EXPECT_TRUE(config().contains("[position\\TForm1ToolBar1]\r\n"));
+}
+
+// Qt appends the application name to a caption that does not end with it.
+TEST_F(Documents, TheCaptionIsTheFileNameAloneAfterEveryOpen)
+{
+    put("a.sqs", "a");
+    put("b.sqs", "b");
+    start({path("a.sqs")});
+    // What the desktop is given: the caption, plus the application name when it does not end with it.
+    struct Shown : QObject
+    {
+        QStringList titles;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::WindowTitleChange) {
+                const QString title = static_cast<QWidget *>(watched)->windowTitle();
+                const QString name = QGuiApplication::applicationDisplayName();
+                titles.append(title.endsWith(name) ? title : title + QStringLiteral(" - ") + name);
+            }
+            return false;
+        }
+    } shown;
+    mainWindow()->installEventFilter(&shown);
+    open("b.sqs");
+    EXPECT_EQ(shown.titles, QStringList({"b.sqs - Velmora"}));
 }
 
 TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
@@ -374,7 +402,7 @@ TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
     QStringList lines = {u"Привет, мир"_qs, "a\tb", QString(300, u'w') + "END"};
     for (int i = 0; i < 120; ++i)
         lines.append(QStringLiteral("line %1").arg(i));
-    Form1->setEditorText(lines.join("\r\n"));
+    mainWindow()->setEditorText(lines.join("\r\n"));
     const QString pdf = path("out.pdf");
     ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
         if (auto *setup = qobject_cast<QPageSetupDialog *>(&dialog)) {
@@ -386,8 +414,8 @@ TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
         printer->setOutputFileName(pdf);
         return true;
     });
-    Form1->N9->trigger(); // the page set up here is the one printed on
-    Form1->N10->trigger();
+    action("N9")->trigger(); // the page set up here is the one printed on
+    action("N10")->trigger();
     ASSERT_TRUE(QFileInfo(pdf).size() > 0);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";

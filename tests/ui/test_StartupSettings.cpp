@@ -1,13 +1,15 @@
 // Start-up and shutdown of the main window with config.ini: orders, defaults, refusals.
 #include "AppFixture.h"
 
-#include "gamedata/SynSQSHighlighter.h"
-#include "mainwindow/TSynCompletionProposal.h"
+#include <QToolBar>
+
+#include "editor/ScriptLexer.h"
+#include "reference/CompletionList.h"
 #include "settings/IniFile.h"
 
 #include <array>
 
-using Attr = TSynHighlighterAttributes;
+using Attr = LexerAttributes;
 
 class StartupSettings : public AppFixture
 {
@@ -33,9 +35,9 @@ protected:
 TEST_F(StartupSettings, FirstStartWithoutConfigWritesEverySectionAndKeyInOrder)
 {
     start();
-    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
-    EXPECT_TRUE(CurrentFileName.isEmpty());
-    EXPECT_FALSE(Form1->modified());
+    EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
+    EXPECT_TRUE(ProgramState::currentFileName.isEmpty());
+    EXPECT_FALSE(mainWindow()->modified());
     ASSERT_TRUE(closeMain());
     const IniFile ini(configPath());
     EXPECT_EQ(sections().mid(0, 5),
@@ -70,28 +72,28 @@ TEST_F(StartupSettings, SecondStartReadsTheValuesBackIntoTheLiveObjects)
                 "armamode=1\r\n[HIGHLIGHTER]\r\nForegroundBr=clBlue\r\nComdColor=$000000FF\r\nComdIsBold=0\r\n"
                 "VarIsItalic=1\r\n[txfont]\r\nName=DejaVu Sans Mono\r\nSize=14\r\nStyle=1\r\n");
     start();
-    EXPECT_FALSE(Form1->N4->isChecked());
-    EXPECT_FALSE(EditorLook::gutterVisible(Form1->SynEdit1));
-    EXPECT_TRUE(Form1->N54->isChecked());
-    EXPECT_TRUE(EditorLook::wordWrap(Form1->SynEdit1));
-    EXPECT_FALSE(Form1->N36->isChecked());
-    EXPECT_TRUE(Form1->Panel1->isHidden());
-    EXPECT_TRUE(Form1->ToolBar1->isHidden());
-    EXPECT_EQ(Form1->SynCompletionProposal1->ShortCut, 0x4020);
-    EXPECT_TRUE(Form1->N85->isChecked());
-    EXPECT_TRUE(Form1->N66->isChecked());
-    EXPECT_EQ(Form1->Look.Color, 0x00C0FFFF);
-    EXPECT_EQ(Form1->Look.SelBackground, Colors::clInfoBk);
-    EXPECT_EQ(Form1->Look.Font.family(), QString("DejaVu Sans Mono"));
-    EXPECT_TRUE(Form1->Look.Font.bold());
-    EXPECT_EQ(OFPExePath, QString("C:\\Games\\OFP\\FlashpointResistance.exe"));
-    EXPECT_TRUE(SaveBeforeRunFlag);
-    EXPECT_TRUE(GetTabsToSpaces());
-    EXPECT_EQ(BracketFgColor, Colors::clBlue);
-    EXPECT_TRUE(Form1->ArmA1->isChecked());
-    EXPECT_EQ(Form1->SQSHighlighter->KeyAttri->Foreground(), 0x000000FF);
-    EXPECT_FALSE(Form1->SQSHighlighter->KeyAttri->Style().testFlag(Attr::fsBold));
-    EXPECT_TRUE(Form1->SQSHighlighter->UnderlineAttri->Style().testFlag(Attr::fsItalic));
+    EXPECT_FALSE(action("N4")->isChecked());
+    EXPECT_FALSE(EditorLook::gutterVisible(editor()));
+    EXPECT_TRUE(action("N54")->isChecked());
+    EXPECT_TRUE(EditorLook::wordWrap(editor()));
+    EXPECT_FALSE(action("N36")->isChecked());
+    EXPECT_TRUE(find("Panel1")->isHidden());
+    EXPECT_TRUE(find<QToolBar>("ToolBar1")->isHidden());
+    EXPECT_EQ(mainWindow()->completion()->shortCut, 0x4020);
+    EXPECT_TRUE(action("N85")->isChecked());
+    EXPECT_TRUE(action("N66")->isChecked());
+    EXPECT_EQ(mainWindow()->look().color, 0x00C0FFFF);
+    EXPECT_EQ(mainWindow()->look().selBackground, Colors::clInfoBk);
+    EXPECT_EQ(mainWindow()->look().font.family(), QString("DejaVu Sans Mono"));
+    EXPECT_TRUE(mainWindow()->look().font.bold());
+    EXPECT_EQ(ProgramState::ofpExePath, QString("C:\\Games\\OFP\\FlashpointResistance.exe"));
+    EXPECT_TRUE(ProgramState::saveBeforeRun);
+    EXPECT_FALSE(editor()->indentationsUseTabs()); // tabs become blanks
+    EXPECT_EQ(ProgramState::bracketFgColor, Colors::clBlue);
+    EXPECT_TRUE(action("ArmA1")->isChecked());
+    EXPECT_EQ(mainWindow()->lexer()->keyAttri->foreground(), 0x000000FF);
+    EXPECT_FALSE(mainWindow()->lexer()->keyAttri->style().testFlag(Attr::Bold));
+    EXPECT_TRUE(mainWindow()->lexer()->underlineAttri->style().testFlag(Attr::Italic));
 
     ASSERT_TRUE(closeMain());
     expectWritten({{"options", "showrow", "0"},         {"options", "cmdhotkey", "16416"},
@@ -103,16 +105,16 @@ TEST_F(StartupSettings, SecondStartReadsTheValuesBackIntoTheLiveObjects)
 TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
 {
     start();
-    Form1->SynEdit1->setText("changed");
-    Form1->SynEdit1->setModified(true);
+    editor()->setText("changed");
+    editor()->setModified(true);
     answers = {Dialogs::Answer::Cancel};
     EXPECT_FALSE(closeMain());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QString("Текст изменен. Сохранить изменения ?"));
     EXPECT_EQ(messages[0].caption, QString("Вопрос"));
     EXPECT_FALSE(QFile::exists(configPath()));
-    EXPECT_EQ(Form1->SynEdit1->text(), QString("changed"));
-    EXPECT_EQ(WeaponList, QStringList({"M16", "AK47"})); // still valid after a refused close
+    EXPECT_EQ(editor()->text(), QString("changed"));
+    EXPECT_EQ(ProgramState::weaponList, QStringList({"M16", "AK47"})); // still valid after a refused close
 
     answers = {Dialogs::Answer::No};
     EXPECT_TRUE(closeMain());
@@ -125,13 +127,13 @@ TEST_F(StartupSettings, ABadValueIsReportedOnceAndStartUpGoesOn)
     start({path("templates/patrol.sqs")});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QString("'yellow' is not a valid integer value"));
-    EXPECT_EQ(Form1->Look.Color, Colors::clWindow);
-    EXPECT_TRUE(Form1->N4->isChecked()); // a showrow that is no number shows the line numbers
-    EXPECT_TRUE(EditorLook::gutterVisible(Form1->SynEdit1));
+    EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
+    EXPECT_TRUE(action("N4")->isChecked()); // a showrow that is no number shows the line numbers
+    EXPECT_TRUE(EditorLook::gutterVisible(editor()));
     EXPECT_EQ(gamePanel(), QString("ArmA"));
-    EXPECT_EQ(Form1->SQSHighlighter->NumberAttri->Foreground(), Colors::clLime);
-    EXPECT_EQ(Form1->N45->actions().size(), 2);
-    EXPECT_EQ(Form1->windowTitle(), QString("patrol.sqs - Velmora"));
+    EXPECT_EQ(mainWindow()->lexer()->numberAttri->foreground(), Colors::clLime);
+    EXPECT_EQ(menu("N45")->actions().size(), 2);
+    EXPECT_EQ(mainWindow()->windowTitle(), QString("patrol.sqs - Velmora"));
 }
 
 TEST_F(StartupSettings, AnUnwritableConfigIsReportedAndTheProgramStillCloses)
@@ -147,16 +149,16 @@ TEST_F(StartupSettings, TemplateMenuListsTheFilesAndHidesWhenThereAreNone)
 {
     start();
     QStringList captions;
-    for (QAction *a : Form1->N45->actions())
+    for (QAction *a : menu("N45")->actions())
         captions.append(a->text());
     captions.sort();
     EXPECT_EQ(captions, QStringList({"hello.sqs", "patrol.sqs"}));
-    EXPECT_TRUE(Form1->N45->menuAction()->isVisible());
+    EXPECT_TRUE(menu("N45")->menuAction()->isVisible());
     windows.reset();
 
     QDir(path("templates")).removeRecursively();
     start();
-    EXPECT_FALSE(Form1->N45->menuAction()->isVisible());
+    EXPECT_FALSE(menu("N45")->menuAction()->isVisible());
 }
 
 TEST_F(StartupSettings, CommandLineExtensionPicksTheCommentStyle)
@@ -164,33 +166,62 @@ TEST_F(StartupSettings, CommandLineExtensionPicksTheCommentStyle)
     writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
     put("a.SQF", "// x");
     start({path("a.SQF")});
-    EXPECT_FALSE(SQSCommentMode);
-    EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clGreen);
-    EXPECT_TRUE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(Attr::fsBold));
-    EXPECT_EQ(Form1->SQSHighlighter->CommentAttri->Foreground(), Colors::clNone);
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->lexer()->dslAttri->foreground(), Colors::clGreen);
+    EXPECT_TRUE(mainWindow()->lexer()->sdotAttri->style().testFlag(Attr::Bold));
+    EXPECT_EQ(mainWindow()->lexer()->commentAttri->foreground(), Colors::clNone);
     windows.reset();
 
     put("b.txt", "x");
     start({path("b.txt")});
-    EXPECT_TRUE(SQSCommentMode);
-    EXPECT_EQ(Form1->SQSHighlighter->CommentAttri->Foreground(), Colors::clGreen);
+    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->lexer()->commentAttri->foreground(), Colors::clGreen);
     windows.reset();
 
-    start({path("gone.sqf")}); // a missing file is reported and leaves a new text
+    // A new file named on the command line: its name is kept, and Save creates it.
+    start({path("new.sqf")});
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(mainWindow()->windowTitle(), QString("new.sqf - Velmora"));
+    EXPECT_EQ(ProgramState::currentFileName, path("new.sqf"));
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    type("hint \"x\";");
+    ASSERT_TRUE(mainWindow()->save());
+    EXPECT_EQ(bytes("new.sqf"), QByteArray("hint \"x\";"));
+    windows.reset();
+
+    // A file that exists but cannot be read leaves no name that Save could overwrite.
+    QDir(dir.path()).mkdir("folder.sqs");
+    start({path("folder.sqs")});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Cannot open file \""));
-    EXPECT_EQ(Form1->windowTitle(), QString("Новый - Velmora"));
-    EXPECT_TRUE(SQSCommentMode);
+    EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
+    EXPECT_TRUE(ProgramState::currentFileName.isEmpty());
+}
+
+TEST_F(StartupSettings, TheSpeedBarLayoutIsRestoredAndNewItemsKeepTheirDefault)
+{
+    writeConfig("[position\\TForm1ToolBar1]\r\nCount=3\r\nButton0=btnNew\r\nButton1=Retired\r\nButton2=SNE\r\n"
+                "Hidden=1\r\nHidden0=btnOpen\r\n");
+    start();
+    mainWindow()->show();
+    EXPECT_TRUE(action("btnNew")->isVisible());
+    EXPECT_TRUE(action("SNE")->isVisible()); // hidden at first, placed by the user
+    EXPECT_FALSE(action("btnOpen")->isVisible());
+    EXPECT_TRUE(action("btnSave")->isVisible()); // not in that layout: as it comes
+    ASSERT_TRUE(closeMain());
+    const IniFile ini(configPath());
+    EXPECT_EQ(ini.readString("position\\TForm1ToolBar1", "Button1", ""), QString("btnSave"));
+    EXPECT_EQ(ini.readString("position\\TForm1ToolBar1", "Hidden0", ""), QString("btnOpen"));
 }
 
 TEST_F(StartupSettings, SqsCommentsOffWithoutColourNeutralisesTheCStyle)
 {
     writeConfig("[options]\r\nSQScomments=0\r\n");
     start();
-    EXPECT_FALSE(SQSCommentMode);
-    EXPECT_EQ(Form1->SQSHighlighter->DSLAttri->Foreground(), Colors::clNone);
-    EXPECT_FALSE(Form1->SQSHighlighter->DSLAttri->Style().testFlag(Attr::fsBold));
-    EXPECT_FALSE(Form1->SQSHighlighter->SdotAttri->Style().testFlag(Attr::fsItalic));
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->lexer()->dslAttri->foreground(), Colors::clNone);
+    EXPECT_FALSE(mainWindow()->lexer()->dslAttri->style().testFlag(Attr::Bold));
+    EXPECT_FALSE(mainWindow()->lexer()->sdotAttri->style().testFlag(Attr::Italic));
     // A run that never touches the comment style writes back what it read.
     ASSERT_TRUE(closeMain());
     expectWritten({{"options", "SQScomments", "0"}});

@@ -20,7 +20,7 @@ namespace GameDataFile {
 
 QStringList loadLines(const QString &path)
 {
-    const QString text = Cp1251::decode(LoadFileToString(path));
+    const QString text = Cp1251::decode(loadFileToString(path));
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

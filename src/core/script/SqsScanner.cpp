@@ -126,7 +126,7 @@ SqsScanner::SqsScanner()
     rebuildTable();
 }
 
-void SqsScanner::SetKeyWords(const QString &text)
+void SqsScanner::setKeyWords(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::vector<std::string> words;
@@ -199,7 +199,7 @@ bool SqsScanner::isKeyword(const unsigned char *word, std::size_t length) const
 }
 
 template <class Sink>
-TRangeState SqsScanner::scan(QByteArrayView line, TRangeState range, Sink &&sink) const
+RangeState SqsScanner::scan(QByteArrayView line, RangeState range, Sink &&sink) const
 {
     const auto *p = reinterpret_cast<const unsigned char *>(line.data());
     const qsizetype n = line.size();
@@ -233,7 +233,7 @@ TRangeState SqsScanner::scan(QByteArrayView line, TRangeState range, Sink &&sink
     for (;;) {
         const qsizetype start = run;
         const unsigned char c = at(run);
-        TtkTokenKind kind;
+        TokenKind kind;
         if (range == rsSdot) {
             if (c == 0) {
                 sink(start, n - start, tkNull);
@@ -356,18 +356,18 @@ TRangeState SqsScanner::scan(QByteArrayView line, TRangeState range, Sink &&sink
     }
 }
 
-TRangeState SqsScanner::scanLine(QByteArrayView line, TRangeState rangeIn,
+RangeState SqsScanner::scanLine(QByteArrayView line, RangeState rangeIn,
                                  std::vector<SqsToken> &tokens) const
 {
     tokens.clear();
-    return scan(line, rangeIn, [&tokens](qsizetype start, qsizetype length, TtkTokenKind kind) {
+    return scan(line, rangeIn, [&tokens](qsizetype start, qsizetype length, TokenKind kind) {
         tokens.push_back({start, length, kind});
     });
 }
 
-TRangeState SqsScanner::styleLine(QByteArrayView line, TRangeState rangeIn, char *styles) const
+RangeState SqsScanner::styleLine(QByteArrayView line, RangeState rangeIn, char *styles) const
 {
-    return scan(line, rangeIn, [styles](qsizetype start, qsizetype length, TtkTokenKind kind) {
+    return scan(line, rangeIn, [styles](qsizetype start, qsizetype length, TokenKind kind) {
         if (length == 1)
             styles[start] = char(kind);
         else

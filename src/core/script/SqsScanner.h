@@ -9,7 +9,7 @@
 #include <vector>
 
 // What a token is. The values double as the editor's style numbers, so they never change.
-enum TtkTokenKind : std::uint8_t {
+enum TokenKind : std::uint8_t {
     tkComment = 0,       // a ';' comment: the line's first character is ';'
     tkDSL = 1,           // "//" to the end of the line
     tkSdot = 2,          // "/*" ... "*/", or its part on one line
@@ -27,7 +27,7 @@ enum TtkTokenKind : std::uint8_t {
 
 // What is open at a point of a line. A string or "//" comment is closed by the end of its line,
 // so a line hands on rsNone or rsSdot; a line handed any value but rsSdot starts with nothing open.
-enum TRangeState : std::uint8_t {
+enum RangeState : std::uint8_t {
     rsNone = 0,
     rsSdot = 1,   // inside a "/*" block comment
     rsString = 2, // inside a string
@@ -37,7 +37,7 @@ enum TRangeState : std::uint8_t {
 struct SqsToken {
     qsizetype start = 0;  // byte offset in the line
     qsizetype length = 0; // bytes
-    TtkTokenKind kind = tkNull;
+    TokenKind kind = tkNull;
 
     bool operator==(const SqsToken &) const = default;
 };
@@ -52,7 +52,7 @@ public:
 
     // Replaces the keyword list by the lines of `text` (split at CR LF, LF or CR).
     // Lookup ignores ASCII case; entries that are not plain words can never match and are dropped.
-    void SetKeyWords(const QString &text);
+    void setKeyWords(const QString &text);
 
     // True when `word` is in the keyword list, compared without ASCII case.
     bool isKeyword(QByteArrayView word) const;
@@ -60,14 +60,14 @@ public:
     // The tokens of `line` (UTF-8, without its line break) in order, replacing the content of `tokens`.
     // They cover the line exactly; the last one is always tkNull (empty unless a NUL byte ended the line).
     // Returns the range the line hands to the next: rsSdot inside an unclosed block comment, else rsNone.
-    TRangeState scanLine(QByteArrayView line, TRangeState rangeIn, std::vector<SqsToken> &tokens) const;
+    RangeState scanLine(QByteArrayView line, RangeState rangeIn, std::vector<SqsToken> &tokens) const;
 
     // The same scan, writing the kind of every byte of `line` into styles[0 .. line.size()).
-    TRangeState styleLine(QByteArrayView line, TRangeState rangeIn, char *styles) const;
+    RangeState styleLine(QByteArrayView line, RangeState rangeIn, char *styles) const;
 
 private:
     template <class Sink>
-    TRangeState scan(QByteArrayView line, TRangeState range, Sink &&sink) const;
+    RangeState scan(QByteArrayView line, RangeState range, Sink &&sink) const;
     bool isKeyword(const unsigned char *word, std::size_t length) const;
     void rebuildTable();
 

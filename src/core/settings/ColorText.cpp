@@ -11,9 +11,9 @@ namespace {
 
 using namespace Colors;
 
-constexpr TColor sys(int index) { return clSystemColor | index; }
+constexpr ColorValue sys(int index) { return clSystemColor | index; }
 
-const std::array<std::pair<TColor, const char *>, 52> kNames = {{
+const std::array<std::pair<ColorValue, const char *>, 52> kNames = {{
     {clBlack, "clBlack"}, {clMaroon, "clMaroon"}, {clGreen, "clGreen"}, {clOlive, "clOlive"},
     {clNavy, "clNavy"}, {clPurple, "clPurple"}, {clTeal, "clTeal"}, {clGray, "clGray"},
     {clSilver, "clSilver"}, {clRed, "clRed"}, {clLime, "clLime"}, {clYellow, "clYellow"},
@@ -35,7 +35,7 @@ const std::array<std::pair<TColor, const char *>, 52> kNames = {{
 
 } // namespace
 
-QString ColorToString(TColor color)
+QString colorToString(ColorValue color)
 {
     for (const auto &[value, name] : kNames)
         if (value == color)
@@ -43,7 +43,7 @@ QString ColorToString(TColor color)
     return u'$' + QStringLiteral("%1").arg(static_cast<quint32>(color), 8, 16, QLatin1Char('0')).toUpper();
 }
 
-TColor StringToColor(QStringView text)
+ColorValue stringToColor(QStringView text)
 {
     for (const auto &[value, name] : kNames)
         if (text.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0)

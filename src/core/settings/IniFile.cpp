@@ -157,7 +157,7 @@ qint32 IniFile::readColor(const QString &section, const QString &key, qint32 def
     const QString text = readString(section, key, QString());
     if (text.isEmpty())
         return def;
-    return StringToColor(text);
+    return stringToColor(text);
 }
 
 bool IniFile::valueExists(const QString &section, const QString &key) const
@@ -215,7 +215,7 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 void IniFile::writeColor(const QString &section, const QString &key, qint32 value)
 {
-    writeString(section, key, ColorToString(value));
+    writeString(section, key, colorToString(value));
 }
 
 void IniFile::deleteKey(const QString &section, const QString &key)

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-QByteArray LoadFileToString(const QString &fileName)
+QByteArray loadFileToString(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -17,7 +17,7 @@ QByteArray LoadFileToString(const QString &fileName)
     return bytes;
 }
 
-void SaveTextToFile(const QByteArray &bytes, const QString &fileName)
+void saveTextToFile(const QByteArray &bytes, const QString &fileName)
 {
     QSaveFile file(fileName);
     // Unbuffered, so that a failing write shows here: a buffered one fails only while
@@ -30,7 +30,7 @@ void SaveTextToFile(const QByteArray &bytes, const QString &fileName)
     }
 }
 
-QString ReplaceAll(const QString &text, const QString &pattern, const QString &replacement)
+QString replaceAll(const QString &text, const QString &pattern, const QString &replacement)
 {
     if (pattern.isEmpty())
         return text;

@@ -5,11 +5,11 @@
 #include <QString>
 
 // The whole content of a file, bytes unchanged. Throws AppError "Cannot open file ...".
-QByteArray LoadFileToString(const QString &fileName);
+QByteArray loadFileToString(const QString &fileName);
 
 // Writes the bytes, nothing added. The old file stays whole when the write fails,
 // which throws AppError "Cannot create file ...".
-void SaveTextToFile(const QByteArray &bytes, const QString &fileName);
+void saveTextToFile(const QByteArray &bytes, const QString &fileName);
 
 // Every occurrence of pattern replaced, left to right; replaced text is never scanned again.
-QString ReplaceAll(const QString &text, const QString &pattern, const QString &replacement);
+QString replaceAll(const QString &text, const QString &pattern, const QString &replacement);

@@ -1,0 +1,11 @@
+// The about box; made at start-up, shown and hidden until exit.
+#pragma once
+
+#include <QDialog>
+
+class AboutBox : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget *parent = nullptr);
+};

@@ -1,0 +1,11 @@
+// The list of the program's shortcut keys; made at start-up, shown and hidden until exit.
+#pragma once
+
+#include <QDialog>
+
+class ShortcutListDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ShortcutListDialog(QWidget *parent = nullptr);
+};

@@ -1,0 +1,264 @@
+// Main window life: construction, start-up, the close question, shutdown.
+#include "editor/MainWindow.h"
+
+#include "AppError.h"
+#include "app/AppWindows.h"
+#include "AppPaths.h"
+#include "dialogs/SettingsDialog.h"
+#include "editor/ProgramState.h"
+#include "editor/RecentFiles.h"
+#include "editor/SaveDialog.h"
+#include "editor/ScriptLexer.h"
+#include "editor/WindowPlacement.h"
+#include "platform/Dialogs.h"
+#include "platform/KeyState.h"
+#include "reference/CompletionList.h"
+#include "script/CommentStyle.h"
+#include "settings/IniFile.h"
+#include "text/Cp1251.h"
+#include "text/FileText.h"
+#include "ui_MainWindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <Qsci/qscicommandset.h>
+
+namespace {
+
+// The speed bar's section keeps the original owner's class name, so older settings files still match.
+const QString kSpeedBarKey = QStringLiteral("TForm1ToolBar1");
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
+{
+    ui->setupUi(this);
+    ProgramState::currentFileName.clear(); // a new window starts with a new text, named by its caption
+    m_lexer = new ScriptLexer(this);
+    ui->SynEdit1->setLexer(m_lexer);
+    m_completion = new CompletionList(this);
+    m_completion->setObjectName(QStringLiteral("SynCompletionProposal1"));
+    m_placement = std::make_unique<WindowPlacement>(this, QStringLiteral("position"));
+    EditorLook::setUp(ui->SynEdit1, m_lexer);
+    connectActions();
+    removeCollidingEditorKeys();
+}
+
+MainWindow::~MainWindow()
+{
+    releaseDocumentObjects();
+    // The recent-files list goes with the window's components, writing its section.
+    delete m_recentFiles;
+}
+
+QsciScintilla *MainWindow::editor() const
+{
+    return ui->SynEdit1;
+}
+
+StatusBar *MainWindow::statusPanels() const
+{
+    return ui->StatusBar1;
+}
+
+void MainWindow::attachWindows(AppWindows *windows)
+{
+    m_windows = windows;
+    m_settingsDialog = windows->settingsDialog();
+    m_settingsDialog->setSqsComments(m_sqsCommentsRead);
+}
+
+void MainWindow::connectActions()
+{
+    connectDocumentActions();
+    connectViewActions();
+}
+
+// The editor's own bindings would swallow the program's shortcuts.
+void MainWindow::removeCollidingEditorKeys()
+{
+    QList<int> taken;
+    for (QKeyCombination key : {Qt::CTRL | Qt::Key_T, Qt::CTRL | Qt::Key_U, Qt::CTRL | Qt::SHIFT | Qt::Key_U,
+                                Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::SHIFT | Qt::Key_L, Qt::CTRL | Qt::Key_D,
+                                Qt::CTRL | Qt::Key_Y, QKeyCombination(Qt::Key_F8)})
+        taken.append(key.toCombined());
+    for (QAction *action : findChildren<QAction *>())
+        for (const QKeySequence &seq : action->shortcuts())
+            if (seq.count() == 1)
+                taken.append(seq[0].toCombined());
+    QsciCommandSet *commands = ui->SynEdit1->standardCommands();
+    for (QsciCommand *command : commands->commands()) {
+        if (taken.contains(command->key()))
+            command->setKey(0);
+        if (taken.contains(command->alternateKey()))
+            command->setAlternateKey(0);
+    }
+    if (QsciCommand *del = commands->find(QsciCommand::LineDelete))
+        del->setKey(Qt::Key_F8);
+}
+
+void MainWindow::start(const QStringList &arguments)
+{
+    setAcceptDrops(true);
+    // The editor takes drops of its own (text); files dropped on it reach the window.
+    ui->SynEdit1->viewport()->installEventFilter(this);
+    // An error ends start-up at the failing step; the window still comes up.
+    try {
+        createRecentFiles();
+        createSaveDialog();
+        ui->SynEdit1->setOverwriteMode(KeyState::isToggledOn(KeyState::Key::Insert));
+        ProgramState::lastPRIndex = ProgramState::lastSWIndex = ProgramState::lastHGIndex = 0;
+
+        const QString configPath = AppPaths::configFile();
+        IniFile ini(configPath);
+        m_placement->setIniFileName(configPath);
+        readSettings(ini);
+        fillTemplateMenu();
+        if (!arguments.isEmpty() && !arguments.first().isEmpty())
+            openCommandLineFile(arguments.first(), ini);
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+    }
+}
+
+void MainWindow::createRecentFiles()
+{
+    m_recentFiles = new RecentFiles(this);
+    m_recentFiles->setMaxFiles(8);
+    m_recentFiles->setShowFullPath(false);
+    m_recentFiles->setOwnerMenu(ui->N88);
+    m_recentFiles->setIniFile(AppPaths::configFile());
+    m_recentFiles->onMenuClick = [this](const QString &fileName) { openRecentFile(fileName); };
+}
+
+void MainWindow::createSaveDialog()
+{
+    m_saveDialog = new SaveDialog(this);
+    m_saveDialog->setObjectName(QStringLiteral("SavePreviewDialog"));
+    m_saveDialog->setFilter(QStringLiteral("SQS|*.sqs|SQF|*.sqf|EXT|*.ext|SQM|*.sqm|CSV|*.csv|TXT|*.txt|"
+                                           "HTML|*.html|Свое расширение (*.*)|*.*"));
+    // Overwrite prompt and sizing; Qt's dialog has no read-only box to hide.
+    m_saveDialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+    m_saveDialog->setSizeGripEnabled(true);
+}
+
+void MainWindow::fillTemplateMenu()
+{
+    ui->N45->clear();
+    const QDir dir(AppPaths::exeDir() + QStringLiteral("/templates"));
+    const QStringList names = dir.entryList({QStringLiteral("*.sqs")}, QDir::Files, QDir::Unsorted);
+    for (const QString &name : names) {
+        QAction *item = ui->N45->addAction(name);
+        const QString path = dir.filePath(name);
+        connect(item, &QAction::triggered, this, [this, path] { insertTemplate(path); });
+    }
+    ui->N45->menuAction()->setVisible(!ui->N45->isEmpty());
+}
+
+// Inserts the chosen template's text at the caret.
+void MainWindow::insertTemplate(const QString &path)
+{
+    try {
+        ui->SynEdit1->replaceSelectedText(Cp1251::decode(loadFileToString(path)));
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+    }
+}
+
+void MainWindow::openCommandLineFile(const QString &argument, IniFile &ini)
+{
+    // A path relative to the folder the program was started in would mean another file
+    // in the next run's recent-files list.
+    const QString path = QFileInfo(argument).absoluteFilePath();
+    if (!QFileInfo::exists(path)) {
+        // A new file named on the command line: Save creates it.
+        ProgramState::currentFileName = path;
+        setDocumentTitle(QFileInfo(path).fileName() + QStringLiteral(" - Velmora"));
+    } else {
+        if (!loadFile(path))
+            return;
+        m_recentFiles->addFile(ProgramState::currentFileName);
+    }
+    const CommentStyle style = commentStyleOfExtension(fileExtension(ProgramState::currentFileName));
+    if (style != CommentStyle::Unchanged)
+        readCommentKeys(ini, style == CommentStyle::Sqs);
+}
+
+bool MainWindow::modified() const
+{
+    return ui->SynEdit1->isModified();
+}
+
+bool MainWindow::canClose()
+{
+    bool allowed = true;
+    if (modified()) {
+        switch (Dialogs::question(this, QStringLiteral("Текст изменен. Сохранить изменения ?"))) {
+        case Dialogs::Answer::Yes:
+            allowed = save() && !modified();
+            break;
+        case Dialogs::Answer::No:
+            break;
+        default:
+            allowed = false;
+            break;
+        }
+    }
+    if (!allowed)
+        return false;
+    try {
+        IniFile ini(AppPaths::configFile());
+        writeSettings(ini);
+    } catch (const AppError &error) {
+        // The settings are lost for this run, but the user must still be able to quit.
+        Dialogs::showError(this, error);
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!canClose()) {
+        event->ignore();
+        return;
+    }
+    writePlacement();
+    event->accept();
+}
+
+// The window placement and the speed-bar layout, on every way out.
+void MainWindow::writePlacement()
+{
+    try {
+        m_placement->setIniFileName(AppPaths::configFile());
+        m_placement->save();
+        m_placement->saveToolBar(ui->ToolBar1, kSpeedBarKey);
+    } catch (const AppError &) {
+        // Already reported by the settings write, or not worth a message on the way out.
+    }
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_placement->saved())
+        return;
+    try {
+        m_placement->restore();
+        m_placement->restoreToolBar(ui->ToolBar1, kSpeedBarKey);
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+    }
+}
+
+void MainWindow::releaseDocumentObjects()
+{
+    delete m_saveDialog;
+    m_saveDialog = nullptr;
+    // The lists stay valid until the window goes, so a cancelled log-off keeps them usable.
+    ProgramState::weaponList.clear();
+    ProgramState::magazineList.clear();
+    ProgramState::animationList.clear();
+}

@@ -1,0 +1,164 @@
+// The main window: the editor with its menus, speed bar and status bar; it hands each concern
+// to the file or class that owns it (MainWindowDocuments.cpp, MainWindowSettings.cpp, ...).
+#pragma once
+
+#include "editor/EditorLook.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+class AppWindows;
+class CompletionList;
+class IniFile;
+class QAction;
+class QDragMoveEvent;
+class QFileDialog;
+class QMenu;
+class QPagedPaintDevice;
+class QPrinter;
+class QsciScintilla;
+class RecentFiles;
+class SaveDialog;
+class ScriptLexer;
+class SettingsDialog;
+class StatusBar;
+class WindowPlacement;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs once after construction, before any other window exists: the settings, the game
+    // data, the templates and the file named on the command line.
+    void start(const QStringList &arguments);
+    // The other windows, once they all exist: the menus open them, the comment style fills the
+    // settings dialog.
+    void attachWindows(AppWindows *windows);
+
+    QsciScintilla *editor() const;
+    ScriptLexer *lexer() const { return m_lexer; }
+    CompletionList *completion() const { return m_completion; }
+    StatusBar *statusPanels() const;
+    const EditorLook &look() const { return m_look; }
+    SaveDialog *saveDialog() const { return m_saveDialog; }
+    RecentFiles *recentFiles() const { return m_recentFiles; }
+    bool modified() const;
+
+    // The editor's text form: lines joined by CR LF.
+    QString editorText() const;
+    void setEditorText(const QString &text);
+    // Window caption; Qt would append the application name to a caption that lacks it.
+    void setDocumentTitle(const QString &title);
+
+    // "SQScomments" as read at start-up; the settings dialog's radio buttons start from it, so a
+    // run that never touches the comment style writes back what it read.
+    bool sqsCommentsRead() const { return m_sqsCommentsRead; }
+
+    // Comment styles. fromFile: the style follows an opened file, carrying the comment look of
+    // the style in force.
+    void setCommentStyle(bool sqs, bool fromFile = true);
+    void fillCommentControls();
+
+    // Game mode: loads the game's half of data.dat; every step runs also for the game in force.
+    void setGameMode(bool arma);
+
+    // Documents
+    void newDocument();
+    void newWindow();
+    void openWithDialog();
+    void openRecentFile(const QString &fileName);
+    void openDroppedFiles(const QStringList &files);
+    // True when the file was read; only then do the text, caption and current file name change.
+    bool loadFile(const QString &fileName);
+    // True when the text was written; a failed or cancelled save leaves it modified.
+    bool save();
+    bool saveAs();
+    bool saveInGameEncoding(const QString &text);
+    void reencodeAnsiAsUtf8();
+    void reencodeUtf8AsAnsi();
+    void printSetup();
+    void print();
+    void exit();
+    void saveAndExit();
+    // The editor's lines as lines of text on the pages of a printer or a PDF file.
+    void printText(QPagedPaintDevice &device);
+
+    // View options
+    void toggleLineNumbers();
+    void toggleSpeedBar();
+    void toggleWordWrap();
+    void toggleCommandPanel();
+    void toggleHighlighting();
+    void setNormalSelection();
+    void setColumnSelection();
+    void setBigSpeedButtons();
+    void setSmallSpeedButtons();
+    // Speed-bar items show the image of their index in the program's image list.
+    void setSpeedItemImage(QAction *item, int imageIndex);
+
+    // How Save and exit ends the program: at once, without the closing question. Tests replace it.
+    static std::function<void()> terminateApplication;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Start-up and shutdown
+    bool canClose();
+    void writePlacement();
+    void releaseDocumentObjects();
+    void createRecentFiles();
+    void createSaveDialog();
+    void fillTemplateMenu();
+    void insertTemplate(const QString &path);
+    void openCommandLineFile(const QString &path, IniFile &ini);
+    void connectActions();
+    void connectDocumentActions();
+    void connectViewActions();
+    void removeCollidingEditorKeys();
+
+    // Settings (config.ini)
+    void readSettings(IniFile &ini);
+    void writeSettings(IniFile &ini);
+    void readCommentKeys(const IniFile &ini, bool sqs);
+    void setTabsToSpaces(bool on);
+    bool tabsToSpaces() const;
+
+    // Documents
+    bool askToSaveChanges();
+    void applyExtensionRule();
+    void openDocument(const QString &path, bool addToRecent);
+    bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
+    void replaceTextUndoably(const QString &text);
+    QPrinter &printer();
+
+    void setSpeedBarSize(int button, int bar);
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    AppWindows *m_windows = nullptr;
+    SettingsDialog *m_settingsDialog = nullptr;
+    ScriptLexer *m_lexer = nullptr;
+    CompletionList *m_completion = nullptr;
+    RecentFiles *m_recentFiles = nullptr;
+    SaveDialog *m_saveDialog = nullptr;
+    QFileDialog *m_openDialog = nullptr; // made on first use
+    bool m_openDialogUsed = false;       // with the save dialog's first use: where Save As starts
+    std::unique_ptr<WindowPlacement> m_placement;
+    std::unique_ptr<QPrinter> m_printer;
+    EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them
+    bool m_sqsCommentsRead = true;
+};

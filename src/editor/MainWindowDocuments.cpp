@@ -1,0 +1,363 @@
+// Documents: new, open (dialog, recent files, drop), save, save as, the re-encodings, exit.
+#include "editor/MainWindow.h"
+
+#include "editor/ProgramState.h"
+#include "ui_MainWindow.h"
+
+#include "AppError.h"
+#include "editor/RecentFiles.h"
+#include "editor/SaveDialog.h"
+#include "platform/Dialogs.h"
+#include "platform/ModalDialogs.h"
+#include "platform/Shell.h"
+#include "script/CommentStyle.h"
+#include "text/DocumentCodec.h"
+#include "text/EditorText.h"
+#include "text/FileText.h"
+#include "text/FileFilters.h"
+#include "text/SaveFileName.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+
+namespace {
+
+const QString kTitleSuffix = QStringLiteral(" - Velmora");
+const QString kNewTitle = QStringLiteral("Новый - Velmora");
+
+const QString kOpenFilter = QStringLiteral(
+    "Все файлы|*.*|SQS|*.sqs|SQF|*.sqf|Description (.ext)|*.ext|Stringtable (.csv)|*.csv|Mission (.sqm)|*.sqm|"
+    "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c|Текст (*.txt)|*.txt");
+
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    return files;
+}
+
+// The replaced characters for the message, each one once, apart.
+QString listed(const QString &characters)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype len = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        out.append(characters.mid(i, len));
+        i += len - 1;
+    }
+    return out.join(u' ');
+}
+
+} // namespace
+
+std::function<void()> MainWindow::terminateApplication = [] { QCoreApplication::exit(0); };
+
+void MainWindow::connectDocumentActions()
+{
+    connect(ui->N2, &QAction::triggered, this, &MainWindow::newDocument);
+    connect(ui->N50, &QAction::triggered, this, &MainWindow::newWindow);
+    connect(ui->N3, &QAction::triggered, this, &MainWindow::openWithDialog);
+    connect(ui->N6, &QAction::triggered, this, [this] { save(); });
+    connect(ui->N7, &QAction::triggered, this, [this] { saveAs(); });
+    connect(ui->N9, &QAction::triggered, this, &MainWindow::printSetup);
+    connect(ui->N10, &QAction::triggered, this, &MainWindow::print);
+    connect(ui->N12, &QAction::triggered, this, &MainWindow::exit);
+    connect(ui->WinUTF81, &QAction::triggered, this, &MainWindow::reencodeAnsiAsUtf8);
+    connect(ui->UTF8Win1, &QAction::triggered, this, &MainWindow::reencodeUtf8AsAnsi);
+    connect(ui->btnNew, &QAction::triggered, this, &MainWindow::newDocument);
+    connect(ui->btnOpen, &QAction::triggered, this, &MainWindow::openWithDialog);
+    connect(ui->btnSave, &QAction::triggered, this, [this] { save(); });
+    connect(ui->SNE, &QAction::triggered, this, &MainWindow::saveAndExit);
+    setSpeedItemImage(ui->btnNew, 0);
+    setSpeedItemImage(ui->btnOpen, 1);
+    setSpeedItemImage(ui->btnSave, 2);
+    setSpeedItemImage(ui->SNE, 3);
+}
+
+void MainWindow::setDocumentTitle(const QString &title)
+{
+    // The application name first: Qt appends it to a caption that does not end with it.
+    QApplication::setApplicationDisplayName(title);
+    setWindowTitle(title);
+}
+
+QString MainWindow::editorText() const
+{
+    return ui->SynEdit1->text();
+}
+
+void MainWindow::setEditorText(const QString &text)
+{
+    ui->SynEdit1->setText(EditorText::normalize(text));
+}
+
+// Replaces the whole text as one step the user can undo; the text counts as modified.
+void MainWindow::replaceTextUndoably(const QString &text)
+{
+    ui->SynEdit1->SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.toUtf8().constData());
+}
+
+// Goes on (true) unless the user cancels, or answers Yes and the text could not be saved.
+bool MainWindow::askToSaveChanges()
+{
+    if (!modified())
+        return true;
+    switch (Dialogs::question(this, QStringLiteral("Скрипт изменен. Сохранить изменения ?"))) {
+    case Dialogs::Answer::Yes:
+        return save();
+    case Dialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::applyExtensionRule()
+{
+    const CommentStyle style = commentStyleOfExtension(fileExtension(ProgramState::currentFileName));
+    if (style != CommentStyle::Unchanged)
+        setCommentStyle(style == CommentStyle::Sqs);
+}
+
+bool MainWindow::loadFile(const QString &fileName)
+{
+    QByteArray bytes;
+    try {
+        bytes = loadFileToString(fileName);
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+        return false;
+    }
+    ProgramState::currentFileName = fileName;
+    setEditorText(DocumentCodec::decode(bytes));
+    setDocumentTitle(QFileInfo(fileName).fileName() + kTitleSuffix);
+    ui->SynEdit1->setModified(false);
+    return true;
+}
+
+void MainWindow::newDocument()
+{
+    if (!askToSaveChanges())
+        return;
+    setDocumentTitle(kNewTitle);
+    ui->SynEdit1->clear();
+    ui->SynEdit1->setModified(false);
+}
+
+void MainWindow::newWindow()
+{
+    Shell::startDetached(QCoreApplication::applicationFilePath());
+}
+
+void MainWindow::openWithDialog()
+{
+    m_openDialogUsed = true;
+    if (!askToSaveChanges())
+        return;
+    if (!m_openDialog) {
+        m_openDialog = new QFileDialog(this);
+        m_openDialog->setObjectName(QStringLiteral("OpenDialog1"));
+        m_openDialog->setOption(QFileDialog::DontUseNativeDialog, true);
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setFileMode(QFileDialog::ExistingFile);
+        m_openDialog->setNameFilters(FileFilters::toQtNameFilters(kOpenFilter));
+        m_openDialog->setSizeGripEnabled(true);
+    }
+    const QString path = ModalDialogs::chooseFile(*m_openDialog);
+    if (!path.isEmpty())
+        openDocument(path, true);
+}
+
+// What every open path does once the save question is answered.
+void MainWindow::openDocument(const QString &path, bool addToRecent)
+{
+    if (!loadFile(path))
+        return;
+    if (addToRecent && m_recentFiles)
+        m_recentFiles->addFile(ProgramState::currentFileName);
+    applyExtensionRule();
+}
+
+void MainWindow::openRecentFile(const QString &fileName)
+{
+    // The list has already moved the entry to its top.
+    if (askToSaveChanges())
+        openDocument(fileName, false);
+}
+
+void MainWindow::openDroppedFiles(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    const QString name = files.first();
+    raise();
+    activateWindow();
+    if (askToSaveChanges())
+        openDocument(name, true);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openDroppedFiles(files);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->SynEdit1->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (droppedFiles(drop->mimeData()).isEmpty())
+                break; // text for the editor
+            if (event->type() == QEvent::Drop)
+                dropEvent(drop);
+            else
+                drop->acceptProposedAction();
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::writeDocument(const QString &text, bool utf8, bool bom, const QString &path)
+{
+    QString replaced;
+    const QByteArray bytes = DocumentCodec::encode(
+        text, utf8 ? DocumentCodec::Encoding::Utf8 : DocumentCodec::Encoding::Ansi, bom, &replaced);
+    try {
+        saveTextToFile(bytes, path);
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+        return false;
+    }
+    if (!replaced.isEmpty())
+        Dialogs::warning(this, QStringLiteral("В кодировке Windows-1251 нет символов %1. "
+                                              "В файл \"%2\" они записаны как \"?\".")
+                                   .arg(listed(replaced), path));
+    return true;
+}
+
+bool MainWindow::save()
+{
+    if (windowTitle() == kNewTitle)
+        return saveAs();
+    if (ui->ArmA1->isChecked())
+        return saveInGameEncoding(editorText());
+    if (!writeDocument(editorText(), false, false, ProgramState::currentFileName))
+        return false;
+    ui->SynEdit1->setModified(false);
+    return true;
+}
+
+bool MainWindow::saveInGameEncoding(const QString &text)
+{
+    if (!writeDocument(text, !ui->OFP1->isChecked(), false, ProgramState::currentFileName))
+        return false;
+    setDocumentTitle(QFileInfo(ProgramState::currentFileName).fileName() + kTitleSuffix);
+    ui->SynEdit1->setModified(false);
+    return true;
+}
+
+bool MainWindow::saveAs()
+{
+    SaveDialog *dialog = m_saveDialog;
+    if (!dialog)
+        return false;
+    const bool firstUse = !m_openDialogUsed && !dialog->used;
+    dialog->initialDir = firstUse && !ProgramState::currentFileName.isEmpty() ? QFileInfo(ProgramState::currentFileName).absolutePath() : QString();
+    if (!ProgramState::currentFileName.isEmpty()) {
+        if (const int index = SaveFileName::filterIndexOf(ProgramState::currentFileName))
+            dialog->filterIndex = index;
+    }
+    dialog->fileName = ProgramState::currentFileName.isEmpty() ? QString() : QFileInfo(ProgramState::currentFileName).fileName();
+    m_openDialogUsed = true;
+    dialog->used = true;
+    if (!dialog->execute())
+        return false;
+
+    const QString typed = dialog->fileName;
+    const QString path = SaveFileName::withForcedExtension(typed, dialog->filterIndex);
+    // The dialog asked about the name as typed; the forced extension may name another file.
+    if (path != typed && QFileInfo::exists(path)
+        && Dialogs::question(this, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))
+               != Dialogs::Answer::Yes)
+        return false;
+
+    bool utf8 = !ui->OFP1->isChecked(); // Auto: as the game mode saves
+    bool bom = false;
+    switch (dialog->encoding()) {
+    case SaveDialog::Encoding::Ansi:
+        utf8 = false;
+        break;
+    case SaveDialog::Encoding::Utf8:
+        utf8 = true;
+        bom = dialog->signatureWanted();
+        break;
+    case SaveDialog::Encoding::Auto:
+        break;
+    }
+    if (!writeDocument(editorText(), utf8, bom, path))
+        return false;
+    ProgramState::currentFileName = path;
+    setDocumentTitle(QFileInfo(path).fileName() + kTitleSuffix);
+    ui->SynEdit1->setModified(false);
+    return true;
+}
+
+void MainWindow::reencodeAnsiAsUtf8()
+{
+    replaceTextUndoably(DocumentCodec::utf8BytesAsAnsi(editorText()));
+}
+
+void MainWindow::reencodeUtf8AsAnsi()
+{
+    const auto text = DocumentCodec::ansiBytesAsUtf8(editorText());
+    if (!text) {
+        Dialogs::beep();
+        return;
+    }
+    replaceTextUndoably(*text);
+}
+
+void MainWindow::exit()
+{
+    close();
+}
+
+void MainWindow::saveAndExit()
+{
+    // Ends at once, without the closing question or the settings write; an unsaved text keeps it open.
+    if (!save())
+        return;
+    writePlacement();
+    terminateApplication();
+}

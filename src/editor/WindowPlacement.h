@@ -1,0 +1,34 @@
+// Saves and restores a window's placement, and a speed bar's layout, in the settings file.
+#pragma once
+
+#include <QString>
+
+class QToolBar;
+class QWidget;
+
+class WindowPlacement
+{
+public:
+    WindowPlacement(QWidget *window, QString section) : m_window(window), m_section(std::move(section)) {}
+
+    void setIniFileName(const QString &fileName) { m_iniFileName = fileName; }
+
+    // Reads the placement, once, when the window is first shown.
+    void restore();
+    // Writes the placement; the second call does nothing.
+    void save();
+    bool saved() const { return m_saved; }
+
+    // The speed bar's section: the placement section, a backslash, then `ownerAndBar` (the owner
+    // window's original class name and the bar's name, "TForm1ToolBar1").
+    void saveToolBar(QToolBar *bar, const QString &ownerAndBar);
+    // Items the layout does not name keep the visibility they have.
+    void restoreToolBar(QToolBar *bar, const QString &ownerAndBar);
+
+private:
+    QWidget *m_window;
+    QString m_section;
+    QString m_iniFileName;
+    bool m_restored = false;
+    bool m_saved = false;
+};
