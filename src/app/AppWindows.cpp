@@ -36,20 +36,20 @@ AppWindows::AppWindows(const QStringList &arguments)
 {
     m_main = std::make_unique<MainWindow>();
     m_main->start(arguments);
-    m_goToLine = std::make_unique<GoToLineDialog>();
-    m_shortcutList = std::make_unique<ShortcutListDialog>();
-    m_about = std::make_unique<AboutBox>();
-    m_settings = std::make_unique<SettingsDialog>();
-    m_briefing = std::make_unique<BriefingWizard>();
-    m_overview = std::make_unique<OverviewWizard>();
-    m_unit = std::make_unique<UnitWizard>();
-    m_commandHelp = std::make_unique<CommandHelpWindow>();
-    m_crate = std::make_unique<CrateWizard>();
-    m_description = std::make_unique<DescriptionWizard>();
-    m_initLine = std::make_unique<InitLineDialog>();
-    m_fileAssociations = std::make_unique<FileAssociationsDialog>();
-    m_stringtable = std::make_unique<StringtableWizard>();
-    m_stringtableRow = std::make_unique<StringtableRowDialog>();
+    m_goToLine = std::make_unique<GoToLineDialog>(*this);
+    m_shortcutList = std::make_unique<ShortcutListDialog>(*this);
+    m_about = std::make_unique<AboutBox>(*this);
+    m_settings = std::make_unique<SettingsDialog>(*this);
+    m_briefing = std::make_unique<BriefingWizard>(*this);
+    m_overview = std::make_unique<OverviewWizard>(*this);
+    m_unit = std::make_unique<UnitWizard>(*this);
+    m_commandHelp = std::make_unique<CommandHelpWindow>(*this);
+    m_crate = std::make_unique<CrateWizard>(*this);
+    m_description = std::make_unique<DescriptionWizard>(*this);
+    m_initLine = std::make_unique<InitLineDialog>(*this);
+    m_fileAssociations = std::make_unique<FileAssociationsDialog>(*this);
+    m_stringtable = std::make_unique<StringtableWizard>(*this);
+    m_stringtableRow = std::make_unique<StringtableRowDialog>(*this);
     m_main->attachWindows(this);
 }
 

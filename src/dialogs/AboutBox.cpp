@@ -1,7 +1,7 @@
 // The about box.
 #include "dialogs/AboutBox.h"
 
-AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
+AboutBox::AboutBox(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("Velmora - О программе"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AboutBox(QWidget *parent = nullptr);
+    explicit AboutBox(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

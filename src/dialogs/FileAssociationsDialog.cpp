@@ -1,7 +1,7 @@
 // The file-type registration dialog.
 #include "dialogs/FileAssociationsDialog.h"
 
-FileAssociationsDialog::FileAssociationsDialog(QWidget *parent) : QDialog(parent)
+FileAssociationsDialog::FileAssociationsDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral(""));

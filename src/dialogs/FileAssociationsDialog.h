@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class FileAssociationsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit FileAssociationsDialog(QWidget *parent = nullptr);
+    explicit FileAssociationsDialog(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

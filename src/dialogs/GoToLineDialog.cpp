@@ -1,7 +1,7 @@
 // The go-to-line dialog.
 #include "dialogs/GoToLineDialog.h"
 
-GoToLineDialog::GoToLineDialog(QWidget *parent) : QDialog(parent)
+GoToLineDialog::GoToLineDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Перейти к строке #"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class GoToLineDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit GoToLineDialog(QWidget *parent = nullptr);
+    explicit GoToLineDialog(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-SettingsDialog::SettingsDialog(QWidget *parent) : QDialog(parent)
+SettingsDialog::SettingsDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Velmora.Настройки"));

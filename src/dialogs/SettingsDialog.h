@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class QCheckBox;
 class QRadioButton;
 class ColorBox;
@@ -13,7 +15,7 @@ class SettingsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit SettingsDialog(QWidget *parent = nullptr);
+    explicit SettingsDialog(AppWindows &windows, QWidget *parent = nullptr);
 
     // "Коментарии как в :" SQS or SQF, with the comment colour and style of that choice.
     struct CommentLook
@@ -29,6 +31,7 @@ public:
     void setSqsComments(bool sqs);
 
 private:
+    AppWindows &m_windows;
     QRadioButton *m_sqs; // "SQS"
     QRadioButton *m_sqf; // "SQF"
     ColorBox *m_commentColor;

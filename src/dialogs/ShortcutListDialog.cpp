@@ -1,7 +1,7 @@
 // The list of the program's shortcut keys.
 #include "dialogs/ShortcutListDialog.h"
 
-ShortcutListDialog::ShortcutListDialog(QWidget *parent) : QDialog(parent)
+ShortcutListDialog::ShortcutListDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Список горячих клавиш"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class ShortcutListDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit ShortcutListDialog(QWidget *parent = nullptr);
+    explicit ShortcutListDialog(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrinter>
 #include <Qsci/qscicommandset.h>
 
@@ -72,8 +73,34 @@ void MainWindow::attachWindows(AppWindows *windows)
 
 void MainWindow::connectActions()
 {
+    createEditorMenu();
     connectDocumentActions();
     connectViewActions();
+    connectSearchActions();
+    connectEditingActions();
+    connectReferenceActions();
+    connectToolActions();
+}
+
+void MainWindow::createEditorMenu()
+{
+    m_popupMenu = new QMenu(this);
+    m_popupMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    const QList<QAction *> items = {ui->N26, ui->N27, ui->N28, ui->N29, nullptr, ui->N31, nullptr, ui->Eng2,
+                                    ui->cAPSCaps1, nullptr, ui->N89, ui->N69, ui->N68, ui->N79};
+    for (QAction *item : items) {
+        if (!item) {
+            m_popupMenu->addSeparator();
+            continue;
+        }
+        m_popupMenu->addAction(item);
+        addAction(item); // its shortcut works while the menu is closed
+    }
+    ui->SynEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->SynEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        updateEditorMenu();
+        m_popupMenu->popup(ui->SynEdit1->mapToGlobal(at));
+    });
 }
 
 // The editor's own bindings would swallow the program's shortcuts.

@@ -108,6 +108,26 @@ public:
     // How Save and exit ends the program: at once, without the closing question. Tests replace it.
     static std::function<void()> terminateApplication;
 
+    // ---- Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp) ----
+
+
+
+    // ---- Line commenting, layout and case repair, templates (MainWindowEditing.cpp) ----
+
+
+
+    // ---- Reference tree, command help, completion, the editor's pop-up menu (MainWindowReference.cpp) ----
+
+
+
+    // ---- Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp) ----
+
+
+
+    // ---- Speed bar and its customise window (MainWindowView.cpp) ----
+
+
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -129,6 +149,14 @@ private:
     void connectActions();
     void connectDocumentActions();
     void connectViewActions();
+    void connectSearchActions();
+    void connectEditingActions();
+    void connectReferenceActions();
+    void connectToolActions();
+    // The editor's own pop-up menu PopupMenu1 in place of QScintilla's English one.
+    void createEditorMenu();
+    // Sets the pop-up menu's items for the caret and the selection, each time it opens.
+    void updateEditorMenu();
     void removeCollidingEditorKeys();
 
     // Settings (config.ini)
@@ -149,6 +177,7 @@ private:
     void setSpeedBarSize(int button, int bar);
 
     std::unique_ptr<Ui::MainWindow> ui;
+    QMenu *m_popupMenu = nullptr; // PopupMenu1
     AppWindows *m_windows = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
     ScriptLexer *m_lexer = nullptr;

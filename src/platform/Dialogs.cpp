@@ -99,6 +99,11 @@ void information(QWidget *parent, const QString &text, const QString &caption)
     show(parent, Kind::Information, text, caption);
 }
 
+void plain(QWidget *parent, const QString &text)
+{
+    show(parent, Kind::Plain, text, QString());
+}
+
 void showError(QWidget *parent, const AppError &error)
 {
     show(parent, Kind::Error, error.message(), QApplication::applicationDisplayName());

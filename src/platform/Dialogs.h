@@ -24,6 +24,8 @@ Answer question(QWidget *parent, const QString &text, const QString &caption = Q
 void error(QWidget *parent, const QString &text, const QString &caption = QString());
 void warning(QWidget *parent, const QString &text, const QString &caption = QString());
 void information(QWidget *parent, const QString &text, const QString &caption = QString());
+// A plain message (no icon) under the application's title, as ShowMessage gives it.
+void plain(QWidget *parent, const QString &text);
 
 // The application's standard error box for an error raised inside a command.
 void showError(QWidget *parent, const AppError &error);

@@ -1,7 +1,7 @@
 // The command help window.
 #include "reference/CommandHelpWindow.h"
 
-CommandHelpWindow::CommandHelpWindow(QWidget *parent) : QDialog(parent)
+CommandHelpWindow::CommandHelpWindow(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Инфо о команде"));

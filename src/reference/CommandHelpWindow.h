@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class CommandHelpWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CommandHelpWindow(QWidget *parent = nullptr);
+    explicit CommandHelpWindow(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -1,7 +1,7 @@
 // The briefing.html wizard.
 #include "wizards/BriefingWizard.h"
 
-BriefingWizard::BriefingWizard(QWidget *parent) : QDialog(parent)
+BriefingWizard::BriefingWizard(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Мастер брифингов. - Velmora"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class BriefingWizard : public QDialog
 {
     Q_OBJECT
 public:
-    explicit BriefingWizard(QWidget *parent = nullptr);
+    explicit BriefingWizard(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

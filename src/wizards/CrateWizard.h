@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class CrateWizard : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CrateWizard(QWidget *parent = nullptr);
+    explicit CrateWizard(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class DescriptionWizard : public QDialog
 {
     Q_OBJECT
 public:
-    explicit DescriptionWizard(QWidget *parent = nullptr);
+    explicit DescriptionWizard(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -1,7 +1,7 @@
 // The init-line dialog.
 #include "wizards/InitLineDialog.h"
 
-InitLineDialog::InitLineDialog(QWidget *parent) : QDialog(parent)
+InitLineDialog::InitLineDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Скрипт инициализации"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class InitLineDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit InitLineDialog(QWidget *parent = nullptr);
+    explicit InitLineDialog(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -1,7 +1,7 @@
 // The overview.html wizard.
 #include "wizards/OverviewWizard.h"
 
-OverviewWizard::OverviewWizard(QWidget *parent) : QDialog(parent)
+OverviewWizard::OverviewWizard(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Мастер овервью - Velmora"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class OverviewWizard : public QDialog
 {
     Q_OBJECT
 public:
-    explicit OverviewWizard(QWidget *parent = nullptr);
+    explicit OverviewWizard(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

@@ -1,7 +1,7 @@
 // The stringtable row dialog.
 #include "wizards/StringtableRowDialog.h"
 
-StringtableRowDialog::StringtableRowDialog(QWidget *parent) : QDialog(parent)
+StringtableRowDialog::StringtableRowDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form18"));
     setWindowTitle(QStringLiteral("Добавить строку"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class StringtableRowDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit StringtableRowDialog(QWidget *parent = nullptr);
+    explicit StringtableRowDialog(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

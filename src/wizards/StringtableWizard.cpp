@@ -1,7 +1,7 @@
 // The stringtable.csv wizard.
 #include "wizards/StringtableWizard.h"
 
-StringtableWizard::StringtableWizard(QWidget *parent) : QDialog(parent)
+StringtableWizard::StringtableWizard(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
 {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(QStringLiteral("Мастер Stringtable.csv"));

@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class StringtableWizard : public QDialog
 {
     Q_OBJECT
 public:
-    explicit StringtableWizard(QWidget *parent = nullptr);
+    explicit StringtableWizard(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };

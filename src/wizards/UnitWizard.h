@@ -3,9 +3,14 @@
 
 #include <QDialog>
 
+class AppWindows;
+
 class UnitWizard : public QDialog
 {
     Q_OBJECT
 public:
-    explicit UnitWizard(QWidget *parent = nullptr);
+    explicit UnitWizard(AppWindows &windows, QWidget *parent = nullptr);
+
+private:
+    AppWindows &m_windows;
 };
