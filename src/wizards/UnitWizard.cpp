@@ -6,3 +6,7 @@ UnitWizard::UnitWizard(AppWindows &windows, QWidget *parent) : QDialog(parent), 
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Мастер юнитов -  Velmora"));
 }
+
+void UnitWizard::setSniperEnabled(bool)
+{
+}

@@ -11,6 +11,9 @@ class UnitWizard : public QDialog
 public:
     explicit UnitWizard(AppWindows &windows, QWidget *parent = nullptr);
 
+    // "Снайпер" is offered only where the game has the sniper rule; the launcher sets it at every opening.
+    void setSniperEnabled(bool enabled);
+
 private:
     AppWindows &m_windows;
 };
