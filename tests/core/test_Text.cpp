@@ -37,7 +37,7 @@ TEST(DocumentCodec, DecodingTable)
     const std::pair<QByteArray, QString> cases[] = {
         {"", ""},
         {"\xCF\xF0\xE8\xE2\xE5\xF2", u"Привет"_qs},
-        {"a\nb\rc\r\n", "a\r\nb\r\nc"},
+        {"a\nb\rc\r\n", "a\r\nb\r\nc\r\n"},
         {QByteArray("ab\0cd", 5), "ab"},
         {"\xEF\xBB\xBF\xD0\x9F\xD1\x80\xD0\xB8", u"При"_qs},
         {"\xEF\xBB\xBF\xCF\xF0\xE8", u"При"_qs}, // a mark before Windows-1251
@@ -51,10 +51,18 @@ TEST(DocumentCodec, DecodingTable)
 
 TEST(EditorText, LineBreaksAndTheEnd)
 {
-    EXPECT_EQ(EditorText::normalize(u"a\r\n\r\nb\n"), QString("a\r\n\r\nb"));
-    EXPECT_EQ(EditorText::normalize(u"\n"), QString(""));
-    EXPECT_EQ(EditorText::normalize(u"\n\n"), QString("\r\n"));
+    // The final break stays: it is the editor's empty last line.
+    const std::pair<QString, QString> cases[] = {
+        {u"a\r\n\r\nb\n"_qs, "a\r\n\r\nb\r\n"}, {"\n", "\r\n"},        {"\n\n", "\r\n\r\n"},
+        {"a\rb\r", "a\r\nb\r\n"},             {"a\n\rb", "a\r\n\r\nb"}, {QString::fromLatin1("x\r\n\0y\n", 6), "x\r\n"},
+        {"", ""},                                 {"plain", "plain"},
+    };
+    for (const auto &[in, out] : cases) {
+        EXPECT_EQ(EditorText::normalize(in), out) << in.toStdString();
+        EXPECT_EQ(EditorText::normalize(out), out) << "a second pass changes nothing";
+    }
     EXPECT_EQ(EditorText::splitLines(u"x\r\ry").size(), 3);
+    EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1); // no empty printed line for the final break
 }
 
 TEST(replaceAll, LeftToRightWithoutRescanning)

@@ -27,7 +27,23 @@ QStringList splitLines(QStringView text)
 
 QString normalize(QStringView text)
 {
-    return splitLines(text).join(QStringLiteral("\r\n"));
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text = text.left(nul);
+    QString out;
+    out.reserve(text.size() + text.size() / 32);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
+            out.append(c);
+            continue;
+        }
+        out.append(QLatin1String("\r\n"));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+    }
+    return out;
 }
 
 } // namespace EditorText

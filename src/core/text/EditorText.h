@@ -1,4 +1,5 @@
-// The editor's text form: lines joined by CR LF, no break after the last, a NUL ends the text.
+// The editor's text form: lines joined by CR LF, a NUL ends the text. A text that ends with a
+// line break has an empty last line, so the break is written back as it was read.
 #pragma once
 
 #include <QString>
@@ -6,10 +7,12 @@
 
 namespace EditorText {
 
-// Splits at CR LF, CR or LF; a break at the very end makes no empty last line; stops at a NUL.
+// Splits at CR LF, CR or LF; a break at the very end makes no empty last line (a printed page
+// shows no extra line for it); stops at a NUL.
 QStringList splitLines(QStringView text);
 
-// The text in the editor's form.
+// The text in the editor's form: every CR LF, CR or LF becomes CR LF, the final one included,
+// and the text stops at a NUL. Applying it again changes nothing.
 QString normalize(QStringView text);
 
 } // namespace EditorText
