@@ -103,47 +103,34 @@ TEST(CrateScript, PoolsFromTheUnitData)
 // Every example of the init line, unit and crate, with the edge cases around them.
 TEST(InitLine, Examples)
 {
-    UnitWeapon w;
-    w.weapon = "W";
-    w.magazine = "M";
-    w.magazines = 2;
-    UnitForm primary;
-    primary.primary = w;
-    UnitForm primaryBinoculars = primary;
-    primaryBinoculars.binoculars = true;
-    UnitForm onlyBinoculars;
-    onlyBinoculars.removeStandardArms = false;
-    onlyBinoculars.binoculars = true;
-    UnitForm both = onlyBinoculars;
-    both.nightVision = true;
-    UnitForm nothing;
-    nothing.removeStandardArms = false;
-    UnitForm blocks = nothing;
-    blocks.primary = w;
-    blocks.handgun.weapon = "H";
-    blocks.handgun.magazine = "HM";
-    blocks.handgun.magazines = 1;
-    blocks.equipment = {{"E", 1, 1}};
-    UnitForm classNames = nothing; // class names that hold the subject's name stay as they are
-    classNames.primary.weapon = "W_unit";
-    classNames.primary.magazine = "M_unit";
-    classNames.primary.magazines = 1;
-
+    const auto unit = [](void (*edit)(UnitForm &)) {
+        UnitForm f;
+        f.primary.weapon = "W";
+        f.primary.magazine = "M";
+        f.primary.magazines = 2;
+        edit(f);
+        return InitLine::forUnit(f);
+    };
+    const auto noArms = [](UnitForm &f) { f.primary = {}, f.removeStandardArms = false; };
+    const QString primary = "{this addMagazine \"M\"} forEach [1,2]; this addWeapon \"W\"; this selectWeapon \"W\"";
     const std::pair<QString, QString> cases[] = {
-        {InitLine::forUnit(primary), "RemoveAllWeapons this; {this addMagazine \"M\"} forEach [1,2]; "
-                                     "this addWeapon \"W\"; this selectWeapon \"W\" "},
-        {InitLine::forUnit(primaryBinoculars), "RemoveAllWeapons this; {this addMagazine \"M\"} forEach [1,2]; "
-                                               "this addWeapon \"W\"; this selectWeapon \"W\" ; "
-                                               "this AddWeapon \"Binocular\""},
-        {InitLine::forUnit(onlyBinoculars), "; this AddWeapon \"Binocular\""},
-        {InitLine::forUnit(both), "; this AddWeapon \"Binocular\"; this AddWeapon \"NVGoggles\""},
-        {InitLine::forUnit(UnitForm{}), "RemoveAllWeapons this "},
-        {InitLine::forUnit(nothing), ""},
-        {InitLine::forUnit(blocks), "{this addMagazine \"M\"} forEach [1,2]; this addWeapon \"W\"; "
-                                    "this selectWeapon \"W\"; this addMagazine \"HM\"; this addWeapon \"H\"; "
-                                    "this addMagazine \"E\" "},
-        {InitLine::forUnit(classNames),
-         "this addMagazine \"M_unit\"; this addWeapon \"W_unit\"; this selectWeapon \"W_unit\" "},
+        {unit([](UnitForm &) {}), "RemoveAllWeapons this; " + primary + " "},
+        {unit([](UnitForm &f) { f.binoculars = true; }),
+         "RemoveAllWeapons this; " + primary + " ; this AddWeapon \"Binocular\""},
+        {unit([](UnitForm &f) { f.primary = {}, f.removeStandardArms = false, f.binoculars = true; }),
+         "; this AddWeapon \"Binocular\""},
+        {unit([](UnitForm &f) { f.primary = {}, f.removeStandardArms = false, f.binoculars = f.nightVision = true; }),
+         "; this AddWeapon \"Binocular\"; this AddWeapon \"NVGoggles\""},
+        {unit([](UnitForm &f) { f.primary = {}; }), "RemoveAllWeapons this "},
+        {unit(noArms), ""},
+        {unit([](UnitForm &f) { // one "; " between blocks, not two
+             f.removeStandardArms = false;
+             f.handgun.weapon = "H", f.handgun.magazine = "HM", f.handgun.magazines = 1;
+             f.equipment = {{"E", 1, 1}};
+         }),
+         primary + "; this addMagazine \"HM\"; this addWeapon \"H\"; this addMagazine \"E\" "},
+        {unit([](UnitForm &f) { f.primary.weapon = "W_unit", f.removeStandardArms = false; }),
+         "{this addMagazine \"M\"} forEach [1,2]; this addWeapon \"W_unit\"; this selectWeapon \"W_unit\" "},
         {InitLine::forCrate({"c", true, {weapon("W", 3)}}),
          "ClearMagazineCargo this; ClearWeaponCargo this; this addWeaponCargo [\"W\", 3] "},
         {InitLine::forCrate({"c", true, {}}), "ClearMagazineCargo this; ClearWeaponCargo this "},

@@ -35,6 +35,16 @@ UnitWeapon weapon(const QString &w, const QString &m, int magazines, int weight 
     return u;
 }
 
+// Ten magazines of one slot and three grenade magazines of two.
+UnitWeapon launcher()
+{
+    UnitWeapon u = weapon("W", "M", 10);
+    u.grenadeMagazine = "G";
+    u.grenadeSlots = 2;
+    u.grenades = 3;
+    return u;
+}
+
 } // namespace
 
 TEST(UnitScript, WorkedExampleByteForByte)
@@ -101,43 +111,36 @@ TEST(UnitScript, MagazineLinesByCount)
 
 TEST(UnitScript, LoadoutBlocks)
 {
-    UnitWeapon launcher = weapon("W", "M", 0);
-    launcher.grenadeMagazine = "G";
-    UnitForm grenadesNone;
-    grenadesNone.primary = launcher;
-    UnitForm grenadesTwo = grenadesNone;
-    grenadesTwo.primary.grenades = 2;
-    UnitForm equipmentOnly;
-    equipmentOnly.equipment = {{"E", 1, 1}, {"F", 1, 0}};
-    UnitForm twoBlocks;
-    twoBlocks.secondary = weapon("S", "SM", 2);
-    twoBlocks.handgun = weapon("H", "HM", 0);
-
-    const std::pair<UnitForm, QString> cases[] = {
-        {UnitForm{}, ""},
-        {grenadesNone, "_unit addWeapon \"W\"\r\n_unit selectWeapon \"W\"\r\n\r\n"},
-        {grenadesTwo,
+    const std::pair<void (*)(UnitForm &), QString> cases[] = {
+        {[](UnitForm &) {}, ""},
+        {[](UnitForm &f) { // a launcher with no grenade magazines
+             f.primary = weapon("W", "M", 0);
+             f.primary.grenadeMagazine = "G";
+         },
+         "_unit addWeapon \"W\"\r\n_unit selectWeapon \"W\"\r\n\r\n"},
+        {[](UnitForm &f) {
+             f.primary = weapon("W", "M", 0);
+             f.primary.grenadeMagazine = "G";
+             f.primary.grenades = 2;
+         },
          "{_unit addMagazine \"G\"} forEach [1,2]\r\n_unit addWeapon \"W\"\r\n_unit selectWeapon \"W\"\r\n\r\n"},
-        {equipmentOnly, "_unit addMagazine \"E\"\r\n"},
-        {twoBlocks, "{_unit addMagazine \"SM\"} forEach [1,2]\r\n_unit addWeapon \"S\"\r\n\r\n"
-                    "_unit addWeapon \"H\"\r\n\r\n"},
+        {[](UnitForm &f) { f.equipment = {{"E", 1, 1}, {"F", 1, 0}}; }, "_unit addMagazine \"E\"\r\n"},
+        {[](UnitForm &f) {
+             f.secondary = weapon("S", "SM", 2);
+             f.handgun = weapon("H", "HM", 0);
+         },
+         "{_unit addMagazine \"SM\"} forEach [1,2]\r\n_unit addWeapon \"S\"\r\n\r\n_unit addWeapon \"H\"\r\n\r\n"},
     };
-    for (const auto &[form, text] : cases)
-        EXPECT_EQ(UnitScript::loadout(form), text);
-}
-
-TEST(UnitScript, RecordsGiveTheLauncherOnlyWithBothFields)
-{
-    const UnitWeapon plain = UnitScript::weaponFromRecord({"W", "M", "2"});
-    EXPECT_EQ(plain.magazineSlots, 2);
-    EXPECT_FALSE(plain.hasLauncher());
-    const UnitWeapon launcher = UnitScript::weaponFromRecord({"W", "M", "1", "G", "3"});
-    EXPECT_EQ(launcher.grenadeMagazine, QString("G"));
-    EXPECT_EQ(launcher.grenadeSlots, 3);
-    EXPECT_FALSE(UnitScript::weaponFromRecord({"W", "M", "1", "G"}).hasLauncher());
-    const UnitEquipment item = UnitScript::equipmentFromRecord({"Mine", "2"});
-    EXPECT_EQ(item.item, QString("Mine"));
-    EXPECT_EQ(item.weight, 2);
+    for (const auto &[edit, text] : cases) {
+        UnitForm f;
+        edit(f);
+        EXPECT_EQ(UnitScript::loadout(f), text);
+    }
+    const UnitWeapon fourFields = UnitScript::weaponFromRecord({"W", "M", "1", "G"});
+    EXPECT_FALSE(fourFields.hasLauncher()); // a launcher needs its slot field too
+    const UnitWeapon launcher = UnitScript::weaponFromRecord({"W", "M", "2", "G", "3"});
+    EXPECT_EQ(launcher.grenadeMagazine + QString::number(launcher.magazineSlots + 10 * launcher.grenadeSlots),
+              QString("G32"));
 }
 
 TEST(UnitCapacity, LoadAndMaximum)
@@ -145,61 +148,29 @@ TEST(UnitCapacity, LoadAndMaximum)
     struct Case
     {
         const char *what;
-        UnitForm form;
+        void (*edit)(UnitForm &);
         qint64 load;
         int maximum;
     };
-    UnitWeapon launcher = weapon("W", "M", 10);
-    launcher.grenadeMagazine = "G";
-    launcher.grenadeSlots = 2;
-    launcher.grenades = 3;
-
-    UnitForm full;
-    full.primary = weapon("W", "M", 10);
-    UnitForm over = full;
-    over.primary.magazines = 11;
-    UnitForm keptArms;
-    keptArms.removeStandardArms = false;
-    UnitForm keptArmsArma = keptArms;
-    keptArmsArma.arma = true;
-    UnitForm sniper = keptArms;
-    sniper.sniper = true;
-    sniper.arma = true;
-    UnitForm grenadesOfp;
-    grenadesOfp.primary = launcher;
-    UnitForm grenadesArma = grenadesOfp;
-    grenadesArma.arma = true;
-    UnitForm handgun;
-    handgun.handgun = weapon("H", "HM", 8, 3);
-    UnitForm secondary;
-    secondary.secondary = weapon("S", "SM", 2, 6);
-    UnitForm sniperSecondary = secondary;
-    sniperSecondary.sniper = true;
-    UnitForm equipment;
-    equipment.equipment = {{"A", 2, 3}, {"B", 1, 0}, {"C", 1, 1}};
-    UnitForm noWeaponButCounts;
-    noWeaponButCounts.primary.magazines = 5;
-    noWeaponButCounts.primary.magazineSlots = 1;
-    UnitForm huge;
-    huge.primary = weapon("W", "M", 9999, 999999999);
-
     const Case cases[] = {
-        {"magazines fill OFP", full, 10, 10},
-        {"one more overloads", over, 11, 10},
-        {"standard arms kept, OFP", keptArms, 10, 10},
-        {"standard arms kept, ArmA", keptArmsArma, 10, 12},
-        {"sniper", sniper, 10, 4},
-        {"grenades count in OFP", grenadesOfp, 16, 10},
-        {"grenades free in ArmA", grenadesArma, 10, 12},
-        {"handgun magazines free", handgun, 0, 10},
-        {"secondary magazines", secondary, 12, 10},
-        {"a sniper's secondary weapon", sniperSecondary, 0, 4},
-        {"equipment", equipment, 7, 10},
-        {"counts without a weapon", noWeaponButCounts, 0, 10},
-        {"no overflow", huge, 9999LL * 999999999, 10},
+        {"magazines fill OFP", [](UnitForm &f) { f.primary = weapon("W", "M", 10); }, 10, 10},
+        {"one more overloads", [](UnitForm &f) { f.primary = weapon("W", "M", 11); }, 11, 10},
+        {"standard arms kept, OFP", [](UnitForm &f) { f.removeStandardArms = false; }, 10, 10},
+        {"standard arms kept, ArmA", [](UnitForm &f) { f.removeStandardArms = false, f.arma = true; }, 10, 12},
+        {"sniper", [](UnitForm &f) { f.removeStandardArms = false, f.sniper = f.arma = true; }, 10, 4},
+        {"grenades count in OFP", [](UnitForm &f) { f.primary = launcher(); }, 16, 10},
+        {"grenades free in ArmA", [](UnitForm &f) { f.primary = launcher(), f.arma = true; }, 10, 12},
+        {"handgun magazines free", [](UnitForm &f) { f.handgun = weapon("H", "HM", 8, 3); }, 0, 10},
+        {"secondary magazines", [](UnitForm &f) { f.secondary = weapon("S", "SM", 2, 6); }, 12, 10},
+        {"a sniper's secondary weapon", [](UnitForm &f) { f.secondary = weapon("S", "SM", 2, 6), f.sniper = true; }, 0, 4},
+        {"equipment", [](UnitForm &f) { f.equipment = {{"A", 2, 3}, {"B", 1, 0}, {"C", 1, 1}}; }, 7, 10},
+        {"counts without a weapon", [](UnitForm &f) { f.primary.magazines = 5, f.primary.magazineSlots = 1; }, 0, 10},
+        {"no overflow", [](UnitForm &f) { f.primary = weapon("W", "M", 9999, 999999999); }, 9999LL * 999999999, 10},
     };
     for (const Case &c : cases) {
-        const UnitLoad l = UnitCapacity::load(c.form);
+        UnitForm f;
+        c.edit(f);
+        const UnitLoad l = UnitCapacity::load(f);
         EXPECT_EQ(l.load, c.load) << c.what;
         EXPECT_EQ(l.maximum, c.maximum) << c.what;
         EXPECT_EQ(l.overloaded(), c.load > c.maximum) << c.what;
