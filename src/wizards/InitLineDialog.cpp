@@ -1,8 +1,52 @@
-// The init-line dialog.
+// The init-line dialog: the line to copy or to insert into the editor.
 #include "wizards/InitLineDialog.h"
 
-InitLineDialog::InitLineDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
+#include "app/AppWindows.h"
+#include "editor/MainWindow.h"
+#include "wizards/WizardOutput.h"
+
+#include "ui_InitLineDialog.h"
+
+#include <climits>
+
+InitLineDialog::InitLineDialog(AppWindows &windows, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::InitLineDialog>()), m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form14"));
-    setWindowTitle(QStringLiteral("Скрипт инициализации"));
+    ui->setupUi(this);
+    ui->Edit1->setMaxLength(INT_MAX); // a long load-out makes a long line
+    connect(ui->Button3, &QPushButton::clicked, this, &InitLineDialog::copyLine);
+    connect(ui->Button2, &QPushButton::clicked, this, &InitLineDialog::insertLine);
+    connect(ui->Button1, &QPushButton::clicked, this, &InitLineDialog::close);
+}
+
+InitLineDialog::~InitLineDialog() = default;
+
+void InitLineDialog::showLine(const QString &line, QWidget *owner)
+{
+    ui->Edit1->setText(line);
+    ui->Edit1->setCursorPosition(0);
+    if (!isVisible() && owner) {
+        adjustSize();
+        move(owner->frameGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+QString InitLineDialog::line() const
+{
+    return ui->Edit1->text();
+}
+
+void InitLineDialog::copyLine()
+{
+    ui->Edit1->selectAll();
+    ui->Edit1->copy();
+}
+
+void InitLineDialog::insertLine()
+{
+    WizardOutput::insert(this, m_windows.mainWindow()->editor(), ui->Edit1->text(),
+                         WizardOutput::kScriptInserted);
 }

@@ -2,6 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class InitLineDialog;
+}
 
 class AppWindows;
 
@@ -10,7 +15,17 @@ class InitLineDialog : public QDialog
     Q_OBJECT
 public:
     explicit InitLineDialog(AppWindows &windows, QWidget *parent = nullptr);
+    ~InitLineDialog() override;
+
+    // Puts the line in the edit field and shows the dialog over `owner`, or brings it to the
+    // front when it is open already.
+    void showLine(const QString &line, QWidget *owner);
+    QString line() const;
 
 private:
+    void copyLine();
+    void insertLine();
+
+    std::unique_ptr<Ui::InitLineDialog> ui;
     AppWindows &m_windows;
 };

@@ -3,9 +3,12 @@
 
 #include "AppError.h"
 #include "platform/Dialogs.h"
+#include "platform/ModalDialogs.h"
 #include "text/Cp1251.h"
+#include "text/FileFilters.h"
 #include "text/FileText.h"
 
+#include <QFileDialog>
 #include <QWidget>
 #include <Qsci/qsciscintilla.h>
 
@@ -38,6 +41,25 @@ bool save(QWidget *wizard, const QByteArray &bytes, const QString &path, const Q
     else
         Dialogs::plain(wizard, message);
     return true;
+}
+
+QFileDialog *createSaveDialog(QWidget *wizard, const QString &objectName, const QString &title,
+                              const QString &filter)
+{
+    auto *dialog = new QFileDialog(wizard, title);
+    dialog->setObjectName(objectName);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(FileFilters::toQtNameFilters(filter));
+    return dialog;
+}
+
+QString chooseSavePath(QFileDialog &dialog, const QString &fileName)
+{
+    dialog.selectFile(fileName);
+    return ModalDialogs::chooseFile(dialog);
 }
 
 } // namespace WizardOutput

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 class QsciScintilla;
 
@@ -23,5 +24,18 @@ QByteArray encode(const QString &text, bool utf8);
 // and leaves any old file whole.
 bool save(QWidget *wizard, const QByteArray &bytes, const QString &path, const QString &message,
           Report report = Report::Information);
+
+// ---- Script wizards (unit, crate, init line) ----
+
+inline const QString kScriptInserted = QStringLiteral("Текст скрипта вставлен в позицию курсора");
+inline const QString kScriptSaved = QStringLiteral("Скрипт успешно сохранен");
+
+// A wizard's save dialog, owned by the wizard: its objectName, title and "description|mask"
+// filter. It has no default extension and does not ask before overwriting.
+QFileDialog *createSaveDialog(QWidget *wizard, const QString &objectName, const QString &title,
+                              const QString &filter);
+
+// Runs the dialog with `fileName` proposed; the chosen path, empty when the user cancelled.
+QString chooseSavePath(QFileDialog &dialog, const QString &fileName);
 
 } // namespace WizardOutput
