@@ -8,6 +8,7 @@ packages=(
   libqscintilla2-qt6-dev libpcre2-dev libjpeg62-turbo-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -135,3 +135,11 @@ TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
         for (RangeState in : {rsNone, rsSdot})
             expectWellFormed(scanner, text.substr(0, cut), in);
 }
+
+// Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
+TEST(SqsScanner, AnEmptyLineWritesNoStyles)
+{
+    const SqsScanner scanner;
+    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
+    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
+}

@@ -368,6 +368,8 @@ RangeState SqsScanner::scanLine(QByteArrayView line, RangeState rangeIn,
 RangeState SqsScanner::styleLine(QByteArrayView line, RangeState rangeIn, char *styles) const
 {
     return scan(line, rangeIn, [styles](qsizetype start, qsizetype length, TokenKind kind) {
+        if (length == 0)
+            return; // the closing token of a line; `styles` may be null for an empty line
         if (length == 1)
             styles[start] = char(kind);
         else
