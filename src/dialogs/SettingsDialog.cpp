@@ -161,6 +161,10 @@ void SettingsDialog::detectGame(bool arma)
 void SettingsDialog::openFileAssociations()
 {
     FileAssociationsDialog *associations = m_windows.fileAssociationsDialog();
+    if (!associations->isVisible()) {
+        associations->adjustSize();
+        associations->move(m_windows.mainWindow()->frameGeometry().center() - associations->rect().center());
+    }
     associations->winId();
     associations->windowHandle()->setTransientParent(windowHandle());
     associations->show();

@@ -99,12 +99,3 @@ TEST(FileTypes, OnlyTheChosenTypesAndTheSameFilesTwice)
     EXPECT_EQ(twice["/config/mimeapps.list"],
               "[Default Applications]\ntext/x-sqf=velmora.desktop\ntext/csv=velmora.desktop\n");
 }
-
-TEST(FileTypes, AFolderThatCannotBeWrittenIsReported)
-{
-    QTemporaryDir dir;
-    saveTextToFile("", dir.filePath("data")); // a file where the folder should be
-    const FileTypeRegistration reg(dir.filePath("data"), dir.filePath("config"), "/usr/bin/velmora");
-    EXPECT_NE(thrown([&] { reg.registerType(typeNamed("SQS")); }), QString("<no error>"));
-    EXPECT_FALSE(QFile::exists(dir.filePath("config/mimeapps.list")));
-}
