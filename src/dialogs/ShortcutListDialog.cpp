@@ -4,6 +4,8 @@
 #include "dialogs/ToolWindow.h"
 #include "ui_ShortcutListDialog.h"
 
+#include <QHeaderView>
+
 namespace {
 
 // Rows 12 and 13 show the product name typed in the wrong layout and the wrong case: what the
@@ -45,8 +47,12 @@ ShortcutListDialog::ShortcutListDialog(AppWindows &windows, QWidget *parent)
     for (int row = 0; row < list->rowCount(); ++row)
         for (int column = 0; column < 2; ++column)
             list->setItem(row, column, new QTableWidgetItem(QString::fromUtf8(kRows[row][column])));
-    list->setColumnWidth(0, 180);
-    list->setColumnWidth(1, 150);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    // At least the designed widths; wider where this desktop's font needs it.
+    list->resizeColumnsToContents();
+    list->setColumnWidth(0, qMax(180, list->columnWidth(0) + 8));
+    list->setColumnWidth(1, qMax(150, list->columnWidth(1) + 8));
+    list->setMinimumWidth(list->columnWidth(0) + list->columnWidth(1) + 2 * list->frameWidth() + 4);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::hide);
 }
 
