@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,11 @@ TEST(WineRegistry, BrokenAndTruncatedFilesReadAsMissing)
     for (qsizetype cut = 0; cut < kSystemReg.size(); ++cut) {
         const auto v = WineRegistry::readValue(kSystemReg.left(cut), u"Software\\Numbers", u"Hex");
         EXPECT_TRUE(v.kind != WineRegistry::ValueKind::String || v.text.size() <= 2) << cut;
+    }
+    QByteArray noise = kSystemReg;
+    for (int round = 0; round < 200; ++round) { // random bytes in place of some of the file's
+        noise[QRandomGenerator::global()->bounded(int(noise.size()))] = char(QRandomGenerator::global()->generate());
+        WineRegistry::readValue(noise, u"Software\\Numbers", u"Hex");
     }
     EXPECT_EQ(WineRegistry::readValue("[Software\\\\A\n\"MAIN\"=\"x\"", u"Software\\A", u"MAIN").kind,
               WineRegistry::ValueKind::Missing);
