@@ -12,7 +12,7 @@ namespace {
 QString xdgHome(const char *variable, const QString &fallback)
 {
     const QString fromEnvironment = qEnvironmentVariable(variable);
-    // The specification ignores a relative path.
+    // A relative path does not count, as the XDG base-directory rules say.
     return QDir::isAbsolutePath(fromEnvironment) ? fromEnvironment : QDir::homePath() + fallback;
 }
 

@@ -1,5 +1,4 @@
-// The files of the freedesktop.org shared MIME database, desktop entry and MIME applications
-// specifications.
+// The files of freedesktop.org's shared MIME database, desktop entries and mimeapps.list.
 #include "system/FileTypeRegistration.h"
 
 #include "text/FileText.h"
