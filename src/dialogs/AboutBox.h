@@ -2,6 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class AboutBox;
+}
 
 class AppWindows;
 
@@ -10,7 +15,14 @@ class AboutBox : public QDialog
     Q_OBJECT
 public:
     explicit AboutBox(AppWindows &windows, QWidget *parent = nullptr);
+    ~AboutBox() override;
+
+    static inline const QString kContactAddress = QStringLiteral("velmora@example.org");
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::unique_ptr<Ui::AboutBox> ui;
     AppWindows &m_windows;
 };

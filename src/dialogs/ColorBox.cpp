@@ -1,14 +1,121 @@
-// Shows the colour's name; the value itself is kept exactly as set.
+// The colour lists with a swatch each; the chosen value is kept exactly as set.
 #include "dialogs/ColorBox.h"
+
+#include "editor/QtColor.h"
+#include "platform/ModalDialogs.h"
+
+#include <QColorDialog>
+#include <QPainter>
+
+namespace {
+
+// Item roles: the colour value; the one custom entry.
+constexpr int kValueRole = Qt::UserRole;
+constexpr int kCustomRole = Qt::UserRole + 1;
+constexpr int kChooserIndex = 0;
+
+const ColorValue kNamedColors[] = {
+    Colors::clBlack, Colors::clMaroon, Colors::clGreen, Colors::clOlive, Colors::clNavy, Colors::clPurple,
+    Colors::clTeal, Colors::clGray, Colors::clSilver, Colors::clRed, Colors::clLime, Colors::clYellow,
+    Colors::clBlue, Colors::clFuchsia, Colors::clAqua, Colors::clWhite,
+    0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0, // money green, sky blue, cream, medium grey
+};
+
+QIcon swatch(ColorValue color, const QPalette &palette)
+{
+    QPixmap pixmap(20, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const bool none = color == Colors::clNone || color == Colors::clDefault;
+    p.fillRect(pixmap.rect(), none ? palette.color(QPalette::Base) : toQColor(color, Qt::white));
+    p.setPen(palette.color(QPalette::Text));
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    if (none) // no colour of its own
+        p.drawLine(pixmap.rect().bottomLeft(), pixmap.rect().topRight());
+    return QIcon(pixmap);
+}
+
+ColorValue fromQColor(const QColor &c)
+{
+    return ColorValue(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+} // namespace
 
 ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
-    addItem(colorToString(m_color));
+    setMaxVisibleItems(16);
+    populate();
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index == kChooserIndex)
+            chooseCustom();
+        else if (itemData(index, kValueRole).isValid())
+            m_color = itemData(index, kValueRole).toInt();
+    });
+}
+
+void ColorBox::setIncludeDefault(bool on)
+{
+    m_includeDefault = on;
+    populate();
 }
 
 void ColorBox::setSelected(ColorValue color)
 {
     m_color = color;
-    setItemText(0, colorToString(color));
+    showSelected();
+}
+
+void ColorBox::populate()
+{
+    const QSignalBlocker blocker(this);
+    clear();
+    addItem(QStringLiteral("Другой..."));
+    if (m_includeDefault)
+        addColor(Colors::clDefault, QStringLiteral("clDefault"));
+    addColor(Colors::clNone, QStringLiteral("clNone"));
+    for (ColorValue color : kNamedColors)
+        addColor(color, colorToString(color));
+    for (int index = 0; index <= 30; ++index)
+        if (index != 25) // the system has no colour there
+            addColor(Colors::clSystemColor | index, colorToString(Colors::clSystemColor | index));
+    showSelected();
+}
+
+void ColorBox::addColor(ColorValue color, const QString &name)
+{
+    addItem(swatch(color, palette()), name, color);
+}
+
+// The entry of the value, or the custom entry under the chooser, made or updated for it.
+void ColorBox::showSelected()
+{
+    const QSignalBlocker blocker(this);
+    int index = -1;
+    for (int i = 0; i < count() && index < 0; ++i)
+        if (!itemData(i, kCustomRole).toBool() && itemData(i, kValueRole).isValid()
+            && itemData(i, kValueRole).toInt() == m_color)
+            index = i;
+    const bool hasCustom = count() > 1 && itemData(kChooserIndex + 1, kCustomRole).toBool();
+    if (index < 0) {
+        if (!hasCustom) {
+            insertItem(kChooserIndex + 1, QString());
+            setItemData(kChooserIndex + 1, true, kCustomRole);
+        }
+        index = kChooserIndex + 1;
+        setItemText(index, colorToString(m_color));
+        setItemIcon(index, swatch(m_color, palette()));
+        setItemData(index, m_color, kValueRole);
+    }
+    setCurrentIndex(index);
+}
+
+void ColorBox::chooseCustom()
+{
+    QColorDialog dialog(toQColor(m_color, Qt::white), this);
+    dialog.setWindowTitle(QStringLiteral("Цвет"));
+    if (ModalDialogs::confirm(dialog))
+        m_color = fromQColor(dialog.currentColor());
+    showSelected();
 }

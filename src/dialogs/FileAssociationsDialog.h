@@ -2,6 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class FileAssociationsDialog;
+}
 
 class AppWindows;
 
@@ -10,7 +15,12 @@ class FileAssociationsDialog : public QDialog
     Q_OBJECT
 public:
     explicit FileAssociationsDialog(AppWindows &windows, QWidget *parent = nullptr);
+    ~FileAssociationsDialog() override;
+
+    // Makes the program the desktop's choice for the ticked types, in the order of the boxes.
+    void registerTypes();
 
 private:
+    std::unique_ptr<Ui::FileAssociationsDialog> ui;
     AppWindows &m_windows;
 };

@@ -1,8 +1,93 @@
-// The go-to-line dialog.
+// The go-to-line dialog: a number, filtered key by key, and the caret moved to that line.
 #include "dialogs/GoToLineDialog.h"
 
-GoToLineDialog::GoToLineDialog(AppWindows &windows, QWidget *parent) : QDialog(parent), m_windows(windows)
+#include "app/AppWindows.h"
+#include "editor/MainWindow.h"
+#include "platform/Dialogs.h"
+#include "dialogs/ToolWindow.h"
+#include "ui_GoToLineDialog.h"
+
+#include <QKeyEvent>
+#include <Qsci/qsciscintilla.h>
+
+namespace {
+
+// Caret at the start of the line, no selection, the line in the middle of the view.
+void goToLineAndCentre(QsciScintilla *editor, int line)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Перейти к строке #"));
+    editor->setCursorPosition(line, 0);
+    const long visible = editor->SendScintilla(QsciScintillaBase::SCI_VISIBLEFROMDOCLINE, long(line));
+    const long onScreen = editor->SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
+    editor->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, qMax(0L, visible - onScreen / 2));
+}
+
+} // namespace
+
+GoToLineDialog::GoToLineDialog(AppWindows &windows, QWidget *parent)
+    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::GoToLineDialog>()), m_windows(windows)
+{
+    ui->setupUi(this);
+    setModal(true);
+    // Every key passes the filter first, whichever control has the focus.
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+    connect(ui->Button1, &QPushButton::clicked, this, &GoToLineDialog::confirm);
+    connect(ui->Button2, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+GoToLineDialog::~GoToLineDialog() = default;
+
+GoToLineDialog::KeyClass GoToLineDialog::classify(const QKeyEvent &event)
+{
+    const int key = event.key();
+    const QString text = event.text();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || text == u" ")
+        return KeyClass::Confirm;
+    if (key == Qt::Key_Escape || key == Qt::Key_Backspace)
+        return KeyClass::Refuse;
+    if (text.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return KeyClass::Pass;
+    return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' ? KeyClass::Pass : KeyClass::Refuse;
+}
+
+bool GoToLineDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    switch (classify(*static_cast<QKeyEvent *>(event))) {
+    case KeyClass::Pass:
+        return false;
+    case KeyClass::Confirm:
+        confirm();
+        return true;
+    case KeyClass::Refuse:
+        Dialogs::beep();
+        return true;
+    }
+    return false;
+}
+
+void GoToLineDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    int line = 0, index = 0;
+    m_windows.mainWindow()->editor()->getCursorPosition(&line, &index);
+    ui->Edit1->setText(QString::number(line + 1));
+    ui->Edit1->setFocus();
+    ui->Edit1->selectAll();
+}
+
+// A number beyond the text goes to its first or last line; no number at all is refused.
+void GoToLineDialog::confirm()
+{
+    bool ok = false;
+    const int number = ui->Edit1->text().toInt(&ok);
+    if (!ok) {
+        Dialogs::beep();
+        return;
+    }
+    QsciScintilla *editor = m_windows.mainWindow()->editor();
+    goToLineAndCentre(editor, qBound(1, number, qMax(1, editor->lines())) - 1);
+    hide();
 }

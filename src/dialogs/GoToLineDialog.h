@@ -2,15 +2,34 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class GoToLineDialog;
+}
 
 class AppWindows;
+class QKeyEvent;
 
 class GoToLineDialog : public QDialog
 {
     Q_OBJECT
 public:
     explicit GoToLineDialog(AppWindows &windows, QWidget *parent = nullptr);
+    ~GoToLineDialog() override;
+
+    enum class KeyClass { Pass, Confirm, Refuse };
+    // Every key the dialog sees: digits and keys that type nothing pass, Enter and Space confirm,
+    // any other character (Backspace and Escape too) is refused.
+    static KeyClass classify(const QKeyEvent &event);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void confirm();
+
+    std::unique_ptr<Ui::GoToLineDialog> ui;
     AppWindows &m_windows;
 };

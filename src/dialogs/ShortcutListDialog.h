@@ -2,6 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class ShortcutListDialog;
+}
 
 class AppWindows;
 
@@ -10,7 +15,9 @@ class ShortcutListDialog : public QDialog
     Q_OBJECT
 public:
     explicit ShortcutListDialog(AppWindows &windows, QWidget *parent = nullptr);
+    ~ShortcutListDialog() override;
 
 private:
+    std::unique_ptr<Ui::ShortcutListDialog> ui;
     AppWindows &m_windows;
 };

@@ -15,8 +15,10 @@ class MainWindow;
 
 class AppWindows;
 class CompletionList;
+struct GameTarget;
 class IniFile;
 class QAction;
+class QDialog;
 class QDragMoveEvent;
 class QFileDialog;
 class QMenu;
@@ -121,8 +123,20 @@ public:
 
 
     // ---- Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp) ----
-
-
+    void showGoToLine();
+    void showShortcutList();
+    void showAboutBox();
+    // Fills the settings dialog from the live state and shows it; its OK runs applySettings().
+    void openSettings();
+    void applySettings();
+    // Brings the game's window back, else starts the game; saves first when the settings say so.
+    void runGame();
+    // The game's clipboard.txt: opened with the desktop's program, or its text put on the clipboard.
+    void openClipboardFile();
+    void copyClipboardFile();
+    // The external formatter over the whole text or the selection, each one step to undo.
+    void formatWholeText();
+    void formatSelection();
 
     // ---- Speed bar and its customise window (MainWindowView.cpp) ----
 
@@ -190,4 +204,12 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them
     bool m_sqsCommentsRead = true;
+
+    // Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp)
+    void connectWindowLaunchers();
+    void showModal(QDialog *dialog, bool overMainWindow = true);
+    static void showModeless(QDialog *dialog);
+    GameTarget currentGame() const;
+    void reportMissingClipboardFile(const GameTarget &game);
+    void formatText(const QString &text, bool whole);
 };

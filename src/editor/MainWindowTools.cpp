@@ -1,8 +1,296 @@
-// Window launchers, the game launch, the external formatter and the settings dialog.
+// Window launchers, the game launch and its clipboard file, the external formatter and the
+// settings dialog's exchange with the live state.
 #include "editor/MainWindow.h"
 
+#include "AppError.h"
+#include "app/AppWindows.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/GoToLineDialog.h"
+#include "dialogs/SettingsDialog.h"
+#include "dialogs/ShortcutListDialog.h"
+#include "editor/ProgramState.h"
+#include "editor/ScriptLexer.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/FormatterLibrary.h"
+#include "platform/Launcher.h"
+#include "platform/UserName.h"
+#include "platform/WindowFinder.h"
+#include "platform/WinePrefix.h"
+#include "reference/CompletionList.h"
+#include "system/GameTarget.h"
+#include "text/Cp1251.h"
+#include "text/EditorText.h"
+#include "text/FileText.h"
 #include "ui_MainWindow.h"
+#include "wizards/BriefingWizard.h"
+#include "wizards/CrateWizard.h"
+#include "wizards/DescriptionWizard.h"
+#include "wizards/OverviewWizard.h"
+#include "wizards/StringtableWizard.h"
+#include "wizards/UnitWizard.h"
+
+#include <QFileInfo>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+// The highlighter attributes of the settings dialog's rows, in the order of its Row enum.
+constexpr LexerAttributes *ScriptLexer::*kRowAttributes[SettingsDialog::RowCount] = {
+    &ScriptLexer::keyAttri,        &ScriptLexer::numberAttri,    &ScriptLexer::stringAttri,
+    &ScriptLexer::preprocessorAttri, &ScriptLexer::identifierAttri, &ScriptLexer::underlineAttri,
+    &ScriptLexer::tildaAttri,
+};
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+// CR LF, CR and LF all become the editor's CR LF.
+QString withEditorLineEnds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+} // namespace
 
 void MainWindow::connectToolActions()
 {
+    connectWindowLaunchers();
+    connect(ui->N40, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(ui->btnSettings, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(ui->N53, &QAction::triggered, this, &MainWindow::runGame);
+    connect(ui->RunBTN, &QAction::triggered, this, &MainWindow::runGame);
+    connect(ui->N44, &QAction::triggered, this, &MainWindow::openClipboardFile);
+    connect(ui->N46, &QAction::triggered, this, &MainWindow::copyClipboardFile);
+    connect(ui->N92, &QAction::triggered, this, &MainWindow::formatWholeText);
+    connect(ui->N93, &QAction::triggered, this, &MainWindow::formatSelection);
+    // Menus whose items follow the state each time they open.
+    connect(ui->N23, &QMenu::aboutToShow, this,
+            [this] { ui->NCB->menuAction()->setEnabled(fileExists(currentGame().clipboardFile)); });
+    connect(ui->N13, &QMenu::aboutToShow, this,
+            [this] { ui->N90->menuAction()->setEnabled(!ProgramState::sqsCommentMode); });
+    connect(ui->N90, &QMenu::aboutToShow, this, [this] { ui->N93->setEnabled(ui->SynEdit1->hasSelectedText()); });
+    setSpeedItemImage(ui->btnSettings, 22);
+}
+
+void MainWindow::connectWindowLaunchers()
+{
+    connect(ui->N49, &QAction::triggered, this, &MainWindow::showGoToLine);
+    connect(ui->btnGoTo, &QAction::triggered, this, &MainWindow::showGoToLine);
+    connect(ui->N51, &QAction::triggered, this, &MainWindow::showShortcutList);
+    connect(ui->N42, &QAction::triggered, this, &MainWindow::showAboutBox);
+    const auto wizard = [this](QAction *menuItem, QAction *speedItem, int image, auto windowOf) {
+        const auto open = [this, windowOf] { showModeless((m_windows->*windowOf)()); };
+        connect(menuItem, &QAction::triggered, this, open);
+        connect(speedItem, &QAction::triggered, this, open);
+        setSpeedItemImage(speedItem, image);
+    };
+    wizard(ui->N64, ui->ToolButton3, 18, &AppWindows::briefingWizard);
+    wizard(ui->N73, ui->ToolButton2, 17, &AppWindows::overviewWizard);
+    wizard(ui->N76, ui->ToolButton4, 19, &AppWindows::descriptionWizard);
+    wizard(ui->N75, ui->ToolButton6, 21, &AppWindows::crateWizard);
+    wizard(ui->Stringtable1, ui->SpeedItem1, 24, &AppWindows::stringtableWizard);
+    // "Снайпер" is offered only in OFP, decided anew at every opening.
+    const auto openUnitWizard = [this] {
+        m_windows->unitWizard()->setSniperEnabled(ProgramState::gameMode != QLatin1String("ArmA"));
+        showModeless(m_windows->unitWizard());
+    };
+    connect(ui->N74, &QAction::triggered, this, openUnitWizard);
+    connect(ui->ToolButton5, &QAction::triggered, this, openUnitWizard);
+    setSpeedItemImage(ui->ToolButton5, 20);
+    setSpeedItemImage(ui->btnGoTo, 11);
+}
+
+void MainWindow::showGoToLine()
+{
+    showModal(m_windows->goToLineDialog());
+}
+
+void MainWindow::showShortcutList()
+{
+    showModal(m_windows->shortcutListDialog());
+}
+
+void MainWindow::showAboutBox()
+{
+    showModal(m_windows->aboutBox());
+}
+
+// Modal without a nested event loop: the dialog blocks the other windows while it is shown, and
+// nobody waits for its answer.
+void MainWindow::showModal(QDialog *dialog, bool overMainWindow)
+{
+    dialog->adjustSize();
+    const QRect over = overMainWindow ? frameGeometry() : screen()->availableGeometry();
+    dialog->move(over.center() - dialog->rect().center());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+// A window already open comes to the front.
+void MainWindow::showModeless(QDialog *dialog)
+{
+    dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void MainWindow::openSettings()
+{
+    SettingsDialog::Values v;
+    v.saveBeforeRun = ProgramState::saveBeforeRun;
+    v.ofpPath = ProgramState::ofpExePath;
+    v.armaPath = ProgramState::armaExePath;
+    v.hotKey = m_completion->shortCut;
+    v.font = m_look.font;
+    v.bracketFg = ProgramState::bracketFgColor;
+    v.bracketBg = ProgramState::bracketBgColor;
+    for (int i = 0; i < SettingsDialog::RowCount; ++i) {
+        const LexerAttributes *attr = m_lexer->*kRowAttributes[i];
+        v.rows[i] = {attr->foreground(), attr->style().testFlag(LexerAttributes::Bold),
+                     attr->style().testFlag(LexerAttributes::Italic)};
+    }
+    v.background = m_look.color;
+    v.selBackground = m_look.selBackground;
+    v.selForeground = m_look.selForeground;
+    v.activeLine = m_look.activeLineColor;
+    v.tabsToSpaces = tabsToSpaces();
+    m_settingsDialog->setValues(v);
+    fillCommentControls();
+    connect(m_settingsDialog, &QDialog::accepted, this, &MainWindow::applySettings, Qt::UniqueConnection);
+    showModal(m_settingsDialog, false);
+}
+
+// The dialog's values into the live objects; config.ini is written from them at the next close.
+void MainWindow::applySettings()
+{
+    const SettingsDialog::Values v = m_settingsDialog->values();
+    ProgramState::saveBeforeRun = v.saveBeforeRun;
+    ProgramState::ofpExePath = v.ofpPath; // as typed: a wrong path shows when the game is started
+    ProgramState::armaExePath = v.armaPath;
+    m_look.font = v.font;
+    m_completion->shortCut = v.hotKey;
+    ProgramState::bracketFgColor = v.bracketFg;
+    ProgramState::bracketBgColor = v.bracketBg;
+    for (int i = 0; i < SettingsDialog::RowCount; ++i) {
+        LexerAttributes *attr = m_lexer->*kRowAttributes[i];
+        attr->setForeground(v.rows[i].color);
+        // Only bold and italic: underline and strike-out go.
+        LexerAttributes::FontStyles style;
+        style.setFlag(LexerAttributes::Bold, v.rows[i].bold);
+        style.setFlag(LexerAttributes::Italic, v.rows[i].italic);
+        attr->setStyle(style);
+    }
+    // The comment row as the user left it, after "Обычный", whose style the other style's attributes take.
+    setCommentStyle(m_settingsDialog->sqsComments(), false);
+    m_look.color = v.background;
+    m_look.activeLineColor = v.activeLine;
+    m_look.selBackground = v.selBackground;
+    m_look.selForeground = v.selForeground;
+    m_look.apply(ui->SynEdit1, m_lexer);
+    setTabsToSpaces(v.tabsToSpaces);
+}
+
+GameTarget MainWindow::currentGame() const
+{
+    return GameTarget::forMode(ProgramState::gameMode, {ProgramState::ofpExePath, ProgramState::armaExePath,
+                                                        WinePrefix::path(), UserName::current()});
+}
+
+void MainWindow::runGame()
+{
+    const GameTarget game = currentGame();
+    const WindowFinder::WindowId gameWindow = WindowFinder::find(game.windowTitle);
+    // Whatever comes of the save, the game is started or shown.
+    if (ProgramState::saveBeforeRun)
+        save();
+    if (gameWindow) {
+        WindowFinder::restore(gameWindow);
+        return;
+    }
+    if (!fileExists(game.executable)) {
+        Dialogs::error(this, QStringLiteral("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
+        return;
+    }
+    const QFileInfo exe(game.executable);
+    if (!Launcher::startProgram(exe.absoluteFilePath(), {QStringLiteral("-nosplash")}, exe.absolutePath()))
+        Dialogs::error(this, QStringLiteral("Не удалось запустить игру \"%1\".").arg(game.executable));
+}
+
+void MainWindow::openClipboardFile()
+{
+    const GameTarget game = currentGame();
+    if (!fileExists(game.clipboardFile)) {
+        reportMissingClipboardFile(game);
+        return;
+    }
+    if (!Launcher::openWithDesktop(QUrl::fromLocalFile(game.clipboardFile)))
+        Dialogs::error(this, QStringLiteral("Не удалось открыть файл \"%1\".").arg(game.clipboardFile));
+}
+
+// The game writes the file in the ANSI code page.
+void MainWindow::copyClipboardFile()
+{
+    const GameTarget game = currentGame();
+    if (!fileExists(game.clipboardFile)) {
+        reportMissingClipboardFile(game);
+        return;
+    }
+    try {
+        copyTextToClipboard(Cp1251::decode(loadFileToString(game.clipboardFile)));
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+    }
+}
+
+void MainWindow::reportMissingClipboardFile(const GameTarget &game)
+{
+    const QString path = game.clipboardFile.isEmpty() ? QStringLiteral("clipboard.txt") : game.clipboardFile;
+    Dialogs::error(this, QStringLiteral("Ошибка!\nФайл \"%1\" не найден").arg(path));
+}
+
+void MainWindow::formatWholeText()
+{
+    formatText(editorText(), true);
+}
+
+void MainWindow::formatSelection()
+{
+    if (ui->SynEdit1->hasSelectedText())
+        formatText(ui->SynEdit1->selectedText(), false);
+}
+
+// The formatter sees the text up to its first NUL, as UTF-8; its result replaces the text as
+// one step to undo, and a failure leaves the text as it was.
+void MainWindow::formatText(const QString &text, bool whole)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    const FormatterLibrary::Result result = FormatterLibrary::format((nul < 0 ? text : text.left(nul)).toUtf8());
+    const QString library = FormatterLibrary::kFileName;
+    switch (result.status) {
+    case FormatterLibrary::Status::NoLibrary:
+        Dialogs::showError(this, AppError(QStringLiteral("Невозможно загрузить библиотеку ") + library));
+        return;
+    case FormatterLibrary::Status::NoEntryPoints:
+        Dialogs::showError(
+            this, AppError(QStringLiteral("Ошибка нахождения точек входа в процедуры библиотеки ") + library));
+        return;
+    case FormatterLibrary::Status::NoResult:
+        Dialogs::showError(this, AppError(QStringLiteral("Библиотека %1 не вернула текст. Текст не изменен.").arg(library)));
+        return;
+    case FormatterLibrary::Status::Formatted:
+        break;
+    }
+    const QString formatted = QString::fromUtf8(result.text);
+    if (whole)
+        replaceTextUndoably(EditorText::normalize(formatted));
+    else
+        ui->SynEdit1->replaceSelectedText(withEditorLineEnds(formatted));
 }

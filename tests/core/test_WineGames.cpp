@@ -1,0 +1,184 @@
+// The games under Wine: registry values, Windows paths, install detection and the game table.
+#include "../TestUtil.h"
+#include "system/GameInstall.h"
+#include "system/GameTarget.h"
+#include "system/WinePaths.h"
+#include "system/WineRegistry.h"
+#include "text/FileText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kSystemReg = "WINE REGISTRY Version 2\n"
+                              ";; All keys relative to \\\\Machine\n"
+                              "#arch=win32\n\n"
+                              "[Software\\\\Codemasters\\\\Flashpoint Resistance] 1700000000\n"
+                              "#time=1d9f\n"
+                              "\"Other\"=\"x\"\n"
+                              "\"MAIN\"=\"C:\\\\Games\\\\OFP \\\"R\\\"\\x44f\"\r\n"
+                              "[Software\\\\Codemasters\\\\Flashpoint Resistance\\\\Sub] 1700000000\n"
+                              "\"Extra\"=\"y\"\n"
+                              "[Software\\\\Numbers] 1\n"
+                              "\"MAIN\"=dword:00000001\n"
+                              "\"Bin\"=hex:01,02,\\\n  03\n"
+                              "\"Expand\"=str(2):\"%ProgramFiles%\\\\A\"\n"
+                              "\"Multi\"=str(7):\"a\\0b\\0\"\n"
+                              "\"Hex\"=hex(1):41,00,42,\\\n  00,00,00\n"
+                              "@=\"default\"\n";
+
+} // namespace
+
+TEST(WineRegistry, ValuesByKeyAndNameWithoutCase)
+{
+    using WineRegistry::ValueKind;
+    const struct
+    {
+        const char *key, *name;
+        ValueKind kind;
+        QString text;
+    } cases[] = {
+        {"Software\\Codemasters\\Flashpoint Resistance", "MAIN", ValueKind::String, u"C:\\Games\\OFP \"R\"я"_qs},
+        {"SOFTWARE\\codemasters\\FLASHPOINT RESISTANCE", "main", ValueKind::String, u"C:\\Games\\OFP \"R\"я"_qs},
+        {"Software\\Codemasters\\Flashpoint Resistance", "Extra", ValueKind::Missing, {}}, // a subkey's value
+        {"Software\\Codemasters", "MAIN", ValueKind::Missing, {}},
+        {"Software\\Numbers", "MAIN", ValueKind::Other, {}},
+        {"Software\\Numbers", "Bin", ValueKind::Other, {}},
+        {"Software\\Numbers", "Expand", ValueKind::String, u"%ProgramFiles%\\A"_qs},
+        {"Software\\Numbers", "Multi", ValueKind::Other, {}},
+        {"Software\\Numbers", "Hex", ValueKind::String, u"AB"_qs},
+        {"Software\\Numbers", "@", ValueKind::String, u"default"_qs},
+        {"Software\\Numbers", "", ValueKind::String, u"default"_qs},
+        {"Software\\Numbers", "  03", ValueKind::Missing, {}}, // continuation lines are no values
+    };
+    for (const auto &c : cases) {
+        const WineRegistry::Value v = WineRegistry::readValue(kSystemReg, QString(c.key), QString(c.name));
+        EXPECT_EQ(v.kind, c.kind) << c.key << " " << c.name;
+        EXPECT_EQ(v.text, c.text) << c.key << " " << c.name;
+    }
+}
+
+TEST(WineRegistry, BrokenAndTruncatedFilesReadAsMissing)
+{
+    for (qsizetype cut = 0; cut < kSystemReg.size(); ++cut) {
+        const auto v = WineRegistry::readValue(kSystemReg.left(cut), u"Software\\Numbers", u"Hex");
+        EXPECT_TRUE(v.kind != WineRegistry::ValueKind::String || v.text.size() <= 2) << cut;
+    }
+    QByteArray noise = kSystemReg;
+    for (int round = 0; round < 200; ++round) { // random bytes in place of some of the file's
+        noise[QRandomGenerator::global()->bounded(int(noise.size()))] = char(QRandomGenerator::global()->generate());
+        WineRegistry::readValue(noise, u"Software\\Numbers", u"Hex");
+    }
+    EXPECT_EQ(WineRegistry::readValue("[Software\\\\A\n\"MAIN\"=\"x\"", u"Software\\A", u"MAIN").kind,
+              WineRegistry::ValueKind::Missing);
+    EXPECT_EQ(WineRegistry::readValue("[A]\n\"MAIN\"=\"unterminated", u"A", u"MAIN").kind,
+              WineRegistry::ValueKind::Other);
+}
+
+class WinePrefixFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        QDir(prefix()).mkpath("drive_c/Games/OFP");
+        QDir(prefix()).mkpath("dosdevices");
+        QDir(prefix()).mkpath("other_d");
+        QFile::link("../drive_c", prefix() + "/dosdevices/c:");
+        QFile::link("../other_d", prefix() + "/dosdevices/d:");
+    }
+    QString prefix() const { return dir.path() + "/prefix"; }
+    void put(const QString &name, const QByteArray &bytes = "x")
+    {
+        QDir().mkpath(QFileInfo(prefix() + '/' + name).path());
+        saveTextToFile(bytes, prefix() + '/' + name);
+    }
+    void registry(const QByteArray &keys) { put("system.reg", "WINE REGISTRY Version 2\n\n" + keys); }
+    QString real(const QString &name) const { return QFileInfo(prefix() + '/' + name).canonicalFilePath(); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(WinePrefixFixture, WindowsPathsThroughTheDrivesWithoutRegardToCase)
+{
+    put("drive_c/Games/OFP/FlashpointResistance.EXE");
+    put("other_d/ArmA/arma.exe");
+    const struct
+    {
+        const char *windows;
+        QString unix;
+    } cases[] = {
+        {"C:\\games\\ofp\\flashpointresistance.exe", real("drive_c/Games/OFP/FlashpointResistance.EXE")},
+        {"c:/Games//OFP/./FlashpointResistance.EXE", real("drive_c/Games/OFP/FlashpointResistance.EXE")},
+        {"D:\\ARMA\\ARMA.EXE", real("other_d/ArmA/arma.exe")},
+        {"C:\\Games\\OFP\\missing.exe", real("drive_c/Games/OFP") + "/missing.exe"},
+        {"E:\\x.exe", prefix() + "/dosdevices/e:/x.exe"},
+        {"\\\\server\\share", QString()},
+        {"Games\\OFP", QString()},
+        {"", QString()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(WinePaths::toUnixPath(prefix(), QString(c.windows)), c.unix) << c.windows;
+
+    QFile::remove(prefix() + "/dosdevices/c:"); // an old prefix: C: is drive_c
+    EXPECT_EQ(WinePaths::toUnixPath(prefix(), u"C:\\Games"), real("drive_c/Games"));
+}
+
+TEST_F(WinePrefixFixture, DetectionReadsMainOfEitherKeyAndNeedsTheExecutable)
+{
+    using GameInstall::Game;
+    const QByteArray ofpKey = "[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n";
+    const QByteArray armaKey = "[Software\\\\Wow6432Node\\\\Bohemia Interactive Studio\\\\ArmA] 1\n";
+    EXPECT_EQ(GameInstall::detectExecutable(Game::Ofp, prefix()), QString()); // no system.reg
+
+    registry(ofpKey + "\"MAIN\"=\"C:\\\\Games\\\\OFP\"\n");
+    EXPECT_EQ(GameInstall::detectExecutable(Game::Ofp, prefix()), QString()); // no executable
+    put("drive_c/Games/OFP/FlashPointResistance.exe");
+    EXPECT_EQ(GameInstall::detectExecutable(Game::Ofp, prefix()), real("drive_c/Games/OFP/FlashPointResistance.exe"));
+    EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), QString());
+
+    put("drive_c/arma.exe");
+    for (const QByteArray &main : {QByteArray("\"MAIN\"=\"\"\n"), QByteArray("\"MAIN\"=dword:1\n"), QByteArray()})
+        EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), QString()) << main.constData();
+    put("other_d/BIS/ArmA/ArmA.exe");
+    registry(armaKey + "\"MAIN\"=\"D:\\\\BIS\\\\ArmA\\\\\"\n");
+    EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), real("other_d/BIS/ArmA/ArmA.exe"));
+
+    const QByteArray before = loadFileToString(prefix() + "/system.reg");
+    GameInstall::detectExecutable(Game::Ofp, prefix());
+    EXPECT_EQ(loadFileToString(prefix() + "/system.reg"), before); // the prefix is only read
+}
+
+TEST_F(WinePrefixFixture, GameTableForBothModes)
+{
+    const GameLocations where{"/games/ofp/FlashpointResistance.exe", "/games/arma/arma.exe", prefix(), "anna"};
+    const GameTarget ofp = GameTarget::forMode(u"OFP", where);
+    EXPECT_EQ(ofp.windowTitle, QString("Operation Flashpoint"));
+    EXPECT_EQ(ofp.executable, where.ofpExePath);
+    EXPECT_EQ(ofp.clipboardFile, QString("/games/ofp/clipboard.txt"));
+    EXPECT_EQ(GameTarget::forMode(u"OFP", {"", "/a.exe", prefix(), "anna"}).clipboardFile, QString());
+    EXPECT_EQ(GameTarget::forMode(u"OFP", {"C:\\OFP\\ofp.exe", "", prefix(), "anna"}).clipboardFile,
+              QString("C:\\OFP\\clipboard.txt"));
+
+    const GameTarget arma = GameTarget::forMode(u"ArmA", where);
+    EXPECT_EQ(arma.windowTitle, QString("ArmA"));
+    EXPECT_EQ(arma.executable, where.armaExePath);
+    EXPECT_EQ(arma.clipboardFile, real("drive_c") + "/users/anna/AppData/Local/ArmA/clipboard.txt");
+    put("drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt");
+    EXPECT_EQ(GameTarget::forMode(u"ArmA", where).clipboardFile,
+              real("drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt"));
+    put("drive_c/users/anna/AppData/Local/ArmA/Clipboard.TXT");
+    EXPECT_EQ(GameTarget::forMode(u"ArmA", where).clipboardFile,
+              real("drive_c/users/anna/AppData/Local/ArmA/Clipboard.TXT"));
+
+    const struct
+    {
+        const char *path, *folder;
+    } folders[] = {{"/a/b.exe", "/a/"}, {"C:\\a\\b.exe", "C:\\a\\"}, {"C:b.exe", "C:"}, {"b.exe", ""}, {"", ""}};
+    for (const auto &f : folders)
+        EXPECT_EQ(GameTarget::folderOf(QString(f.path)), QString(f.folder)) << f.path;
+}

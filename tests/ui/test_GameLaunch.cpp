@@ -1,0 +1,268 @@
+// F9 and the run button, the game's clipboard file and the external formatter.
+#include "AppFixture.h"
+
+#include "platform/Launcher.h"
+#include "platform/ModalDialogs.h"
+#include "platform/UserName.h"
+#include "platform/WindowFinder.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+
+#include <dlfcn.h>
+
+class GameLaunch : public AppFixture
+{
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        savedPath = qgetenv("PATH");
+        qputenv("WINEPREFIX", path("prefix").toUtf8());
+        qputenv("PATH", path("bin").toUtf8()); // no wine unless a test puts one there
+        UserName::setOverride("anna");
+        WindowFinder::setHandlers([this](const QString &title) { searched.append(title); return foundWindow; },
+                                  [this](WindowFinder::WindowId id) { restored.append(id); });
+        Launcher::setHandler([this](const Launcher::Request &r) {
+            requests.push_back(r);
+            return launchWorks;
+        });
+        ModalDialogs::setFileHandler([](QFileDialog &) { return QString(); });
+    }
+    void TearDown() override
+    {
+        AppFixture::TearDown();
+        qputenv("PATH", savedPath);
+        qunsetenv("WINEPREFIX");
+        UserName::setOverride({});
+        WindowFinder::setHandlers(nullptr, nullptr);
+        Launcher::setHandler(nullptr);
+        ModalDialogs::setFileHandler(nullptr);
+        ProgramState::ofpExePath.clear();
+        ProgramState::armaExePath.clear();
+        ProgramState::saveBeforeRun = false;
+    }
+    // A file in a folder that may not exist yet.
+    void place(const QString &name, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        put(name, content);
+    }
+    bool clipboardMenuEnabled()
+    {
+        emit menu("N23")->aboutToShow();
+        return menu("NCB")->menuAction()->isEnabled();
+    }
+
+    QByteArray savedPath;
+    QStringList searched;
+    QList<WindowFinder::WindowId> restored;
+    std::vector<Launcher::Request> requests;
+    WindowFinder::WindowId foundWindow = 0;
+    bool launchWorks = true;
+};
+
+TEST_F(GameLaunch, ARunningGameIsShownAfterTheSaveAndNothingIsStarted)
+{
+    start();
+    EXPECT_EQ(action("N53")->shortcut(), QKeySequence(Qt::Key_F9));
+    place("ofp/FlashpointResistance.exe", "MZ");
+    ProgramState::ofpExePath = path("ofp/FlashpointResistance.exe");
+    ProgramState::saveBeforeRun = true;
+    put("mission.sqs", "");
+    ASSERT_TRUE(mainWindow()->loadFile(path("mission.sqs")));
+    type("hint \"x\"");
+    foundWindow = 77;
+    action("N53")->trigger();
+    EXPECT_EQ(searched, QStringList({"Operation Flashpoint"}));
+    EXPECT_EQ(restored, QList<WindowFinder::WindowId>({77}));
+    EXPECT_TRUE(requests.empty());
+    EXPECT_EQ(bytes("mission.sqs"), QByteArray("hint \"x\""));
+
+    action("ArmA1")->trigger(); // a new text: Save As is offered and cancelled, the game still comes up
+    action("N2")->trigger();
+    type("x");
+    action("RunBTN")->trigger();
+    EXPECT_EQ(searched.last(), QString("ArmA"));
+    EXPECT_EQ(restored.size(), 2);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalled)
+{
+    start();
+    place("Games/OFP/FlashpointResistance.exe", "MZ");
+    ProgramState::ofpExePath = path("Games/OFP/FlashpointResistance.exe");
+    action("N53")->trigger();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].program, ProgramState::ofpExePath);
+    EXPECT_EQ(requests[0].arguments, QStringList({"-nosplash"}));
+    EXPECT_EQ(requests[0].workingDir, path("Games/OFP"));
+
+    place("bin/wine", "#!/bin/sh\n");
+    QFile::setPermissions(path("bin/wine"), QFile::ReadOwner | QFile::ExeOwner);
+    action("N53")->trigger();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].program, path("bin/wine"));
+    EXPECT_EQ(requests[1].arguments, QStringList({ProgramState::ofpExePath, "-nosplash"}));
+    EXPECT_TRUE(messages.empty());
+
+    launchWorks = false;
+    action("N53")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Не удалось запустить игру"));
+}
+
+TEST_F(GameLaunch, NoExecutableGivesTheMessageOfTheSettings)
+{
+    start();
+    for (const QString &exe : {QString(), path("missing.exe"), path(".")}) {
+        ProgramState::ofpExePath = exe;
+        messages.clear();
+        action("N53")->trigger();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
+        EXPECT_EQ(messages[0].text, QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
+    }
+    EXPECT_TRUE(requests.empty());
+}
+
+TEST_F(GameLaunch, ClipboardFileOfEitherGame)
+{
+    start();
+    EXPECT_FALSE(clipboardMenuEnabled()); // no OFP path: no file, whatever the current folder holds
+    ProgramState::ofpExePath = path("ofp/ofp.exe");
+    EXPECT_FALSE(clipboardMenuEnabled());
+    action("N46")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Ошибка!\nФайл \"" + path("ofp/clipboard.txt") + "\" не найден");
+
+    place("ofp/clipboard.txt", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2 hint", 11) + '\0' + "tail");
+    EXPECT_TRUE(clipboardMenuEnabled());
+    action("N46")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("Привет hint"));
+    action("N44")->trigger();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].url, QUrl::fromLocalFile(path("ofp/clipboard.txt")));
+
+    action("ArmA1")->trigger();
+    EXPECT_FALSE(clipboardMenuEnabled()); // the OFP file is not ArmA's
+    place("prefix/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
+    EXPECT_TRUE(clipboardMenuEnabled());
+    QGuiApplication::clipboard()->setText("old");
+    action("N46")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+class Formatter : public GameLaunch
+{
+protected:
+    void TearDown() override
+    {
+        if (library)
+            dlclose(library);
+        GameLaunch::TearDown();
+    }
+    // The test library under the real export names, beside the program; `withRelease` false
+    // leaves the release export under its stand-in name. The test keeps it loaded to read its counters.
+    void installFormatter(bool withRelease = true)
+    {
+        QByteArray lib = loadFileToString(TEST_FORMATTER);
+        lib.replace("?butoFormat%Ppcit1", "@AutoFormat$qpcit1");
+        if (withRelease)
+            lib.replace("?eeleteArray%Ppc", "@DeleteArray$qpc");
+        put("autoformat.so", lib);
+        library = dlopen(path("autoformat.so").toUtf8().constData(), RTLD_NOW);
+        ASSERT_TRUE(library) << dlerror();
+    }
+    int released() const { return *static_cast<int *>(dlsym(library, "velmoraTestReleased")); }
+    QString indent() const { return static_cast<const char *>(dlsym(library, "velmoraTestIndent")); }
+    void sqf()
+    {
+        mainWindow()->setCommentStyle(false);
+        emit menu("N13")->aboutToShow();
+        emit menu("N90")->aboutToShow();
+    }
+
+    void *library = nullptr;
+};
+
+TEST_F(Formatter, OfferedOnlyInTheCStyleAndForASelection)
+{
+    start();
+    emit menu("N13")->aboutToShow();
+    EXPECT_FALSE(menu("N90")->menuAction()->isEnabled());
+    sqf();
+    EXPECT_TRUE(menu("N90")->menuAction()->isEnabled());
+    EXPECT_FALSE(action("N93")->isEnabled());
+    type("a");
+    editor()->selectAll();
+    emit menu("N90")->aboutToShow();
+    EXPECT_TRUE(action("N93")->isEnabled());
+}
+
+TEST_F(Formatter, WholeTextAndSelectionEachOneStepToUndo)
+{
+    installFormatter();
+    start();
+    mainWindow()->setEditorText("if (a) then {\r\nb\r\n};");
+    sqf();
+    action("N92")->trigger();
+    EXPECT_EQ(text(), QString("\tif (a) then {\r\n\tb\r\n\t};"));
+    EXPECT_EQ(indent(), QString("\t"));
+    EXPECT_EQ(released(), 1);
+    editor()->undo();
+    EXPECT_EQ(text(), QString("if (a) then {\r\nb\r\n};"));
+
+    editor()->setSelection(1, 0, 2, 0); // "b" and its line break
+    sqf();
+    action("N93")->trigger();
+    EXPECT_EQ(text(), QString("if (a) then {\r\n\tb\r\n\t};"));
+    EXPECT_EQ(released(), 2);
+    editor()->undo();
+    EXPECT_EQ(text(), QString("if (a) then {\r\nb\r\n};"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Formatter, TheTextGoesOnlyUpToItsFirstNul)
+{
+    installFormatter();
+    start();
+    editor()->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 5L, "ab\0cd");
+    sqf();
+    action("N92")->trigger();
+    EXPECT_EQ(text(), QString("\tab")); // the library checks the length against the text
+}
+
+TEST_F(Formatter, FailuresNameTheLibraryAndLeaveTheText)
+{
+    const struct
+    {
+        bool library, release;
+        const char *typed, *message;
+    } cases[] = {
+        {false, true, "a", "Невозможно загрузить библиотеку autoformat.so"},
+        {true, false, "a", "Ошибка нахождения точек входа в процедуры библиотеки autoformat.so"},
+        {true, true, "null", "Библиотека autoformat.so не вернула текст. Текст не изменен."},
+    };
+    for (const auto &c : cases) {
+        windows.reset();
+        messages.clear();
+        if (library)
+            dlclose(library);
+        library = nullptr;
+        QFile::remove(path("autoformat.so"));
+        if (c.library)
+            installFormatter(c.release);
+        start();
+        type(c.typed);
+        sqf();
+        action("N92")->trigger();
+        EXPECT_EQ(text(), QString(c.typed));
+        ASSERT_EQ(messages.size(), 1u) << c.message;
+        EXPECT_EQ(messages[0].text, QString(c.message));
+        EXPECT_TRUE(!library || released() == 0);
+    }
+}

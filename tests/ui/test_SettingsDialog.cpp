@@ -1,0 +1,292 @@
+// The settings dialog against the main window's live state, its boxes, game path detection
+// and the file-type registration it opens.
+#include "AppFixture.h"
+
+#include "dialogs/ColorBox.h"
+#include "dialogs/HotKeyBox.h"
+#include "editor/ScriptLexer.h"
+#include "platform/ModalDialogs.h"
+#include "platform/Shell.h"
+#include "reference/CompletionList.h"
+#include "settings/IniFile.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using Attr = LexerAttributes;
+
+class SettingsDialogTest : public AppFixture
+{
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+            qputenv(name, dir.filePath(name).toUtf8());
+    }
+    void TearDown() override
+    {
+        for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+            qunsetenv(name);
+        ModalDialogs::setConfirmHandler(nullptr);
+        Shell::setHandler(nullptr);
+        AppFixture::TearDown();
+    }
+    template <class T = QWidget>
+    T *control(const char *name, const char *window = "Form7") const
+    {
+        T *found = find<QDialog>(window)->findChild<T *>(QLatin1String(name));
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+    QDialog *dialog() const { return find<QDialog>("Form7"); }
+    void ok() { control<QPushButton>("Button3")->click(); }
+    void cancel() { control<QPushButton>("Button2")->click(); }
+    // Every key of the settings sections as close writes them.
+    QMap<QString, QString> writtenSettings()
+    {
+        EXPECT_TRUE(closeMain());
+        const IniFile ini(configPath());
+        QMap<QString, QString> out;
+        for (const char *section : {"options", "txfont", "HIGHLIGHTER"})
+            for (const QString &key : ini.readSectionKeys(section))
+                out.insert(QLatin1String(section) + u'/' + key, ini.readString(section, key, {}));
+        return out;
+    }
+};
+
+TEST_F(SettingsDialogTest, OpeningAndOkChangesNothing)
+{
+    const QByteArray config = "[options]\r\ncmdhotkey=16416\r\nbgcolour=$00C0FFFF\r\nActiveLineColor=clInfoBk\r\n"
+                              "OFPpath=/games/ofp.exe\r\nSaveBeforeRun=1\r\nTabsToSpaces=1\r\nSQScomments=0\r\n"
+                              "[HIGHLIGHTER]\r\nForegroundBr=clBlue\r\nComdColor=$00123456\r\nCommColor=clOlive\r\n"
+                              "CommIsBold=1\r\nTildaIsItalic=1\r\n[txfont]\r\nName=DejaVu Sans Mono\r\nSize=13\r\nStyle=1\r\n";
+    writeConfig(config);
+    start();
+    const QMap<QString, QString> untouched = writtenSettings();
+    windows.reset();
+    writeConfig(config);
+    start();
+    action("N40")->trigger();
+    ASSERT_TRUE(dialog()->isVisible());
+    EXPECT_TRUE(dialog()->isModal());
+    EXPECT_TRUE(control<QRadioButton>("SQFC")->isChecked());
+    EXPECT_EQ(control<ColorBox>("COMM")->selected(), Colors::clOlive);
+    EXPECT_EQ(control<QLineEdit>("OFPpath")->text(), QString("/games/ofp.exe"));
+    ok();
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(writtenSettings(), untouched);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SettingsDialogTest, SqsToSqfCarriesTheCommentRowAndNeutralisesTheSqsAttribute)
+{
+    start();
+    ScriptLexer &h = *mainWindow()->lexer();
+    action("N40")->trigger();
+    control<QAbstractButton>("SQFC")->click();
+    control<ColorBox>("COMM")->setSelected(Colors::clRed);
+    control<QCheckBox>("COMMB")->setChecked(true);
+    control<QCheckBox>("COMMI")->setChecked(false);
+    control<QCheckBox>("TETXI")->setChecked(true); // "Обычный": what the other style's attributes take
+    ok();
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    for (const Attr *attr : {h.dslAttri, h.sdotAttri}) {
+        EXPECT_EQ(attr->foreground(), Colors::clRed);
+        EXPECT_EQ(attr->style(), Attr::FontStyles(Attr::Bold));
+    }
+    EXPECT_EQ(h.commentAttri->foreground(), Colors::clNone);
+    EXPECT_EQ(h.commentAttri->style(), Attr::FontStyles(Attr::Italic));
+
+    action("N40")->trigger();
+    EXPECT_TRUE(control<QRadioButton>("SQFC")->isChecked());
+    EXPECT_EQ(control<ColorBox>("COMM")->selected(), Colors::clRed);
+}
+
+TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
+{
+    start();
+    ScriptLexer &h = *mainWindow()->lexer();
+    h.keyAttri->setStyle(Attr::Bold | Attr::Underline | Attr::StrikeOut);
+    action("N40")->trigger();
+    control<ColorBox>("FonC")->setSelected(Colors::clDefault);
+    control<ColorBox>("COMD")->setSelected(Colors::clRed);
+    control<QCheckBox>("COMDI")->setChecked(true);
+    control<ColorBox>("FB")->setSelected(Colors::clLime);
+    control<QLineEdit>("AApath")->setText("/games/arma.exe");
+    control<QCheckBox>("SBR")->setChecked(true);
+    control<QCheckBox>("TabToSp")->setChecked(true);
+    ok();
+    EXPECT_EQ(mainWindow()->look().color, Colors::clDefault);
+    EXPECT_EQ(h.keyAttri->foreground(), Colors::clRed);
+    EXPECT_EQ(h.keyAttri->style(), Attr::Bold | Attr::Italic);
+    EXPECT_EQ(ProgramState::bracketFgColor, Colors::clLime);
+    EXPECT_EQ(ProgramState::armaExePath, QString("/games/arma.exe"));
+    EXPECT_TRUE(ProgramState::saveBeforeRun);
+    EXPECT_FALSE(editor()->indentationsUseTabs());
+    ProgramState::saveBeforeRun = false;
+    ProgramState::armaExePath.clear();
+}
+
+TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
+{
+    start();
+    action("N40")->trigger();
+    auto *box = control<HotKeyBox>("HotKey1");
+    const struct
+    {
+        int key;
+        Qt::KeyboardModifiers mods;
+        int code;
+    } keys[] = {{Qt::Key_Space, Qt::ControlModifier, 0x4020}, {Qt::Key_Tab, {}, 9},
+                {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009}, {Qt::Key_F5, Qt::AltModifier, 0x8074},
+                {Qt::Key_Control, Qt::ControlModifier, 0x8074}, {Qt::Key_Backspace, {}, 0},
+                {Qt::Key_Space, Qt::ControlModifier, 0x4020}};
+    for (const auto &k : keys) {
+        QTest::keyClick(box, Qt::Key(k.key), k.mods);
+        EXPECT_EQ(box->code(), k.code) << k.key;
+    }
+    ok();
+    EXPECT_EQ(mainWindow()->completion()->shortCut, 0x4020);
+
+    action("N40")->trigger();
+    QTest::mouseClick(control<QLabel>("Label22"), Qt::LeftButton); // "<- Сброс"
+    EXPECT_EQ(box->code(), 9);
+    control<ColorBox>("FonC")->setSelected(Colors::clYellow);
+    control<QLineEdit>("OFPpath")->setText("/elsewhere.exe");
+    control<QRadioButton>("SQFC")->setChecked(true);
+    cancel();
+    EXPECT_EQ(mainWindow()->completion()->shortCut, 0x4020);
+    EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
+    EXPECT_TRUE(ProgramState::ofpExePath.isEmpty());
+    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    action("N40")->trigger();
+    EXPECT_EQ(box->code(), 0x4020);
+    EXPECT_EQ(control<ColorBox>("FonC")->selected(), Colors::clWindow);
+    EXPECT_TRUE(control<QRadioButton>("SQSC")->isChecked());
+}
+
+TEST_F(SettingsDialogTest, FontButtonStartsFromTheLiveFontAndAppliesOnlyOnOk)
+{
+    writeConfig("[txfont]\r\nName=DejaVu Sans Mono\r\n"); // a font the test machine has
+    start();
+    const QFont live = mainWindow()->look().font;
+    QString offered;
+    bool accept = false;
+    ModalDialogs::setConfirmHandler([&](QDialog &d) {
+        auto &fonts = static_cast<QFontDialog &>(d);
+        offered = fonts.currentFont().family();
+        fonts.setCurrentFont(QFont("DejaVu Sans", 15));
+        return accept;
+    });
+    action("N40")->trigger();
+    control<QPushButton>("Button1")->click(); // cancelled
+    EXPECT_EQ(offered, live.family());
+    EXPECT_EQ(control<QPushButton>("Button1")->font().family(), live.family());
+    accept = true;
+    control<QPushButton>("Button1")->click();
+    EXPECT_EQ(control<QPushButton>("Button1")->font().family(), QString("DejaVu Sans"));
+    EXPECT_EQ(mainWindow()->look().font.family(), live.family());
+    ok();
+    EXPECT_EQ(mainWindow()->look().font.family(), QString("DejaVu Sans"));
+}
+
+TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
+{
+    start();
+    action("N40")->trigger();
+    auto *keyword = control<ColorBox>("COMD");
+    EXPECT_GE(control<ColorBox>("FonC")->findText("clDefault"), 0);
+    EXPECT_LT(keyword->findText("clDefault"), 0);
+    EXPECT_GE(keyword->findText("clInfoBk"), 0);
+
+    keyword->setSelected(0x00C0FFEE); // in no list: shown as the custom colour
+    EXPECT_EQ(keyword->currentText(), QString("$00C0FFEE"));
+    bool accept = true;
+    ModalDialogs::setConfirmHandler([&](QDialog &d) {
+        static_cast<QColorDialog &>(d).setCurrentColor(QColor(0x12, 0x34, 0x56));
+        return accept;
+    });
+    emit keyword->activated(0);
+    EXPECT_EQ(keyword->selected(), 0x563412);
+    accept = false;
+    emit keyword->activated(0);
+    EXPECT_EQ(keyword->currentText(), QString("$00563412"));
+    emit keyword->activated(keyword->findText("clTeal"));
+    EXPECT_EQ(keyword->selected(), Colors::clTeal);
+}
+
+TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)
+{
+    const QString prefix = dir.filePath("WINEPREFIX");
+    QDir(prefix).mkpath("drive_c/OFP");
+    put("WINEPREFIX/drive_c/OFP/FlashpointResistance.exe", "MZ");
+    put("WINEPREFIX/system.reg", "WINE REGISTRY Version 2\n[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n"
+                                 "\"MAIN\"=\"C:\\\\OFP\"\n");
+    start();
+    action("N40")->trigger();
+    auto *label = control<QLabel>("Label18");
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(label, &enter);
+    EXPECT_TRUE(label->font().underline());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(label, &leave);
+    EXPECT_FALSE(label->font().underline());
+
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>("OFPpath")->text(), QFileInfo(prefix + "/drive_c/OFP/FlashpointResistance.exe").canonicalFilePath());
+    EXPECT_TRUE(ProgramState::ofpExePath.isEmpty()); // taken only by OK
+
+    control<QLineEdit>("AApath")->setText("/typed.exe");
+    const int beeps = Dialogs::beepCount();
+    QTest::mouseClick(control<QLabel>("Label17"), Qt::LeftButton);
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_EQ(control<QLineEdit>("AApath")->text(), QString("/typed.exe"));
+}
+
+TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailure)
+{
+    QStringList refreshed; // the caches, rebuilt where their tools are installed
+    Shell::setHandler([&](const QString &, const QStringList &args) { refreshed += args; });
+    start();
+    action("N40")->trigger();
+    control<QPushButton>("Button4")->click();
+    QDialog *associations = find<QDialog>("Form16");
+    ASSERT_TRUE(associations->isVisible());
+    EXPECT_TRUE(dialog()->isVisible());
+    auto *registerButton = control<QPushButton>("Button1", "Form16");
+
+    const int beeps = Dialogs::beepCount();
+    registerButton->click(); // nothing ticked
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_TRUE(messages.empty());
+
+    control<QCheckBox>("cSQS", "Form16")->setChecked(true);
+    control<QCheckBox>("cCSV", "Form16")->setChecked(true);
+    registerButton->click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
+    EXPECT_EQ(messages[0].text, QString("Выбранные типы файлов зарегистрированы."));
+    EXPECT_TRUE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqs.xml")));
+    EXPECT_FALSE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqf.xml")));
+    EXPECT_TRUE(bytes("XDG_CONFIG_HOME/mimeapps.list").contains("text/csv=velmora.desktop"));
+    for (const QString &folder : refreshed)
+        EXPECT_TRUE(folder.startsWith(path("XDG_DATA_HOME/"))) << folder.toStdString();
+
+    messages.clear();
+    QDir(path("XDG_CONFIG_HOME")).removeRecursively();
+    put("XDG_CONFIG_HOME", "a file where the folder belongs");
+    registerButton->click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
+    EXPECT_TRUE(messages[0].text.startsWith("Тип файлов SQS не зарегистрирован.")) << messages[0].text.toStdString();
+    control<QPushButton>("Button2", "Form16")->click();
+    EXPECT_FALSE(associations->isVisible());
+    EXPECT_TRUE(control<QCheckBox>("cSQS", "Form16")->isChecked());
+}

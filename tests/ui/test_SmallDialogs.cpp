@@ -1,0 +1,169 @@
+// The launchers of the program's windows, go to line, the shortcut list and the about box.
+#include "AppFixture.h"
+
+#include "dialogs/GoToLineDialog.h"
+#include "platform/Launcher.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+class SmallDialogs : public AppFixture
+{
+protected:
+    void TearDown() override
+    {
+        Launcher::setHandler(nullptr);
+        AppFixture::TearDown();
+    }
+    // A control of one window: several windows have a Button1 or an Edit1.
+    template <class T>
+    T *in(const char *window, const char *name) const
+    {
+        T *control = find<QDialog>(window)->findChild<T *>(QLatin1String(name));
+        EXPECT_TRUE(control) << window << "." << name;
+        return control;
+    }
+    int caretLine() const
+    {
+        int line = 0, index = 0;
+        editor()->getCursorPosition(&line, &index);
+        return line + 1;
+    }
+    void openGoToLine(int line)
+    {
+        QStringList lines;
+        for (int i = 1; i <= 100; ++i)
+            lines.append(QString::number(i));
+        mainWindow()->setEditorText(lines.join("\r\n"));
+        editor()->setCursorPosition(line - 1, 1);
+        action("N49")->trigger();
+    }
+};
+
+TEST_F(SmallDialogs, GoToLineKeyClasses)
+{
+    using K = GoToLineDialog::KeyClass;
+    const struct
+    {
+        int key;
+        const char *text;
+        Qt::KeyboardModifiers mods;
+        K expected;
+    } cases[] = {
+        {Qt::Key_0, "0", {}, K::Pass},           {Qt::Key_9, "9", {}, K::Pass},
+        {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass},
+        {Qt::Key_Left, "", {}, K::Pass},         {Qt::Key_Delete, "", {}, K::Pass},
+        {Qt::Key_Tab, "\t", {}, K::Pass},        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
+        {Qt::Key_Return, "\r", {}, K::Confirm},  {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
+        {Qt::Key_Space, " ", {}, K::Confirm},
+        {Qt::Key_A, "a", {}, K::Refuse},         {Qt::Key_Minus, "-", {}, K::Refuse},
+        {Qt::Key_Backspace, "\b", {}, K::Refuse}, {Qt::Key_Escape, "\x1b", {}, K::Refuse},
+        {Qt::Key_Escape, "", {}, K::Refuse},     {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
+    };
+    for (const auto &c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
+        EXPECT_EQ(GoToLineDialog::classify(event), c.expected) << c.key << " " << c.text;
+    }
+}
+
+TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
+{
+    start();
+    openGoToLine(57);
+    auto *dialog = find<QDialog>("Form4");
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->isModal());
+    auto *edit = in<QLineEdit>("Form4", "Edit1");
+    EXPECT_EQ(edit->text(), QString("57"));
+    EXPECT_EQ(edit->selectedText(), QString("57"));
+
+    const int beeps = Dialogs::beepCount();
+    QTest::keyClicks(edit, "1x2");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), QString("12"));
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    EXPECT_TRUE(dialog->isVisible());
+
+    QTest::keyClick(in<QPushButton>("Form4", "Button2"), Qt::Key_Space);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(caretLine(), 12);
+    EXPECT_FALSE(editor()->hasSelectedText());
+}
+
+TEST_F(SmallDialogs, GoToLineClampsToTheTextAndBeepsAtNoNumber)
+{
+    start();
+    const struct
+    {
+        const char *typed;
+        int line; // 0: refused, the dialog stays
+    } cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
+    for (const auto &c : cases) {
+        openGoToLine(5);
+        auto *edit = in<QLineEdit>("Form4", "Edit1");
+        edit->setText(c.typed);
+        const int beeps = Dialogs::beepCount();
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(find<QDialog>("Form4")->isVisible(), c.line == 0) << c.typed;
+        EXPECT_EQ(caretLine(), c.line ? c.line : 5) << c.typed;
+        EXPECT_EQ(Dialogs::beepCount(), beeps + (c.line ? 0 : 1)) << c.typed;
+        in<QPushButton>("Form4", "Button2")->click();
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SmallDialogs, ShortcutListAndAboutBox)
+{
+    start();
+    action("N51")->trigger();
+    EXPECT_TRUE(find<QDialog>("Form5")->isVisible() && find<QDialog>("Form5")->isModal());
+    auto *list = in<QTableWidget>("Form5", "ValueListEditor1");
+    ASSERT_EQ(list->rowCount(), 22);
+    EXPECT_EQ(list->horizontalHeaderItem(0)->text(), QString("Описание"));
+    EXPECT_EQ(list->horizontalHeaderItem(1)->text(), QString("Клавиша"));
+    const std::tuple<int, const char *, const char *> rows[] = {
+        {0, "Создать", "Ctrl+N"}, {11, "Мудьщкф<->Velmora", "Ctrl+T"}, {12, "vELMORA<->Velmora", "Ctrl+U"},
+        {13, "Установить маркер", "Shift+Ctrl+[Номер]"}, {21, "Автовставка команды", "TAB"}};
+    for (const auto &[row, description, key] : rows) {
+        EXPECT_EQ(list->item(row, 0)->text(), QString(description));
+        EXPECT_EQ(list->item(row, 1)->text(), QString(key));
+    }
+    in<QPushButton>("Form5", "Button1")->click();
+    EXPECT_FALSE(find<QDialog>("Form5")->isVisible());
+
+    QList<QUrl> opened;
+    Launcher::setHandler([&](const Launcher::Request &r) {
+        opened.append(r.url);
+        return true;
+    });
+    action("N42")->trigger();
+    ASSERT_TRUE(find<QDialog>("aboutBox")->isVisible());
+    EXPECT_EQ(in<QLabel>("aboutBox", "Label2")->text(), QString("Версия 1.2"));
+    QTest::mouseClick(in<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
+    EXPECT_EQ(opened, QList<QUrl>({QUrl("mailto:velmora@example.org")}));
+}
+
+TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFront)
+{
+    start();
+    const std::pair<const char *, const char *> launchers[] = {
+        {"N64", "Form8"}, {"ToolButton3", "Form8"}, {"N73", "Form9"},  {"ToolButton2", "Form9"},
+        {"N76", "Form13"}, {"ToolButton4", "Form13"}, {"N74", "Form10"}, {"ToolButton5", "Form10"},
+        {"N75", "Form12"}, {"ToolButton6", "Form12"}, {"Stringtable1", "Form17"}, {"SpeedItem1", "Form17"}};
+    for (const auto &[item, window] : launchers) {
+        auto *wizard = find<QDialog>(window);
+        wizard->hide();
+        action(item)->trigger();
+        EXPECT_TRUE(wizard->isVisible()) << item;
+        EXPECT_FALSE(wizard->isModal()) << item;
+        wizard->showMinimized();
+        action(item)->trigger();
+        EXPECT_FALSE(wizard->isMinimized()) << item;
+        wizard->hide();
+    }
+}
