@@ -84,8 +84,7 @@ void MainWindow::connectDocumentActions()
 
 void MainWindow::setDocumentTitle(const QString &title)
 {
-    // The application name first: Qt appends it to a caption that does not end with it.
-    QApplication::setApplicationDisplayName(title);
+    Dialogs::setApplicationTitle(title);
     setWindowTitle(title);
 }
 

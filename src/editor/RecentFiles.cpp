@@ -92,7 +92,7 @@ void RecentFiles::menuItemClick(QAction *item)
     else
         Dialogs::information(qobject_cast<QWidget *>(parent()),
                              QStringLiteral("The file ...\n\"%1\"\nno longer exists.").arg(path),
-                             QApplication::applicationDisplayName());
+                             Dialogs::applicationTitle());
     m_list.removeAt(entry);
     rebuildMenu();
 }

@@ -14,6 +14,12 @@ Dialogs::Handler &handler()
     return h;
 }
 
+QString &title()
+{
+    static QString t = QStringLiteral("Velmora");
+    return t;
+}
+
 int &beeps()
 {
     static int n = 0;
@@ -34,7 +40,7 @@ QString defaultCaption(Dialogs::Kind kind)
     case Dialogs::Kind::Plain:
         break;
     }
-    return QApplication::applicationDisplayName();
+    return title();
 }
 
 Dialogs::Answer show(QWidget *parent, Dialogs::Kind kind, const QString &text, const QString &caption)
@@ -99,6 +105,16 @@ void information(QWidget *parent, const QString &text, const QString &caption)
     show(parent, Kind::Information, text, caption);
 }
 
+QString applicationTitle()
+{
+    return title();
+}
+
+void setApplicationTitle(const QString &text)
+{
+    title() = text;
+}
+
 void plain(QWidget *parent, const QString &text)
 {
     show(parent, Kind::Plain, text, QString());
@@ -106,7 +122,7 @@ void plain(QWidget *parent, const QString &text)
 
 void showError(QWidget *parent, const AppError &error)
 {
-    show(parent, Kind::Error, error.message(), QApplication::applicationDisplayName());
+    show(parent, Kind::Error, error.message(), title());
 }
 
 void beep()

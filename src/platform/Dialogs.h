@@ -27,6 +27,12 @@ void information(QWidget *parent, const QString &text, const QString &caption = 
 // A plain message (no icon) under the application's title, as ShowMessage gives it.
 void plain(QWidget *parent, const QString &text);
 
+// The application's title, the caption of plain messages and error boxes: "Velmora", or the
+// document's caption. Kept here rather than as Qt's display name, which Qt would append to the
+// caption of every window.
+QString applicationTitle();
+void setApplicationTitle(const QString &title);
+
 // The application's standard error box for an error raised inside a command.
 void showError(QWidget *parent, const AppError &error);
 

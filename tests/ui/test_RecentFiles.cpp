@@ -91,7 +91,7 @@ TEST_F(RecentFilesMenu, AVanishedFileIsReportedAndRemoved)
 {
     touch("here.sqs");
     writeList({path("gone.sqs"), path("here.sqs")});
-    QApplication::setApplicationDisplayName("Velmora");
+    Dialogs::setApplicationTitle("Velmora");
     start();
     choose(0);
     ASSERT_EQ(messages.size(), 1u);

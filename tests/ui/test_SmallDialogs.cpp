@@ -4,6 +4,7 @@
 #include "dialogs/GoToLineDialog.h"
 #include "platform/Launcher.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,4 +167,16 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFront)
         EXPECT_FALSE(wizard->isMinimized()) << item;
         wizard->hide();
     }
+}
+
+TEST_F(SmallDialogs, TheUnitWizardOffersTheSniperOnlyInOfp)
+{
+    start();
+    mainWindow()->setGameMode(true);
+    action("N74")->trigger();
+    EXPECT_FALSE(find<QCheckBox>("IsSniper")->isEnabled());
+    find<QDialog>("Form10")->hide();
+    mainWindow()->setGameMode(false);
+    action("ToolButton5")->trigger();
+    EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
 }
