@@ -100,15 +100,6 @@ void SpeedBarLayout::write(IniFile &ini, const QString &section, int width, int 
     writeNames(ini, section, QStringLiteral("Hidden"), QStringLiteral("Hidden"), hidden);
 }
 
-bool SpeedBarLayout::isPlaced(const QString &name, bool byDefault) const
-{
-    if (placed.contains(name))
-        return true;
-    if (hidden.contains(name))
-        return false;
-    return byDefault;
-}
-
 void SpeedBarLayout::place(const QString &name, qsizetype index)
 {
     if (!SpeedBarCatalog::find(name))

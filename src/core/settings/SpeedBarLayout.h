@@ -23,10 +23,6 @@ struct SpeedBarLayout
     // Erases the section, then writes the bar's keys and the layout.
     void write(IniFile &ini, const QString &section, int width, int pixelsPerInch, int buttonSize) const;
 
-    // Whether an item shows: placed items do, hidden ones do not, an item the layout does not
-    // name (saved before it existed) keeps its default.
-    bool isPlaced(const QString &name, bool byDefault) const;
-
     // Puts a known item on the bar before position `index` (clamped), or moves it there.
     void place(const QString &name, qsizetype index);
     // Takes an item off the bar.
