@@ -31,6 +31,8 @@ constexpr Qt::KeyboardModifier kRectangleModifier = Qt::ControlModifier;
 ColumnSelection::ColumnSelection(QsciScintilla *editor) : QObject(editor), m_editor(editor)
 {
     editor->viewport()->installEventFilter(this);
+    // A block may reach past the end of a short line, as the caret may while it is drawn.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETVIRTUALSPACEOPTIONS, QsciScintillaBase::SCVS_RECTANGULARSELECTION);
 }
 
 void ColumnSelection::setEnabled(bool on)

@@ -32,6 +32,8 @@ QString draggedName(const QMimeData *data)
 SpeedBar::SpeedBar(QWidget *parent) : QToolBar(parent)
 {
     setAcceptDrops(true);
+    // The window's own menu of bars would hide this one behind the back of "Тулбар" in "Опции".
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void SpeedBar::setUpItems()
