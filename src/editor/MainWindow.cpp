@@ -21,12 +21,12 @@
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
 #include <Qsci/qscicommandset.h>
+#include <algorithm>
 
 namespace {
 
@@ -179,7 +179,8 @@ void MainWindow::fillTemplateMenu()
     const QDir dir(AppPaths::exeDir() + QStringLiteral("/templates"));
     QStringList names =
         dir.entryList({QStringLiteral("*.sqs")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    // By name as the templates' first home, NTFS, lists them: compared in upper case.
+    // By name, compared in upper case as Windows file systems order names, so the menu keeps the
+    // order the shipped templates were made with.
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int upper = QString::compare(a.toUpper(), b.toUpper(), Qt::CaseSensitive);
         return upper != 0 ? upper < 0 : a < b;
