@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth poppler-utils
   clang libclang-rt-14-dev
+  # Icons: the Breeze theme behind the desktop's own, drawn from SVG by Qt's icon engine and
+  # image plugins (libqt6svg6 ships iconengines/libqsvgicon.so and imageformats/libqsvg.so).
+  breeze-icon-theme libqt6svg6
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/ShortcutListDialog.h"
 #include "editor/MainWindow.h"
+#include "editor/SpeedBarIcons.h"
 #include "reference/CommandHelpWindow.h"
 #include "wizards/BriefingWizard.h"
 #include "wizards/CrateWizard.h"
@@ -25,6 +26,7 @@
 void prepareApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    SpeedBarIcons::setUpTheme();
     auto *translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

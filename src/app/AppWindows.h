@@ -21,7 +21,7 @@ class StringtableRowDialog;
 class StringtableWizard;
 class UnitWizard;
 
-// Title "Velmora", Russian translations of Qt's own dialogs.
+// Title "Velmora", the icon theme, Russian translations of Qt's own dialogs.
 void prepareApplication(QApplication &app);
 
 class AppWindows

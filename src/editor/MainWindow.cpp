@@ -8,6 +8,7 @@
 #include "editor/ProgramState.h"
 #include "editor/RecentFiles.h"
 #include "editor/SaveDialog.h"
+#include "editor/SelectionEdits.h"
 #include "editor/ScriptLexer.h"
 #include "editor/WindowPlacement.h"
 #include "platform/Dialogs.h"
@@ -15,7 +16,7 @@
 #include "reference/CompletionList.h"
 #include "script/CommentStyle.h"
 #include "settings/IniFile.h"
-#include "text/Cp1251.h"
+#include "text/DocumentCodec.h"
 #include "text/FileText.h"
 #include "ui_MainWindow.h"
 
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <Qsci/qscicommandset.h>
+#include <algorithm>
 
 namespace {
 
@@ -175,23 +177,40 @@ void MainWindow::fillTemplateMenu()
 {
     ui->N45->clear();
     const QDir dir(AppPaths::exeDir() + QStringLiteral("/templates"));
-    const QStringList names = dir.entryList({QStringLiteral("*.sqs")}, QDir::Files, QDir::Unsorted);
+    QStringList names =
+        dir.entryList({QStringLiteral("*.sqs")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    // By name, compared in upper case as Windows file systems order names, so the menu keeps the
+    // order the shipped templates were made with.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int upper = QString::compare(a.toUpper(), b.toUpper(), Qt::CaseSensitive);
+        return upper != 0 ? upper < 0 : a < b;
+    });
     for (const QString &name : names) {
-        QAction *item = ui->N45->addAction(name);
+        // A '&' in a file name is shown as it is, not taken for the accelerator's mark.
+        QAction *item = ui->N45->addAction(QString(name).replace(u'&', QStringLiteral("&&")));
         const QString path = dir.filePath(name);
         connect(item, &QAction::triggered, this, [this, path] { insertTemplate(path); });
     }
     ui->N45->menuAction()->setVisible(!ui->N45->isEmpty());
 }
 
-// Inserts the chosen template's text at the caret.
+// Inserts the chosen template's text at the caret, decoded as an opened document is, as one
+// step to undo. A template that cannot be read is reported and the text stays as it was.
 void MainWindow::insertTemplate(const QString &path)
 {
+    QByteArray bytes;
     try {
-        ui->SynEdit1->replaceSelectedText(Cp1251::decode(loadFileToString(path)));
+        bytes = loadFileToString(path);
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
+        return;
     }
+    QString text = DocumentCodec::decode(bytes);
+    // The text goes on after the template, so its final line break stays.
+    const bool endsWithBreak = (bytes.endsWith('\n') || bytes.endsWith('\r')) && !bytes.contains('\0');
+    if (endsWithBreak && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
+        text += QStringLiteral("\r\n");
+    SelectionEdits::replaceSelection(ui->SynEdit1, text);
 }
 
 void MainWindow::openCommandLineFile(const QString &argument, IniFile &ini)

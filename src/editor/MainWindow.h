@@ -14,6 +14,7 @@ class MainWindow;
 }
 
 class AppWindows;
+class ColumnSelection;
 class CompletionList;
 struct GameTarget;
 class IniFile;
@@ -29,6 +30,7 @@ class RecentFiles;
 class SaveDialog;
 class ScriptLexer;
 class SettingsDialog;
+class SpeedBarCustomizeDialog;
 class StatusBar;
 class WindowPlacement;
 
@@ -115,7 +117,14 @@ public:
 
 
     // ---- Line commenting, layout and case repair, templates (MainWindowEditing.cpp) ----
-
+    // Comments or uncomments the selected lines, or the caret's line, in the comment style in force.
+    void toggleLineComments();
+    // The separator comment of the style in force, in place of the selection.
+    void insertSeparator();
+    // The selection retyped in the other keyboard layout, or with the letter case swapped; with
+    // nothing selected, a beep and a message.
+    void repairKeyboardLayout();
+    void repairLetterCase();
 
 
     // ---- Reference tree, command help, completion, the editor's pop-up menu (MainWindowReference.cpp) ----
@@ -139,7 +148,10 @@ public:
     void formatSelection();
 
     // ---- Speed bar and its customise window (MainWindowView.cpp) ----
-
+    // The speed bar's button: column selection when it is off, normal selection when it is on.
+    void toggleSelectionMode();
+    // Shows the customise window, made on first use and kept.
+    void customizeSpeedBar();
 
 
 protected:
@@ -212,4 +224,10 @@ private:
     GameTarget currentGame() const;
     void reportMissingClipboardFile(const GameTarget &game);
     void formatText(const QString &text, bool whole);
+
+    // Editing commands, selection mode, the speed bar's customise window
+    void repairSelection(QString (*convert)(QStringView), const QString &message);
+    void setUpSpeedBar();
+    ColumnSelection *m_columnSelection = nullptr;
+    SpeedBarCustomizeDialog *m_speedBarDialog = nullptr;
 };

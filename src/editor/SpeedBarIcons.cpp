@@ -1,66 +1,86 @@
-// Theme names and fallback badges of the speed-bar images.
+// Theme names and our own SVG files of the speed-bar images.
 #include "editor/SpeedBarIcons.h"
 
-#include <QPainter>
-#include <QPixmap>
+#include <QStandardPaths>
+#include <QStringList>
 #include <array>
+
+// The resources live in a static library: nothing else would pull them into the program.
+static void loadOwnIcons()
+{
+    Q_INIT_RESOURCE(velmora);
+}
 
 namespace {
 
+const QString kFallbackTheme = QStringLiteral("breeze");
+
 struct Image
 {
-    const char *theme;
-    const char *badge; // drawn when the theme has no icon
-    QRgb colour;
+    std::array<const char *, 2> themeNames; // tried in order; freedesktop names first
+    const char *ownFile;                    // in the resources' icons folder
 };
 
 const std::array<Image, 27> kImages = {{
-    {"document-new", "New", 0x3a7bd5},     {"document-open", "Opn", 0x3a7bd5},
-    {"document-save", "Sav", 0x3a7bd5},    {"application-exit", "S+X", 0x3a7bd5},
-    {"edit-copy", "Cpy", 0x4caf50},        {"edit-cut", "Cut", 0x4caf50},
-    {"edit-paste", "Pst", 0x4caf50},       {"edit-undo", "Und", 0x4caf50},
-    {"edit-redo", "Red", 0x4caf50},        {"edit-find", "Fnd", 0xff9800},
-    {"edit-find-replace", "Rpl", 0xff9800}, {"go-jump", "Go", 0xff9800},
-    {nullptr, "Р/E", 0x4caf50},            {nullptr, "aA", 0x4caf50},
-    {"format-justify-fill", "Wrp", 0x4caf50}, {nullptr, "OFP", 0x8d6e63},
-    {nullptr, "ArmA", 0x8d6e63},           {nullptr, "Ovw", 0x7e57c2},
-    {nullptr, "Brf", 0x7e57c2},            {nullptr, "Ext", 0x7e57c2},
-    {nullptr, "Unt", 0x7e57c2},            {nullptr, "Box", 0x7e57c2},
-    {"preferences-system", "Set", 0x607d8b}, {nullptr, "?", 0x607d8b},
-    {nullptr, "Str", 0x7e57c2},            {nullptr, "Sel", 0x4caf50},
-    {nullptr, "Blk", 0x4caf50},
+    {{"document-new"}, nullptr},                      // 0 new
+    {{"document-open"}, nullptr},                     // 1 open
+    {{"document-save"}, nullptr},                     // 2 save
+    {{"application-exit"}, nullptr},                  // 3 save and exit
+    {{"edit-copy"}, nullptr},                         // 4
+    {{"edit-cut"}, nullptr},                          // 5
+    {{"edit-paste"}, nullptr},                        // 6
+    {{"edit-undo"}, nullptr},                         // 7
+    {{"edit-redo"}, nullptr},                         // 8
+    {{"edit-find"}, nullptr},                         // 9
+    {{"edit-find-replace"}, nullptr},                 // 10
+    {{"go-jump"}, nullptr},                           // 11 go to line
+    {{}, "repair-layout.svg"},                        // 12
+    {{}, "repair-case.svg"},                          // 13
+    {{"text-wrap", "format-justify-fill"}, nullptr},  // 14 word wrap
+    {{}, "game-ofp.svg"},                             // 15
+    {{}, "game-arma.svg"},                            // 16
+    {{}, "wizard-overview.svg"},                      // 17
+    {{}, "wizard-briefing.svg"},                      // 18
+    {{}, "wizard-description.svg"},                   // 19
+    {{}, "wizard-unit.svg"},                          // 20
+    {{}, "wizard-crate.svg"},                         // 21
+    {{"preferences-system", "configure"}, nullptr},   // 22 settings
+    {{"help-contents"}, nullptr},                     // 23
+    {{}, "wizard-stringtable.svg"},                   // 24
+    {{}, "select-stream.svg"},                        // 25 normal selection
+    {{}, "select-column.svg"},                        // 26 column selection
 }};
-
-QIcon badge(const Image &image)
-{
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(image.colour));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
-    QFont font = p.font();
-    font.setPixelSize(qstrlen(image.badge) > 3 ? 16 : 20);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(image.badge));
-    return QIcon(pixmap);
-}
 
 } // namespace
 
 namespace SpeedBarIcons {
+
+void setUpTheme()
+{
+    loadOwnIcons();
+    QIcon::setFallbackThemeName(kFallbackTheme);
+    QStringList paths = QIcon::themeSearchPaths();
+    const QStringList system =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    for (const QString &dir : system)
+        if (!paths.contains(dir))
+            paths.append(dir);
+    QIcon::setThemeSearchPaths(paths);
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(kFallbackTheme);
+}
 
 QIcon icon(int index)
 {
     if (index < 0 || index >= int(kImages.size()))
         return {};
     const Image &image = kImages[index];
-    if (image.theme && QIcon::hasThemeIcon(QLatin1String(image.theme)))
-        return QIcon::fromTheme(QLatin1String(image.theme));
-    return badge(image);
+    for (const char *name : image.themeNames)
+        if (name && QIcon::hasThemeIcon(QLatin1String(name)))
+            return QIcon::fromTheme(QLatin1String(name));
+    if (image.ownFile)
+        return QIcon(QStringLiteral(":/velmora/icons/") + QLatin1String(image.ownFile));
+    return {};
 }
 
 } // namespace SpeedBarIcons

@@ -1,13 +1,12 @@
 // Placement keys: FormVersion, Flags, ShowCmd, PixelsPerInch, MinMaxPos, NormPos, Visible.
 #include "editor/WindowPlacement.h"
 
+#include "editor/SpeedBar.h"
 #include "settings/IniFile.h"
 #include "settings/PlacementRect.h"
 #include "settings/SpeedBarLayout.h"
 
-#include <QAction>
 #include <QScreen>
-#include <QToolBar>
 #include <QWidget>
 
 namespace {
@@ -51,26 +50,19 @@ void WindowPlacement::save()
     ini.writeBool(m_section, QStringLiteral("Visible"), m_window->isVisible());
 }
 
-void WindowPlacement::saveToolBar(QToolBar *bar, const QString &ownerAndBar)
+void WindowPlacement::saveToolBar(const SpeedBar *bar, const QString &ownerAndBar)
 {
     if (m_iniFileName.isEmpty())
         return;
-    SpeedBarLayout layout;
-    for (QAction *a : bar->actions())
-        if (!a->isSeparator())
-            (a->isVisible() ? layout.placed : layout.hidden).append(a->objectName());
     IniFile ini(m_iniFileName);
-    layout.write(ini, m_section + u'\\' + ownerAndBar, bar->width(), dpi(m_window), bar->iconSize().width());
+    bar->itemLayout().write(ini, m_section + u'\\' + ownerAndBar, bar->width(), dpi(m_window), bar->buttonSize());
 }
 
-void WindowPlacement::restoreToolBar(QToolBar *bar, const QString &ownerAndBar)
+void WindowPlacement::restoreToolBar(SpeedBar *bar, const QString &ownerAndBar)
 {
     if (m_iniFileName.isEmpty())
         return;
     SpeedBarLayout layout;
-    if (!SpeedBarLayout::read(IniFile(m_iniFileName), m_section + u'\\' + ownerAndBar, &layout))
-        return;
-    for (QAction *a : bar->actions())
-        if (!a->isSeparator())
-            a->setVisible(layout.isPlaced(a->objectName(), a->isVisible()));
+    if (SpeedBarLayout::read(IniFile(m_iniFileName), m_section + u'\\' + ownerAndBar, &layout))
+        bar->setItemLayout(layout);
 }

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class QToolBar;
+class SpeedBar;
 class QWidget;
 
 class WindowPlacement
@@ -21,9 +21,9 @@ public:
 
     // The speed bar's section: the placement section, a backslash, then `ownerAndBar` (the owner
     // window's original class name and the bar's name, "TForm1ToolBar1").
-    void saveToolBar(QToolBar *bar, const QString &ownerAndBar);
-    // Items the layout does not name keep the visibility they have.
-    void restoreToolBar(QToolBar *bar, const QString &ownerAndBar);
+    void saveToolBar(const SpeedBar *bar, const QString &ownerAndBar);
+    // Names the bar no longer knows are skipped; items the layout does not name come as at first.
+    void restoreToolBar(SpeedBar *bar, const QString &ownerAndBar);
 
 private:
     QWidget *m_window;

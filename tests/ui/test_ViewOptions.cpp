@@ -1,0 +1,205 @@
+// The "Опции" switches, the speed bar's sizes and images, its customise window and stored layout.
+#include "AppFixture.h"
+
+#include "editor/ScriptLexer.h"
+#include "settings/SpeedBarCatalog.h"
+
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+class ViewOptions : public AppFixture
+{
+protected:
+    QToolBar *bar() const { return find<QToolBar>("ToolBar1"); }
+    int image(const char *item) const { return action(item)->property("ImageIndex").toInt(); }
+    // The names of the items on the bar, left to right.
+    QStringList barItems() const
+    {
+        QStringList names;
+        for (QAction *a : bar()->actions())
+            if (!a->isSeparator() && a->isVisible())
+                names.append(a->objectName());
+        return names;
+    }
+    // A left-button drag over the editor from one character to another.
+    void drag(int line1, int index1, int line2, int index2)
+    {
+        QWidget *view = editor()->viewport();
+        const auto at = [this](int line, int index) {
+            const long pos = editor()->positionFromLineIndex(line, index);
+            return QPoint(int(editor()->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, pos)),
+                          int(editor()->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos)) + 2);
+        };
+        QTest::mousePress(view, Qt::LeftButton, {}, at(line1, index1));
+        const QPoint to = at(line2, index2);
+        QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(view, &move);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    }
+    int selectionMode() const { return int(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONMODE)); }
+    // Chooses the row whose text is `caption` in a list of the customise window.
+    void choose(const char *list, const QString &caption)
+    {
+        auto *widget = find<QListWidget>(list);
+        const auto found = widget->findItems(caption, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << list << ' ' << caption.toStdString();
+        widget->setCurrentItem(found.first());
+    }
+    void click(const char *button) { find<QPushButton>(button)->click(); }
+};
+
+TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
+{
+    start();
+    struct Switch
+    {
+        const char *item;
+        std::function<bool()> state;
+    };
+    const Switch switches[] = {
+        {"N4", [this] { return EditorLook::gutterVisible(editor()); }},
+        {"N52", [this] { return !bar()->isHidden(); }},
+        {"N54", [this] { return EditorLook::wordWrap(editor()); }},
+        {"btnWrap", [this] { return action("N54")->isChecked() && EditorLook::wordWrap(editor()); }},
+        {"N36", [this] { return !find("Panel1")->isHidden(); }},
+        {"N77", [this] { return mainWindow()->lexer()->enabled(); }},
+    };
+    for (const Switch &s : switches) {
+        const bool first = s.state();
+        for (const bool expected : {!first, first}) {
+            action(s.item)->trigger();
+            EXPECT_EQ(s.state(), expected) << s.item;
+            if (action(s.item)->isCheckable()) {
+                EXPECT_EQ(action(s.item)->isChecked(), expected) << s.item;
+            }
+        }
+    }
+}
+
+TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidth)
+{
+    start();
+    mainWindow()->show();
+    QWidget *panel = find("Panel1");
+    const int width = panel->width();
+    action("N36")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_GT(editor()->width(), width);
+    action("N36")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->width(), width);
+    EXPECT_TRUE(EditorLook::splitterVisible(find<QSplitter>("Splitter1")));
+}
+
+TEST_F(ViewOptions, SmallButtonsChosenWhileTheBarIsHidden)
+{
+    start();
+    mainWindow()->show();
+    EXPECT_EQ(bar()->height(), 42);
+    action("N52")->trigger();
+    action("N85")->trigger();
+    EXPECT_TRUE(action("N85")->isChecked());
+    EXPECT_FALSE(action("N84")->isChecked());
+    action("N52")->trigger();
+    EXPECT_TRUE(bar()->isVisible());
+    EXPECT_EQ(bar()->height(), 32);
+    EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(26, 26));
+    action("N84")->trigger();
+    EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(36, 36));
+}
+
+TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
+{
+    start();
+    // Typed into the new window: a plain move then selects nothing.
+    QTest::keyClicks(editor(), "abc");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTest::keyClicks(editor(), "def");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTest::keyClicks(editor(), "ghi");
+    QTest::keyClick(editor(), Qt::Key_Up);
+    EXPECT_FALSE(editor()->hasSelectedText());
+    EXPECT_EQ(image("btnSelMod"), 25);
+
+    action("N66")->trigger();
+    EXPECT_TRUE(action("N66")->isChecked());
+    EXPECT_FALSE(action("N65")->isChecked());
+    EXPECT_EQ(image("btnSelMod"), 26);
+    editor()->setCursorPosition(0, 1); // a move does not end the mode
+    editor()->SendScintilla(QsciScintillaBase::SCI_CHOOSECARETX); // as a click would
+    QTest::keyClick(editor(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(selectionMode(), int(QsciScintillaBase::SC_SEL_RECTANGLE));
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 2);
+    drag(0, 0, 2, 2); // nor does a click; a press inside the selection would drag its text
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 3);
+
+    action("btnSelMod")->trigger(); // back to normal
+    EXPECT_TRUE(action("N65")->isChecked());
+    EXPECT_EQ(image("btnSelMod"), 25);
+    editor()->setCursorPosition(0, 0);
+    drag(0, 1, 2, 2);
+    EXPECT_EQ(editor()->selectedText(), QString("bc\r\ndef\r\ngh"));
+    QTest::keyClick(editor(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(selectionMode(), int(QsciScintillaBase::SC_SEL_STREAM));
+    EXPECT_EQ(editor()->selectedText(), QString("bc\r\nde"));
+}
+
+TEST_F(ViewOptions, EveryItemHasItsImageAndTheSectionsAreSeparated)
+{
+    start();
+    for (const SpeedBarItem &item : SpeedBarCatalog::items()) {
+        const int expected = QLatin1String(item.name) == QLatin1String("RunBTN") ? 15 : item.image; // OFP's
+        EXPECT_EQ(image(item.name), expected) << item.name;
+        EXPECT_FALSE(action(item.name)->icon().isNull()) << item.name;
+    }
+    int separators = 0;
+    for (QAction *a : bar()->actions())
+        separators += a->isSeparator();
+    EXPECT_EQ(separators, 3);
+    EXPECT_EQ(barItems().size(), 15);
+}
+
+TEST_F(ViewOptions, TheCustomiseWindowChangesTheBarAndTheBarKeepsIt)
+{
+    start();
+    mainWindow()->show();
+    // A double click on the bar's free end opens the window.
+    QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(bar()->width() - 4, bar()->height() / 2));
+    auto *window = find<QDialog>("SpeedBarCustomizeDialog");
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    window->hide();
+    action("N80")->trigger();
+    EXPECT_TRUE(window->isVisible());
+
+    choose("SectionList", "Файл");
+    EXPECT_EQ(find<QListWidget>("ItemList")->count(), 2); // the two not on the bar
+    choose("ItemList", "Сохранить и выйти");
+    choose("BarList", "Сохранить");
+    click("AddButton");
+    EXPECT_TRUE(action("SNE")->isVisible());
+    EXPECT_EQ(barItems().mid(0, 4), QStringList({"btnNew", "btnOpen", "btnSave", "SNE"}));
+    EXPECT_EQ(find<QListWidget>("ItemList")->count(), 1);
+
+    choose("BarList", "Открыть");
+    click("RemoveButton");
+    EXPECT_FALSE(action("btnOpen")->isVisible());
+    choose("BarList", "Новый");
+    click("DownButton");
+    click("DownButton");
+    click("UpButton");
+    EXPECT_EQ(barItems().mid(0, 3), QStringList({"btnSave", "btnNew", "SNE"}));
+
+    ASSERT_TRUE(closeMain());
+    windows.reset();
+    start();
+    mainWindow()->show();
+    EXPECT_EQ(barItems().mid(0, 3), QStringList({"btnSave", "btnNew", "SNE"}));
+    EXPECT_FALSE(action("btnOpen")->isVisible());
+}
