@@ -190,4 +190,15 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them
     bool m_sqsCommentsRead = true;
+
+    // Reference tree, command help and completion (MainWindowReference.cpp)
+    void buildTree(const QStringList &dataLines, bool arma);
+    void insertTreeEntry();
+    void showHelpForKey();
+    void showCommandHelp(const QString &name);
+    QString helpCardPath(const QString &name) const;
+    QString wordAtCaret() const;
+    void setUpCompletion();
+    bool fillArgumentNames();
+    CompletionList *m_argumentCompletion = nullptr; // WeapCompleter: names inside quotes
 };
