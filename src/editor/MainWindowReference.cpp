@@ -120,17 +120,17 @@ void MainWindow::setUpCompletion()
     m_completion->endOfTokenChars = QStringLiteral("()[]. ");
     m_completion->attach(ui->SynEdit1);
 
-    // Attached after the command completion, so it sees a key first: with both on one
-    // shortcut, a quoted argument gets its names and anywhere else the commands open.
+    // With both on one shortcut, a quoted argument gets its names and anywhere else the
+    // commands open.
     m_argumentCompletion = new CompletionList(this);
     m_argumentCompletion->setObjectName(QStringLiteral("WeapCompleter"));
     m_argumentCompletion->shortCut = ShortcutCode::kCtrl | 0x20; // Ctrl+Space
     m_argumentCompletion->triggerChars = QStringLiteral("\"");
     m_argumentCompletion->endOfTokenChars = QStringLiteral("\"");
-    m_argumentCompletion->shortcutFallsThrough = true;
+    m_argumentCompletion->fallback = m_completion;
     m_argumentCompletion->onExecute = [this] { return fillArgumentNames(); };
     m_argumentCompletion->onAfterCompletion = [this] { ui->SynEdit1->replaceSelectedText(QStringLiteral("\"")); };
-    m_argumentCompletion->attach(ui->SynEdit1);
+    m_argumentCompletion->attach(ui->SynEdit1); // after the command completion: sees each key first
 }
 
 // The names of the command before the caret; true when there are any to offer.

@@ -275,8 +275,12 @@ bool CompletionList::eventFilter(QObject *watched, QEvent *event)
             auto *key = static_cast<QKeyEvent *>(event);
             if (isOpen())
                 return handleListKey(key);
-            if (isShortcut(key))
-                return execute() || !shortcutFallsThrough;
+            if (isShortcut(key)) {
+                // Used up even when nothing opens: the key stands for completion here.
+                if (!execute() && fallback && fallback->isShortcut(key))
+                    fallback->execute();
+                return true;
+            }
             break;
         }
         case QEvent::FocusOut:

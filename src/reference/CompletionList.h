@@ -29,8 +29,8 @@ public:
     // Typing one of these while the list is open takes the chosen entry; the character follows
     // it unless the completion has just put the same character there.
     QString endOfTokenChars;
-    // A shortcut that opens nothing goes on to the editor instead of being used up.
-    bool shortcutFallsThrough = false;
+    // Opened instead when it has the same shortcut and this list has nothing to offer.
+    QPointer<CompletionList> fallback;
     // Asked each time before the list opens; it may refill itemList, and false keeps it closed.
     std::function<bool()> onExecute;
     // Runs after an entry has gone in, inside the same undo step.
@@ -47,12 +47,12 @@ public:
     QStringList shownItems() const;
     QString currentItem() const;
     QListWidget *popup() const;
+    bool isShortcut(const QKeyEvent *key) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool isShortcut(const QKeyEvent *key) const;
     bool isListKey(const QKeyEvent *key) const;
     bool handleListKey(QKeyEvent *key);
     void forwardToEditor(QKeyEvent *key);

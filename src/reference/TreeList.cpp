@@ -123,6 +123,7 @@ TreeList::TreeList(QWidget *parent) : QTreeWidget(parent)
     setSelectionBehavior(SelectRows);
     setAllColumnsShowFocus(true);
     m_headerSettings.font = font();
+    header()->setMinimumSectionSize(1); // the first section's own minimum is the indent
     header()->viewport()->installEventFilter(this);
     connect(header(), &QHeaderView::sectionResized, this, &TreeList::sectionResized);
     updateColumns();
