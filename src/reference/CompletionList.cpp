@@ -17,6 +17,7 @@ namespace {
 constexpr int kVisibleRows = 10;
 constexpr int kMinimumWidth = 160;
 constexpr int kMaximumWidth = 520;
+constexpr int kTextMargin = 4;
 
 // One list at a time is open over the editor.
 QPointer<CompletionList> openList;
@@ -105,13 +106,14 @@ void CompletionList::close()
 void CompletionList::filter(const QString &prefix)
 {
     const QStringList &keys = useInsertList ? insertList : itemList;
+    m_rows = CompletionRules::matchingRows(keys, prefix);
+    QStringList shown;
+    shown.reserve(m_rows.size());
+    for (int entry : std::as_const(m_rows))
+        shown.append(itemList.value(entry, keys[entry]));
     m_popup->clear();
-    for (int entry : CompletionRules::matchingRows(keys, prefix)) {
-        auto *item = new QListWidgetItem(itemList.value(entry, keys[entry]));
-        item->setData(Qt::UserRole, entry);
-        m_popup->addItem(item);
-    }
-    m_popup->setCurrentRow(m_popup->count() > 0 ? 0 : -1);
+    m_popup->addItems(shown);
+    m_popup->setCurrentRow(m_rows.isEmpty() ? -1 : 0);
 }
 
 // Follows the caret after a key: the list narrows, or closes when the caret has left the word.
@@ -134,12 +136,11 @@ void CompletionList::refresh()
 
 void CompletionList::complete(int row)
 {
-    const QListWidgetItem *item = m_popup->item(row);
-    if (!item) {
+    if (row < 0 || row >= m_rows.size()) {
         close();
         return;
     }
-    const int entry = item->data(Qt::UserRole).toInt();
+    const int entry = m_rows[row];
     const QString value = useInsertList ? insertList.value(entry) : itemList.value(entry);
     // Only what was typed is replaced: text after the caret stays, also when it continues the word.
     const EditorCaret caret = editorCaret(m_editor);
@@ -170,12 +171,28 @@ void CompletionList::place()
     const int frame = 2 * m_popup->frameWidth();
     const int height = qMin(m_popup->count(), kVisibleRows) * rowHeight + frame;
     const int width = qBound(kMinimumWidth,
-                             m_popup->sizeHintForColumn(0) + m_popup->verticalScrollBar()->sizeHint().width() + frame,
+                             widestText() + 2 * kTextMargin + m_popup->verticalScrollBar()->sizeHint().width() + frame,
                              kMaximumWidth);
     QPoint at = m_editor->viewport()->mapToGlobal(QPoint(x, top + lineHeight));
     if (const QScreen *screen = m_editor->screen(); screen && at.y() + height > screen->availableGeometry().bottom())
         at.setY(at.y() - lineHeight - height);
     m_popup->setGeometry(QRect(at, QSize(width, height)));
+}
+
+// Shaping every line of a long list costs more than a frame: only the longest ones are measured.
+int CompletionList::widestText() const
+{
+    qsizetype longest = 0;
+    for (int row = 0; row < m_popup->count(); ++row)
+        longest = qMax(longest, m_popup->item(row)->text().size());
+    int widest = 0;
+    const QFontMetrics metrics = m_popup->fontMetrics();
+    for (int row = 0; row < m_popup->count(); ++row) {
+        const QString text = m_popup->item(row)->text();
+        if (text.size() * 4 >= longest * 3)
+            widest = qMax(widest, metrics.horizontalAdvance(text));
+    }
+    return widest;
 }
 
 bool CompletionList::isShortcut(const QKeyEvent *key) const

@@ -62,9 +62,11 @@ private:
     void complete(int row);
     void moveCurrent(int rows);
     void place();
+    int widestText() const;
 
     QPointer<QsciScintilla> m_editor;
     QPointer<QListWidget> m_popup;
+    QList<int> m_rows;    // the entry of each row the list shows
     int m_startLine = 0;  // where the word being completed begins
     int m_startIndex = 0;
 };
