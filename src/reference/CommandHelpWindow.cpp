@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kKeyColumnWidth = 80;
 constexpr int kCellPadding = 12;
+constexpr int kLeft = 395; // where the window first stands
+constexpr int kTop = 92;
 
 } // namespace
 
@@ -42,7 +44,7 @@ CommandHelpWindow::CommandHelpWindow(AppWindows &windows, QWidget *parent)
     }
     ui->BUDDY->horizontalHeader()->resizeSection(0, keyWidth);
     // Just the seven rows; the placement, once saved, gives the size the user chose.
-    resize(width(), HelpCard::kRows * ui->BUDDY->verticalHeader()->defaultSectionSize() + 2);
+    setGeometry(kLeft, kTop, width(), HelpCard::kRows * ui->BUDDY->verticalHeader()->defaultSectionSize() + 2);
 
     m_placement = std::make_unique<WindowPlacement>(this, QStringLiteral("HelperPos"));
     m_placement->setIniFileName(AppPaths::configFile());

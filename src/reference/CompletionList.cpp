@@ -249,8 +249,14 @@ bool CompletionList::handleListKey(QKeyEvent *key)
     default:
         break;
     }
+    // An end character takes the entry only once something of it has been typed: a blank after
+    // a full stop, or the quote of an empty string, goes in as it is.
     const QString text = key->text();
     if (text.size() == 1 && endOfTokenChars.contains(text[0])) {
+        if (editorCaret(m_editor).index == m_startIndex) {
+            close();
+            return false;
+        }
         complete(m_popup->currentRow());
         const EditorCaret caret = editorCaret(m_editor);
         if (caret.index > 0 && caret.text[caret.index - 1] == text[0])

@@ -307,6 +307,16 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     EXPECT_EQ(text(), QString("_x = hint unit.addWeapon("));
     EXPECT_FALSE(commands()->isOpen());
 
+    setText("hint \"Go home|");
+    keys(".");
+    EXPECT_TRUE(commands()->isOpen());
+    keys(" Now\""); // a blank right after the full stop takes no command
+    EXPECT_EQ(text(), QString("hint \"Go home. Now\""));
+    EXPECT_FALSE(names()->isOpen());
+    setText("player addWeapon |");
+    keys("\"\""); // nor does the quote of an empty string take a name
+    EXPECT_EQ(text(), QString("player addWeapon \"\""));
+
     setText("x|");
     key(Qt::Key_Tab); // nothing matches: the key opens nothing and inserts nothing
     EXPECT_FALSE(commands()->isOpen());
