@@ -70,12 +70,6 @@ QStringList CompletionList::shownItems() const
     return items;
 }
 
-QString CompletionList::currentItem() const
-{
-    const QListWidgetItem *item = m_popup ? m_popup->currentItem() : nullptr;
-    return item ? item->text() : QString();
-}
-
 bool CompletionList::execute()
 {
     if (!m_editor || (onExecute && !onExecute()))

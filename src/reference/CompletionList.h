@@ -43,9 +43,8 @@ public:
     bool execute();
     void close();
     bool isOpen() const;
-    // What the list shows now, and the entry chosen in it.
+    // What the list shows now.
     QStringList shownItems() const;
-    QString currentItem() const;
     QListWidget *popup() const;
     bool isShortcut(const QKeyEvent *key) const;
 

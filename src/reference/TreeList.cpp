@@ -38,8 +38,6 @@ public:
         if (lastColumn)
             area.setRight(rowRight - 1);
         painter->fillRect(area, selected ? option.palette.highlight() : option.palette.base());
-        if (selected && (option.state & QStyle::State_HasFocus) && column == 0)
-            drawFocus(painter, option, QRect(area.topLeft(), QPoint(rowRight - 1, area.bottom())));
 
         const QModelIndex node = index.siblingAtColumn(0);
         const QIcon icon = node.data(Qt::DecorationRole).value<QIcon>();
@@ -71,16 +69,6 @@ private:
     int columnWidth(int column) const
     {
         return column < m_tree->columns().size() ? m_tree->columns()[column].width : m_tree->viewport()->width();
-    }
-
-    void drawFocus(QPainter *painter, const QStyleOptionViewItem &option, const QRect &rect) const
-    {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(m_tree);
-        focus.rect = rect;
-        focus.state = option.state | QStyle::State_KeyboardFocusChange;
-        focus.backgroundColor = option.palette.highlight().color();
-        m_tree->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, m_tree);
     }
 
     void drawPart(QPainter *painter, const QStyleOptionViewItem &option, const ColumnText::Part &part,
@@ -121,7 +109,7 @@ TreeList::TreeList(QWidget *parent) : QTreeWidget(parent)
     setUniformRowHeights(true);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectRows);
-    setAllColumnsShowFocus(true);
+    setAllColumnsShowFocus(true); // the view draws the focus frame around the whole row
     m_headerSettings.font = font();
     header()->setMinimumSectionSize(1); // the first section's own minimum is the indent
     header()->viewport()->installEventFilter(this);
