@@ -230,4 +230,15 @@ private:
     void setUpSpeedBar();
     ColumnSelection *m_columnSelection = nullptr;
     SpeedBarCustomizeDialog *m_speedBarDialog = nullptr;
+
+    // Reference tree, command help and completion (MainWindowReference.cpp)
+    void buildTree(const QStringList &dataLines, bool arma);
+    void insertTreeEntry();
+    void showHelpForKey();
+    void showCommandHelp(const QString &name);
+    QString helpCardPath(const QString &name) const;
+    QString wordAtCaret() const;
+    void setUpCompletion();
+    bool fillArgumentNames();
+    CompletionList *m_argumentCompletion = nullptr; // WeapCompleter: names inside quotes
 };

@@ -45,8 +45,10 @@ void MainWindow::setGameMode(bool arma)
     // Everything is read before anything changes, so a file that cannot be read leaves the
     // previous game in force.
     GameData game;
+    QStringList lines;
     try {
-        game = GameData::fromLines(readDataFile(this), arma ? QStringLiteral("ARMA") : QStringLiteral("OFP"));
+        lines = readDataFile(this);
+        game = GameData::fromLines(lines, arma ? QStringLiteral("ARMA") : QStringLiteral("OFP"));
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
         const bool wasArma = ui->StatusBar1->panelText(StatusBar::kGameModePanel) == QLatin1String("ArmA");
@@ -73,5 +75,6 @@ void MainWindow::setGameMode(bool arma)
     m_lexer->setEnabled(false);
     m_lexer->setEnabled(true);
 
+    buildTree(lines, arma);
     ProgramState::lastPRIndex = ProgramState::lastSWIndex = ProgramState::lastHGIndex = 0;
 }

@@ -1,12 +1,156 @@
-// The reference tree, the command help window, completion and the editor's pop-up menu.
+// The reference tree, the command help, completion and the editor's pop-up menu.
 #include "editor/MainWindow.h"
 
+#include "AppError.h"
+#include "AppPaths.h"
+#include "app/AppWindows.h"
+#include "editor/ProgramState.h"
+#include "gamedata/HelpCard.h"
+#include "platform/Dialogs.h"
+#include "reference/CommandHelpWindow.h"
+#include "reference/CommandTree.h"
+#include "reference/CompletionList.h"
+#include "reference/EditorCaret.h"
+#include "script/CaretText.h"
+#include "script/CompletionRules.h"
+#include "settings/ShortcutCode.h"
+#include "text/FileText.h"
 #include "ui_MainWindow.h"
+
+#include <QMenu>
+#include <QShortcut>
 
 void MainWindow::connectReferenceActions()
 {
+    TreeList::HeaderSettings header = ui->ComList->headerSettings();
+    header.visible = false;
+    ui->ComList->setHeaderSettings(header);
+    connect(ui->ComList, &QTreeWidget::itemDoubleClicked, this, &MainWindow::insertTreeEntry);
+
+    // F1 belongs to the window, so it works also while the tree has the focus; the pop-up item
+    // only shows the key and looks up the word at the caret.
+    ui->N79->setShortcutContext(Qt::WidgetShortcut);
+    connect(ui->N79, &QAction::triggered, this, [this] { showCommandHelp(wordAtCaret()); });
+    auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::showHelpForKey);
+    // A hidden item's shortcut would not work while the menu is closed.
+    connect(m_popupMenu, &QMenu::aboutToHide, this, [this] { ui->N89->setVisible(true); });
+
+    setUpCompletion();
 }
 
 void MainWindow::updateEditorMenu()
 {
+    const EditorCaret caret = editorCaret(ui->SynEdit1);
+    ui->N79->setEnabled(!helpCardPath(CaretText::wordAt(caret.text, caret.index)).isEmpty());
+    const bool selected = ui->SynEdit1->hasSelectedText();
+    for (QAction *item : {ui->Eng2, ui->cAPSCaps1, ui->N26, ui->N27, ui->N29})
+        item->setEnabled(selected);
+    ui->N89->setVisible(!selected && CaretText::bracketBesideCaret(caret.text, caret.index));
+}
+
+void MainWindow::buildTree(const QStringList &dataLines, bool arma)
+{
+    CommandTree::fill(ui->ComList, ReferenceTree::build(dataLines, arma));
+}
+
+// A command goes in as it is; any other name as a string, using the quotes already there.
+void MainWindow::insertTreeEntry()
+{
+    const QList<QTreeWidgetItem *> selected = ui->ComList->selectedItems();
+    const QTreeWidgetItem *node = selected.isEmpty() ? nullptr : selected.first();
+    if (!node || !node->parent())
+        return;
+    QsciScintilla *editor = ui->SynEdit1;
+    const QString command = CommandTree::commandOf(node);
+    if (!command.isEmpty()) {
+        editor->replaceSelectedText(command);
+        return;
+    }
+    editor->beginUndoAction();
+    editor->removeSelectedText();
+    const EditorCaret caret = editorCaret(editor);
+    editor->replaceSelectedText(ReferenceTree::quotedName(caret.text, caret.index, node->text(0)));
+    editor->endUndoAction();
+}
+
+QString MainWindow::wordAtCaret() const
+{
+    const EditorCaret caret = editorCaret(ui->SynEdit1);
+    return CaretText::wordAt(caret.text, caret.index);
+}
+
+// F1: the command selected in the tree while the tree has the focus, else the word at the caret.
+void MainWindow::showHelpForKey()
+{
+    QString name;
+    if (ui->ComList->hasFocus()) {
+        const QList<QTreeWidgetItem *> selected = ui->ComList->selectedItems();
+        name = CommandTree::commandOf(selected.isEmpty() ? nullptr : selected.first());
+    }
+    showCommandHelp(name.isEmpty() ? wordAtCaret() : name);
+}
+
+QString MainWindow::helpCardPath(const QString &name) const
+{
+    return HelpCard::findFile(AppPaths::exeDir() + QStringLiteral("/cmd"), name);
+}
+
+// Silent when the command has no card.
+void MainWindow::showCommandHelp(const QString &name)
+{
+    const QString path = helpCardPath(name);
+    if (path.isEmpty() || !m_windows)
+        return;
+    QStringList rows;
+    try {
+        rows = HelpCard::rows(loadFileToString(path));
+    } catch (const AppError &error) {
+        Dialogs::showError(this, error);
+        return;
+    }
+    m_windows->commandHelpWindow()->showCard(rows);
+    activateWindow();
+}
+
+void MainWindow::setUpCompletion()
+{
+    m_completion->useInsertList = true;
+    m_completion->triggerChars = QStringLiteral(".");
+    m_completion->endOfTokenChars = QStringLiteral("()[]. ");
+    m_completion->attach(ui->SynEdit1);
+
+    // With both on one shortcut, a quoted argument gets its names and anywhere else the
+    // commands open.
+    m_argumentCompletion = new CompletionList(this);
+    m_argumentCompletion->setObjectName(QStringLiteral("WeapCompleter"));
+    m_argumentCompletion->shortCut = ShortcutCode::kCtrl | 0x20; // Ctrl+Space
+    m_argumentCompletion->triggerChars = QStringLiteral("\"");
+    m_argumentCompletion->endOfTokenChars = QStringLiteral("\"");
+    m_argumentCompletion->fallback = m_completion;
+    m_argumentCompletion->onExecute = [this] { return fillArgumentNames(); };
+    m_argumentCompletion->onAfterCompletion = [this] { ui->SynEdit1->replaceSelectedText(QStringLiteral("\"")); };
+    m_argumentCompletion->attach(ui->SynEdit1); // after the command completion: sees each key first
+}
+
+// The names of the command before the caret; true when there are any to offer.
+bool MainWindow::fillArgumentNames()
+{
+    const EditorCaret caret = editorCaret(ui->SynEdit1);
+    QStringList &names = m_argumentCompletion->itemList;
+    switch (CompletionRules::argumentListAt(caret.text, caret.index)) {
+    case CompletionRules::ArgumentList::Magazines:
+        names = ProgramState::magazineList;
+        break;
+    case CompletionRules::ArgumentList::Weapons:
+        names = ProgramState::weaponList;
+        break;
+    case CompletionRules::ArgumentList::Animations:
+        names = ProgramState::animationList;
+        break;
+    case CompletionRules::ArgumentList::None:
+        names.clear();
+        break;
+    }
+    return !names.isEmpty();
 }

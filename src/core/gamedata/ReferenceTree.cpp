@@ -1,0 +1,133 @@
+// Building the reference tree from data.dat's lines.
+#include "gamedata/ReferenceTree.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const std::array<std::pair<const char *, const char16_t *>, 7> kCaptions = {{
+    {"COMMANDS", u"Команды"},
+    {"ANIMATIONS", u"Анимации"},
+    {"MAN", u"Люди"},
+    {"INFANTRY WEAPONS", u"Оружие пехоты"},
+    {"VEHICLE/STATIC WEAPONS", u"Транспортное/Статическое оружие"},
+    {"VEHICLES", u"Транспорт"},
+    {"EQUIPMENT", u"Снаряжение"},
+}};
+
+const std::array<const char *, 4> kHiddenHeaders = {"[CMDIL ARMA]", "[CMDIL OFP]", "[INFANTRY MAGAZINES ARMA]",
+                                                    "[INFANTRY MAGAZINES OFP]"};
+
+enum class Game { Neither, Arma, Ofp };
+
+bool isHiddenHeader(const QString &line)
+{
+    for (const char *header : kHiddenHeaders)
+        if (line == QLatin1String(header))
+            return true;
+    return false;
+}
+
+bool holdsLowerLatin(QStringView line)
+{
+    for (QChar c : line)
+        if (c >= u'a' && c <= u'z')
+            return true;
+    return false;
+}
+
+// OFP wins when a header names both games.
+Game gameOfHeader(const QString &line)
+{
+    const QByteArray upper = line.toUtf8().toUpper(); // ASCII letters only
+    if (upper.contains("OFP"))
+        return Game::Ofp;
+    return upper.contains("ARMA") ? Game::Arma : Game::Neither;
+}
+
+QString captionOf(const QString &header)
+{
+    for (const auto &[name, caption] : kCaptions) {
+        const QString section = u'[' + QLatin1String(name) + u' ';
+        if (header == section + QLatin1String("OFP]") || header == section + QLatin1String("ARMA]"))
+            return QString::fromUtf16(caption);
+    }
+    QString text = header.mid(1);
+    if (!text.isEmpty() && text.indexOf(u']') == text.size() - 1)
+        text.chop(1);
+    return text;
+}
+
+// Adds the lines of one game to the tree as they come.
+class TreeBuilder
+{
+public:
+    explicit TreeBuilder(bool arma) : m_arma(arma) {}
+
+    void add(const QString &line)
+    {
+        if (isHiddenHeader(line)) {
+            m_skipping = true;
+            return;
+        }
+        if (m_skipping) {
+            if (!line.startsWith(u'[') || holdsLowerLatin(line))
+                return;
+            m_skipping = false;
+        }
+        if (line.startsWith(u'['))
+            m_game = gameOfHeader(line);
+        if ((m_arma && m_game == Game::Ofp) || (!m_arma && m_game == Game::Arma) || line.isEmpty())
+            return;
+        if (line.startsWith(u'[')) {
+            m_top.push_back({captionOf(line), {}});
+            m_hasCurrent = true;
+        } else if (line.startsWith(u' ') && m_hasCurrent && !m_top.back().children.empty()) {
+            m_top.back().children.back().children.push_back({line.mid(1), {}});
+        } else {
+            // A blank-led line with no entry above it to belong to stands as an entry of its own.
+            const QString text = line.startsWith(u' ') ? line.mid(1) : line;
+            (m_hasCurrent ? m_top.back().children : m_top).push_back({text, {}});
+        }
+    }
+
+    std::vector<ReferenceNode> take() { return std::move(m_top); }
+
+private:
+    bool m_arma;
+    bool m_skipping = false;
+    bool m_hasCurrent = false; // a header has been seen: m_top.back() is the current top node
+    Game m_game = Game::Neither;
+    std::vector<ReferenceNode> m_top;
+};
+
+} // namespace
+
+namespace ReferenceTree {
+
+QString commandsCaption()
+{
+    return QString::fromUtf16(kCaptions[0].second);
+}
+
+std::vector<ReferenceNode> build(const QStringList &lines, bool arma)
+{
+    TreeBuilder builder(arma);
+    for (const QString &line : lines)
+        builder.add(line);
+    return builder.take();
+}
+
+QString quotedName(const QString &line, qsizetype caret, const QString &name)
+{
+    const auto isQuoteAt = [&](qsizetype i) { return i >= 0 && i < line.size() && line[i] == u'"'; };
+    QString text = name;
+    if (!isQuoteAt(caret - 1))
+        text.prepend(u'"');
+    if (!isQuoteAt(caret))
+        text.append(u'"');
+    return text;
+}
+
+} // namespace ReferenceTree

@@ -1,0 +1,376 @@
+// The reference tree, the command help window, the editor's pop-up menu and completion, as the
+// main window shows them.
+#include "AppFixture.h"
+
+#include "reference/CommandHelpWindow.h"
+#include "reference/CompletionList.h"
+#include "reference/TreeList.h"
+#include "settings/IniFile.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QTest>
+
+class Reference : public AppFixture
+{
+protected:
+    TreeList *tree() const { return find<TreeList>("ComList"); }
+    CommandHelpWindow *help() const { return windows->commandHelpWindow(); }
+    CompletionList *names() const { return mainWindow()->findChild<CompletionList *>("WeapCompleter"); }
+    CompletionList *commands() const { return mainWindow()->completion(); }
+
+    QStringList topCaptions() const
+    {
+        QStringList captions;
+        for (int i = 0; i < tree()->topLevelItemCount(); ++i)
+            captions << tree()->topLevelItem(i)->text(0);
+        return captions;
+    }
+    QTreeWidgetItem *node(const QString &top, const QString &child = QString()) const
+    {
+        for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *t = tree()->topLevelItem(i);
+            if (t->text(0) != top)
+                continue;
+            if (child.isEmpty())
+                return t;
+            for (int c = 0; c < t->childCount(); ++c)
+                if (t->child(c)->text(0) == child)
+                    return t->child(c);
+        }
+        ADD_FAILURE() << "no node " << top.toStdString() << "/" << child.toStdString();
+        return nullptr;
+    }
+    QPoint centreOf(QTreeWidgetItem *item) const
+    {
+        if (item->parent())
+            item->parent()->setExpanded(true);
+        tree()->scrollToItem(item);
+        QApplication::processEvents();
+        return tree()->visualItemRect(item).center();
+    }
+    // A user's double click: the first click selects the row, the second is the double click.
+    void doubleClick(QTreeWidgetItem *item)
+    {
+        const QPoint at = centreOf(item);
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, at);
+    }
+    void showActive()
+    {
+        mainWindow()->show();
+        mainWindow()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
+    }
+    // The editor holds `text` with the caret at `caret`; '|' marks it.
+    void setText(const QString &marked)
+    {
+        const qsizetype caret = marked.indexOf(u'|');
+        editor()->setText(QString(marked).remove(u'|'));
+        editor()->setCursorPosition(0, int(caret < 0 ? 0 : caret));
+    }
+    void keys(const QString &typed) { QTest::keyClicks(editor(), typed); }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
+    void card(const QString &file, const QByteArray &bytes)
+    {
+        QDir().mkpath(path("cmd"));
+        put("cmd/" + file, bytes);
+    }
+};
+
+TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
+{
+    start();
+    EXPECT_EQ(topCaptions(), QStringList({"Команды", "Оружие пехоты", "Снаряжение", "Анимации"}));
+    EXPECT_EQ(node("Команды")->childCount(), 2);
+    EXPECT_EQ(node("Оружие пехоты", "M16")->child(0)->text(0), QString("M16")); // a magazine under its weapon
+    action("ArmA1")->trigger();
+    EXPECT_EQ(node("Команды")->child(2)->text(0), QString("setVehicleInit"));
+    EXPECT_EQ(node("Анимации")->child(0)->text(0), QString("AmovPercMstpSnonWnonDnon"));
+
+    QFile::remove(path("data/data.dat"));
+    action("OFP1")->trigger();
+    EXPECT_EQ(tree()->topLevelItemCount(), 0);
+    EXPECT_EQ(messages.size(), 1u); // the game switch reports the missing file once
+}
+
+TEST_F(Reference, DoubleClickInsertsACommandBareAndANameAsAString)
+{
+    start();
+    showActive();
+    struct Case
+    {
+        const char *top, *child, *before, *after;
+    } cases[] = {
+        {"Команды", "hint", "a|bc", "ahintbc"},
+        {"Команды", "hint", "\"a|b\"", "\"ahintb\""}, // a command stays bare also inside a string
+        {"Оружие пехоты", "M16", "player addWeapon |", "player addWeapon \"M16\""},
+        {"Оружие пехоты", "M16", "a \"|\"", "a \"M16\""},
+        {"Оружие пехоты", "M16", "a \"|", "a \"M16\""},
+        {"Оружие пехоты", "AK47", "|\"", "\"AK47\""},
+        {"Команды", nullptr, "x|", "x"}, // a top node inserts nothing
+    };
+    for (const Case &c : cases) {
+        setText(c.before);
+        doubleClick(node(c.top, c.child ? QString(c.child) : QString()));
+        EXPECT_EQ(text(), QString(c.after)) << c.before;
+    }
+    setText("x SEL| y");
+    editor()->setSelection(0, 2, 0, 5);
+    doubleClick(node("Оружие пехоты", "M16"));
+    EXPECT_EQ(text(), QString("x \"M16\" y"));
+}
+
+TEST_F(Reference, AClickAnywhereOnARowSelectsIt)
+{
+    start();
+    showActive();
+    QTreeWidgetItem *item = node("Команды", "addWeapon");
+    centreOf(item);
+    const QRect row = tree()->visualItemRect(item);
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(tree()->viewport()->width() - 3, row.center().y()));
+    EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(2, row.center().y())); // in the indent
+    EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
+    EXPECT_EQ(row.height(), 16);
+    EXPECT_EQ(tree()->indentation(), 19);
+}
+
+TEST_F(Reference, F1ShowsTheTreesCommandOrTheWordAtTheCaret)
+{
+    card("hint.txt", "hint\r\nOFP\r\n1.00\r\n");
+    card("ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n1.00\r\nunit addWeapon name\r\nunit, name\r\nNothing\r\n"
+                          "<i>one</i> <i>two</i>\r\neighth\r\n");
+    start();
+    showActive();
+    setText("player add|Weapon \"x\"");
+    const QStringList addWeapon = {"addWeapon", "OFP, ArmA", "1.00", "unit addWeapon name", "unit, name", "Nothing",
+                                   "one <i>two</i>"};
+
+    tree()->setFocus();
+    tree()->setCurrentItem(node("Команды", "hint"));
+    QTest::keyClick(tree(), Qt::Key_F1);
+    EXPECT_EQ(help()->values(), QStringList({"hint", "OFP", "1.00", "", "", "", ""}));
+    EXPECT_TRUE(help()->isVisible());
+    EXPECT_EQ(help()->windowTitle(), QString("Dravenport"));
+    EXPECT_EQ(QApplication::activeWindow(), mainWindow()); // typing goes on where it was
+    EXPECT_TRUE(tree()->hasFocus());
+
+    action("N79")->trigger(); // the pop-up item looks at the caret, wherever the focus is
+    EXPECT_EQ(help()->values(), addWeapon);
+
+    help()->showCard({});
+    tree()->setCurrentItem(node("Оружие пехоты", "M16"));
+    QTest::keyClick(tree(), Qt::Key_F1);
+    EXPECT_EQ(help()->values(), addWeapon);
+
+    help()->showCard({});
+    editor()->setFocus();
+    setText("|nothing here");
+    QTest::keyClick(editor(), Qt::Key_F1);
+    EXPECT_EQ(help()->values(), QStringList(7, QString()));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Reference, TheHelpWindowsPlacementIsKeptOnceItWasShown)
+{
+    start();
+    ASSERT_TRUE(closeMain());
+    windows.reset();
+    EXPECT_FALSE(config().contains("[HelperPos]"));
+
+    IniFile(configPath()).writeString("HelperPos", "NormPos", "100,120,600,260");
+    start();
+    help()->showCard({"hint"});
+    EXPECT_EQ(help()->geometry(), QRect(100, 120, 500, 140));
+    help()->setGeometry(50, 60, 400, 130);
+    ASSERT_TRUE(closeMain());
+    windows.reset();
+    EXPECT_EQ(IniFile(configPath()).readString("HelperPos", "NormPos", ""), QString("50,60,450,190"));
+}
+
+TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
+{
+    card("hint.txt", "hint\r\n");
+    start();
+    struct Case
+    {
+        const char *text;
+        int selectTo; // -1: no selection
+        bool jump, help;
+    } cases[] = {
+        {"f(x)|", -1, true, false},
+        {"|(x)", -1, true, false},
+        {"hi|nt x", -1, false, true},
+        {"|", -1, false, false},
+        {"f(x)|", 2, false, false},
+    };
+    for (const Case &c : cases) {
+        setText(c.text);
+        if (c.selectTo >= 0)
+            editor()->setSelection(0, 0, 0, c.selectTo);
+        emit editor()->customContextMenuRequested(QPoint(1, 1));
+        EXPECT_EQ(action("N89")->isVisible(), c.jump) << c.text;
+        EXPECT_EQ(action("N79")->isEnabled(), c.help) << c.text;
+        for (const char *item : {"N26", "N27", "N29", "Eng2", "cAPSCaps1"})
+            EXPECT_EQ(action(item)->isEnabled(), c.selectTo >= 0) << c.text << " " << item;
+        menu("PopupMenu1")->hide();
+        EXPECT_TRUE(action("N89")->isVisible()); // Alt+G works again while the menu is closed
+    }
+}
+
+TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNames)
+{
+    start();
+    struct Case
+    {
+        const char *typed;
+        QStringList shown;
+    } cases[] = {
+        {"player addWeapon \"", {"M16", "AK47"}},
+        {"player ADDWEAPON \"", {"M16", "AK47"}},
+        {"this addMagazine \"", {"M16", "AK47", "HandGrenade"}},
+        {"unit switchMove \"", {"FXStandDip"}},
+        {"hint \"a\"; player addWeapon \"", {"M16", "AK47"}}, // an earlier string keeps the parity
+        {"player addWeapon \"M16\"", {}},                     // a closing quote
+        {"player setPos \"", {}},                             // nothing to offer: no empty list
+    };
+    for (const Case &c : cases) {
+        setText("|");
+        keys(c.typed);
+        EXPECT_EQ(names()->isOpen(), !c.shown.isEmpty()) << c.typed;
+        EXPECT_EQ(names()->isOpen() ? names()->shownItems() : QStringList(), c.shown) << c.typed;
+        key(Qt::Key_Escape);
+    }
+}
+
+TEST_F(Reference, AChosenNameIsClosedByExactlyOneQuote)
+{
+    start();
+    struct Case
+    {
+        const char *typed;
+        Qt::Key chooseWith;
+        const char *result;
+    } cases[] = {
+        {"player addWeapon \"A", Qt::Key_Return, "player addWeapon \"AK47\""},
+        {"player addWeapon \"", Qt::Key_Tab, "player addWeapon \"M16\""},
+        {"player addWeapon \"a", Qt::Key_QuoteDbl, "player addWeapon \"AK47\""},
+    };
+    for (const Case &c : cases) {
+        setText("|");
+        keys(c.typed);
+        EXPECT_EQ(names()->shownItems().size(), QString(c.typed).endsWith('"') ? 2 : 1) << c.typed;
+        if (c.chooseWith == Qt::Key_QuoteDbl)
+            keys("\"");
+        else
+            key(c.chooseWith);
+        EXPECT_EQ(text(), QString(c.result)) << c.typed;
+        EXPECT_FALSE(names()->isOpen());
+        editor()->undo(); // one step takes the whole completion back
+        EXPECT_EQ(text(), QString(c.typed).remove('"').isEmpty() ? QString() : QString(c.typed)) << c.typed;
+    }
+}
+
+TEST_F(Reference, CtrlSpaceOpensTheNamesOnlyRightAfterAnOpeningQuote)
+{
+    start();
+    setText("player addWeapon \"|");
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(names()->isOpen());
+    key(Qt::Key_Escape);
+    setText("player addWeapon \"M|");
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(names()->isOpen());
+    EXPECT_FALSE(commands()->isOpen());
+    EXPECT_EQ(text(), QString("player addWeapon \"M"));
+}
+
+TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
+{
+    start();
+    setText("_x = |");
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(commands()->isOpen());
+    EXPECT_EQ(commands()->shownItems(), QStringList({"hint  hint \"text\"", "addWeapon  unit addWeapon \"weapon\""}));
+    keys("AD"); // the list narrows as the user types
+    EXPECT_EQ(commands()->shownItems(), QStringList({"addWeapon  unit addWeapon \"weapon\""}));
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(commands()->shownItems().size(), 2);
+    keys("h");
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(), QString("_x = hint"));
+
+    keys(" unit"); // '.' opens it as well; an end character takes the entry and follows it
+    keys(".ad(");
+    EXPECT_EQ(text(), QString("_x = hint unit.addWeapon("));
+    EXPECT_FALSE(commands()->isOpen());
+
+    setText("hint \"Go home|");
+    keys(".");
+    EXPECT_TRUE(commands()->isOpen());
+    keys(" Now\""); // a blank right after the full stop takes no command
+    EXPECT_EQ(text(), QString("hint \"Go home. Now\""));
+    EXPECT_FALSE(names()->isOpen());
+    setText("player addWeapon |");
+    keys("\"\""); // nor does the quote of an empty string take a name
+    EXPECT_EQ(text(), QString("player addWeapon \"\""));
+
+    setText("x|");
+    key(Qt::Key_Tab); // nothing matches: the key opens nothing and inserts nothing
+    EXPECT_FALSE(commands()->isOpen());
+    EXPECT_EQ(text(), QString("x"));
+    keys("zz");
+    key(Qt::Key_Escape);
+    EXPECT_EQ(text(), QString("xzz"));
+}
+
+TEST_F(Reference, TabInsertsATabOnceTheShortcutIsAnotherKey)
+{
+    start();
+    commands()->shortCut = 0x4020; // Ctrl+Space, as the settings dialog sets it
+    setText("|");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(text(), QString("\t"));
+    EXPECT_FALSE(commands()->isOpen());
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(commands()->isOpen());
+    key(Qt::Key_Escape);
+    // On the same key, a quoted argument still gets the names.
+    setText("player addWeapon \"|");
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(names()->isOpen());
+    EXPECT_FALSE(commands()->isOpen());
+}
+
+TEST_F(Reference, TreeListColumnsLinesAndHeader)
+{
+    TreeList list;
+    list.resize(400, 200);
+    list.setColumns({{"A", Qt::AlignLeft, Qt::AlignLeft, -1, false, 100, list.font()},
+                     {"B", Qt::AlignLeft, Qt::AlignLeft, -1, false, 80, list.font()}});
+    list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
+    list.show();
+    EXPECT_EQ(list.columnLinePositions(), QList<int>({98}));
+    const QImage shot = list.viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_NE(shot.pixelColor(60, 150), QColor(0xC0, 0xC0, 0xC0));
+    list.setColumnLines(false);
+    EXPECT_TRUE(list.columnLinePositions().isEmpty());
+    EXPECT_EQ(list.gap(), 2);
+
+    list.header()->resizeSection(0, 5); // narrower than the indent: back to it
+    EXPECT_EQ(list.header()->sectionSize(0), 19);
+    EXPECT_EQ(list.columns()[0].width, 19);
+    list.header()->resizeSection(1, 120);
+    EXPECT_EQ(list.columns()[1].width, 120);
+
+    QList<int> clicked;
+    QObject::connect(&list, &TreeList::headerClicked, [&](int section) { clicked << section; });
+    QObject::connect(&list, &TreeList::headerRightClicked, [&](int section) { clicked << -100 - section; });
+    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(30, 5));
+    QTest::mouseClick(list.header()->viewport(), Qt::RightButton, {}, QPoint(390, 5));
+    EXPECT_EQ(clicked, QList<int>({0, 1, -101}));
+}
