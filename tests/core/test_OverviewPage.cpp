@@ -1,6 +1,6 @@
 // overview.html text, the picture-size rule and the JPEG size reader.
 #include "../TestUtil.h"
-#include "JpegMaker.h"
+#include "../JpegMaker.h"
 #include "text/Cp1251.h"
 #include "text/FileText.h"
 #include "wizards/JpegSize.h"
