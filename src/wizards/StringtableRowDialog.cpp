@@ -48,6 +48,7 @@ void StringtableRowDialog::addRow()
     ui->eID->setText(QStringLiteral("STR_"));
     ui->eID->selectAll();
     ui->eID->setFocus();
+    setResult(QDialog::Rejected);
     ModalDialogs::confirm(*this);
 }
 
