@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class StringtableWizard;

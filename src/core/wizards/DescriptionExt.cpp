@@ -5,6 +5,8 @@
 #include "wizards/WizardFileNames.h"
 #include "wizards/WizardText.h"
 
+#include <algorithm>
+
 using WizardText::kCrLf;
 
 namespace {

@@ -4,6 +4,8 @@
 #include "text/FileText.h"
 #include "wizards/WizardText.h"
 
+#include <algorithm>
+
 using WizardText::kCrLf;
 
 namespace Stringtable {

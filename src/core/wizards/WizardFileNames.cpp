@@ -1,6 +1,8 @@
 // File-name rules of the wizards.
 #include "wizards/WizardFileNames.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kOgg = QStringLiteral(".ogg");
