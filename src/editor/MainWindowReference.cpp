@@ -33,8 +33,6 @@ void MainWindow::connectReferenceActions()
     connect(ui->N79, &QAction::triggered, this, [this] { showCommandHelp(wordAtCaret()); });
     auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::showHelpForKey);
-    // A hidden item's shortcut would not work while the menu is closed.
-    connect(m_popupMenu, &QMenu::aboutToHide, this, [this] { ui->N89->setVisible(true); });
 
     setUpCompletion();
 }
@@ -46,7 +44,12 @@ void MainWindow::updateEditorMenu()
     const bool selected = ui->SynEdit1->hasSelectedText();
     for (QAction *item : {ui->Eng2, ui->cAPSCaps1, ui->N26, ui->N27, ui->N29})
         item->setEnabled(selected);
-    ui->N89->setVisible(!selected && CaretText::bracketBesideCaret(caret.text, caret.index));
+    // The item leaves the menu rather than being hidden: a hidden action's Alt+G would stop working.
+    const bool jump = !selected && CaretText::bracketBesideCaret(caret.text, caret.index);
+    if (jump && !m_popupMenu->actions().contains(ui->N89))
+        m_popupMenu->insertAction(ui->N69, ui->N89);
+    else if (!jump)
+        m_popupMenu->removeAction(ui->N89);
 }
 
 void MainWindow::buildTree(const QStringList &dataLines, bool arma)

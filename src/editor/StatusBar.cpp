@@ -11,7 +11,7 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
     for (int i = 0; i < kPanelCount; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(i == kGameModePanel ? QStringLiteral("GameModePanel")
-                                                 : QStringLiteral("Panel%1").arg(i));
+                                                 : QStringLiteral("StatusPanel%1").arg(i));
         label->setMinimumWidth(kWidths[i]);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);

@@ -2,15 +2,48 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+#include <memory>
+
+namespace Ui {
+class BriefingWizard;
+}
 
 class AppWindows;
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class WizardSaveDialog;
+struct BriefingForm;
 
 class BriefingWizard : public QDialog
 {
     Q_OBJECT
 public:
     explicit BriefingWizard(AppWindows &windows, QWidget *parent = nullptr);
+    ~BriefingWizard() override;
 
 private:
+    std::array<QCheckBox *, 8> objectiveBoxes() const;
+    std::array<QPlainTextEdit *, 8> objectiveTexts() const;
+    std::array<QCheckBox *, 3> endingBoxes() const;
+    std::array<QLineEdit *, 3> endingTitles() const;
+    std::array<QPlainTextEdit *, 3> endingTexts() const;
+    void connectControls();
+    // The objectives in the page are always the first m: checking one offers the next,
+    // unchecking one takes back every later one. The endings follow the same rule.
+    void objectiveToggled(size_t index, bool on);
+    void endingToggled(size_t index, bool on);
+    void updateUtilityButtons();
+    void makeMarkerLink();
+    void copyMarkerLink();
+    void clearAll();
+
+    BriefingForm form() const;
+    void insertIntoEditor();
+    void saveToFile();
+
     AppWindows &m_windows;
+    std::unique_ptr<Ui::BriefingWizard> ui;
+    WizardSaveDialog *m_saveDialog = nullptr; // made on first use
 };

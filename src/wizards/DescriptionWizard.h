@@ -2,15 +2,59 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class DescriptionWizard;
+}
 
 class AppWindows;
+class QComboBox;
+class QFileDialog;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+class WizardSaveDialog;
+struct DescriptionExtForm;
 
 class DescriptionWizard : public QDialog
 {
     Q_OBJECT
 public:
     explicit DescriptionWizard(AppWindows &windows, QWidget *parent = nullptr);
+    ~DescriptionWizard() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void connectControls();
+    // Every showing reads the current game's unit data, offers its pools and starts the weapon
+    // choice afresh; sounds, music and respawn stay as they were.
+    void refresh();
+    void clearUnitChoices();
+    void fillPools();
+    void disableGroups();
+    void setWeaponGroupEnabled(bool on);
+    void setRespawnGroupEnabled(bool on);
+    void setSoundGroupEnabled(bool on);
+    void setMusicGroupEnabled(bool on);
+
+    void addPoolEntry(QComboBox *pool, QSpinBox *count, QListWidget *list);
+    void addEquipment();
+    static void removeSelected(QListWidget *list);
+    static void reduceToFileName(QLineEdit *edit);
+    void addOggFile(QLineEdit *edit, QListWidget *list);
+    void browseSound();
+    void browseMusic();
+
+    DescriptionExtForm form() const;
+    void insertIntoEditor();
+    void saveToFile();
+
     AppWindows &m_windows;
+    std::unique_ptr<Ui::DescriptionWizard> ui;
+    QFileDialog *m_soundDialog = nullptr; // made on first use
+    QFileDialog *m_musicDialog = nullptr;
+    WizardSaveDialog *m_saveDialog = nullptr;
 };

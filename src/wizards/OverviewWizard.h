@@ -2,15 +2,41 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class OverviewWizard;
+}
 
 class AppWindows;
+class QFileDialog;
+class WizardSaveDialog;
+struct OverviewForm;
 
 class OverviewWizard : public QDialog
 {
     Q_OBJECT
 public:
     explicit OverviewWizard(AppWindows &windows, QWidget *parent = nullptr);
+    ~OverviewWizard() override;
 
 private:
+    void browsePicture();
+    // Runs on every change of the picture name: drops a pair of quotes, then checks the
+    // extension and reads the sides of an existing picture.
+    void checkPicture();
+    void readPictureSize(const QString &path);
+    QString picturePath(const QString &name) const;
+    // A quote would end the src attribute early: such a name is refused with an error.
+    bool refuseQuotedName();
+
+    OverviewForm form() const;
+    void insertIntoEditor();
+    void saveToFile();
+
     AppWindows &m_windows;
+    std::unique_ptr<Ui::OverviewWizard> ui;
+    QString m_pictureFolder; // where the last picture was chosen; typed names are looked for there
+    QFileDialog *m_pictureDialog = nullptr; // made on first use
+    WizardSaveDialog *m_saveDialog = nullptr;
 };

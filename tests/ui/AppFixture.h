@@ -55,19 +55,23 @@ protected:
     void start(const QStringList &arguments = {}) { windows = std::make_unique<AppWindows>(arguments); }
     MainWindow *mainWindow() const { return windows->mainWindow(); }
     QsciScintilla *editor() const { return mainWindow()->editor(); }
-    // A control of any of the program's windows, by its objectName.
+    // A control of any of the program's windows, by its objectName; the name must be unique
+    // among them (several windows have a "Button1": look those up in their own window).
     template <class T = QWidget>
     T *find(const char *name) const
     {
+        QList<T *> found;
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top->objectName() == QLatin1String(name))
-                if (auto *self = qobject_cast<T *>(top))
-                    return self;
-            if (T *found = top->findChild<T *>(QLatin1String(name)))
-                return found;
+                if (auto *self = qobject_cast<T *>(top); self && !found.contains(self))
+                    found.append(self);
+            for (T *child : top->findChildren<T *>(QLatin1String(name)))
+                if (!found.contains(child))
+                    found.append(child);
         }
-        ADD_FAILURE() << "no control " << name;
-        return nullptr;
+        if (found.size() != 1)
+            ADD_FAILURE() << found.size() << " controls named " << name;
+        return found.value(0);
     }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }

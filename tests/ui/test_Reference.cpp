@@ -205,17 +205,19 @@ TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
         {"|", -1, false, false},
         {"f(x)|", 2, false, false},
     };
+    // The stringtable row dialog has a pop-up menu of the same name.
+    QMenu *editorMenu = mainWindow()->findChild<QMenu *>("PopupMenu1");
     for (const Case &c : cases) {
         setText(c.text);
         if (c.selectTo >= 0)
             editor()->setSelection(0, 0, 0, c.selectTo);
         emit editor()->customContextMenuRequested(QPoint(1, 1));
-        EXPECT_EQ(action("N89")->isVisible(), c.jump) << c.text;
+        EXPECT_EQ(editorMenu->actions().contains(action("N89")), c.jump) << c.text;
         EXPECT_EQ(action("N79")->isEnabled(), c.help) << c.text;
         for (const char *item : {"N26", "N27", "N29", "Eng2", "cAPSCaps1"})
             EXPECT_EQ(action(item)->isEnabled(), c.selectTo >= 0) << c.text << " " << item;
-        menu("PopupMenu1")->hide();
-        EXPECT_TRUE(action("N89")->isVisible()); // Alt+G works again while the menu is closed
+        editorMenu->hide();
+        EXPECT_TRUE(action("N89")->isVisible() && action("N89")->isEnabled()); // Alt+G always works
     }
 }
 

@@ -1,0 +1,60 @@
+// The program with answers for the wizards' file dialogs and their modal row dialog.
+#pragma once
+
+#include "AppFixture.h"
+#include "platform/ModalDialogs.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+
+class WizardFixture : public AppFixture
+{
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        ModalDialogs::setFileHandler([this](QFileDialog &dialog) {
+            fileDialogs.push_back(&dialog);
+            if (chosen.empty())
+                return QString();
+            const QString picked = chosen.front();
+            chosen.pop_front();
+            return picked;
+        });
+    }
+
+    void TearDown() override
+    {
+        ModalDialogs::setFileHandler(nullptr);
+        ModalDialogs::setConfirmHandler(nullptr);
+        ProgramState::gameMode = QStringLiteral("OFP");
+        AppFixture::TearDown();
+    }
+
+    // A control of the wizard under test: the windows share names such as Button1.
+    template <class T = QWidget>
+    T *control(const char *name) const
+    {
+        T *found = scope ? scope->findChild<T *>(QLatin1String(name)) : nullptr;
+        if (!found)
+            ADD_FAILURE() << "no control " << name;
+        return found;
+    }
+    void click(const char *name) { control<QAbstractButton>(name)->click(); }
+    void setText(const char *name, const QString &text) { control<QLineEdit>(name)->setText(text); }
+    QString fieldText(const char *name) { return control<QLineEdit>(name)->text(); }
+    // The texts of the messages shown so far, then forgets them.
+    QStringList takeMessages()
+    {
+        QStringList texts;
+        for (const Dialogs::Message &m : messages)
+            texts << m.text;
+        messages.clear();
+        return texts;
+    }
+
+    QWidget *scope = nullptr;               // the wizard under test
+    std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
+    std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
+};

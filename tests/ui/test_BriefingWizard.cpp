@@ -1,0 +1,127 @@
+// The briefing wizard: the cascades of objectives and endings, the marker link, insert, save
+// and clear.
+#include "WizardFixture.h"
+
+#include "text/Cp1251.h"
+#include "wizards/BriefingPage.h"
+#include "wizards/BriefingWizard.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+
+namespace {
+
+class BriefingWizardTest : public WizardFixture
+{
+protected:
+    void SetUp() override
+    {
+        WizardFixture::SetUp();
+        start();
+        scope = windows->briefingWizard();
+        scope->show();
+    }
+    QCheckBox *box(const QString &name) { return control<QCheckBox>(name.toLatin1().constData()); }
+    QPlainTextEdit *memo(const QString &name) { return control<QPlainTextEdit>(name.toLatin1().constData()); }
+    // Per objective: "c" box checked, "e" box enabled, "m" memo enabled, "-" none of them.
+    QString objectiveStates()
+    {
+        QStringList states;
+        for (int n = 1; n <= 8; ++n) {
+            QCheckBox *b = box(QStringLiteral("OBJ%1").arg(n));
+            const QString state = QString(b->isChecked() ? "c" : "") + (b->isEnabled() ? "e" : "")
+                                  + (memo(QStringLiteral("ED%1").arg(n))->isEnabled() ? "m" : "");
+            states << (state.isEmpty() ? QStringLiteral("-") : state);
+        }
+        return states.join(u' ');
+    }
+};
+
+} // namespace
+
+TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
+{
+    for (int n = 1; n <= 5; ++n) {
+        box(QStringLiteral("OBJ%1").arg(n))->setChecked(true);
+        memo(QStringLiteral("ED%1").arg(n))->setPlainText(QStringLiteral("o%1").arg(n));
+    }
+    EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem cem cem cem e - -"));
+    box(QStringLiteral("OBJ3"))->setChecked(false);
+    EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem e - - - - -"));
+    click("Button3");
+    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_2\"></a>\r\no2\r\n")));
+    EXPECT_FALSE(text().contains(QStringLiteral("OBJ_3")));
+    box(QStringLiteral("OBJ3"))->setChecked(true);
+    EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem cem e - - - -"));
+    EXPECT_EQ(memo(QStringLiteral("ED3"))->toPlainText(), QStringLiteral("o3"));
+
+    box(QStringLiteral("END1"))->setChecked(true);
+    box(QStringLiteral("END2"))->setChecked(true);
+    EXPECT_TRUE(control("EndTitle2")->isEnabled());
+    EXPECT_TRUE(control("END3")->isEnabled());
+    box(QStringLiteral("END1"))->setChecked(false);
+    for (const char *name : {"EndTitle1", "EndText1", "END2", "EndTitle2", "EndText2", "END3", "EndTitle3"})
+        EXPECT_FALSE(control(name)->isEnabled()) << name;
+    EXPECT_FALSE(box(QStringLiteral("END2"))->isChecked());
+
+    click("Button5");
+    EXPECT_EQ(objectiveStates(), QStringLiteral("e - - - - - - -"));
+    EXPECT_TRUE(control("END1")->isEnabled());
+    EXPECT_EQ(memo(QStringLiteral("ED3"))->toPlainText(), QString());
+}
+
+TEST_F(BriefingWizardTest, InsertTheEmptyPageAndATextEndingInABreak)
+{
+    click("Button3");
+    EXPECT_EQ(text(), buildBriefingPage(BriefingForm{}));
+    EXPECT_EQ(text().count(QStringLiteral("\r\n")), 41);
+    EXPECT_EQ(takeMessages(), QStringList{u"Брифинг успешно создан и вставлен в позицию курсора."_qs});
+    EXPECT_FALSE(scope->isVisible());
+
+    editor()->clear();
+    box(QStringLiteral("OBJ1"))->setChecked(true);
+    memo(QStringLiteral("ED1"))->setPlainText(QStringLiteral("a<b\n"));
+    click("Button3");
+    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_1\"></a>\r\na<b<br>\r\n\r\n</p><hr>")));
+}
+
+TEST_F(BriefingWizardTest, SaveAddsTheExtensionAndUsesTheGameEncoding)
+{
+    memo(QStringLiteral("Edit1"))->setPlainText(QStringLiteral("План атаки"));
+    ProgramState::gameMode = QStringLiteral("ArmA");
+    chosen.push_back(path(QStringLiteral("brief")));
+    click("Button2");
+    const QByteArray saved = bytes(QStringLiteral("brief.html"));
+    EXPECT_TRUE(saved.contains("\r\n\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD0\xB0\xD1\x82\xD0\xB0\xD0\xBA\xD0\xB8\r\n"));
+    EXPECT_FALSE(saved.startsWith("\xEF\xBB\xBF"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Брифинг сохранен."));
+    EXPECT_FALSE(scope->isVisible());
+
+    scope->show();
+    ProgramState::gameMode = QStringLiteral("OFP");
+    chosen.push_back(path(QStringLiteral("briefing.html")));
+    click("Button2");
+    EXPECT_EQ(bytes(QStringLiteral("briefing.html")), Cp1251::encode(QString::fromUtf8(saved)));
+    ASSERT_EQ(fileDialogs.size(), 2u);
+    EXPECT_EQ(fileDialogs[0]->objectName(), QStringLiteral("SVD"));
+}
+
+TEST_F(BriefingWizardTest, MarkerLinkGoesToTheClipboard)
+{
+    EXPECT_FALSE(control("Button4")->isEnabled());
+    setText("Edit3", QStringLiteral("Base"));
+    EXPECT_FALSE(control("Button4")->isEnabled());
+    setText("Edit4", QStringLiteral("m1"));
+    EXPECT_FALSE(control("Button6")->isEnabled());
+    click("Button4");
+    EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
+    click("Button6");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
+    click("Button5");
+    EXPECT_FALSE(control("Button4")->isEnabled());
+    EXPECT_FALSE(control("Button6")->isEnabled());
+}

@@ -1,0 +1,171 @@
+// The description.ext wizard: pools from the unit data, entries, sounds, insert and save.
+#include "WizardFixture.h"
+
+#include "wizards/DescriptionWizard.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+const QByteArray kOfpUnits = "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\n"
+                             "[SECONDARY]\r\nLAW,LAWLauncher,4\r\n[HANDGUN]\r\nBeretta,BerettaMag,1\r\nBeretta,BerettaMag,1\r\n"
+                             "[EQUIPMENT]\r\nMedkit,1\r\n";
+const QByteArray kArmaUnits = "[PRIMARY]\r\nM4,M4Mag,1\r\n[SECONDARY]\r\n[HANDGUN]\r\n[EQUIPMENT]\r\n";
+
+class DescriptionWizardTest : public WizardFixture
+{
+protected:
+    void SetUp() override
+    {
+        WizardFixture::SetUp();
+        put(QStringLiteral("data/ofp_unit.dat"), kOfpUnits);
+        put(QStringLiteral("data/arma_unit.dat"), kArmaUnits);
+    }
+    DescriptionWizard *wizard() const { return windows->descriptionWizard(); }
+    void showWizard()
+    {
+        scope = wizard();
+        wizard()->hide();
+        wizard()->show();
+    }
+    QStringList items(const char *name)
+    {
+        QStringList texts;
+        if (auto *combo = qobject_cast<QComboBox *>(control(name)))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        if (auto *list = qobject_cast<QListWidget *>(control(name)))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text();
+        return texts;
+    }
+    void add(const char *pool, const QString &item, int count, const char *button)
+    {
+        control<QComboBox>(pool)->setCurrentText(item);
+        control<QSpinBox>(QByteArray(pool).append('C').constData())->setValue(count);
+        click(button);
+    }
+    void check(const char *name) { control<QCheckBox>(name)->setChecked(true); }
+};
+
+} // namespace
+
+TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
+{
+    start();
+    showWizard();
+    EXPECT_EQ(items("Weap"), QStringList({"M16", "AK74", "LAW", "Beretta", "Beretta"}));
+    EXPECT_EQ(items("Mag"), QStringList({"M16", "Mortar", "AK74", "LAWLauncher", "BerettaMag"}));
+    EXPECT_EQ(items("Equ"), QStringList({"Medkit", "Binocular", "NVGoggles"}));
+    EXPECT_FALSE(control("GroupBox2")->isEnabled());
+    EXPECT_FALSE(control("SoundPath")->isEnabled());
+    check("CheckBox1");
+    EXPECT_TRUE(control("GroupBox2")->isEnabled());
+
+    add("Weap", "M16", 2, "Button1");
+    add("Weap", "M16", 5, "Button1");  // the class is listed already
+    add("Weap", "AK74", 0, "Button1"); // no count
+    add("Mag", "Mortar", 3, "Button2");
+    add("Equ", "Binocular", 1, "Button3");
+    add("Equ", "Medkit", 1, "Button3");
+    add("Equ", "Medkit", 2, "Button3");
+    control<QSpinBox>("EquC")->setValue(-4);
+    EXPECT_EQ(control<QSpinBox>("EquC")->value(), 0);
+    EXPECT_EQ(items("WeapLst"), QStringList({"M16 (2)", "Binocular (1)"}));
+    EXPECT_EQ(items("MagLst"), QStringList({"Mortar (3)", "Medkit (1)"}));
+    control<QListWidget>("MagLst")->setCurrentRow(0);
+    click("Button13");
+    EXPECT_EQ(items("MagLst"), QStringList({"Medkit (1)"}));
+
+    check("CheckBox2");
+    control<QRadioButton>("RadioButton4")->setChecked(true);
+    control<QSpinBox>("RxSpinEdit1")->setValue(30);
+    type(QStringLiteral("before"));
+    editor()->selectAll();
+    click("Button8");
+    const QString expected = QStringList{"class Weapons", "{", "\tclass M16", "\t{", "\t\tCount = 2;", "\t};",
+                                         "\tclass Binocular", "\t{", "\t\tCount = 1;", "\t};", "};", "",
+                                         "class Magazines", "{", "\tclass Medkit", "\t{", "\t\tCount = 1;", "\t};",
+                                         "};", "", "", "", "", "", "Respawn = \"BASE\";", "RespawnDelay = 30;"}
+                                 .join(QStringLiteral("\r\n"));
+    EXPECT_EQ(text(), expected);
+    EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Description.ext вставлен в позицию курсора."_qs});
+    EXPECT_FALSE(wizard()->isVisible());
+    editor()->undo();
+    EXPECT_EQ(text(), QStringLiteral("before"));
+}
+
+TEST_F(DescriptionWizardTest, SoundNamesAndTheSavedFile)
+{
+    start();
+    showWizard();
+    check("CheckBox3");
+    check("CheckBox4");
+    setText("SoundPath", QStringLiteral("\"C:\\snd\\alarm\""));
+    EXPECT_EQ(fieldText("SoundPath"), QStringLiteral("alarm"));
+    click("Button5");
+    EXPECT_EQ(fieldText("SoundPath"), QString());
+    setText("SoundPath", QStringLiteral("Alarm.OGG")); // the same class as alarm
+    click("Button5");
+    setText("SoundPath", QStringLiteral("my siren"));
+    click("Button5");
+    EXPECT_EQ(takeMessages().size(), 1); // the name is no class name
+    EXPECT_EQ(fieldText("SoundPath"), QStringLiteral("my siren"));
+    chosen.push_back(QStringLiteral("/home/u/snd/siren.ogg"));
+    click("SoundPathBrowse");
+    EXPECT_EQ(fieldText("SoundPath"), QStringLiteral("siren.ogg"));
+    click("Button5");
+    EXPECT_EQ(items("SoundList"), QStringList({"alarm.ogg", "siren.ogg"}));
+    setText("MusicPath", QStringLiteral("/music/Theme.OGG"));
+    click("Button6");
+    EXPECT_EQ(items("MusList"), QStringList({"Theme.OGG"}));
+
+    chosen.push_back(path(QStringLiteral("description.ext")));
+    click("Button9");
+    ASSERT_EQ(fileDialogs.size(), 2u);
+    EXPECT_EQ(fileDialogs[1]->objectName(), QStringLiteral("DSV"));
+    EXPECT_EQ(fileDialogs[1]->selectedFiles().value(0).section(u'/', -1), QStringLiteral("description.ext"));
+    const QByteArray saved = bytes(QStringLiteral("description.ext"));
+    EXPECT_TRUE(saved.startsWith("class CfgSounds\r\n{\r\n\tsounds[] = {alarm.ogg, siren.ogg};\r\n"));
+    EXPECT_TRUE(saved.contains("\r\n};\r\n\r\nclass CfgMusic\r\n{\r\n\ttracks[] = {Theme.OGG};\r\n\r\n\tclass Theme\r\n"));
+    EXPECT_TRUE(saved.endsWith("};\r\n\r\n"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
+    EXPECT_FALSE(wizard()->isVisible());
+
+    // Sounds survive the next showing; the weapon choice starts afresh.
+    showWizard();
+    EXPECT_EQ(items("SoundList").size(), 2);
+    EXPECT_FALSE(control<QCheckBox>("CheckBox3")->isChecked());
+}
+
+TEST_F(DescriptionWizardTest, UnitDataIsReadAtEveryShowingOfTheCurrentGame)
+{
+    QFile::remove(path(QStringLiteral("data/ofp_unit.dat")));
+    start(); // no unit data is read at start-up
+    EXPECT_TRUE(messages.empty());
+    showWizard();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
+    EXPECT_TRUE(items("Weap").isEmpty());
+    EXPECT_FALSE(control("Button8")->isEnabled());
+    EXPECT_FALSE(control("Button9")->isEnabled());
+
+    put(QStringLiteral("data/ofp_unit.dat"), kOfpUnits);
+    showWizard();
+    EXPECT_TRUE(control("Button8")->isEnabled());
+    check("CheckBox1");
+    add("Weap", "AK74", 1, "Button1");
+    EXPECT_EQ(items("WeapLst").size(), 1);
+
+    mainWindow()->setGameMode(true);
+    showWizard();
+    EXPECT_EQ(items("Weap"), QStringList({"M4"}));
+    EXPECT_EQ(items("Mag"), QStringList({"M4Mag"}));
+    EXPECT_TRUE(items("WeapLst").isEmpty());
+}

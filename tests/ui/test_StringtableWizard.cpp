@@ -1,0 +1,193 @@
+// The stringtable wizard and its row dialog: languages, rows, insert and save.
+#include "WizardFixture.h"
+
+#include "text/Cp1251.h"
+#include "wizards/StringtableRowDialog.h"
+#include "wizards/StringtableWizard.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableView>
+
+namespace {
+
+class StringtableWizardTest : public WizardFixture
+{
+protected:
+    void SetUp() override
+    {
+        WizardFixture::SetUp();
+        start();
+        scope = windows->stringtableWizard();
+        scope->show();
+    }
+    QWidget *rowDialog() const { return windows->stringtableRowDialog(); }
+    QTableView *grid() { return control<QTableView>("CSV"); }
+    QStringList header()
+    {
+        QStringList names;
+        for (int c = 0; c < grid()->model()->columnCount(); ++c)
+            names << grid()->model()->headerData(c, Qt::Horizontal).toString();
+        return names;
+    }
+    QString cell(int row, int column) { return grid()->model()->index(row, column).data().toString(); }
+    QStringList ids()
+    {
+        QStringList column;
+        for (int r = 0; r < grid()->model()->rowCount(); ++r)
+            column << cell(r, 0);
+        return column;
+    }
+    void check(const char *language, bool on = true) { control<QCheckBox>(language)->setChecked(on); }
+    // Opens the row dialog; `fill` plays the user in it. True when the dialog took the row.
+    bool addRow(const std::function<void(QDialog &)> &fill)
+    {
+        bool accepted = false;
+        ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
+            fill(dialog);
+            accepted = dialog.result() == QDialog::Accepted;
+            return accepted;
+        });
+        click("Button1");
+        return accepted;
+    }
+    static void enter(QWidget &dialog, const char *name, const QString &text)
+    {
+        dialog.findChild<QLineEdit *>(QLatin1String(name))->setText(text);
+    }
+    static void confirm(QWidget &dialog) { dialog.findChild<QAbstractButton *>(QStringLiteral("Button1"))->click(); }
+};
+
+} // namespace
+
+TEST_F(StringtableWizardTest, RowDialogAddsUniqueRowsInTheLanguagesChosen)
+{
+    check("rus");
+    check("Eng");
+    EXPECT_EQ(header(), QStringList({"ID", "English", "Russian"}));
+
+    EXPECT_TRUE(addRow([&](QDialog &dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit *>("eID")->text(), QStringLiteral("STR_"));
+        EXPECT_EQ(dialog.findChild<QLabel *>("l1")->text(), QStringLiteral("English"));
+        EXPECT_EQ(dialog.findChild<QLabel *>("l2")->text(), QStringLiteral("Russian"));
+        EXPECT_TRUE(dialog.findChild<QLineEdit *>("e3")->isHidden());
+        enter(dialog, "eID", QStringLiteral("STR_A"));
+        enter(dialog, "e1", QStringLiteral("Hello"));
+        enter(dialog, "e2", QStringLiteral("Привет"));
+        confirm(dialog);
+    }));
+    // A taken identifier is refused and the dialog stays; another one lands above the first.
+    EXPECT_TRUE(addRow([&](QDialog &dialog) {
+        enter(dialog, "eID", QStringLiteral("STR_A"));
+        confirm(dialog);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(takeMessages(), QStringList{u"Внимание! Строка с таким идентификатором уже существует."_qs});
+        enter(dialog, "eID", QStringLiteral("STR_a"));
+        confirm(dialog);
+    }));
+    EXPECT_EQ(ids(), QStringList({"STR_a", "STR_A", ""}));
+    EXPECT_EQ(cell(1, 2), QStringLiteral("Привет"));
+
+    click("Button4");
+    EXPECT_EQ(text(), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_a,\"\",\"\",\r\nSTR_A,\"Hello\",\"Привет\",\r\n\r\n"_qs);
+    EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Stringtable.csv вставлен в позицию курсора."_qs});
+    EXPECT_FALSE(scope->isVisible());
+}
+
+TEST_F(StringtableWizardTest, DuplicateCopiesTheFieldWhoseMenuWasOpened)
+{
+    for (const char *language : {"Eng", "rus", "ger", "cze", "fre"})
+        check(language);
+    addRow([&](QDialog &dialog) {
+        enter(dialog, "e6", QStringLiteral("hidden stays"));
+        enter(dialog, "e1", QStringLiteral("first"));
+        enter(dialog, "e3", QStringLiteral("third"));
+        auto *third = dialog.findChild<QLineEdit *>("e3");
+        dialog.findChild<QLineEdit *>("e1")->setFocus();
+        emit third->customContextMenuRequested(QPoint(2, 2));
+        dialog.findChild<QMenu *>("PopupMenu1")->close();
+        dialog.findChild<QAction *>("N1")->trigger();
+        for (const char *name : {"e1", "e2", "e3", "e4", "e5"})
+            EXPECT_EQ(dialog.findChild<QLineEdit *>(name)->text(), QStringLiteral("third")) << name;
+        EXPECT_EQ(dialog.findChild<QLineEdit *>("e6")->text(), QStringLiteral("hidden stays"));
+    });
+}
+
+TEST_F(StringtableWizardTest, RowButtonsAndLanguagesKeepTextsInPlace)
+{
+    check("Eng");
+    check("rus");
+    click("Button6");
+    click("Button6"); // both at the current row: blank rows above the initial one
+    EXPECT_EQ(ids(), QStringList({" ", " ", ""}));
+    grid()->model()->setData(grid()->model()->index(0, 0), QStringLiteral("STR_1"));
+    grid()->model()->setData(grid()->model()->index(0, 1), QStringLiteral("one"));
+    grid()->model()->setData(grid()->model()->index(0, 2), QStringLiteral("один"));
+    click("SpeedButton1");
+    EXPECT_EQ(ids(), QStringList({" ", "STR_1", ""}));
+    EXPECT_EQ(grid()->currentIndex().row(), 1);
+    click("btnUP");
+    click("btnUP"); // the first row goes no higher
+    EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
+
+    check("Eng", false);
+    EXPECT_EQ(header(), QStringList({"ID", "Russian"}));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("один"));
+    check("Eng");
+    EXPECT_EQ(cell(0, 1), QStringLiteral("one"));
+    EXPECT_EQ(cell(0, 2), QStringLiteral("один"));
+
+    grid()->setCurrentIndex(grid()->model()->index(1, 0));
+    click("Button2");
+    EXPECT_EQ(ids(), QStringList({"STR_1", ""}));
+    click("Button3");
+    EXPECT_EQ(ids(), QStringList({"STR_1", ""}));
+    grid()->setCurrentIndex(grid()->model()->index(0, 1));
+    click("Button3");
+    EXPECT_EQ(cell(0, 1), QString());
+    click("Button2");
+    click("Button2"); // the last row is emptied, never removed
+    EXPECT_EQ(ids(), QStringList({""}));
+
+    click("Button8");
+    EXPECT_EQ(header(), QStringList({"ID"}));
+    EXPECT_FALSE(control<QCheckBox>("Eng")->isChecked());
+}
+
+TEST_F(StringtableWizardTest, NoLanguageStopsAfterTheBeep)
+{
+    type(QStringLiteral("keep"));
+    editor()->selectAll();
+    const int beeps = Dialogs::beepCount();
+    click("Button4");
+    click("Button5");
+    EXPECT_EQ(Dialogs::beepCount() - beeps, 2);
+    EXPECT_EQ(text(), QStringLiteral("keep"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(fileDialogs.empty());
+    EXPECT_TRUE(scope->isVisible());
+}
+
+TEST_F(StringtableWizardTest, SaveInTheGameEncodingWithTheExtensionAdded)
+{
+    check("rus");
+    grid()->model()->setData(grid()->model()->index(0, 0), QStringLiteral("STR_RU"));
+    grid()->model()->setData(grid()->model()->index(0, 1), QStringLiteral("Привет"));
+    const QString csv = u"LANGUAGE,\"Russian\"\r\n\r\nSTR_RU,\"Привет\",\r\n"_qs;
+
+    ProgramState::gameMode = QStringLiteral("ArmA");
+    chosen.push_back(path(QStringLiteral("table")));
+    click("Button5");
+    EXPECT_EQ(bytes(QStringLiteral("table.csv")), csv.toUtf8());
+    ASSERT_EQ(fileDialogs.size(), 1u);
+    EXPECT_EQ(fileDialogs[0]->windowTitle(), QStringLiteral("Сохранить файл stringtable"));
+
+    ProgramState::gameMode = QStringLiteral("OFP");
+    chosen.push_back(path(QStringLiteral("stringtable.csv")));
+    click("Button5");
+    EXPECT_EQ(bytes(QStringLiteral("stringtable.csv")), Cp1251::encode(csv));
+    EXPECT_EQ(takeMessages(), QStringList(2, u"Файл stringtable.csv успешно сохранен"_qs));
+    EXPECT_TRUE(scope->isVisible());
+}
