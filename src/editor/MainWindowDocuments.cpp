@@ -6,6 +6,7 @@
 
 #include "AppError.h"
 #include "editor/RecentFiles.h"
+#include "editor/ReplacedCharacters.h"
 #include "editor/SaveDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
@@ -42,18 +43,6 @@ QStringList droppedFiles(const QMimeData *data)
         if (url.isLocalFile())
             files.append(url.toLocalFile());
     return files;
-}
-
-// The replaced characters for the message, each one once, apart.
-QString listed(const QString &characters)
-{
-    QStringList out;
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const qsizetype len = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
-        out.append(characters.mid(i, len));
-        i += len - 1;
-    }
-    return out.join(u' ');
 }
 
 } // namespace
@@ -258,10 +247,7 @@ bool MainWindow::writeDocument(const QString &text, bool utf8, bool bom, const Q
         Dialogs::showError(this, error);
         return false;
     }
-    if (!replaced.isEmpty())
-        Dialogs::warning(this, QStringLiteral("В кодировке Windows-1251 нет символов %1. "
-                                              "В файл \"%2\" они записаны как \"?\".")
-                                   .arg(listed(replaced), path));
+    warnReplacedCharacters(this, replaced, path);
     return true;
 }
 

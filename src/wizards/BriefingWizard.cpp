@@ -176,7 +176,7 @@ void BriefingWizard::insertIntoEditor()
 void BriefingWizard::saveToFile()
 {
     const QString page = buildBriefingPage(form());
-    const bool utf8 = gameSavesUtf8();
+    const bool utf8 = WizardOutput::gameSavesUtf8();
     if (!m_saveDialog)
         m_saveDialog = new WizardSaveDialog(this, {"SVD", QStringLiteral("Сохранить брифинг как"),
                                                    QStringLiteral("briefing"),
@@ -184,6 +184,6 @@ void BriefingWizard::saveToFile()
                                                    QStringLiteral(".html")});
     const QString path = m_saveDialog->choosePath();
     if (!path.isEmpty()
-        && saveWizardText(this, page, utf8, path, QStringLiteral("Брифинг сохранен."), WizardOutput::Report::Plain))
+        && WizardOutput::saveText(this, page, utf8, path, QStringLiteral("Брифинг сохранен."), WizardOutput::Report::Plain))
         hide();
 }

@@ -9,6 +9,7 @@
 #include "wizards/InitLineDialog.h"
 #include "wizards/UnitData.h"
 #include "wizards/WizardOutput.h"
+#include "wizards/WizardSaveDialog.h"
 
 #include "ui_CrateWizard.h"
 
@@ -41,9 +42,8 @@ CrateWizard::CrateWizard(AppWindows &windows, QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    m_saveDialog = WizardOutput::createSaveDialog(this, QStringLiteral("Savik"),
-                                                  QStringLiteral("Сохранить скрипт ящика как"),
-                                                  QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"));
+    m_saveDialog = new WizardSaveDialog(this, {"Savik", QStringLiteral("Сохранить скрипт ящика как"), QString(),
+                                               QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
     connectControls();
 }
 
@@ -127,11 +127,11 @@ void CrateWizard::insertScript()
 
 void CrateWizard::saveScript()
 {
-    const QString path = WizardOutput::chooseSavePath(*m_saveDialog, ui->NamED->text() + QStringLiteral(".sqs"));
+    const QString path = m_saveDialog->choosePath(ui->NamED->text() + QStringLiteral(".sqs"));
     if (path.isEmpty())
         return;
-    const QByteArray bytes = WizardOutput::encode(CrateScript::script(form()), false);
-    if (WizardOutput::save(this, bytes, path, WizardOutput::kScriptSaved, WizardOutput::Report::Plain))
+    if (WizardOutput::saveText(this, CrateScript::script(form()), false, path, WizardOutput::kScriptSaved,
+                               WizardOutput::Report::Plain))
         close();
 }
 

@@ -12,7 +12,7 @@ class CrateWizard;
 
 class AppWindows;
 class QComboBox;
-class QFileDialog;
+class WizardSaveDialog;
 class QSpinBox;
 
 class CrateWizard : public QDialog
@@ -45,5 +45,5 @@ private:
     std::unique_ptr<Ui::CrateWizard> ui;
     AppWindows &m_windows;
     QList<CrateCargo> m_cargo;           // one for each line of CRT
-    QFileDialog *m_saveDialog = nullptr; // Savik
+    WizardSaveDialog *m_saveDialog = nullptr; // Savik
 };

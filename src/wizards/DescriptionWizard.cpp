@@ -242,7 +242,7 @@ void DescriptionWizard::saveToFile()
     if (path.isEmpty())
         return;
     // The game reads description.ext in the ANSI code page in both games.
-    if (saveWizardText(this, buildDescriptionExt(form()), false, path,
+    if (WizardOutput::saveText(this, buildDescriptionExt(form()), false, path,
                        QStringLiteral("Файл %1 сохранен.").arg(QDir::toNativeSeparators(path)),
                        WizardOutput::Report::Plain))
         hide();

@@ -122,7 +122,7 @@ void OverviewWizard::saveToFile()
     if (refuseQuotedName())
         return;
     const QString page = buildOverviewPage(form());
-    const bool utf8 = gameSavesUtf8();
+    const bool utf8 = WizardOutput::gameSavesUtf8();
     if (!m_saveDialog)
         m_saveDialog = new WizardSaveDialog(this, {"SAVD", QStringLiteral("Сохранить овервью как"),
                                                    QStringLiteral("overview.html"),
@@ -130,7 +130,7 @@ void OverviewWizard::saveToFile()
                                                    QString()});
     const QString path = m_saveDialog->choosePath();
     if (!path.isEmpty()
-        && saveWizardText(this, page, utf8, path, QStringLiteral("Файл овервью успешно сохранен"),
+        && WizardOutput::saveText(this, page, utf8, path, QStringLiteral("Файл овервью успешно сохранен"),
                           WizardOutput::Report::Information))
         hide();
 }

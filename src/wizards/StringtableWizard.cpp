@@ -166,7 +166,7 @@ void StringtableWizard::saveToFile()
     const std::optional<QString> text = csvText();
     if (!text)
         return;
-    const bool utf8 = gameSavesUtf8();
+    const bool utf8 = WizardOutput::gameSavesUtf8();
     if (!m_saveDialog)
         m_saveDialog = new WizardSaveDialog(this, {"SAVD", QStringLiteral("Сохранить файл stringtable"),
                                                    QStringLiteral("stringtable.csv"),
@@ -174,6 +174,6 @@ void StringtableWizard::saveToFile()
                                                    QStringLiteral(".csv")});
     const QString path = m_saveDialog->choosePath();
     if (!path.isEmpty())
-        saveWizardText(this, *text, utf8, path, QStringLiteral("Файл stringtable.csv успешно сохранен"),
+        WizardOutput::saveText(this, *text, utf8, path, QStringLiteral("Файл stringtable.csv успешно сохранен"),
                        WizardOutput::Report::Information);
 }

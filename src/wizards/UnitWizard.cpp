@@ -13,6 +13,7 @@
 #include "wizards/UnitLoad.h"
 #include "wizards/UnitScript.h"
 #include "wizards/WizardOutput.h"
+#include "wizards/WizardSaveDialog.h"
 
 #include "ui_UnitWizard.h"
 
@@ -43,9 +44,8 @@ UnitWizard::UnitWizard(AppWindows &windows, QWidget *parent)
     QSizePolicy warningPolicy = ui->OverL->sizePolicy();
     warningPolicy.setRetainSizeWhenHidden(true);
     ui->OverL->setSizePolicy(warningPolicy);
-    m_saveDialog = WizardOutput::createSaveDialog(this, QStringLiteral("SVDD"),
-                                                  QStringLiteral("Сохранить скрипт юнита как"),
-                                                  QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"));
+    m_saveDialog = new WizardSaveDialog(this, {"SVDD", QStringLiteral("Сохранить скрипт юнита как"), QString(),
+                                               QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
     connectControls();
 }
 
@@ -232,11 +232,11 @@ void UnitWizard::insertScript()
 
 void UnitWizard::saveScript()
 {
-    const QString path = WizardOutput::chooseSavePath(*m_saveDialog, ui->NamEd->text() + QStringLiteral(".sqs"));
+    const QString path = m_saveDialog->choosePath(ui->NamEd->text() + QStringLiteral(".sqs"));
     if (path.isEmpty())
         return;
-    const QByteArray bytes = WizardOutput::encode(UnitScript::script(form()), false);
-    if (WizardOutput::save(this, bytes, path, WizardOutput::kScriptSaved, WizardOutput::Report::Plain))
+    if (WizardOutput::saveText(this, UnitScript::script(form()), false, path, WizardOutput::kScriptSaved,
+                               WizardOutput::Report::Plain))
         close();
 }
 

@@ -11,7 +11,7 @@ class UnitWizard;
 class AppWindows;
 class DatParser;
 class QComboBox;
-class QFileDialog;
+class WizardSaveDialog;
 struct UnitForm;
 struct UnitWeapon;
 
@@ -56,6 +56,6 @@ private:
     std::unique_ptr<Ui::UnitWizard> ui;
     AppWindows &m_windows;
     std::unique_ptr<DatParser> m_data; // none until shown, and after a failed read
-    QFileDialog *m_saveDialog = nullptr; // SVDD
+    WizardSaveDialog *m_saveDialog = nullptr; // SVDD
     bool m_firstShow = true;
 };

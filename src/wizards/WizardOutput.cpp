@@ -2,13 +2,12 @@
 #include "wizards/WizardOutput.h"
 
 #include "AppError.h"
+#include "editor/ProgramState.h"
+#include "editor/ReplacedCharacters.h"
 #include "platform/Dialogs.h"
-#include "platform/ModalDialogs.h"
 #include "text/Cp1251.h"
-#include "text/FileFilters.h"
 #include "text/FileText.h"
 
-#include <QFileDialog>
 #include <QWidget>
 #include <Qsci/qsciscintilla.h>
 
@@ -23,13 +22,11 @@ void insert(QWidget *wizard, QsciScintilla *editor, const QString &text, const Q
     wizard->hide();
 }
 
-QByteArray encode(const QString &text, bool utf8)
+bool saveText(QWidget *wizard, const QString &text, bool utf8, const QString &path, const QString &message,
+              Report report)
 {
-    return utf8 ? text.toUtf8() : Cp1251::encode(text);
-}
-
-bool save(QWidget *wizard, const QByteArray &bytes, const QString &path, const QString &message, Report report)
-{
+    QString replaced;
+    const QByteArray bytes = utf8 ? text.toUtf8() : Cp1251::encode(text, &replaced);
     try {
         saveTextToFile(bytes, path);
     } catch (const AppError &error) {
@@ -40,26 +37,13 @@ bool save(QWidget *wizard, const QByteArray &bytes, const QString &path, const Q
         Dialogs::information(wizard, message);
     else
         Dialogs::plain(wizard, message);
+    warnReplacedCharacters(wizard, replaced, path);
     return true;
 }
 
-QFileDialog *createSaveDialog(QWidget *wizard, const QString &objectName, const QString &title,
-                              const QString &filter)
+bool gameSavesUtf8()
 {
-    auto *dialog = new QFileDialog(wizard, title);
-    dialog->setObjectName(objectName);
-    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters(FileFilters::toQtNameFilters(filter));
-    return dialog;
-}
-
-QString chooseSavePath(QFileDialog &dialog, const QString &fileName)
-{
-    dialog.selectFile(fileName);
-    return ModalDialogs::chooseFile(dialog);
+    return ProgramState::gameMode == QLatin1String("ArmA");
 }
 
 } // namespace WizardOutput

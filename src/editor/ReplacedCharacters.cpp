@@ -1,0 +1,31 @@
+// The replaced-characters warning of every Windows-1251 save.
+#include "editor/ReplacedCharacters.h"
+
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+
+namespace {
+
+// Each replaced character once, apart; a character beyond 16 bits stays whole.
+QString listed(const QString &characters)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        out << characters.mid(i, length);
+        i += length - 1;
+    }
+    return out.join(u' ');
+}
+
+} // namespace
+
+void warnReplacedCharacters(QWidget *parent, const QString &replaced, const QString &path)
+{
+    if (replaced.isEmpty())
+        return;
+    Dialogs::warning(parent, QStringLiteral("В кодировке Windows-1251 нет символов %1. "
+                                            "В файл \"%2\" они записаны как \"?\".")
+                                 .arg(listed(replaced), path));
+}
