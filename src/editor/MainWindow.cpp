@@ -33,6 +33,8 @@ namespace {
 // The speed bar's section keeps the original owner's class name, so older settings files still match.
 const QString kSpeedBarKey = QStringLiteral("TForm1ToolBar1");
 
+constexpr int kCommandPanelWidth = 220;
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
@@ -45,6 +47,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_completion->setObjectName(QStringLiteral("SynCompletionProposal1"));
     m_placement = std::make_unique<WindowPlacement>(this, QStringLiteral("position"));
     EditorLook::setUp(ui->SynEdit1, m_lexer);
+    // The command panel keeps its width when the window grows; the editor takes the rest.
+    ui->Splitter1->setStretchFactor(0, 0);
+    ui->Splitter1->setStretchFactor(1, 1);
+    ui->Splitter1->setSizes({kCommandPanelWidth, width() - kCommandPanelWidth});
     connectActions();
     removeCollidingEditorKeys();
 }
