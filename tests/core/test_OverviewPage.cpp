@@ -85,6 +85,8 @@ TEST(JpegSize, ReadsSidesAndTurnsBadDataIntoErrors)
         {"a paa texture", QByteArray("\x01\x02GGATCGFF", 10)},
         {"cut inside the header", good.left(40)},
         {"cut inside the data", good.left(good.size() - 30)},
+        // Found by fuzzing: a header claiming 65496 x 65496 pixels once took gigabytes to walk.
+        {"a claimed size of gigabytes", loadFileToString(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/huge-claimed-size.jpg"))},
     };
     for (const auto &[name, bytes] : broken)
         EXPECT_TRUE(thrown([&] { readJpegSize(bytes); }).startsWith(QStringLiteral("JPEG error #"))) << name;

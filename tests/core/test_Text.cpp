@@ -44,6 +44,8 @@ TEST(DocumentCodec, DecodingTable)
         {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", u"Привет"_qs},
         {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", u"привет"_qs},
         {"\xF0\x9F\x98\x80", QString::fromUtf8("\xF0\x9F\x98\x80")},
+        // Found by fuzzing: only the first mark is a mark; a second is a character of the text.
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx", u"\uFEFFx"_qs},
     };
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(DocumentCodec::decode(bytes), text) << bytes.toHex().constData();

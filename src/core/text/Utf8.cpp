@@ -1,6 +1,8 @@
 // Validation of UTF-8 byte sequences.
 #include "text/Utf8.h"
 
+#include <QStringDecoder>
+
 namespace Utf8 {
 
 bool hasBom(QByteArrayView bytes)
@@ -57,7 +59,9 @@ std::optional<QString> decode(QByteArrayView bytes)
 {
     if (!isValid(bytes))
         return std::nullopt;
-    return QString::fromUtf8(bytes);
+    // Every character, a leading U+FEFF too: the caller decides whether a mark is a mark.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return QString(decoder(bytes));
 }
 
 } // namespace Utf8

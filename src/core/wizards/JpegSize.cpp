@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr long kMemoryLimit = 256L * 1024 * 1024;
+
 // libjpeg's default error_exit calls exit(); ours jumps back to decode().
 struct ErrorManager
 {
@@ -48,6 +50,8 @@ int decode(const unsigned char *data, unsigned long size, JDIMENSION *width, JDI
         return code > 0 ? code : -1;
     }
     jpeg_create_decompress(&info);
+    // A header may claim a picture of gigabytes; a real overview picture needs far less.
+    info.mem->max_memory_to_use = kMemoryLimit;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
     *width = info.image_width;
