@@ -176,6 +176,10 @@ private:
 
     void setSpeedBarSize(int button, int bar);
 
+    // Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp)
+    void connectEditCommands();
+    void connectBookmarkActions();
+
     std::unique_ptr<Ui::MainWindow> ui;
     QMenu *m_popupMenu = nullptr; // PopupMenu1
     AppWindows *m_windows = nullptr;
