@@ -3,6 +3,7 @@
 
 #include "editor/Bookmarks.h"
 #include "editor/BracketMatcher.h"
+#include "editor/LineDeleteKey.h"
 #include "editor/SearchController.h"
 #include "editor/StatusBarUpdater.h"
 #include "ui_MainWindow.h"
@@ -59,6 +60,7 @@ void MainWindow::connectEditCommands()
                                                 {ui->btnReplace, 10}};
     for (const auto &[item, image] : images)
         setSpeedItemImage(item, image);
+    new LineDeleteKey(editor);
 }
 
 void MainWindow::connectBookmarkActions()
