@@ -71,4 +71,16 @@ qsizetype lineEnd(QsciScintilla *editor, qsizetype line)
     return send(editor, Sci::SCI_GETLINEENDPOSITION, line);
 }
 
+void changeQuietly(QsciScintilla *editor, const std::function<void()> &change)
+{
+    const long mask = send(editor, Sci::SCI_GETMODEVENTMASK);
+    const int lines = editor->lines();
+    send(editor, Sci::SCI_SETMODEVENTMASK, 0);
+    change();
+    send(editor, Sci::SCI_SETMODEVENTMASK, mask);
+    emit editor->textChanged();
+    if (editor->lines() != lines)
+        emit editor->linesChanged();
+}
+
 } // namespace EditorBytes

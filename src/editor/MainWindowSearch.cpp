@@ -3,6 +3,7 @@
 
 #include "editor/Bookmarks.h"
 #include "editor/BracketMatcher.h"
+#include "editor/EditorBytes.h"
 #include "editor/LineDeleteKey.h"
 #include "editor/SearchController.h"
 #include "editor/StatusBarUpdater.h"
@@ -48,8 +49,15 @@ void MainWindow::connectEditCommands()
         for (QAction *item : items)
             connect(item, &QAction::triggered, this, command);
     };
-    bind({ui->N32, ui->btnUndo}, [editor] { editor->undo(); });
-    bind({ui->N33, ui->btnRedo}, [editor] { editor->redo(); });
+    // An undo step may hold thousands of edits (Replace All).
+    bind({ui->N32, ui->btnUndo}, [editor] {
+        if (editor->isUndoAvailable())
+            EditorBytes::changeQuietly(editor, [editor] { editor->undo(); });
+    });
+    bind({ui->N33, ui->btnRedo}, [editor] {
+        if (editor->isRedoAvailable())
+            EditorBytes::changeQuietly(editor, [editor] { editor->redo(); });
+    });
     bind({ui->N15, ui->N27, ui->btnCopy}, [editor] { editor->copy(); });
     bind({ui->N14, ui->N26, ui->btnCut}, [editor] { editor->cut(); });
     bind({ui->N16, ui->N28, ui->btnPaste}, [editor] { editor->paste(); });

@@ -118,22 +118,24 @@ void SearchController::replaceAll()
         Dialogs::beep();
         return;
     }
-    applyReplacement(replacement);
+    apply(m_editor, replacement);
 }
 
-void SearchController::applyReplacement(const TextSearch::Replacement &replacement)
+void SearchController::apply(QsciScintilla *editor, const TextSearch::Replacement &replacement)
 {
     const QByteArray &with = replacement.with;
-    m_editor->SendScintilla(Sci::SCI_BEGINUNDOACTION);
-    // From the last match back, so that the offsets still to come stay valid. Each match is its
-    // own edit: lines between matches are never deleted, so bookmarks keep their lines, also
-    // through Undo.
-    for (auto it = replacement.matches.rbegin(); it != replacement.matches.rend(); ++it) {
-        m_editor->SendScintilla(Sci::SCI_SETTARGETRANGE, it->start, it->end());
-        m_editor->SendScintilla(Sci::SCI_REPLACETARGET, with.size(), with.constData());
-    }
-    m_editor->SendScintilla(Sci::SCI_ENDUNDOACTION);
-    EditorBytes::moveCaret(m_editor, replacement.newPosition(replacement.matches.back().end()));
+    EditorBytes::changeQuietly(editor, [&] {
+        editor->SendScintilla(Sci::SCI_BEGINUNDOACTION);
+        // From the last match back, so that the offsets still to come stay valid. Each match is
+        // its own edit: lines between matches are never deleted, so bookmarks keep their lines,
+        // also through Undo.
+        for (auto it = replacement.matches.rbegin(); it != replacement.matches.rend(); ++it) {
+            editor->SendScintilla(Sci::SCI_SETTARGETRANGE, it->start, it->end());
+            editor->SendScintilla(Sci::SCI_REPLACETARGET, with.size(), with.constData());
+        }
+        editor->SendScintilla(Sci::SCI_ENDUNDOACTION);
+    });
+    EditorBytes::moveCaret(editor, replacement.newPosition(replacement.matches.back().end()));
 }
 
 bool SearchController::eventFilter(QObject *watched, QEvent *event)

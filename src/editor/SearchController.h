@@ -31,6 +31,9 @@ public:
     // The quick-find box's text, forward, letter case significant.
     void quickFind();
 
+    // Puts a Replace All into the editor as one undo step, the caret after the last replacement.
+    static void apply(QsciScintilla *editor, const TextSearch::Replacement &replacement);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -42,7 +45,6 @@ private:
     void findNextPlain();
     void replaceOnce();
     void replaceAll();
-    void applyReplacement(const TextSearch::Replacement &replacement);
 
     QsciScintilla *m_editor;
     QLineEdit *m_findEdit;
