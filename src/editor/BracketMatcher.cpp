@@ -49,12 +49,23 @@ void BracketMatcher::withScript(Use &&use)
     use(script);
 }
 
+qsizetype BracketMatcher::bracketBesideCaret() const
+{
+    // The whole text as one piece would move Scintilla's gap to its end at every keystroke.
+    const qsizetype caret = EditorBytes::caret(m_editor);
+    const char around[2] = {EditorBytes::byteAt(m_editor, caret - 1), EditorBytes::byteAt(m_editor, caret)};
+    const qsizetype at = BracketMatch::chooseBracket(QByteArrayView(around, 2), 1);
+    return at < 0 ? -1 : caret - 1 + at;
+}
+
 void BracketMatcher::jumpToPartner()
 {
     if (EditorBytes::hasSelection(m_editor))
         return;
-    withScript([this](const ScriptText &script) {
-        const qsizetype bracket = BracketMatch::chooseBracket(script.bytes(), EditorBytes::caret(m_editor));
+    const qsizetype bracket = bracketBesideCaret();
+    if (bracket < 0)
+        return;
+    withScript([&](const ScriptText &script) {
         const qsizetype partner = BracketMatch::partner(script, bracket);
         if (partner >= 0)
             EditorBytes::moveCaret(m_editor, partner);
@@ -66,7 +77,7 @@ bool BracketMatcher::selectToPartner()
     if (EditorBytes::hasSelection(m_editor))
         return false;
     const qsizetype caret = EditorBytes::caret(m_editor);
-    const qsizetype bracket = BracketMatch::chooseBracket(EditorBytes::text(m_editor), caret);
+    const qsizetype bracket = bracketBesideCaret();
     if (bracket < 0)
         return false;
     withScript([&](const ScriptText &script) {
@@ -87,9 +98,9 @@ void BracketMatcher::refresh()
     m_refreshedCaret = caret;
     m_refreshedSelected = selected;
     qsizetype painted[2] = {-1, -1};
-    if (!selected) {
+    const qsizetype bracket = selected ? -1 : bracketBesideCaret();
+    if (bracket >= 0) {
         withScript([&](const ScriptText &script) {
-            const qsizetype bracket = BracketMatch::chooseBracket(script.bytes(), caret);
             if (!BracketMatch::isPainted(script, bracket))
                 return;
             painted[0] = bracket;

@@ -32,6 +32,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The bracket beside the caret (BracketMatch::chooseBracket), read without touching the rest
+    // of the text; -1 when there is none.
+    qsizetype bracketBesideCaret() const;
     template <class Use>
     void withScript(Use &&use);
     void refresh();

@@ -31,6 +31,11 @@ QByteArrayView range(QsciScintilla *editor, qsizetype from, qsizetype to)
     return QByteArrayView(p, to - from);
 }
 
+char byteAt(QsciScintilla *editor, qsizetype pos)
+{
+    return char(send(editor, Sci::SCI_GETCHARAT, pos)); // Scintilla answers 0 outside the text
+}
+
 qsizetype caret(QsciScintilla *editor)
 {
     return send(editor, Sci::SCI_GETCURRENTPOS);

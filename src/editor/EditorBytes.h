@@ -13,6 +13,9 @@ QByteArrayView text(QsciScintilla *editor);
 // The bytes of [from, to) without a copy; valid until the text changes.
 QByteArrayView range(QsciScintilla *editor, qsizetype from, qsizetype to);
 
+// The byte at `pos`, without moving anything; NUL outside the text.
+char byteAt(QsciScintilla *editor, qsizetype pos);
+
 qsizetype caret(QsciScintilla *editor);
 qsizetype selectionStart(QsciScintilla *editor);
 bool hasSelection(QsciScintilla *editor);

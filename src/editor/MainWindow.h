@@ -176,10 +176,6 @@ private:
 
     void setSpeedBarSize(int button, int bar);
 
-    // Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp)
-    void connectEditCommands();
-    void connectBookmarkActions();
-
     std::unique_ptr<Ui::MainWindow> ui;
     QMenu *m_popupMenu = nullptr; // PopupMenu1
     AppWindows *m_windows = nullptr;
@@ -194,4 +190,8 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them
     bool m_sqsCommentsRead = true;
+
+    // Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp)
+    void connectEditCommands();
+    void connectBookmarkActions();
 };

@@ -3,7 +3,6 @@
 #include "search/SearchExpression.h"
 #include "search/TextOffsets.h"
 #include "search/TextSearch.h"
-#include "search/WordRuns.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -67,22 +66,6 @@ TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
     };
     for (const auto &[pattern, widened] : cases)
         EXPECT_EQ(withRussianRanges(pattern), widened) << pattern.toStdString();
-}
-
-TEST(WordRuns, WordAtAPosition)
-{
-    const QByteArray text = utf8(u"ab(c привет_1 ё"_qs);
-    struct Case { qsizetype pos; QString word; };
-    const Case runs[] = {{0, "ab"}, {1, "ab"}, {2, "ab"}, {3, "c"}, {4, "c"}, {5, u"привет_1"_qs}, {0, "ab"}};
-    for (const auto &[pos, word] : runs) {
-        const WordRuns::Run r = WordRuns::runAt(text, pos);
-        EXPECT_EQ(QString::fromUtf8(text.sliced(r.start, r.size())), word) << pos;
-    }
-    // ё is no identifier character; the caret's word needs an identifier character after the caret
-    const WordRuns::Run yo = WordRuns::wordAtCaret(text, text.size() - 2);
-    EXPECT_EQ(yo.size(), 0);
-    EXPECT_EQ(WordRuns::wordAtCaret(text, 2).size(), 0);
-    EXPECT_EQ(WordRuns::wordAtCaret(text, 1), (WordRuns::Run{0, 2}));
 }
 
 struct FindCase

@@ -25,12 +25,7 @@ TEST(StatusTexts, ViewedPercent)
 TEST(StatusTexts, PanelTexts)
 {
     EXPECT_EQ(StatusTexts::caretPosition(12, 5), QString("  12:5"));
-    EXPECT_EQ(StatusTexts::lockKey("CAP", true), QString("  CAP"));
-    EXPECT_EQ(StatusTexts::lockKey("SCRL", false), QString("   "));
-    EXPECT_EQ(StatusTexts::insertMode(true), u"  Замена"_qs);
-    EXPECT_EQ(StatusTexts::insertMode(false), u"  Вставка"_qs);
     EXPECT_EQ(StatusTexts::memoryLoad(37), u"  Память загружена на 37 %"_qs);
-    EXPECT_EQ(StatusTexts::viewed(3), u"3% просмотрено"_qs);
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));
     EXPECT_EQ(StatusTexts::withoutTimeZone("h:mm:ss 'at' t AP"), QString("h:mm:ss 'at'  AP"));
 }
@@ -41,7 +36,6 @@ TEST(BookmarkCaptions, AllThreeForms)
     EXPECT_EQ(BookmarkCaptions::initial(7), QString("7"));
     EXPECT_EQ(BookmarkCaptions::afterSet(3, 12, "hint"), QString("3 (12): hint"));
     EXPECT_EQ(BookmarkCaptions::afterSet(0, 1, ""), QString("0 (1): "));
-    EXPECT_EQ(BookmarkCaptions::afterSet(5, 2, u"привет"_qs), u"5 (2): привет"_qs);
     EXPECT_EQ(BookmarkCaptions::afterClear(0), QString("0     "));
     EXPECT_EQ(BookmarkCaptions::afterClear(9), QString("9     "));
 }

@@ -92,9 +92,7 @@ TEST_F(Bookmarks, DigitKeysInTheLatinAndRussianLayouts)
     const Case cases[] = {
         {"Ctrl+Shift+3, Latin: '#'", Qt::Key_NumberSign, Qt::ControlModifier | Qt::ShiftModifier, '#', 12, true, 3},
         {"Ctrl+Shift+3, Russian: '№'", 0x2116, Qt::ControlModifier | Qt::ShiftModifier, 0x6b0, 12, true, 3},
-        {"Ctrl+Shift+0, Latin: ')'", Qt::Key_ParenRight, Qt::ControlModifier | Qt::ShiftModifier, ')', 19, true, 0},
         {"Ctrl+3", Qt::Key_3, Qt::ControlModifier, '3', 12, false, 3},
-        {"Ctrl+0", Qt::Key_0, Qt::ControlModifier, '0', 19, false, 0},
     };
     for (const Case &c : cases) {
         action("N62")->trigger();

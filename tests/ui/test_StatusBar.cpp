@@ -34,7 +34,6 @@ TEST(MemoryLoad, FromMeminfo)
     const Case cases[] = {
         {"MemTotal:       1000 kB\nMemFree: 1 kB\nMemAvailable:    630 kB\n", 37},
         {"MemAvailable: 0 kB\nMemTotal: 8 kB\n", 100},
-        {"MemTotal: 3 kB\nMemAvailable: 2 kB", 33},
         {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", -1},
         {"MemTotal: 100 kB\n", -1},
         {"MemTotalx: 100 kB\nMemAvailable: 1 kB\n", -1},
@@ -80,23 +79,4 @@ TEST_F(StatusPanels, RefreshedWhenIdle)
     EXPECT_EQ(panel(1), QString("   "));
     EXPECT_EQ(panel(4), u"  Вставка"_qs);
     EXPECT_EQ(panel(7), u"0% просмотрено"_qs);
-}
-
-TEST_F(StatusPanels, ViewedShareOfTheText)
-{
-    mainWindow()->resize(800, 600);
-    mainWindow()->show();
-    setText("short");
-    idle();
-    EXPECT_EQ(panel(7), u"100% просмотрено"_qs);
-    QString lines;
-    for (int i = 0; i < 5000; ++i)
-        lines += "x\r\n";
-    setText(lines);
-    caretAt(0);
-    idle();
-    const long window = editor()->SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN);
-    ASSERT_GT(window, 0);
-    const int expected = int(std::nearbyint((1.0 + window) / (5001 / 100.0)));
-    EXPECT_EQ(panel(7), QStringLiteral("%1% просмотрено").arg(expected));
 }
