@@ -105,6 +105,7 @@ TEST(TextSearch, FindFromTheSelection)
         {". takes a line break", "a\r\nb", "a..b", false, false, true, -1, Result::Found, "a\r\nb"},
         {"greedy", "<a><b>", "<.+>", false, false, true, -1, Result::Found, "<a><b>"},
         {"invalid expression", "abc", "(ab", false, false, true, 0, Result::Failed, ""},
+        {"empty expression", "abc", "", false, false, true, 0, Result::Failed, ""},
         {"not at the caret", "aXa", "a", true, false, true, 0, Result::Found, "a", 2},
         {"forward from the last match", "aXa", "a", true, false, true, 2, Result::NoneFurther, ""},
         {"backward from the start", "aXa", "a", true, false, false, 0, Result::NoneFurther, ""},

@@ -10,6 +10,8 @@ namespace TextSearch {
 Result collect(QByteArrayView text, const Request &request, MatchList &matches)
 {
     matches.clear();
+    if (request.text.isEmpty())
+        return Result::Failed; // an empty expression is no expression at all
     const SearchExpression expression(request.text, {!request.matchCase, SearchExpression::Syntax::Expression});
     if (!expression.isValid())
         return Result::Failed;

@@ -27,7 +27,8 @@ struct Outcome
 };
 
 // Every match of the request's expression over the whole text, in order; those that fail the
-// whole-word rule are left out. Failed when the expression does not compile or matching fails.
+// whole-word rule are left out. Failed when the expression is empty or does not compile, or when
+// matching fails.
 Result collect(QByteArrayView text, const Request &request, MatchList &matches);
 
 // Forward: the first match that starts after `selectionStart`; backward: the last that starts
