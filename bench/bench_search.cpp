@@ -1,6 +1,6 @@
 // Search speed on a generated 10 MB script with 100 000 matches: F3 from the top and Replace All,
 // each against the bare PCRE2 run over the same bytes with the same compiled expression options.
-#include "editor/EditorBytes.h"
+#include "editor/EditorKeys.h"
 #include "editor/SearchController.h"
 #include "search/TextSearch.h"
 
@@ -185,7 +185,7 @@ void BM_UndoReplaceAll_InEditor(benchmark::State &state)
                                    editor.length());
         SearchController::apply(&editor, TextSearch::replaceAll(bytes, 0, {kPattern, true, false, true}, kReplacement));
         state.ResumeTiming();
-        EditorBytes::changeQuietly(&editor, [&editor] { editor.undo(); });
+        EditorKeys::undo(&editor);
     }
     if (editor.length() != text.size())
         state.SkipWithError("undo did not restore the text");

@@ -3,8 +3,7 @@
 
 #include "editor/Bookmarks.h"
 #include "editor/BracketMatcher.h"
-#include "editor/EditorBytes.h"
-#include "editor/LineDeleteKey.h"
+#include "editor/EditorKeys.h"
 #include "editor/SearchController.h"
 #include "editor/StatusBarUpdater.h"
 #include "ui_MainWindow.h"
@@ -49,15 +48,8 @@ void MainWindow::connectEditCommands()
         for (QAction *item : items)
             connect(item, &QAction::triggered, this, command);
     };
-    // An undo step may hold thousands of edits (Replace All).
-    bind({ui->N32, ui->btnUndo}, [editor] {
-        if (editor->isUndoAvailable())
-            EditorBytes::changeQuietly(editor, [editor] { editor->undo(); });
-    });
-    bind({ui->N33, ui->btnRedo}, [editor] {
-        if (editor->isRedoAvailable())
-            EditorBytes::changeQuietly(editor, [editor] { editor->redo(); });
-    });
+    bind({ui->N32, ui->btnUndo}, [editor] { EditorKeys::undo(editor); });
+    bind({ui->N33, ui->btnRedo}, [editor] { EditorKeys::redo(editor); });
     bind({ui->N15, ui->N27, ui->btnCopy}, [editor] { editor->copy(); });
     bind({ui->N14, ui->N26, ui->btnCut}, [editor] { editor->cut(); });
     bind({ui->N16, ui->N28, ui->btnPaste}, [editor] { editor->paste(); });
@@ -68,7 +60,7 @@ void MainWindow::connectEditCommands()
                                                 {ui->btnReplace, 10}};
     for (const auto &[item, image] : images)
         setSpeedItemImage(item, image);
-    new LineDeleteKey(editor);
+    new EditorKeys(editor);
 }
 
 void MainWindow::connectBookmarkActions()

@@ -59,12 +59,15 @@ TEST_F(EditCommands, UndoAndRedoFromTheMenuAndTheSpeedBar)
     }
 }
 
-TEST_F(EditCommands, F8DeletesALineAndCtrlYDoesNot)
+TEST_F(EditCommands, EditorKeys)
 {
     setText("one\r\ntwo\r\nthree");
+    editor()->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     caretAt(6);
     QTest::keyClick(editor(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
     QTest::keyClick(editor(), Qt::Key_F8);
     EXPECT_EQ(text(), QString("one\r\nthree"));
+    QTest::keyClick(editor(), Qt::Key_Backspace, Qt::AltModifier); // the editor's own undo key
+    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
 }
