@@ -241,4 +241,8 @@ private:
     void setUpCompletion();
     bool fillArgumentNames();
     CompletionList *m_argumentCompletion = nullptr; // WeapCompleter: names inside quotes
+
+    // Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp)
+    void connectEditCommands();
+    void connectBookmarkActions();
 };

@@ -1,0 +1,149 @@
+// Bracket features over the editor's bytes: the partner found by our own search (Scintilla's pairs
+// brackets by style), painted with two indicators so that the token's own font stays.
+#include "editor/BracketMatcher.h"
+
+#include "editor/EditorBytes.h"
+#include "editor/ProgramState.h"
+#include "editor/QtColor.h"
+#include "editor/ScriptLexer.h"
+#include "script/BracketMatch.h"
+
+#include <QMouseEvent>
+#include <Qsci/qsciscintilla.h>
+
+namespace {
+using Sci = QsciScintillaBase;
+}
+
+BracketMatcher::BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter)
+    : QObject(editor), m_editor(editor), m_highlighter(highlighter)
+{
+    setObjectName(QStringLiteral("BracketMatcher"));
+    m_editor->setBraceMatching(QsciScintilla::NoBraceMatch);
+    m_backgroundIndicator = m_editor->indicatorDefine(QsciScintilla::FullBoxIndicator);
+    m_editor->setIndicatorDrawUnder(true, m_backgroundIndicator);
+    m_textIndicator = m_editor->indicatorDefine(QsciScintilla::TextColorIndicator);
+    applyColors();
+    connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, &BracketMatcher::refresh);
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_textChanged = true; });
+    m_editor->viewport()->installEventFilter(this);
+}
+
+// The script text as the highlighter sees it: the range at a line start comes from the
+// highlighter's line states (styling up to there first); with highlighting off the text is
+// scanned from its top.
+template <class Use>
+void BracketMatcher::withScript(Use &&use)
+{
+    const QByteArrayView text = EditorBytes::text(m_editor);
+    ScriptText::RangeAt rangeAt;
+    if (m_highlighter->enabled()) {
+        rangeAt = [this](qsizetype lineStart) {
+            const long line = EditorBytes::lineOf(m_editor, lineStart);
+            if (m_editor->SendScintilla(Sci::SCI_GETENDSTYLED) < lineStart)
+                m_editor->SendScintilla(Sci::SCI_COLOURISE, m_editor->SendScintilla(Sci::SCI_GETENDSTYLED), lineStart);
+            return RangeState(m_editor->SendScintilla(Sci::SCI_GETLINESTATE, line - 1) & 0xFF);
+        };
+    }
+    const ScriptText script(text, m_highlighter->scanner(), std::move(rangeAt));
+    use(script);
+}
+
+qsizetype BracketMatcher::bracketBesideCaret() const
+{
+    // The whole text as one piece would move Scintilla's gap to its end at every keystroke.
+    const qsizetype caret = EditorBytes::caret(m_editor);
+    const char around[2] = {EditorBytes::byteAt(m_editor, caret - 1), EditorBytes::byteAt(m_editor, caret)};
+    const qsizetype at = BracketMatch::chooseBracket(QByteArrayView(around, 2), 1);
+    return at < 0 ? -1 : caret - 1 + at;
+}
+
+void BracketMatcher::jumpToPartner()
+{
+    if (EditorBytes::hasSelection(m_editor))
+        return;
+    const qsizetype bracket = bracketBesideCaret();
+    if (bracket < 0)
+        return;
+    withScript([&](const ScriptText &script) {
+        const qsizetype partner = BracketMatch::partner(script, bracket);
+        if (partner >= 0)
+            EditorBytes::moveCaret(m_editor, partner);
+    });
+}
+
+bool BracketMatcher::selectToPartner()
+{
+    if (EditorBytes::hasSelection(m_editor))
+        return false;
+    const qsizetype caret = EditorBytes::caret(m_editor);
+    const qsizetype bracket = bracketBesideCaret();
+    if (bracket < 0)
+        return false;
+    withScript([&](const ScriptText &script) {
+        const auto selection = BracketMatch::selectionToPartner(caret, bracket, BracketMatch::partner(script, bracket));
+        if (selection)
+            EditorBytes::select(m_editor, selection->anchor, selection->caret);
+    });
+    return true;
+}
+
+void BracketMatcher::refresh()
+{
+    const qsizetype caret = EditorBytes::caret(m_editor);
+    const bool selected = EditorBytes::hasSelection(m_editor);
+    // Scrolling and restyling leave the brackets where they are.
+    if (!m_textChanged && caret == m_refreshedCaret && selected == m_refreshedSelected)
+        return;
+    m_refreshedCaret = caret;
+    m_refreshedSelected = selected;
+    qsizetype painted[2] = {-1, -1};
+    const qsizetype bracket = selected ? -1 : bracketBesideCaret();
+    if (bracket >= 0) {
+        withScript([&](const ScriptText &script) {
+            if (!BracketMatch::isPainted(script, bracket))
+                return;
+            painted[0] = bracket;
+            painted[1] = BracketMatch::partner(script, bracket);
+        });
+    }
+    if (!m_textChanged && painted[0] == m_painted[0] && painted[1] == m_painted[1])
+        return;
+    m_textChanged = false;
+    const long length = m_editor->length();
+    for (int indicator : {m_textIndicator, m_backgroundIndicator}) {
+        m_editor->SendScintilla(Sci::SCI_SETINDICATORCURRENT, indicator);
+        m_editor->SendScintilla(Sci::SCI_INDICATORCLEARRANGE, 0, length);
+        for (qsizetype at : painted)
+            if (at >= 0)
+                m_editor->SendScintilla(Sci::SCI_INDICATORFILLRANGE, at, 1);
+    }
+    m_painted[0] = painted[0];
+    m_painted[1] = painted[1];
+}
+
+// The settings dialog may change the colours at any time: they are read at every paint.
+void BracketMatcher::applyColors()
+{
+    const QColor text = toQColor(ProgramState::bracketFgColor, m_highlighter->defaultColor());
+    const QColor paper = toQColor(ProgramState::bracketBgColor, m_highlighter->defaultPaper());
+    if (text == m_colors[0] && paper == m_colors[1])
+        return;
+    m_colors[0] = text;
+    m_colors[1] = paper;
+    m_editor->setIndicatorForegroundColor(text, m_textIndicator);
+    m_editor->setIndicatorForegroundColor(paper, m_backgroundIndicator);
+    m_editor->setIndicatorOutlineColor(paper, m_backgroundIndicator);
+}
+
+bool BracketMatcher::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_editor->viewport())
+        return false;
+    if (event->type() == QEvent::Paint)
+        applyColors();
+    else if (event->type() == QEvent::MouseButtonDblClick
+             && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        return selectToPartner();
+    return false;
+}

@@ -1,0 +1,52 @@
+// The bracket beside the caret and its partner: painted in the bracket colours, jumped between
+// (Alt+G) and selected up to by a double click.
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+class QsciScintilla;
+class ScriptLexer;
+class ScriptText;
+
+class BracketMatcher : public QObject
+{
+    Q_OBJECT
+public:
+    BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter);
+
+    // Moves the caret before the partner of the bracket beside it; nothing with a selection.
+    void jumpToPartner();
+    // Selects from the caret to the partner, as a double click beside a bracket does; false
+    // when the caret stands beside no bracket (the editor then selects a word as usual).
+    bool selectToPartner();
+
+    // The byte positions painted now: the bracket and its partner, -1 where none.
+    qsizetype paintedBracket() const { return m_painted[0]; }
+    qsizetype paintedPartner() const { return m_painted[1]; }
+    // The colours the two indicators paint with now.
+    QColor paintColor() const { return m_colors[0]; }
+    QColor paintBackground() const { return m_colors[1]; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The bracket beside the caret (BracketMatch::chooseBracket), read without touching the rest
+    // of the text; -1 when there is none.
+    qsizetype bracketBesideCaret() const;
+    template <class Use>
+    void withScript(Use &&use);
+    void refresh();
+    void applyColors();
+
+    QsciScintilla *m_editor;
+    ScriptLexer *m_highlighter;
+    int m_textIndicator;       // the bracket's text colour
+    int m_backgroundIndicator; // the box behind it
+    qsizetype m_painted[2] = {-1, -1};
+    QColor m_colors[2];
+    qsizetype m_refreshedCaret = -1; // the caret and selection at the last refresh
+    bool m_refreshedSelected = false;
+    bool m_textChanged = true;
+};

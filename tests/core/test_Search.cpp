@@ -1,0 +1,220 @@
+// The search: offsets, Russian ranges, whole words, finding from the selection, Replace All.
+#include "../TestUtil.h"
+#include "search/SearchExpression.h"
+#include "search/TextOffsets.h"
+#include "search/TextSearch.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace TextSearch;
+
+namespace {
+
+const QByteArray kEmoji = "\xF0\x9F\x98\x80"; // one character of four bytes
+
+QByteArray utf8(const QString &s)
+{
+    return s.toUtf8();
+}
+
+} // namespace
+
+TEST(TextOffsets, CharactersAndBytes)
+{
+    struct Case { QByteArray text; qsizetype chars; };
+    const Case cases[] = {
+        {"", 0},
+        {"abc", 3},
+        {utf8(u"ёж"_qs), 2},
+        {"a" + kEmoji + "b", 3},
+        {"\xD0", 1},            // a cut sequence: one character per byte
+        {"\xCF\xF0\xE8", 3},    // Windows-1251 bytes
+        {"\r\n", 2},            // a line break is two characters
+    };
+    for (const auto &[text, chars] : cases) {
+        EXPECT_EQ(TextOffsets::charCount(text), chars) << text.toHex().constData();
+        EXPECT_EQ(TextOffsets::byteLength(text, chars), text.size()) << text.toHex().constData();
+        EXPECT_EQ(TextOffsets::byteLength(text, chars + 5), text.size());
+    }
+    const QByteArray mixed = "a" + kEmoji + utf8(u"ж"_qs) + "\xFF";
+    EXPECT_EQ(TextOffsets::byteLength(mixed, 2), 5);
+    EXPECT_EQ(TextOffsets::nextChar(mixed, 1), 5);
+    EXPECT_EQ(TextOffsets::previousChar(mixed, 5), 1);
+    EXPECT_EQ(TextOffsets::previousChar(mixed, 7), 5);
+    EXPECT_EQ(TextOffsets::previousChar(mixed, 8), 7); // the lone 0xFF
+    EXPECT_EQ(TextOffsets::charAt(mixed, 5), char32_t(0x0436));
+    EXPECT_EQ(TextOffsets::charAt(mixed, 7), char32_t(0xFFFD));
+}
+
+TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"[а-я]"_qs, u"[а-яё]"_qs},
+        {u"[А-Я]+"_qs, u"[А-ЯЁ]+"_qs},
+        {u"[а-Я]"_qs, u"[А-яЁё]"_qs},
+        {u"[^0-9а-я_]"_qs, u"[^0-9а-яё_]"_qs},
+        {u"а-я"_qs, u"а-я"_qs},                  // outside a class
+        {u"\\[а-я]"_qs, u"\\[а-я]"_qs},          // an escaped bracket opens no class
+        {u"[\\]а-я]"_qs, u"[\\]а-яё]"_qs},
+        {u"[]а-я]"_qs, u"[]а-яё]"_qs},           // a leading ']' belongs to the class
+        {u"[[:alpha:]а-я]"_qs, u"[[:alpha:]а-яё]"_qs},
+        {u"\\Q[а-я]\\E"_qs, u"\\Q[а-я]\\E"_qs},  // quoted text
+        {u"[б-я]"_qs, u"[б-я]"_qs},
+        {u"[x-а-я]"_qs, u"[x-а-я]"_qs},          // "а" ends one range and starts none
+        {u"[а-"_qs, u"[а-"_qs},
+    };
+    for (const auto &[pattern, widened] : cases)
+        EXPECT_EQ(withRussianRanges(pattern), widened) << pattern.toStdString();
+}
+
+struct FindCase
+{
+    const char *name;
+    QString text;
+    QString pattern;
+    bool matchCase;
+    bool wholeWord;
+    bool forward;
+    qsizetype selectionStart; // characters
+    Result result;
+    QString found;            // the selected text
+    qsizetype foundAt = -1;   // characters, when it matters
+};
+
+TEST(TextSearch, FindFromTheSelection)
+{
+    const QString emoji = QString::fromUtf8(kEmoji);
+    const FindCase cases[] = {
+        {"whole word after a same-length run", "ab(c", "\\(c", false, true, true, 0, Result::Found, "(c", 2},
+        {"whole word after a blank", "a (c", "\\(c", false, true, true, 0, Result::NoMatches, ""},
+        {"whole word inside a longer word", "abcd", "abc", false, true, true, 0, Result::NoMatches, ""},
+        {"whole word at a word's end", "xabc", "abc", false, true, true, 0, Result::NoMatches, ""},
+        {"whole word alone", "x abc y", "abc", false, true, true, 0, Result::Found, "abc", 2},
+        {"a run measured in characters", u"я(c"_qs, "\\(c", false, true, true, 0, Result::NoMatches, ""},
+        {"Cyrillic whole word", u"я (c ab(c"_qs, "\\(c", false, true, true, 0, Result::Found, "(c", 7},
+        {"Cyrillic without case", u"ПРИВЕТ"_qs, u"привет"_qs, false, false, true, -1, Result::Found, u"ПРИВЕТ"_qs},
+        {"Cyrillic with case", u"ПРИВЕТ"_qs, u"привет"_qs, true, false, true, -1, Result::NoMatches, ""},
+        {"[а-я] takes ё", u"ёж"_qs, u"[а-я]+"_qs, true, false, true, -1, Result::Found, u"ёж"_qs},
+        {"[А-Я] takes Ё", u"ЁЖ"_qs, u"[А-Я]+"_qs, true, false, true, -1, Result::Found, u"ЁЖ"_qs},
+        {"[а-Я] takes both cases", u"xЁжЯx"_qs, u"[а-Я]+"_qs, true, false, true, 0, Result::Found, u"ЁжЯ"_qs},
+        {"$ not at an inner CR LF", "ab\r\ncd", "b$", false, false, true, -1, Result::NoMatches, ""},
+        {"$ at the end", "ab\r\ncd", "d$", false, false, true, -1, Result::Found, "d"},
+        {"$ before a final CR LF", "ab\r\ncd\r\n", "d$", false, false, true, -1, Result::Found, "d"},
+        {"^ only at the text's start", "ab\r\ncd", "^c", false, false, true, -1, Result::NoMatches, ""},
+        {". takes a line break", "a\r\nb", "a..b", false, false, true, -1, Result::Found, "a\r\nb"},
+        {"greedy", "<a><b>", "<.+>", false, false, true, -1, Result::Found, "<a><b>"},
+        {"invalid expression", "abc", "(ab", false, false, true, 0, Result::Failed, ""},
+        {"empty expression", "abc", "", false, false, true, 0, Result::Failed, ""},
+        {"not at the caret", "aXa", "a", true, false, true, 0, Result::Found, "a", 2},
+        {"forward from the last match", "aXa", "a", true, false, true, 2, Result::NoneFurther, ""},
+        {"backward from the start", "aXa", "a", true, false, false, 0, Result::NoneFurther, ""},
+        {"backward", "aXaXa", "a", true, false, false, 4, Result::Found, "a", 2},
+        {"after an emoji", emoji + u"ж"_qs + emoji + "ab", "ab", true, false, true, 0, Result::Found, "ab", 3},
+    };
+    for (const FindCase &c : cases) {
+        const QByteArray text = utf8(c.text);
+        // The selection start in the editor's measure: bytes.
+        const qsizetype from = c.selectionStart < 0 ? -1 : TextOffsets::byteLength(text, c.selectionStart);
+        const Outcome o = find(text, from, {c.pattern, c.matchCase, c.wholeWord, c.forward});
+        EXPECT_EQ(o.result, c.result) << c.name;
+        if (o.result != Result::Found)
+            continue;
+        EXPECT_EQ(QString::fromUtf8(text.sliced(o.match.start, o.match.length)), c.found) << c.name;
+        if (c.foundAt >= 0) {
+            EXPECT_EQ(TextOffsets::charCount(text.first(o.match.start)), c.foundAt) << c.name;
+        }
+    }
+}
+
+TEST(TextSearch, EmptyMatchesStepOneCharacter)
+{
+    const QByteArray text = utf8(u"аxб"_qs);
+    const SearchExpression e("x*", {});
+    const MatchList list = e.matches(text);
+    const MatchList expected = {{0, 0}, {2, 1}, {3, 0}, {5, 0}};
+    EXPECT_EQ(list, expected);
+}
+
+TEST(TextSearch, QuickFind)
+{
+    EXPECT_TRUE(isRefusedQuickFind(u"a[]b"));
+    EXPECT_FALSE(isRefusedQuickFind(u"[a]"));
+    // Letter case counts whatever the dialog says; the placeholder itself is a search text.
+    EXPECT_EQ(find("abc ABC", -1, quickFind("ABC")).match.start, 4);
+    const QByteArray text = utf8(u"x Поиск"_qs);
+    EXPECT_EQ(find(text, -1, quickFind(u"Поиск"_qs)).result, Result::Found);
+    EXPECT_EQ(find(text, -1, quickFind(u"поиск"_qs)).result, Result::NoMatches);
+}
+
+TEST(TextSearch, PlainFindNext)
+{
+    struct Case { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
+    const Case cases[] = {
+        {"a.c abc", "a.c", true, false, 0, 0},  // taken literally
+        {"a.c abc", "a.c", true, false, 1, -1},
+        {"ABC abc", "abc", true, false, 0, 4},
+        {"ABC abc", "abc", false, false, 0, 0},
+        {"abcd abc", "abc", false, true, 0, 5},
+        {"(c x(c", "(c", false, true, 1, -1},  // touched by x
+    };
+    for (const Case &c : cases) {
+        const Outcome o = findPlain(c.text, c.from, {c.needle, c.matchCase, c.wholeWord, true});
+        EXPECT_EQ(o.result == Result::Found ? o.match.start : -1, c.at) << c.text << " / " << c.needle;
+    }
+}
+
+TEST(TextSearch, ReplaceAllInOnePass)
+{
+    struct Case { const char *name; QString text; QString pattern; bool wholeWord; qsizetype from; QString with; QString result; };
+    const Case cases[] = {
+        {"every match, the one at the caret too", "aaaa", "a", false, 0, "b", "bbbb"},
+        {"from the caret on", "aaaa", "a", false, 2, "b", "aabb"},
+        {"never rescanned", "aa", "a", false, 0, "aa", "aaaa"},
+        {"longer and shorter", "x1y22z", "[0-9]+", false, 0, "#", "x#y#z"},
+        {"whole words only", "abc abcd abc", "abc", true, 0, "X", "X abcd X"},
+        {"Cyrillic and an emoji", QString::fromUtf8(kEmoji) + u"ёж ёж"_qs, u"ёж"_qs, false, 0, u"ЁЖ"_qs,
+         QString::fromUtf8(kEmoji) + u"ЁЖ ЁЖ"_qs},
+        {"empty matches", "ab", "x*", false, 0, "-", "-a-b-"},
+    };
+    for (const Case &c : cases) {
+        const QByteArray text = utf8(c.text);
+        const Replacement r = replaceAll(text, c.from, {c.pattern, true, c.wholeWord, true}, c.with);
+        ASSERT_EQ(r.result, Result::Found) << c.name;
+        const QByteArray out = text.first(r.matches.front().start) + r.replacedSpan(text)
+            + text.sliced(r.matches.back().end());
+        EXPECT_EQ(QString::fromUtf8(out), c.result) << c.name;
+    }
+    EXPECT_EQ(replaceAll("aaaa", 4, {"a", true, false, true}, "b").result, Result::NoneFurther);
+    EXPECT_EQ(replaceAll("aaaa", 0, {"(", true, false, true}, "b").result, Result::Failed);
+}
+
+TEST(TextSearch, PositionsAfterReplaceAll)
+{
+    // "ab\r\nab\r\nab" with "ab" -> "xyz": line starts 0, 4, 8 become 0, 5, 10.
+    const QByteArray text = "ab\r\nab\r\nab";
+    const Replacement r = replaceAll(text, 0, {"ab", true, false, true}, "xyz");
+    const std::pair<qsizetype, qsizetype> cases[] = {{0, 0}, {1, 0}, {2, 3}, {4, 5}, {8, 10}, {10, 13}};
+    for (const auto &[before, after] : cases)
+        EXPECT_EQ(r.newPosition(before), after) << before;
+}
+
+TEST(TextSearch, RandomPatternsAndTextsNeitherCrashNorHang)
+{
+    std::mt19937 rng(7);
+    const char alphabet[] = "ab()[]*+?.\\^$|{}-\r\n\xD0\xB0\xD1\x8F\xF0\x9F";
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray pattern, text;
+        for (int i = int(rng() % 8); i > 0; --i)
+            pattern += alphabet[rng() % (sizeof alphabet - 1)];
+        for (int i = int(rng() % 40); i > 0; --i)
+            text += alphabet[rng() % (sizeof alphabet - 1)];
+        const Request request{QString::fromUtf8(pattern), bool(rng() % 2), bool(rng() % 2), bool(rng() % 2)};
+        const Outcome o = find(text, qsizetype(rng() % 41), request);
+        if (o.result == Result::Found) {
+            ASSERT_LE(o.match.end(), text.size());
+        }
+        replaceAll(text, 0, request, "z");
+        findPlain(text, 0, request);
+    }
+}

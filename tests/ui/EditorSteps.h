@@ -1,0 +1,36 @@
+// Steps on the editor in its users' measure, characters, for the search, bookmark and bracket tests.
+#pragma once
+
+#include "AppFixture.h"
+#include "editor/EditorBytes.h"
+#include "search/TextOffsets.h"
+
+class EditorSteps : public AppFixture
+{
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        start();
+        beeps = Dialogs::beepCount();
+    }
+
+    // Byte offset of a character offset of the editor's text.
+    qsizetype bytes(qsizetype chars) const
+    {
+        return TextOffsets::byteLength(EditorBytes::text(editor()), chars);
+    }
+    qsizetype chars(qsizetype byteOffset) const
+    {
+        return TextOffsets::charCount(EditorBytes::text(editor()).first(byteOffset));
+    }
+    void setText(const QString &text) { mainWindow()->setEditorText(text); }
+    void caretAt(qsizetype charOffset) { EditorBytes::moveCaret(editor(), bytes(charOffset)); }
+    void select(qsizetype from, qsizetype to) { EditorBytes::select(editor(), bytes(from), bytes(to)); }
+    qsizetype caret() const { return chars(EditorBytes::caret(editor())); }
+    QString selected() const { return editor()->selectedText(); }
+    qsizetype selectionStart() const { return chars(EditorBytes::selectionStart(editor())); }
+    int newBeeps() const { return Dialogs::beepCount() - beeps; }
+
+    int beeps = 0;
+};

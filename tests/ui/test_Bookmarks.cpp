@@ -1,0 +1,127 @@
+// The bookmarks menu: captions, setting, going, clearing, and the digit keys in any layout.
+#include "EditorSteps.h"
+
+#include <QKeyEvent>
+#include <QTest>
+
+namespace {
+
+const char *const kSetItems[] = {"N01", "N110", "N210", "N310", "N410", "N510", "N61", "N71", "N81", "N91"};
+const char *const kGoItems[] = {"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", "g8", "g9"};
+
+} // namespace
+
+class Bookmarks : public EditorSteps
+{
+protected:
+    void SetUp() override
+    {
+        EditorSteps::SetUp();
+        QString lines;
+        for (int i = 1; i <= 14; ++i)
+            lines += QStringLiteral("line%1 hint x\r\n").arg(i);
+        setText(lines);
+    }
+    // The caret on line `line` (from 1) at character `column` (from 0).
+    void caretOn(int line, int column) { caretAt(chars(EditorBytes::lineStart(editor(), line - 1)) + column); }
+    int caretLine() const { return int(EditorBytes::lineOf(editor(), EditorBytes::caret(editor()))) + 1; }
+    void expectCaptions(int number, const QString &caption)
+    {
+        EXPECT_EQ(action(kSetItems[number])->text(), caption) << number;
+        EXPECT_EQ(action(kGoItems[number])->text(), caption) << number;
+    }
+    // A key as the X server delivers it: Qt's key, the keysym and the key code of the digit row.
+    void pressKey(int qtKey, Qt::KeyboardModifiers mods, quint32 keysym, quint32 keycode, const QString &textOf = {})
+    {
+        QKeyEvent override(QEvent::ShortcutOverride, qtKey, mods, keycode, keysym, 0, textOf);
+        QApplication::sendEvent(editor(), &override);
+        QKeyEvent press(QEvent::KeyPress, qtKey, mods, keycode, keysym, 0, textOf);
+        QApplication::sendEvent(editor(), &press);
+    }
+};
+
+TEST_F(Bookmarks, CaptionsFollowSettingAndClearing)
+{
+    for (int n = 1; n <= 9; ++n)
+        expectCaptions(n, QString::number(n));
+    expectCaptions(0, QString("0      "));
+
+    caretOn(12, 7); // inside "hint"
+    action("N310")->trigger();
+    expectCaptions(3, QString("3 (12): hint"));
+    caretOn(2, 5); // on a blank
+    action("N310")->trigger(); // moves it
+    expectCaptions(3, QString("3 (2): "));
+    caretOn(5, 12); // at the line's end
+    action("N01")->trigger();
+    expectCaptions(0, QString("0 (5): "));
+
+    caretOn(1, 0);
+    action("g3")->trigger();
+    EXPECT_EQ(caretLine(), 2);
+    EXPECT_EQ(caret() - chars(EditorBytes::lineStart(editor(), 1)), 5);
+    action("g7")->trigger(); // unset: nothing
+    EXPECT_EQ(caretLine(), 2);
+
+    action("N62")->trigger();
+    for (int n = 0; n <= 9; ++n)
+        expectCaptions(n, QString::number(n) + "     ");
+    caretOn(9, 0);
+    action("g3")->trigger();
+    EXPECT_EQ(caretLine(), 9);
+}
+
+TEST_F(Bookmarks, ABookmarkMovesWithItsLineAndShowsInTheMargin)
+{
+    caretOn(4, 2);
+    action("N510")->trigger();
+    const int marker = int(editor()->SendScintilla(QsciScintillaBase::SCI_MARKERGET, 3L));
+    EXPECT_NE(marker, 0);
+    EXPECT_GT(editor()->marginWidth(1), 0);
+    EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETMARGINMASKN, 1L) & marker, marker);
+    caretOn(1, 0);
+    type("new line\r\n");
+    action("g5")->trigger();
+    EXPECT_EQ(caretLine(), 5);
+    EXPECT_EQ(action("g5")->text(), QString("5 (4): line4")); // captions keep the moment of setting
+}
+
+TEST_F(Bookmarks, DigitKeysInTheLatinAndRussianLayouts)
+{
+    struct Case { const char *name; int key; Qt::KeyboardModifiers mods; quint32 keysym, keycode; bool set; int number; };
+    const Case cases[] = {
+        {"Ctrl+Shift+3, Latin: '#'", Qt::Key_NumberSign, Qt::ControlModifier | Qt::ShiftModifier, '#', 12, true, 3},
+        {"Ctrl+Shift+3, Russian: '№'", 0x2116, Qt::ControlModifier | Qt::ShiftModifier, 0x6b0, 12, true, 3},
+        {"Ctrl+3", Qt::Key_3, Qt::ControlModifier, '3', 12, false, 3},
+    };
+    for (const Case &c : cases) {
+        action("N62")->trigger();
+        if (!c.set) {
+            caretOn(7, 1);
+            action(kSetItems[c.number])->trigger();
+        }
+        caretOn(3, 0);
+        pressKey(c.key, c.mods, c.keysym, c.keycode);
+        if (c.set)
+            expectCaptions(c.number, QStringLiteral("%1 (3): line3").arg(c.number));
+        else
+            EXPECT_EQ(caretLine(), 7) << c.name;
+        EXPECT_EQ(text().count("line"), 14) << c.name; // no digit typed
+    }
+    // The numeric keypad and Alt combinations are no bookmark keys.
+    action("N62")->trigger();
+    caretOn(3, 0);
+    pressKey(Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier, 0xffb3, 89);
+    pressKey(Qt::Key_3, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, '3', 12);
+    expectCaptions(3, QString("3     "));
+}
+
+TEST_F(Bookmarks, QtsOwnKeyPathSetsAndGoesOnce)
+{
+    caretOn(6, 0);
+    QTest::keyClick(editor(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
+    expectCaptions(1, QString("1 (6): line6"));
+    caretOn(1, 0);
+    QTest::keyClick(editor(), Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(caretLine(), 6);
+}
