@@ -16,7 +16,6 @@ namespace {
 
 using Sci = QsciScintillaBase;
 constexpr int kMarginNumber = 1;
-constexpr int kMarginWidth = 16;
 
 // A small numbered tab, so that the margin tells the bookmarks apart.
 QImage markerImage(int number)
@@ -60,7 +59,6 @@ void Bookmarks::defineMarkers()
     }
     m_editor->setMarginType(kMarginNumber, QsciScintilla::SymbolMargin);
     m_editor->setMarginMarkerMask(kMarginNumber, mask);
-    m_editor->setMarginWidth(kMarginNumber, kMarginWidth);
 }
 
 void Bookmarks::set(int number)

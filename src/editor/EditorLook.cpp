@@ -11,7 +11,10 @@
 
 namespace {
 
+// The gutter: line numbers, then the bookmarks' symbols (their margin is set up by Bookmarks).
 constexpr int kLineNumberMargin = 0;
+constexpr int kBookmarkMargin = 1;
+constexpr int kBookmarkMarginWidth = 16;
 
 int pointSize(const QFont &font)
 {
@@ -73,6 +76,7 @@ void EditorLook::setGutterVisible(QsciScintilla *editor, bool visible)
     editor->setMarginWidth(kLineNumberMargin, visible ? QStringLiteral("00000") : QString());
     if (!visible)
         editor->setMarginWidth(kLineNumberMargin, 0);
+    editor->setMarginWidth(kBookmarkMargin, visible ? kBookmarkMarginWidth : 0);
 }
 
 bool EditorLook::wordWrap(const QsciScintilla *editor)

@@ -47,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_completion->setObjectName(QStringLiteral("SynCompletionProposal1"));
     m_placement = std::make_unique<WindowPlacement>(this, QStringLiteral("position"));
     EditorLook::setUp(ui->SynEdit1, m_lexer);
+    ui->SynEdit1->setFocus(); // typing goes to the editor when the window comes up
     // The command panel keeps its width when the window grows; the editor takes the rest.
     ui->Splitter1->setStretchFactor(0, 0);
     ui->Splitter1->setStretchFactor(1, 1);
@@ -130,8 +131,6 @@ void MainWindow::removeCollidingEditorKeys()
         if (taken.contains(command->alternateKey()))
             command->setAlternateKey(0);
     }
-    if (QsciCommand *del = commands->find(QsciCommand::LineDelete))
-        del->setKey(Qt::Key_F8);
 }
 
 void MainWindow::start(const QStringList &arguments)

@@ -95,12 +95,6 @@ void ScriptLexer::setEnabled(bool on)
     restyle();
 }
 
-bool ScriptLexer::isIdentChar(char32_t ch)
-{
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || ch == '_' || (ch >= 'a' && ch <= 'z')
-        || (ch >= 0x0410 && ch <= 0x044F);
-}
-
 const char *ScriptLexer::language() const
 {
     return "SQS";

@@ -58,10 +58,6 @@ public:
     bool enabled() const { return m_enabled; }
     void setEnabled(bool on);
 
-    // Identifier characters, for word boundaries: '0'..'9', 'A'..'Z', '_', 'a'..'z' and the Cyrillic
-    // letters U+0410..U+044F.
-    static bool isIdentChar(char32_t ch);
-
     // The scanner with the current keyword list, for code that needs the tokens the editor shows.
     const SqsScanner &scanner() const { return m_scanner; }
 

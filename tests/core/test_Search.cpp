@@ -93,6 +93,7 @@ TEST(TextSearch, FindFromTheSelection)
         {"whole word alone", "x abc y", "abc", false, true, true, 0, Result::Found, "abc", 2},
         {"a run measured in characters", u"я(c"_qs, "\\(c", false, true, true, 0, Result::NoMatches, ""},
         {"Cyrillic whole word", u"я (c ab(c"_qs, "\\(c", false, true, true, 0, Result::Found, "(c", 7},
+        {"Ё is no identifier character", u"Ёa(c"_qs, "\\(c", false, true, true, 0, Result::NoMatches, ""},
         {"Cyrillic without case", u"ПРИВЕТ"_qs, u"привет"_qs, false, false, true, -1, Result::Found, u"ПРИВЕТ"_qs},
         {"Cyrillic with case", u"ПРИВЕТ"_qs, u"привет"_qs, true, false, true, -1, Result::NoMatches, ""},
         {"[а-я] takes ё", u"ёж"_qs, u"[а-я]+"_qs, true, false, true, -1, Result::Found, u"ёж"_qs},

@@ -62,7 +62,11 @@ TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
         std::function<bool()> state;
     };
     const Switch switches[] = {
-        {"N4", [this] { return EditorLook::gutterVisible(editor()); }},
+        {"N4", [this] {
+             const bool shown = EditorLook::gutterVisible(editor());
+             EXPECT_EQ(editor()->marginWidth(1) > 0, shown) << "the bookmarks go with the line numbers";
+             return shown;
+         }},
         {"N52", [this] { return !bar()->isHidden(); }},
         {"N54", [this] { return EditorLook::wordWrap(editor()); }},
         {"btnWrap", [this] { return action("N54")->isChecked() && EditorLook::wordWrap(editor()); }},

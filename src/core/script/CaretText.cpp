@@ -1,13 +1,13 @@
 // Words and brackets around the caret.
 #include "script/CaretText.h"
 
+#include "search/WordRuns.h"
+
 namespace CaretText {
 
 bool isIdentChar(QChar c)
 {
-    const char16_t u = c.unicode();
-    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || u == '_' || (u >= 'a' && u <= 'z')
-        || (u >= 0x0410 && u <= 0x044F);
+    return WordRuns::isIdentChar(c.unicode());
 }
 
 qsizetype identStart(const QString &line, qsizetype index)
