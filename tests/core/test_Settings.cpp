@@ -6,6 +6,7 @@
 #include "text/FileText.h"
 
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
@@ -29,7 +30,7 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
 
     IniFile unwritable(dir.filePath("no/folder/config.ini"));
     EXPECT_EQ(thrown([&] { unwritable.writeBool("options", "wrap", true); }),
-              "Unable to write to " + dir.filePath("no/folder/config.ini"));
+              "Unable to write to " + dir.filePath("no/folder/config.ini") + ". " + qt_error_string(ENOENT));
 }
 
 TEST(IniFile, NumbersAndDefaults)

@@ -5,10 +5,10 @@
 #include "settings/ColorText.h"
 #include "text/Cp1251.h"
 #include "text/EditorText.h"
+#include "text/FileText.h"
 #include "text/Utf8.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 std::optional<qint32> parseIniInteger(QStringView text)
 {
@@ -117,15 +117,12 @@ QStringList IniFile::loadLines() const
 
 void IniFile::saveLines(const QStringList &lines)
 {
-    QSaveFile file(m_fileName);
     QByteArray bytes = lines.join(QStringLiteral("\r\n")).toUtf8();
     if (!lines.isEmpty())
         bytes += "\r\n";
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit()) {
-        file.cancelWriting();
-        throw AppError(QStringLiteral("Unable to write to %1").arg(m_fileName));
-    }
+    const QString reason = writeWholeFile(bytes, m_fileName);
+    if (!reason.isEmpty())
+        throw AppError(QStringLiteral("Unable to write to %1. %2").arg(m_fileName, reason));
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const

@@ -17,17 +17,33 @@ QByteArray loadFileToString(const QString &fileName)
     return bytes;
 }
 
-void saveTextToFile(const QByteArray &bytes, const QString &fileName)
+QString writeWholeFile(const QByteArray &bytes, const QString &fileName)
 {
     QSaveFile file(fileName);
     // Unbuffered, so that a failing write shows here: a buffered one fails only while
     // committing, and the truncated file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    // A short write (a full disk, a size limit) sets no error; writing the rest does.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += n;
     }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+void saveTextToFile(const QByteArray &bytes, const QString &fileName)
+{
+    const QString reason = writeWholeFile(bytes, fileName);
+    if (!reason.isEmpty())
+        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason));
 }
 
 QString replaceAll(const QString &text, const QString &pattern, const QString &replacement)

@@ -1,0 +1,173 @@
+// Saving where the file system refuses: the old file stays whole, the text stays modified, the
+// error names the file and the reason, and nothing is reported as saved. For a document, a
+// wizard's file and config.ini at exit.
+#include "WizardFixture.h"
+
+#include "wizards/BriefingWizard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextEdit>
+#include <cerrno>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Root passes every permission check; for a read-only folder to refuse, the save runs as nobody.
+struct AsUnprivilegedUser
+{
+    AsUnprivilegedUser() : switched(geteuid() == 0 && seteuid(65534) == 0) {}
+    ~AsUnprivilegedUser()
+    {
+        if (switched && seteuid(0) != 0)
+            std::abort(); // the rest of the tests would run without their rights
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser &) = delete;
+    AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
+    bool switched;
+};
+
+} // namespace
+
+class SaveFailures : public WizardFixture
+{
+protected:
+    // One way the file system refuses: it prepares the file at `file` (holding "old" where a file
+    // can be) and runs the save under its condition.
+    struct Refusal
+    {
+        const char *what;
+        const char *folder; // where the file goes, made afresh for each save
+        int reason; // the system's error, whose text the message gives; 0: any
+        std::function<void(SaveFailures &, const QString &file)> prepare;
+        std::function<void(const std::function<void()> &save)> during = [](const auto &save) { save(); };
+    };
+
+    static std::vector<Refusal> refusals()
+    {
+        return {
+            {"a read-only folder", "locked", EACCES,
+             [](SaveFailures &t, const QString &file) {
+                 t.put(file, "old");
+                 chmod(QFile::encodeName(t.dir.path()).constData(), 0755);
+                 chmod(QFile::encodeName(QFileInfo(t.path(file)).path()).constData(), 0555);
+             },
+             [](const auto &save) {
+                 const AsUnprivilegedUser nobody;
+                 save();
+             }},
+            {"a full disk", "full", EFBIG, [](SaveFailures &t, const QString &file) { t.put(file, "old"); },
+             [](const auto &save) {
+                 const FileSizeLimit full(4);
+                 save();
+             }},
+            {"a folder that vanished", "gone", ENOENT,
+             [](SaveFailures &t, const QString &file) { QDir(t.path(file)).removeRecursively(); }},
+            {"a folder where the file was", "folder", 0,
+             [](SaveFailures &t, const QString &file) { QDir().mkpath(t.path(file)); }},
+        };
+    }
+
+    // The file of one save under a refusal: a folder of its own, which a vanished folder then lacks.
+    QString prepared(const Refusal &r, const QString &name)
+    {
+        const QString file = QLatin1String(r.folder) + u'/' + name;
+        QDir(dir.path()).mkpath(QLatin1String(r.folder));
+        r.prepare(*this, file);
+        if (QLatin1String(r.folder) == QLatin1String("gone"))
+            QDir(path(r.folder)).removeRecursively();
+        return file;
+    }
+
+    // One error naming the file and the reason; no other message; the old bytes where they were.
+    void expectRefused(const Refusal &r, const QString &file, const char *old)
+    {
+        ASSERT_EQ(messages.size(), 1u) << r.what;
+        EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error) << r.what;
+        EXPECT_TRUE(messages[0].text.contains(path(file))) << r.what << ": " << messages[0].text.toStdString();
+        if (r.reason != 0) {
+            EXPECT_TRUE(messages[0].text.endsWith(qt_error_string(r.reason))) << r.what << ": " << messages[0].text.toStdString();
+        }
+        if (QFileInfo(path(file)).isFile()) {
+            EXPECT_EQ(bytes(file), QByteArray(old)) << r.what;
+        }
+        messages.clear();
+    }
+};
+
+TEST_F(SaveFailures, ADocumentStaysModifiedAndTheOldFileWhole)
+{
+    for (const Refusal &r : refusals()) {
+        start();
+        const QString file = prepared(r, "doc.sqs");
+        mainWindow()->setEditorText("new text");
+        ProgramState::currentFileName = path(file);
+        mainWindow()->setDocumentTitle("doc.sqs - Velmora");
+        bool saved = true;
+        r.during([&] { saved = mainWindow()->save(); });
+        EXPECT_FALSE(saved) << r.what;
+        EXPECT_TRUE(mainWindow()->modified()) << r.what;
+        expectRefused(r, file, "old");
+        windows.reset();
+    }
+}
+
+// A file deleted while it is open is no failure: Save writes it anew.
+TEST_F(SaveFailures, AFileDeletedWhileOpenIsWrittenAnew)
+{
+    put("doc.sqs", "old");
+    start({path("doc.sqs")});
+    QFile::remove(path("doc.sqs"));
+    editor()->insert("new ");
+    ASSERT_TRUE(mainWindow()->save());
+    EXPECT_EQ(bytes("doc.sqs"), QByteArray("new old"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SaveFailures, AWizardReportsNothingAsSavedAndStaysOpen)
+{
+    for (const Refusal &r : refusals()) {
+        start();
+        const QString file = prepared(r, "briefing.html");
+        scope = windows->briefingWizard();
+        scope->show();
+        chosen.push_back(path(file));
+        r.during([&] { click("Button2"); });
+        expectRefused(r, file, "old");
+        EXPECT_TRUE(scope->isVisible()) << r.what;
+        windows.reset();
+    }
+}
+
+// The settings cannot be kept, but the user can still quit.
+TEST_F(SaveFailures, AnUnwritableConfigIsReportedAndTheProgramCloses)
+{
+    const QByteArray old = "[options]\r\nwrap=1\r\n";
+    for (bool full : {true, false}) {
+        if (full)
+            writeConfig(old);
+        else
+            QDir(dir.path()).mkpath("config.ini"); // a folder in its place
+        start();
+        mainWindow()->show();
+        bool closed = false;
+        if (full) {
+            const FileSizeLimit limit(8);
+            closed = mainWindow()->close();
+        } else {
+            closed = mainWindow()->close();
+        }
+        EXPECT_TRUE(closed);
+        ASSERT_FALSE(messages.empty()) << full;
+        EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
+        EXPECT_TRUE(messages[0].text.contains(configPath())) << messages[0].text.toStdString();
+        if (full) {
+            EXPECT_EQ(bytes("config.ini"), old);
+        }
+        windows.reset();
+        messages.clear();
+        QFile::remove(configPath());
+    }
+}
