@@ -141,7 +141,6 @@ void MainWindow::start(const QStringList &arguments)
     // An error ends start-up at the failing step; the window still comes up.
     try {
         createRecentFiles();
-        createSaveDialog();
         ui->SynEdit1->setOverwriteMode(KeyState::isToggledOn(KeyState::Key::Insert));
         ProgramState::lastPRIndex = ProgramState::lastSWIndex = ProgramState::lastHGIndex = 0;
 
@@ -167,8 +166,10 @@ void MainWindow::createRecentFiles()
     m_recentFiles->onMenuClick = [this](const QString &fileName) { openRecentFile(fileName); };
 }
 
-void MainWindow::createSaveDialog()
+SaveDialog *MainWindow::saveDialog()
 {
+    if (m_saveDialog)
+        return m_saveDialog;
     m_saveDialog = new SaveDialog(this);
     m_saveDialog->setObjectName(QStringLiteral("SavePreviewDialog"));
     m_saveDialog->setFilter(QStringLiteral("SQS|*.sqs|SQF|*.sqf|EXT|*.ext|SQM|*.sqm|CSV|*.csv|TXT|*.txt|"
@@ -176,6 +177,7 @@ void MainWindow::createSaveDialog()
     // Overwrite prompt and sizing; Qt's dialog has no read-only box to hide.
     m_saveDialog->setOption(QFileDialog::DontConfirmOverwrite, false);
     m_saveDialog->setSizeGripEnabled(true);
+    return m_saveDialog;
 }
 
 void MainWindow::fillTemplateMenu()

@@ -53,7 +53,8 @@ public:
     CompletionList *completion() const { return m_completion; }
     StatusBar *statusPanels() const;
     const EditorLook &look() const { return m_look; }
-    SaveDialog *saveDialog() const { return m_saveDialog; }
+    // Made at the first Save As (a file dialog reads its folder when it is made) and kept.
+    SaveDialog *saveDialog();
     RecentFiles *recentFiles() const { return m_recentFiles; }
     bool modified() const;
 
@@ -168,7 +169,6 @@ private:
     void writePlacement();
     void releaseDocumentObjects();
     void createRecentFiles();
-    void createSaveDialog();
     void fillTemplateMenu();
     void insertTemplate(const QString &path);
     void openCommandLineFile(const QString &path, IniFile &ini);

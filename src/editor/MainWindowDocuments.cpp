@@ -125,7 +125,11 @@ bool MainWindow::loadFile(const QString &fileName)
         return false;
     }
     ProgramState::currentFileName = fileName;
-    setEditorText(DocumentCodec::decode(bytes));
+    // Straight into the editor as UTF-8: a large file is never held as UTF-16 on the way.
+    const QByteArray text = DocumentCodec::decodeToUtf8(bytes);
+    bytes.clear();
+    ui->SynEdit1->SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.constData());
+    ui->SynEdit1->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     setDocumentTitle(QFileInfo(fileName).fileName() + kTitleSuffix);
     ui->SynEdit1->setModified(false);
     return true;
@@ -137,6 +141,8 @@ void MainWindow::newDocument()
         return;
     setDocumentTitle(kNewTitle);
     ui->SynEdit1->clear();
+    // A new text: the old one is not kept for undo, in memory or on Ctrl+Z.
+    ui->SynEdit1->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     ui->SynEdit1->setModified(false);
 }
 
@@ -274,9 +280,7 @@ bool MainWindow::saveInGameEncoding(const QString &text)
 
 bool MainWindow::saveAs()
 {
-    SaveDialog *dialog = m_saveDialog;
-    if (!dialog)
-        return false;
+    SaveDialog *dialog = saveDialog();
     const bool firstUse = !m_openDialogUsed && !dialog->used;
     dialog->initialDir = firstUse && !ProgramState::currentFileName.isEmpty() ? QFileInfo(ProgramState::currentFileName).absolutePath() : QString();
     if (!ProgramState::currentFileName.isEmpty()) {

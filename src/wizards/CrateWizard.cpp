@@ -42,8 +42,6 @@ CrateWizard::CrateWizard(AppWindows &windows, QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    m_saveDialog = new WizardSaveDialog(this, {"Savik", QStringLiteral("Сохранить скрипт ящика как"), QString(),
-                                               QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
     connectControls();
 }
 
@@ -127,6 +125,10 @@ void CrateWizard::insertScript()
 
 void CrateWizard::saveScript()
 {
+    // Made at the first save: a file dialog reads its folder when it is made.
+    if (!m_saveDialog)
+        m_saveDialog = new WizardSaveDialog(this, {"Savik", QStringLiteral("Сохранить скрипт ящика как"), QString(),
+                                                   QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
     const QString path = m_saveDialog->choosePath(ui->NamED->text() + QStringLiteral(".sqs"));
     if (path.isEmpty())
         return;

@@ -44,8 +44,6 @@ UnitWizard::UnitWizard(AppWindows &windows, QWidget *parent)
     QSizePolicy warningPolicy = ui->OverL->sizePolicy();
     warningPolicy.setRetainSizeWhenHidden(true);
     ui->OverL->setSizePolicy(warningPolicy);
-    m_saveDialog = new WizardSaveDialog(this, {"SVDD", QStringLiteral("Сохранить скрипт юнита как"), QString(),
-                                               QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
     connectControls();
 }
 
@@ -232,6 +230,10 @@ void UnitWizard::insertScript()
 
 void UnitWizard::saveScript()
 {
+    // Made at the first save: a file dialog reads its folder when it is made.
+    if (!m_saveDialog)
+        m_saveDialog = new WizardSaveDialog(this, {"SVDD", QStringLiteral("Сохранить скрипт юнита как"), QString(),
+                                                   QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
     const QString path = m_saveDialog->choosePath(ui->NamEd->text() + QStringLiteral(".sqs"));
     if (path.isEmpty())
         return;

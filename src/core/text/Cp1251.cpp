@@ -56,6 +56,28 @@ QString decode(QByteArrayView bytes)
     return out;
 }
 
+QByteArray toUtf8(QByteArrayView bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.append(c);
+            continue;
+        }
+        const char16_t u = kHigh[byte - 0x80];
+        if (u < 0x800) {
+            out.append(char(0xC0 | (u >> 6)));
+        } else {
+            out.append(char(0xE0 | (u >> 12)));
+            out.append(char(0x80 | ((u >> 6) & 0x3F)));
+        }
+        out.append(char(0x80 | (u & 0x3F)));
+    }
+    return out;
+}
+
 QByteArray encode(QStringView text, QString *replaced)
 {
     QByteArray out;

@@ -15,6 +15,9 @@ int fromUnicode(QChar ch);
 
 QString decode(QByteArrayView bytes);
 
+// The same characters as UTF-8 bytes, without a detour through UTF-16.
+QByteArray toUtf8(QByteArrayView bytes);
+
 // Characters the code page lacks become '?'; each distinct one is appended to *replaced.
 QByteArray encode(QStringView text, QString *replaced = nullptr);
 

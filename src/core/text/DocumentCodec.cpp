@@ -7,13 +7,17 @@
 
 namespace DocumentCodec {
 
-QString decode(QByteArrayView bytes)
+QByteArray decodeToUtf8(QByteArrayView bytes)
 {
     if (Utf8::hasBom(bytes))
         bytes = bytes.sliced(3);
     // Invalid UTF-8 after a mark is still read: as Windows-1251, never as an empty text.
-    const auto utf8 = Utf8::decode(bytes);
-    return EditorText::normalize(utf8 ? *utf8 : Cp1251::decode(bytes));
+    return EditorText::normalize(Utf8::isValid(bytes) ? bytes.toByteArray() : Cp1251::toUtf8(bytes));
+}
+
+QString decode(QByteArrayView bytes)
+{
+    return Utf8::decode(decodeToUtf8(bytes)).value_or(QString());
 }
 
 QByteArray encode(QStringView text, Encoding encoding, bool bom, QString *replaced)

@@ -11,6 +11,10 @@ namespace DocumentCodec {
 // and anything else read as Windows-1251. The result is in the editor's text form.
 QString decode(QByteArrayView bytes);
 
+// The same text as the editor holds it, UTF-8 bytes in the editor's form; a file that is UTF-8
+// already goes in without being converted at all.
+QByteArray decodeToUtf8(QByteArrayView bytes);
+
 enum class Encoding { Ansi, Utf8 };
 
 // The bytes of a save. ANSI writes a character Windows-1251 lacks as '?' and appends it,

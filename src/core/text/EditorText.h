@@ -14,5 +14,10 @@ QStringList splitLines(QStringView text);
 // The text in the editor's form: every CR LF, CR or LF becomes CR LF, the final one included,
 // and the text stops at a NUL. Applying it again changes nothing.
 QString normalize(QStringView text);
+// The same for a text already in the form: no copy.
+QString normalize(const QString &text);
+
+// The same for UTF-8 (or any ASCII-compatible) bytes, as the editor holds them.
+QByteArray normalize(const QByteArray &bytes);
 
 } // namespace EditorText

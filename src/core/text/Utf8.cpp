@@ -3,6 +3,8 @@
 
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace Utf8 {
 
 bool hasBom(QByteArrayView bytes)
@@ -47,6 +49,15 @@ bool isValid(QByteArrayView bytes)
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
+        // Eight ASCII bytes at a time: most of a script is ASCII.
+        if (i + 8 <= n) {
+            quint64 word;
+            std::memcpy(&word, p + i, 8);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const qsizetype len = sequenceLength(p + i, n - i);
         if (len == 0)
             return false;
