@@ -114,10 +114,8 @@ TEST_F(Bookmarks, DigitKeysInTheLatinAndRussianLayouts)
     pressKey(Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier, 0xffb3, 89);
     pressKey(Qt::Key_3, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, '3', 12);
     expectCaptions(3, QString("3     "));
-}
 
-TEST_F(Bookmarks, QtsOwnKeyPathSetsAndGoesOnce)
-{
+    // Qt's own key path, without the X server's codes.
     caretOn(6, 0);
     QTest::keyClick(editor(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
     expectCaptions(1, QString("1 (6): line6"));

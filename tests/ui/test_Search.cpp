@@ -118,11 +118,12 @@ TEST_F(Search, QuickFindBox)
     EXPECT_TRUE(findDialog()->isVisible());
 }
 
-TEST_F(Search, RefusalsAndFailuresBeepOnceAndSelectNothing)
+// A refused text ("[]") and a miss; what counts as either is the core tests' (TextSearch).
+TEST_F(Search, RefusalsAndMissesBeepOnceAndSelectNothing)
 {
     setText("a[]b (x");
     caretAt(1);
-    for (const char *text : {"[]", "(x", "zzz"}) {
+    for (const char *text : {"[]", "zzz"}) {
         findEdit()->setText(text);
         const int before = newBeeps();
         action("N78")->trigger();
@@ -130,9 +131,6 @@ TEST_F(Search, RefusalsAndFailuresBeepOnceAndSelectNothing)
         EXPECT_TRUE(selected().isEmpty()) << text;
         EXPECT_EQ(caret(), 1) << text;
     }
-    findEdit()->setText("\\(x");
-    action("N78")->trigger();
-    EXPECT_EQ(selected(), QString("(x"));
 }
 
 TEST_F(Search, ReplaceAllReplacesEveryMatchAsOneUndoStep)
@@ -174,10 +172,8 @@ TEST_F(Search, ReplaceAllKeepsBookmarksOnTheirLines)
 TEST_F(Search, ReplaceTakesTheNextMatchAndNeverAnUnrelatedSelection)
 {
     setText("one two one");
-    select(4, 7); // "two": no match of "one" after it
     replaceWith("one", "1");
-    in<QLineEdit>(replaceDialog(), "FindText")->setText("one");
-    select(4, 7);
+    select(4, 7); // "two": replaced is the next match, not the selection
     click(replaceDialog(), "Replace");
     EXPECT_EQ(text(), QString("one two 1"));
     click(replaceDialog(), "Replace"); // nothing after the caret: the selection stays, nothing changes
