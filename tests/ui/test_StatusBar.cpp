@@ -57,7 +57,7 @@ TEST_F(StatusPanels, RefreshedWhenIdle)
     for (int i = 1; i <= 12; ++i)
         lines += QStringLiteral("строка %1\r\n").arg(i);
     setText(lines);
-    caretAt(chars(EditorBytes::lineStart(editor(), 11)) + 4);
+    caretOn(12, 4);
     editor()->setOverwriteMode(true);
     idle();
     EXPECT_EQ(panel(0), QString("  12:5"));
