@@ -54,15 +54,10 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     EXPECT_EQ(ProgramState::magazineList, QStringList({"M16", "AK47", "HandGrenade"}));
     EXPECT_EQ(firstStyle(), int(tkIdentifier));
     EXPECT_TRUE(messages.empty());
-}
 
-TEST_F(GameMode, ASwitchTurnsHighlightingBackOnButLeavesTheMenuUnchecked)
-{
-    start();
-    editor()->setText("hint");
+    // A switch turns the highlighting back on, but leaves its menu item unchecked.
     action("N77")->trigger();
     EXPECT_FALSE(action("N77")->isChecked());
-    EXPECT_FALSE(mainWindow()->lexer()->enabled());
     EXPECT_EQ(firstStyle(), int(ScriptLexer::PlainStyle));
     action("ArmA1")->trigger();
     EXPECT_TRUE(mainWindow()->lexer()->enabled());

@@ -83,7 +83,7 @@ TEST_F(Search, F3RepeatsTheDialogsTextWithLetterCase)
     EXPECT_EQ(newBeeps(), 1);
 }
 
-TEST_F(Search, QuickFindBox)
+TEST_F(Search, TheQuickFindBoxAndItsButton)
 {
     QLineEdit *box = findEdit();
     EXPECT_EQ(box->text(), u"Поиск"_qs);
@@ -116,15 +116,11 @@ TEST_F(Search, QuickFindBox)
     EXPECT_EQ(selectionStart(), 3);
     QTest::mousePress(button, Qt::RightButton);
     EXPECT_TRUE(findDialog()->isVisible());
-}
 
-// A refused text ("[]") and a miss; what counts as either is the core tests' (TextSearch).
-TEST_F(Search, RefusalsAndMissesBeepOnceAndSelectNothing)
-{
-    setText("a[]b (x");
+    // A refused text and a miss beep once and select nothing; what counts as either is the core tests'.
     caretAt(1);
     for (const char *text : {"[]", "zzz"}) {
-        findEdit()->setText(text);
+        box->setText(text);
         const int before = newBeeps();
         action("N78")->trigger();
         EXPECT_EQ(newBeeps() - before, 1) << text;
