@@ -152,39 +152,35 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
     EXPECT_EQ(messages[0].text, "Файл \"" + path("a.sqs") + "\" уже существует.\nЗаменить его?");
 }
 
-TEST_F(Documents, SaveAsStartsBesideTheDocumentWithItsFilterAndName)
+// Save As starts beside the document with its filter and name, from the second use on in the
+// dialog's own folder; the encoding strip keeps its choices from one Save As to the next.
+TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
 {
     put("m.sqf", "x");
     start({path("m.sqf")});
-    EXPECT_FALSE(mainWindow()->saveAs()); // cancelled
-    EXPECT_EQ(saveDialog().initialDir, dir.path());
-    EXPECT_EQ(saveDialog().filterIndex, 2);
-    EXPECT_EQ(saveDialog().selectedNameFilter(), QString("SQF (*.sqf)"));
-    EXPECT_EQ(saveDialog().fileName, QString("m.sqf"));
-    mainWindow()->saveAs(); // a second use: the dialog's own folder
-    EXPECT_TRUE(saveDialog().initialDir.isEmpty());
-}
-
-TEST_F(Documents, TheEncodingStripKeepsItsChoices)
-{
-    start();
     SaveDialog &d = saveDialog();
     QCheckBox *signature = stripControl<QCheckBox>(d, "SignatureBox");
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Auto);
     EXPECT_FALSE(signature->isEnabled());
-
-    type("x");
     inDialog = [&](QFileDialog &) {
         stripControl<QRadioButton>(d, "UTFRRADIO")->click();
         signature->setChecked(true);
     };
-    chosen.push_back(path("a.sqs"));
+    EXPECT_FALSE(mainWindow()->saveAs()); // cancelled
+    EXPECT_EQ(d.initialDir, dir.path());
+    EXPECT_EQ(d.filterIndex, 2);
+    EXPECT_EQ(d.selectedNameFilter(), QString("SQF (*.sqf)"));
+    EXPECT_EQ(d.fileName, QString("m.sqf"));
+
+    inDialog = nullptr;
+    chosen.push_back(path("m.sqf"));
     ASSERT_TRUE(mainWindow()->saveAs());
-    EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8); // still chosen at the next Save As
+    EXPECT_TRUE(d.initialDir.isEmpty());
+    EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8);
     EXPECT_TRUE(signature->isEnabled() && signature->isChecked());
+    EXPECT_EQ(bytes("m.sqf"), kBom + "x");
     stripControl<QRadioButton>(d, "ANSIRADIO")->click();
     EXPECT_FALSE(signature->isEnabled());
-    EXPECT_TRUE(signature->isChecked());
     EXPECT_FALSE(d.signatureWanted());
 }
 
