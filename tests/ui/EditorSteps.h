@@ -28,6 +28,9 @@ protected:
     void caretAt(qsizetype charOffset) { EditorBytes::moveCaret(editor(), bytes(charOffset)); }
     void select(qsizetype from, qsizetype to) { EditorBytes::select(editor(), bytes(from), bytes(to)); }
     qsizetype caret() const { return chars(EditorBytes::caret(editor())); }
+    // The caret on line `line` (from 1) at character `column` (from 0), and the caret's line.
+    void caretOn(int line, int column) { caretAt(chars(EditorBytes::lineStart(editor(), line - 1)) + column); }
+    int caretLine() const { return int(EditorBytes::lineOf(editor(), EditorBytes::caret(editor()))) + 1; }
     QString selected() const { return editor()->selectedText(); }
     qsizetype selectionStart() const { return chars(EditorBytes::selectionStart(editor())); }
     int newBeeps() const { return Dialogs::beepCount() - beeps; }

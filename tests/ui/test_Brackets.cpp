@@ -47,26 +47,49 @@ protected:
     }
 };
 
-TEST_F(Brackets, PaintedPairs)
+// From one caret: the painted marks, where Alt+G goes and what the double click selects. Which
+// bracket is chosen and where its partner lies are the core tests'; here the editor's bytes and
+// characters, its comment ranges and a partner at the very start of the text.
+TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
 {
-    struct Case { const char *name; QString text; qsizetype caret; std::vector<qsizetype> painted; };
+    struct Case
+    {
+        const char *name;
+        QString text;
+        qsizetype caret;
+        std::vector<qsizetype> painted;
+        qsizetype jump;     // the caret after Alt+G
+        QString selection;  // after the double click, which swallows the click even when it selects nothing
+        qsizetype caretAfter;
+    };
     const Case cases[] = {
-        {"before the opening bracket", "a(b)", 1, {1, 3}},
-        {"after a Cyrillic word", u"ж(б)"_qs, 1, {1, 3}},
-        {"no partner: the bracket alone", "(ab", 0, {0}},
-        {"inside a string", "\"(a)\"", 1, {}},
-        {"angle brackets", "a<b>", 1, {}},
+        {"before the opening bracket", "a(b)", 1, {1, 3}, 3, "(b)", 4},
+        {"after a Cyrillic word", u"ж(б)"_qs, 1, {1, 3}, 3, u"(б)"_qs, 4},
+        {"after the closing bracket, back to the start", "(abc)", 5, {0, 4}, 0, "(abc)", 0},
+        {"over lines and a comment", "[\r\n; ]\r\n]", 0, {0, 8}, 8, "[\r\n; ]\r\n]", 9},
+        {"inside a string: not painted, and strings are skipped", "\"(a)\"", 1, {}, 1, "", 1},
+        {"no partner", "a(b", 1, {1}, 1, "", 1},
     };
     for (const Case &c : cases) {
         setText(c.text);
         caretAt(c.caret);
         paint();
         EXPECT_EQ(painted(), c.painted) << c.name;
+        action("N89")->trigger();
+        EXPECT_EQ(caret(), c.jump) << c.name;
+        caretAt(c.caret);
+        doubleClick();
+        EXPECT_EQ(selected(), c.selection) << c.name;
+        EXPECT_EQ(caret(), c.caretAfter) << c.name;
     }
+    // A selection switches the marks and Alt+G off.
     setText("a(b)");
-    select(0, 2); // a selection switches the marks off
+    select(1, 2);
     paint();
     EXPECT_TRUE(painted().empty());
+    action("N89")->trigger();
+    EXPECT_EQ(selected(), QString("("));
+    EXPECT_EQ(action("N89")->shortcut(), QKeySequence("Alt+G"));
 }
 
 TEST_F(Brackets, ColoursAreReadWhenPainting)
@@ -80,45 +103,4 @@ TEST_F(Brackets, ColoursAreReadWhenPainting)
     paint();
     EXPECT_EQ(matcher()->paintColor(), QColor(Qt::blue));
     EXPECT_EQ(matcher()->paintBackground(), QColor(Qt::yellow));
-}
-
-TEST_F(Brackets, JumpToThePartnerAndBack)
-{
-    struct Case { const char *name; QString text; qsizetype from; qsizetype to; };
-    const Case cases[] = {
-        {"forward", "a(b)", 1, 3},
-        {"back", "a(b)", 3, 1},
-        {"to the start of the text", "(abc)", 5, 0},
-        {"over lines and a comment", "[\r\n; ]\r\n]", 0, 8},
-        {"no partner", "(ab", 0, 0},
-    };
-    for (const Case &c : cases) {
-        setText(c.text);
-        caretAt(c.from);
-        action("N89")->trigger();
-        EXPECT_EQ(caret(), c.to) << c.name;
-    }
-    setText("a(b)");
-    select(1, 2);
-    action("N89")->trigger();
-    EXPECT_EQ(selected(), QString("("));
-    EXPECT_EQ(action("N89")->shortcut(), QKeySequence("Alt+G"));
-}
-
-TEST_F(Brackets, DoubleClickSelectsToThePartner)
-{
-    struct Case { const char *name; QString text; qsizetype caret; QString selection; qsizetype caretAfter; };
-    const Case cases[] = {
-        {"outside, before", "(abc)", 0, "(abc)", 5},
-        {"inside, after the opening bracket", "(abc)", 1, "abc", 4},
-        {"outside, after, back to the text's start", "(abc)", 5, "(abc)", 0},
-        {"no partner", "(ab", 0, "", 0},
-    };
-    for (const Case &c : cases) {
-        setText(c.text);
-        caretAt(c.caret);
-        doubleClick();
-        EXPECT_EQ(selected(), c.selection) << c.name;
-        EXPECT_EQ(caret(), c.caretAfter) << c.name;
-    }
 }

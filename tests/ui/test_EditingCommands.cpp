@@ -13,22 +13,6 @@ protected:
         AppFixture::SetUp();
         start();
     }
-    void setText(const QString &text) { editor()->setText(text); }
-    // A column selection from (line, column) to (line, column).
-    void selectColumns(int line1, int col1, int line2, int col2)
-    {
-        editor()->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONANCHOR, editor()->positionFromLineIndex(line1, col1));
-        editor()->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONCARET, editor()->positionFromLineIndex(line2, col2));
-    }
-    // Runs the command, then checks that one undo gives back the text it started from.
-    void runAndUndo(const char *command, const QString &expected)
-    {
-        const QString before = text();
-        action(command)->trigger();
-        EXPECT_EQ(text(), expected) << command << " on " << before.toStdString();
-        editor()->undo();
-        EXPECT_EQ(text(), before) << "one undo step";
-    }
     std::pair<int, int> caret() const
     {
         int line = 0, index = 0;
@@ -37,77 +21,66 @@ protected:
     }
 };
 
-TEST_F(EditingCommands, CommentTogglesTakeWholeLines)
+// Each command through its menu, pop-up or speed-bar item, and one undo gives the text back. Which
+// lines a selection takes is the window's; the toggle of one line and the two character tables
+// are the core tests'.
+TEST_F(EditingCommands, EachCommandChangesTheSelectionAsOneUndoStep)
 {
+    enum Shape { Caret, Stream, Columns };
     struct Case
     {
+        const char *command;
         bool sqs;
         const char *text;
-        std::array<int, 4> selection; // from line, column to line, column; equal ends: the caret
+        Shape shape;
+        std::array<int, 4> selection; // from line, column to line, column
         const char *expected;
     };
     const Case cases[] = {
-        {true, "hint x", {0, 2, 0, 2}, ";hint x"},
-        {false, "a = 1; // set", {0, 0, 0, 0}, "//a = 1; // set"},
-        {true, "a\r\n;b\r\nc\r\nd", {0, 1, 2, 1}, ";a\r\nb\r\n;c\r\nd"},
-        {true, "a\r\nb\r\nc", {0, 1, 1, 0}, ";a\r\n;b\r\nc"},      // ends at the first column: that line too
-        {false, "a\r\n\r\nb", {0, 0, 2, 1}, "//a\r\n\r\n//b\r\n"}, // the last line gains a break
-        {true, "a\r\nb\r\n", {0, 0, 2, 0}, ";a\r\n;b\r\n"},        // a final break is not a line
-        {true, "", {0, 0, 0, 0}, ""},
+        {"N72", true, "hint x", Caret, {0, 2, 0, 2}, ";hint x"},
+        {"N69", true, ";hint x", Caret, {0, 2, 0, 2}, "hint x"},
+        {"N72", true, "a\r\n;b\r\nc\r\nd", Stream, {0, 1, 2, 1}, ";a\r\nb\r\n;c\r\nd"},
+        {"N72", true, "a\r\nb\r\nc", Stream, {0, 1, 1, 0}, ";a\r\n;b\r\nc"}, // ends at a line's start: that line too
+        {"N72", false, "a\r\n\r\nb", Stream, {0, 0, 2, 1}, "//a\r\n\r\n//b\r\n"}, // the last line gains a break
+        {"N72", true, "a\r\nb\r\n", Stream, {0, 0, 2, 0}, ";a\r\n;b\r\n"},   // a final break is not a line
+        {"N72", true, "", Caret, {0, 0, 0, 0}, ""},
+        {"N72", false, "alpha\r\nbeta\r\ngamma", Columns, {0, 1, 1, 3}, "//alpha\r\n//beta\r\ngamma"},
+        {"N68", true, "ab", Caret, {0, 1, 0, 1}, "a; ***********************b"},
+        {"N68", false, "ab", Stream, {0, 0, 0, 2}, "// ***********************"},
+        {"eng1", true, "say Ghbdtn!", Stream, {0, 4, 0, 10}, "say Привет!"},
+        {"Eng2", true, "say Руддщ!", Stream, {0, 4, 0, 9}, "say Hello!"},
+        {"btnrte", true, "say 'x'1!", Stream, {0, 4, 0, 8}, "say 'ч'1!"},
+        {"a1", true, "say пРИВЕТ!", Stream, {0, 4, 0, 10}, "say Привет!"},
+        {"cAPSCaps1", true, "say ёЖИК!", Stream, {0, 4, 0, 8}, "say ёжик!"},
+        {"btncps", true, "say hELLO!", Stream, {0, 4, 0, 9}, "say Hello!"},
+        // The pieces of a column selection change their length in bytes.
+        {"eng1", true, "ab\r\ncd\r\nef", Columns, {0, 0, 2, 1}, "фb\r\nсd\r\nуf"},
     };
     for (const Case &c : cases) {
         ProgramState::sqsCommentMode = c.sqs;
-        setText(QString::fromUtf8(c.text));
+        const QString before = QString::fromUtf8(c.text);
+        editor()->setText(before);
         const auto [l1, c1, l2, c2] = c.selection;
-        editor()->setSelection(l1, c1, l2, c2);
-        if (l1 == l2 && c1 == c2)
+        if (c.shape == Columns) {
+            editor()->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONANCHOR, editor()->positionFromLineIndex(l1, c1));
+            editor()->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONCARET, editor()->positionFromLineIndex(l2, c2));
+        } else if (c.shape == Stream) {
+            editor()->setSelection(l1, c1, l2, c2);
+        } else {
             editor()->setCursorPosition(l1, c1);
-        runAndUndo("N72", QString::fromUtf8(c.expected));
+        }
+        action(c.command)->trigger();
+        EXPECT_EQ(text(), QString::fromUtf8(c.expected)) << c.command << " on " << c.text;
+        editor()->undo();
+        EXPECT_EQ(text(), before) << c.command << " on " << c.text << ": one undo step";
     }
-    // A column selection by its lines.
-    ProgramState::sqsCommentMode = false;
-    setText("alpha\r\nbeta\r\ngamma");
-    selectColumns(0, 1, 1, 3);
-    runAndUndo("N72", "//alpha\r\n//beta\r\ngamma");
-    // The caret stays on its column; twice gives back the line; the pop-up twin does the same.
-    ProgramState::sqsCommentMode = true;
-    setText("hint x");
-    editor()->setCursorPosition(0, 3);
-    action("N69")->trigger();
-    EXPECT_EQ(caret(), std::make_pair(0, 3));
-    action("N72")->trigger();
-    EXPECT_EQ(text(), QString("hint x"));
-}
-
-TEST_F(EditingCommands, SeparatorReplacesTheSelectionOrGoesToTheCaret)
-{
-    ProgramState::sqsCommentMode = true;
-    setText("ab");
-    editor()->setCursorPosition(0, 1);
-    runAndUndo("N68", "a; ***********************b");
-    ProgramState::sqsCommentMode = false;
-    editor()->setSelection(0, 0, 0, 2);
-    runAndUndo("N68", "// ***********************");
-}
-
-TEST_F(EditingCommands, LayoutAndCaseRepairTheSelection)
-{
-    const std::tuple<const char *, const char *, const char *> cases[] = {
-        {"eng1", "say Ghbdtn!", "say Привет!"}, {"Eng2", "say Руддщ!", "say Hello!"},
-        {"btnrte", "say 'x'1!", "say 'ч'1!"},   {"a1", "say пРИВЕТ!", "say Привет!"},
-        {"cAPSCaps1", "say ёЖИК!", "say ёжик!"}, {"btncps", "say hELLO!", "say Hello!"},
-    };
-    for (const auto &[command, from, to] : cases) {
-        setText(QString::fromUtf8(from));
-        const int end = int(QString::fromUtf8(from).size()) - 1;
-        editor()->setSelection(0, 4, 0, end);
-        runAndUndo(command, QString::fromUtf8(to));
-    }
-    // A column selection, whose pieces change their length in bytes.
-    setText("ab\r\ncd\r\nef");
-    selectColumns(0, 0, 2, 1);
-    runAndUndo("eng1", "фb\r\nсd\r\nуf");
     EXPECT_TRUE(messages.empty());
+
+    // On the caret's line the caret keeps its column.
+    editor()->setText("hint x");
+    editor()->setCursorPosition(0, 3);
+    action("N72")->trigger();
+    EXPECT_EQ(caret(), std::make_pair(0, 3));
 }
 
 TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
@@ -116,7 +89,7 @@ TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
         {"eng1", "Сначала выделите участок, набранный в неправильной раскладке."},
         {"a1", "Сначала выделите участок, набранный при неправильном положении Caps Lock"},
     };
-    setText("Ghbdtn");
+    editor()->setText("Ghbdtn");
     editor()->setModified(false);
     editor()->setCursorPosition(0, 2);
     for (const auto &[command, message] : cases) {
@@ -136,13 +109,6 @@ TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
 class Templates : public AppFixture
 {
 protected:
-    QStringList captions() const
-    {
-        QStringList out;
-        for (QAction *a : menu("N45")->actions())
-            out.append(a->text());
-        return out;
-    }
     QAction *item(const QString &caption) const
     {
         for (QAction *a : menu("N45")->actions())
@@ -163,7 +129,10 @@ TEST_F(Templates, ListedByNameEachItemCarryingItsFile)
     put("templates/notes.txt", "n");
     put("templates/Tom & Jerry.sqs", "hint \"tj\"");
     start();
-    EXPECT_EQ(captions(), QStringList({"a.sqs", "b.sqs", "Tom && Jerry.sqs", "_c.sqs"}));
+    QStringList captions;
+    for (QAction *a : menu("N45")->actions())
+        captions.append(a->text());
+    EXPECT_EQ(captions, QStringList({"a.sqs", "b.sqs", "Tom && Jerry.sqs", "_c.sqs"}));
     editor()->setText("x");
     item("Tom && Jerry.sqs")->trigger();
     EXPECT_EQ(text(), QString("hint \"tj\"x"));

@@ -2,12 +2,9 @@
 #include "AppFixture.h"
 
 #include "editor/ScriptLexer.h"
-#include "dialogs/ColorBox.h"
 #include "reference/CompletionList.h"
-#include "dialogs/SettingsDialog.h"
 
-#include <QCheckBox>
-#include <QRadioButton>
+#include <QAbstractButton>
 
 class GameMode : public AppFixture
 {
@@ -57,15 +54,10 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     EXPECT_EQ(ProgramState::magazineList, QStringList({"M16", "AK47", "HandGrenade"}));
     EXPECT_EQ(firstStyle(), int(tkIdentifier));
     EXPECT_TRUE(messages.empty());
-}
 
-TEST_F(GameMode, ASwitchTurnsHighlightingBackOnButLeavesTheMenuUnchecked)
-{
-    start();
-    editor()->setText("hint");
+    // A switch turns the highlighting back on, but leaves its menu item unchecked.
     action("N77")->trigger();
     EXPECT_FALSE(action("N77")->isChecked());
-    EXPECT_FALSE(mainWindow()->lexer()->enabled());
     EXPECT_EQ(firstStyle(), int(ScriptLexer::PlainStyle));
     action("ArmA1")->trigger();
     EXPECT_TRUE(mainWindow()->lexer()->enabled());
@@ -73,20 +65,9 @@ TEST_F(GameMode, ASwitchTurnsHighlightingBackOnButLeavesTheMenuUnchecked)
     EXPECT_EQ(firstStyle(), int(tkKey));
 }
 
-TEST_F(GameMode, AMissingDataFileIsReportedOncePerSwitch)
-{
-    start();
-    QFile::remove(path("data/data.dat"));
-    action("ArmA1")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, QString("Ошибка"));
-    EXPECT_EQ(messages[0].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
-    expectGame("ArmA", true);
-    EXPECT_TRUE(ProgramState::weaponList.isEmpty());
-    EXPECT_TRUE(mainWindow()->completion()->insertList.isEmpty());
-}
-
-TEST_F(GameMode, AnUnreadableDataFileKeepsThePreviousGame)
+// Everything is read before anything changes: a data file that cannot be read keeps the game in
+// force; a missing one is reported and the new game comes with empty lists.
+TEST_F(GameMode, DataFileFailuresAreReportedOncePerSwitch)
 {
     start();
     QFile::remove(path("data/data.dat"));
@@ -96,6 +77,15 @@ TEST_F(GameMode, AnUnreadableDataFileKeepsThePreviousGame)
     EXPECT_TRUE(messages[0].text.startsWith("Cannot open file"));
     expectGame("OFP", false);
     EXPECT_EQ(ProgramState::weaponList, QStringList({"M16", "AK47"}));
+
+    QDir().rmdir(path("data/data.dat"));
+    action("ArmA1")->trigger();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].caption, QString("Ошибка"));
+    EXPECT_EQ(messages[1].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
+    expectGame("ArmA", true);
+    EXPECT_TRUE(ProgramState::weaponList.isEmpty());
+    EXPECT_TRUE(mainWindow()->completion()->insertList.isEmpty());
 }
 
 TEST_F(GameMode, CommentStyleSwitchCarriesTheColourAndNeutralisesTheOther)
@@ -122,12 +112,5 @@ TEST_F(GameMode, CommentStyleSwitchCarriesTheColourAndNeutralisesTheOther)
     EXPECT_EQ(h.dslAttri->foreground(), Colors::clNone);
     EXPECT_EQ(h.dslAttri->style(), h.identifierAttri->style());
     EXPECT_TRUE(find<QAbstractButton>("SQFC")->isChecked());
-
-    // From the settings dialog: its controls as the user left them.
-    find<ColorBox>("COMM")->setSelected(Colors::clRed);
-    find<QAbstractButton>("COMMB")->setChecked(true);
-    find<QAbstractButton>("COMMI")->setChecked(false);
-    mainWindow()->setCommentStyle(false, false);
-    EXPECT_EQ(h.dslAttri->foreground(), Colors::clRed);
-    EXPECT_EQ(h.sdotAttri->style(), LexerAttributes::FontStyles(LexerAttributes::Bold));
+    // The switch from the settings dialog's OK is the settings dialog tests'.
 }

@@ -145,24 +145,18 @@ TEST_F(StartupSettings, AnUnwritableConfigIsReportedAndTheProgramStillCloses)
     EXPECT_TRUE(messages[0].text.startsWith("Unable to write to ")) << messages[0].text.toStdString();
 }
 
-TEST_F(StartupSettings, TemplateMenuListsTheFilesAndHidesWhenThereAreNone)
+TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
 {
+    writeConfig("[options]\r\nSQScomments=0\r\n"); // and no comment colour
     start();
-    QStringList captions;
-    for (QAction *a : menu("N45")->actions())
-        captions.append(a->text());
-    captions.sort();
-    EXPECT_EQ(captions, QStringList({"hello.sqs", "patrol.sqs"}));
-    EXPECT_TRUE(menu("N45")->menuAction()->isVisible());
+    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->lexer()->dslAttri->foreground(), Colors::clNone);
+    EXPECT_FALSE(mainWindow()->lexer()->dslAttri->style().testFlag(Attr::Bold));
+    EXPECT_FALSE(mainWindow()->lexer()->sdotAttri->style().testFlag(Attr::Italic));
+    ASSERT_TRUE(closeMain()); // a run that never touches the comment style writes back what it read
+    expectWritten({{"options", "SQScomments", "0"}});
     windows.reset();
 
-    QDir(path("templates")).removeRecursively();
-    start();
-    EXPECT_FALSE(menu("N45")->menuAction()->isVisible());
-}
-
-TEST_F(StartupSettings, CommandLineExtensionPicksTheCommentStyle)
-{
     writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
     put("a.SQF", "// x");
     start({path("a.SQF")});
@@ -176,8 +170,10 @@ TEST_F(StartupSettings, CommandLineExtensionPicksTheCommentStyle)
     start({path("b.txt")});
     EXPECT_TRUE(ProgramState::sqsCommentMode);
     EXPECT_EQ(mainWindow()->lexer()->commentAttri->foreground(), Colors::clGreen);
-    windows.reset();
+}
 
+TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeReadIsNot)
+{
     // A new file named on the command line: its name is kept, and Save creates it.
     start({path("new.sqf")});
     EXPECT_TRUE(messages.empty());
@@ -212,17 +208,4 @@ TEST_F(StartupSettings, TheSpeedBarLayoutIsRestoredAndNewItemsKeepTheirDefault)
     const IniFile ini(configPath());
     EXPECT_EQ(ini.readString("position\\TForm1ToolBar1", "Button1", ""), QString("btnSave"));
     EXPECT_EQ(ini.readString("position\\TForm1ToolBar1", "Hidden0", ""), QString("btnOpen"));
-}
-
-TEST_F(StartupSettings, SqsCommentsOffWithoutColourNeutralisesTheCStyle)
-{
-    writeConfig("[options]\r\nSQScomments=0\r\n");
-    start();
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(mainWindow()->lexer()->dslAttri->foreground(), Colors::clNone);
-    EXPECT_FALSE(mainWindow()->lexer()->dslAttri->style().testFlag(Attr::Bold));
-    EXPECT_FALSE(mainWindow()->lexer()->sdotAttri->style().testFlag(Attr::Italic));
-    // A run that never touches the comment style writes back what it read.
-    ASSERT_TRUE(closeMain());
-    expectWritten({{"options", "SQScomments", "0"}});
 }

@@ -37,7 +37,6 @@ TEST(MemoryLoad, FromMeminfo)
         {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", -1},
         {"MemTotal: 100 kB\n", -1},
         {"MemTotalx: 100 kB\nMemAvailable: 1 kB\n", -1},
-        {"", -1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(MemoryLoad::percentFromMeminfo(c.text), c.percent) << c.text;
@@ -58,7 +57,7 @@ TEST_F(StatusPanels, RefreshedWhenIdle)
     for (int i = 1; i <= 12; ++i)
         lines += QStringLiteral("строка %1\r\n").arg(i);
     setText(lines);
-    caretAt(chars(EditorBytes::lineStart(editor(), 11)) + 4);
+    caretOn(12, 4);
     editor()->setOverwriteMode(true);
     idle();
     EXPECT_EQ(panel(0), QString("  12:5"));
