@@ -45,6 +45,10 @@ bool EditorKeys::eventFilter(QObject *watched, QEvent *event)
         m_editor->SendScintilla(QsciScintillaBase::SCI_LINEDELETE);
         return true;
     }
+    // Alt with a letter is a menu's or a command's key: a key no command takes types nothing.
+    if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !press->text().isEmpty()
+        && press->text().front().isPrint())
+        return true;
     const int key = QKeyCombination(mods, Qt::Key(press->key())).toCombined();
     if (isBoundTo(m_editor, QsciCommand::Undo, key)) {
         undo(m_editor);

@@ -58,4 +58,6 @@ TEST_F(EditCommands, EditorKeys)
     EXPECT_EQ(text(), QString("one\r\nthree"));
     QTest::keyClick(editor(), Qt::Key_Backspace, Qt::AltModifier); // the editor's own undo key
     EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
+    QTest::keyClick(editor(), Qt::Key_O, Qt::AltModifier); // a menu-style key no command takes
+    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
 }
