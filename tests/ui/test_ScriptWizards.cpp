@@ -101,7 +101,6 @@ TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
     EXPECT_EQ(load(), QString("0/12"));
     EXPECT_EQ(control<QSpinBox>("HGMG")->maximum(), 8);
     EXPECT_EQ(control<QSpinBox>("PRGR")->maximum(), 8);
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
@@ -118,13 +117,6 @@ TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
     const int beeps = Dialogs::beepCount();
     click("AddOne"); // nothing to count
     EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
-    unit()->close();
-
-    put("data/ofp_unit.dat", kOfpUnits);
-    showUnit();
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(items("PR").size(), 3);
-    EXPECT_TRUE(enabled("Button3"));
 
     QFile::remove(path("data/ofp_unit.dat"));
     showCrate();
