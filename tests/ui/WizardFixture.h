@@ -49,7 +49,14 @@ protected:
     {
         return child<T>(scope, name);
     }
+    // Shows a wizard, as its launcher does, and makes it the one under test.
+    void open(QWidget *wizard)
+    {
+        scope = wizard;
+        wizard->show();
+    }
     void click(const char *name) { control<QAbstractButton>(name)->click(); }
+    bool enabled(const char *name) { return control(name)->isEnabled(); }
     void setText(const char *name, const QString &text) { control<QLineEdit>(name)->setText(text); }
     QString fieldText(const char *name) { return control<QLineEdit>(name)->text(); }
     // The entries of a list box or a drop-down list of the wizard under test.

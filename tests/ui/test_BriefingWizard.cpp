@@ -20,8 +20,7 @@ protected:
     {
         WizardFixture::SetUp();
         start();
-        scope = windows->briefingWizard();
-        scope->show();
+        open(windows->briefingWizard());
     }
     QCheckBox *box(const QString &name) { return control<QCheckBox>(name.toLatin1().constData()); }
     QPlainTextEdit *memo(const QString &name) { return control<QPlainTextEdit>(name.toLatin1().constData()); }
@@ -59,16 +58,16 @@ TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
 
     box("END1")->setChecked(true);
     box("END2")->setChecked(true);
-    EXPECT_TRUE(control("EndTitle2")->isEnabled());
-    EXPECT_TRUE(control("END3")->isEnabled());
+    EXPECT_TRUE(enabled("EndTitle2"));
+    EXPECT_TRUE(enabled("END3"));
     box("END1")->setChecked(false);
     for (const char *name : {"EndTitle1", "EndText1", "END2", "EndTitle2", "EndText2", "END3", "EndTitle3"})
-        EXPECT_FALSE(control(name)->isEnabled()) << name;
+        EXPECT_FALSE(enabled(name)) << name;
     EXPECT_FALSE(box("END2")->isChecked());
 
     click("Button5");
     EXPECT_EQ(objectiveStates(), QStringLiteral("e - - - - - - -"));
-    EXPECT_TRUE(control("END1")->isEnabled());
+    EXPECT_TRUE(enabled("END1"));
     EXPECT_EQ(memo("ED3")->toPlainText(), QString());
 }
 
@@ -99,16 +98,16 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
 
 TEST_F(BriefingWizardTest, MarkerLinkGoesToTheClipboard)
 {
-    EXPECT_FALSE(control("Button4")->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
     setText("Edit3", QStringLiteral("Base"));
-    EXPECT_FALSE(control("Button4")->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
     setText("Edit4", QStringLiteral("m1"));
-    EXPECT_FALSE(control("Button6")->isEnabled());
+    EXPECT_FALSE(enabled("Button6"));
     click("Button4");
     EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     click("Button6");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     click("Button5");
-    EXPECT_FALSE(control("Button4")->isEnabled());
-    EXPECT_FALSE(control("Button6")->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
+    EXPECT_FALSE(enabled("Button6"));
 }

@@ -27,11 +27,10 @@ protected:
         put(QStringLiteral("data/arma_unit.dat"), kArmaUnits);
     }
     DescriptionWizard *wizard() const { return windows->descriptionWizard(); }
-    void showWizard()
+    void showWizard() // again: the wizard prepares itself at every showing
     {
-        scope = wizard();
         wizard()->hide();
-        wizard()->show();
+        open(wizard());
     }
     void add(const char *pool, const QString &item, int count, const char *button)
     {
@@ -49,10 +48,10 @@ TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
     start();
     showWizard();
     EXPECT_EQ(items("Weap"), QStringList({"M16", "AK74", "LAW", "Beretta"}));
-    EXPECT_FALSE(control("GroupBox2")->isEnabled());
-    EXPECT_FALSE(control("SoundPath")->isEnabled());
+    EXPECT_FALSE(enabled("GroupBox2"));
+    EXPECT_FALSE(enabled("SoundPath"));
     check("CheckBox1");
-    EXPECT_TRUE(control("GroupBox2")->isEnabled());
+    EXPECT_TRUE(enabled("GroupBox2"));
 
     add("Weap", "M16", 2, "Button1");
     add("Weap", "M16", 5, "Button1");  // the class is listed already
@@ -134,12 +133,12 @@ TEST_F(DescriptionWizardTest, UnitDataIsReadAtEveryShowingOfTheCurrentGame)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
     EXPECT_TRUE(items("Weap").isEmpty());
-    EXPECT_FALSE(control("Button8")->isEnabled());
-    EXPECT_FALSE(control("Button9")->isEnabled());
+    EXPECT_FALSE(enabled("Button8"));
+    EXPECT_FALSE(enabled("Button9"));
 
     put(QStringLiteral("data/ofp_unit.dat"), kOfpUnits);
     showWizard();
-    EXPECT_TRUE(control("Button8")->isEnabled());
+    EXPECT_TRUE(enabled("Button8"));
     check("CheckBox1");
     add("Weap", "AK74", 1, "Button1");
     EXPECT_EQ(items("WeapLst").size(), 1);

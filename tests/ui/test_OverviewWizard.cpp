@@ -19,8 +19,7 @@ protected:
         WizardFixture::SetUp();
         QDir().mkpath(path(QStringLiteral("mission")));
         start();
-        scope = windows->overviewWizard();
-        scope->show();
+        open(windows->overviewWizard());
     }
     QSize sides() { return {control<QSpinBox>("Wid")->value(), control<QSpinBox>("Hei")->value()}; }
     void setSides(int width, int height)

@@ -53,16 +53,6 @@ protected:
         SharedRandom::setTestSeed(7);
         return name;
     }
-    void showUnit()
-    {
-        scope = unit();
-        unit()->show();
-    }
-    void showCrate()
-    {
-        scope = crate();
-        crate()->show();
-    }
     // A list choice as the user makes it: the selection, then the list's own signal.
     void choose(const char *list, int index)
     {
@@ -71,7 +61,6 @@ protected:
         emit combo->activated(index);
     }
     void setCount(const char *spin, int value) { control<QSpinBox>(spin)->setValue(value); }
-    bool enabled(const char *name) { return control(name)->isEnabled(); }
     QString load() { return control<QLabel>("CAPL")->text(); }
     QListWidget *equipment() { return control<QListWidget>("EQ"); }
 
@@ -82,7 +71,7 @@ protected:
 
 TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
 {
-    showUnit();
+    open(unit());
     EXPECT_EQ(items("PR"), QStringList({"НЕТ", "M16", "AK47"}));
     EXPECT_EQ(items("EQ"), QStringList({"(0) HandGrenade", "(0) Mine"}));
     EXPECT_EQ(load(), QString("0/10"));
@@ -94,7 +83,7 @@ TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
     unit()->close();
 
     action("ArmA1")->trigger();
-    showUnit();
+    open(unit());
     EXPECT_EQ(items("PR"), QStringList({"НЕТ", "M16A2"}));
     EXPECT_EQ(items("SW"), QStringList({"НЕТ", "M136"}));
     EXPECT_EQ(items("EQ"), QStringList({"(0) HandGrenadeTimed"}));
@@ -106,7 +95,7 @@ TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
 TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
 {
     put("data/ofp_unit.dat", "[PRIMARY]\r\nM16,M16\r\n[SECONDARY]\r\n[HANDGUN]\r\n[EQUIPMENT]\r\n");
-    showUnit();
+    open(unit());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
     EXPECT_EQ(messages[0].text, "Ошибка при работе с файлом " + path("data/ofp_unit.dat") + ".");
@@ -119,7 +108,7 @@ TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
     EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
 
     QFile::remove(path("data/ofp_unit.dat"));
-    showCrate();
+    open(crate());
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(items("Weap").isEmpty());
     for (const char *output : {"Button6", "Button7", "BitBtn1"})
@@ -128,7 +117,7 @@ TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
 
 TEST_F(ScriptWizards, UnitCountsFollowTheChoicesAndTheLoad)
 {
-    showUnit();
+    open(unit());
     choose("PR", 2); // AK47: no launcher
     EXPECT_TRUE(enabled("PRMG"));
     EXPECT_FALSE(enabled("PRGR"));
@@ -169,7 +158,7 @@ TEST_F(ScriptWizards, UnitCountsFollowTheChoicesAndTheLoad)
 TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
 {
     const QString name = firstName("unit_");
-    showUnit();
+    open(unit());
     EXPECT_EQ(fieldText("NamEd"), name);
     choose("PR", 2);
     setCount("PRMG", 2);
@@ -200,7 +189,7 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
 
     // Save: the dialog proposes the name; cancelling does nothing, confirming writes the bytes of
     // the form, which the new showing has reset.
-    showUnit();
+    open(unit());
     setText("NamEd", u"отряд"_qs);
     click("Button2");
     ASSERT_EQ(fileDialogs.size(), 1u);
@@ -218,7 +207,7 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     EXPECT_FALSE(unit()->isVisible());
 
     // A write that fails reports the error only, and the wizard stays.
-    showUnit();
+    open(unit());
     messages.clear();
     saveAs("Button2", "no/such/folder/x.sqs");
     ASSERT_EQ(messages.size(), 1u);
@@ -229,7 +218,7 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
 TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
 {
     const QString name = firstName("crate_");
-    showCrate();
+    open(crate());
     EXPECT_EQ(items("Weap"), QStringList({"M16", "AK47", "LAWLauncher", "Beretta"}));
     EXPECT_EQ(fieldText("NamED"), name);
 
@@ -268,7 +257,7 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
     EXPECT_FALSE(crate()->isVisible());
 
     // The crate stays between showings; the name is drawn again from a new seed.
-    showCrate();
+    open(crate());
     EXPECT_EQ(crateList->count(), 3);
     EXPECT_EQ(fieldText("NamED"), name);
     saveAs("Button7", "crate.sqs");
@@ -276,7 +265,7 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
     EXPECT_TRUE(bytes("crate.sqs").endsWith("[\"Mine\", 3]\r\n\r\nexit"));
     EXPECT_EQ(messages.back().text, QString("Скрипт успешно сохранен"));
 
-    showCrate();
+    open(crate());
     click("Button5");
     EXPECT_EQ(crateList->count(), 0);
     EXPECT_NE(fieldText("NamED"), name);
@@ -287,7 +276,7 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
 
 TEST_F(ScriptWizards, InitLineDialogCopiesAndInserts)
 {
-    showCrate();
+    open(crate());
     click("BitBtn1");
     ASSERT_TRUE(initLine()->isVisible());
     EXPECT_EQ(initLine()->line(), QString("ClearMagazineCargo this; ClearWeaponCargo this "));

@@ -20,8 +20,7 @@ protected:
     {
         WizardFixture::SetUp();
         start();
-        scope = windows->stringtableWizard();
-        scope->show();
+        open(windows->stringtableWizard());
     }
     QTableView *grid() { return control<QTableView>("CSV"); }
     QStringList header()
