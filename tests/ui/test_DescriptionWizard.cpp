@@ -80,8 +80,6 @@ TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
     EXPECT_EQ(text(), buildDescriptionExt(form));
     EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Description.ext вставлен в позицию курсора."_qs});
     EXPECT_FALSE(wizard()->isVisible());
-    editor()->undo();
-    EXPECT_EQ(text(), QStringLiteral("before"));
 }
 
 TEST_F(DescriptionWizardTest, SoundNamesAndTheSavedFile)
