@@ -321,9 +321,7 @@ TEST_F(Reference, TreeListColumnsLinesAndHeader)
     list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
     list.show();
     EXPECT_EQ(list.columnLinePositions(), QList<int>({98}));
-    const QImage shot = list.viewport()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
-    EXPECT_NE(shot.pixelColor(60, 150), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(list.viewport()->grab().toImage().pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
     list.setColumnLines(false);
     EXPECT_TRUE(list.columnLinePositions().isEmpty());
 
