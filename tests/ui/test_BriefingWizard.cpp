@@ -49,8 +49,8 @@ TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
     EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem cem cem cem e - -"));
     box("OBJ3")->setChecked(false);
     EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem e - - - - -"));
-    click("Button3");
-    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_2\"></a>\r\no2<br>\r\n\r\n</p><hr>"))); // the memo's breaks are CR LF
+    click("Button3"); // the memo's line breaks reach the page as CR LF
+    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_2\"></a>\r\no2<br>\r\n\r\n</p><hr>")));
     EXPECT_FALSE(text().contains(QStringLiteral("OBJ_3")));
     box("OBJ3")->setChecked(true);
     EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem cem e - - - -"));

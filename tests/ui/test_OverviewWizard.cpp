@@ -40,7 +40,8 @@ TEST_F(OverviewWizardTest, PictureCheck)
         // the name, the bytes, the sides afterwards (7 x 9 before), how the message begins
         {"good.jpg", good, {512, 256}, {}},
         {"wide.jpg", makeJpeg(500, 256), {500, 256},
-         u"Внимание! Найдены следующие ошибки:\r\nШирина картинки не является степенью числа 2. Текущее значение:500\r\n"_qs},
+         u"Внимание! Найдены следующие ошибки:\r\n"
+         u"Ширина картинки не является степенью числа 2. Текущее значение:500\r\n"_qs},
         {"photo.jpeg", good, {7, 9},
          u"Внимание! Неправильное расширение файла. Поддерживаются только следующие расширения: .jpg .paa .pac"_qs},
         {"cut.jpg", good.left(good.size() / 2), {7, 9}, "JPEG error #"},

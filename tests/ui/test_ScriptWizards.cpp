@@ -177,8 +177,7 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     editor()->setText("ab");
     editor()->setCursorPosition(0, 1);
     click("Button3");
-    EXPECT_TRUE(text().startsWith("a; ****"));
-    EXPECT_TRUE(text().endsWith("_unit addMagazine \"HandGrenade\"\r\n\r\n_unit AddWeapon \"Binocular\"\r\n\r\n\r\nexitb"));
+    EXPECT_TRUE(text().startsWith("a; ****") && text().endsWith("_unit AddWeapon \"Binocular\"\r\n\r\n\r\nexitb"));
     EXPECT_TRUE(text().contains("; ** Original file name: " + name + ".sqs\r\n"));
     EXPECT_FALSE(unit()->isVisible());
     ASSERT_EQ(messages.size(), 1u);
@@ -250,9 +249,7 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
 
     editor()->setText("");
     click("Button6");
-    EXPECT_TRUE(text().endsWith("\r\n_crate = _this Select 0\r\n\r\n_crate addWeaponCargo [\"M16\", 2]\r\n"
-                                "_crate addWeaponCargo [\"Binocular\", 1]\r\n_crate addMagazineCargo [\"Mine\", 3]\r\n"
-                                "\r\nexit"));
+    EXPECT_TRUE(text().endsWith("\r\n_crate addMagazineCargo [\"Mine\", 3]\r\n\r\nexit"));
     EXPECT_FALSE(crate()->isVisible());
 
     // The crate stays between showings; the name is drawn again from a new seed.
