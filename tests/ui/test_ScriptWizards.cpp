@@ -230,8 +230,9 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
     add("Mag", 2, "MagRX", 4, "Button2");
     add("Equ", 2, "EquRX", 1, "Button3"); // binoculars are a weapon to the game
     add("Equ", 1, "EquRX", 3, "Button3");
+    control<QComboBox>("Weap")->setCurrentIndex(1);
     control<QComboBox>("Weap")->setEditText("Typed");
-    click("Button1"); // typed text chooses nothing
+    click("Button1"); // text typed over AK47 chooses nothing
     EXPECT_EQ(items("CRT"), QStringList({"_crate addWeaponCargo [\"M16\", 2]", "_crate addMagazineCargo [\"Mortar\", 4]",
                                          "_crate addWeaponCargo [\"Binocular\", 1]",
                                          "_crate addMagazineCargo [\"Mine\", 3]"}));
