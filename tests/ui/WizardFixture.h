@@ -5,6 +5,8 @@
 #include "platform/ModalDialogs.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 
@@ -32,18 +34,50 @@ protected:
         AppFixture::TearDown();
     }
 
-    // A control of the wizard under test: the windows share names such as Button1.
+    // A control of one window: the windows share names such as Button1.
     template <class T = QWidget>
-    T *control(const char *name) const
+    static T *child(QWidget *window, const char *name)
     {
-        T *found = scope ? scope->findChild<T *>(QLatin1String(name)) : nullptr;
+        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
         if (!found)
             ADD_FAILURE() << "no control " << name;
         return found;
     }
+    // A control of the wizard under test.
+    template <class T = QWidget>
+    T *control(const char *name) const
+    {
+        return child<T>(scope, name);
+    }
+    // Shows a wizard, as its launcher does, and makes it the one under test.
+    void open(QWidget *wizard)
+    {
+        scope = wizard;
+        wizard->show();
+    }
     void click(const char *name) { control<QAbstractButton>(name)->click(); }
+    bool enabled(const char *name) { return control(name)->isEnabled(); }
     void setText(const char *name, const QString &text) { control<QLineEdit>(name)->setText(text); }
     QString fieldText(const char *name) { return control<QLineEdit>(name)->text(); }
+    // The entries of a list box or a drop-down list of the wizard under test.
+    QStringList items(const char *name)
+    {
+        const QAbstractItemModel *model = nullptr;
+        if (auto *combo = qobject_cast<QComboBox *>(control(name)))
+            model = combo->model();
+        else if (auto *view = qobject_cast<QAbstractItemView *>(control(name)))
+            model = view->model();
+        QStringList texts;
+        for (int i = 0; model && i < model->rowCount(); ++i)
+            texts << model->index(i, 0).data().toString();
+        return texts;
+    }
+    // The user saves through `button`, picking `name` in the test's folder.
+    void saveAs(const char *button, const QString &name)
+    {
+        chosen.push_back(path(name));
+        click(button);
+    }
     // The texts of the messages shown so far, then forgets them.
     QStringList takeMessages()
     {

@@ -20,8 +20,7 @@ protected:
     {
         WizardFixture::SetUp();
         start();
-        scope = windows->briefingWizard();
-        scope->show();
+        open(windows->briefingWizard());
     }
     QCheckBox *box(const QString &name) { return control<QCheckBox>(name.toLatin1().constData()); }
     QPlainTextEdit *memo(const QString &name) { return control<QPlainTextEdit>(name.toLatin1().constData()); }
@@ -45,54 +44,44 @@ TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
 {
     for (int n = 1; n <= 5; ++n) {
         box(QStringLiteral("OBJ%1").arg(n))->setChecked(true);
-        memo(QStringLiteral("ED%1").arg(n))->setPlainText(QStringLiteral("o%1").arg(n));
+        memo(QStringLiteral("ED%1").arg(n))->setPlainText(QStringLiteral("o%1\n").arg(n));
     }
     EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem cem cem cem e - -"));
-    box(QStringLiteral("OBJ3"))->setChecked(false);
+    box("OBJ3")->setChecked(false);
     EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem e - - - - -"));
-    click("Button3");
-    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_2\"></a>\r\no2\r\n")));
+    click("Button3"); // the memo's line breaks reach the page as CR LF
+    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_2\"></a>\r\no2<br>\r\n\r\n</p><hr>")));
     EXPECT_FALSE(text().contains(QStringLiteral("OBJ_3")));
-    box(QStringLiteral("OBJ3"))->setChecked(true);
+    box("OBJ3")->setChecked(true);
     EXPECT_EQ(objectiveStates(), QStringLiteral("cem cem cem e - - - -"));
-    EXPECT_EQ(memo(QStringLiteral("ED3"))->toPlainText(), QStringLiteral("o3"));
+    EXPECT_EQ(memo("ED3")->toPlainText(), QStringLiteral("o3\n"));
 
-    box(QStringLiteral("END1"))->setChecked(true);
-    box(QStringLiteral("END2"))->setChecked(true);
-    EXPECT_TRUE(control("EndTitle2")->isEnabled());
-    EXPECT_TRUE(control("END3")->isEnabled());
-    box(QStringLiteral("END1"))->setChecked(false);
+    box("END1")->setChecked(true);
+    box("END2")->setChecked(true);
+    EXPECT_TRUE(enabled("EndTitle2"));
+    EXPECT_TRUE(enabled("END3"));
+    box("END1")->setChecked(false);
     for (const char *name : {"EndTitle1", "EndText1", "END2", "EndTitle2", "EndText2", "END3", "EndTitle3"})
-        EXPECT_FALSE(control(name)->isEnabled()) << name;
-    EXPECT_FALSE(box(QStringLiteral("END2"))->isChecked());
+        EXPECT_FALSE(enabled(name)) << name;
+    EXPECT_FALSE(box("END2")->isChecked());
 
     click("Button5");
     EXPECT_EQ(objectiveStates(), QStringLiteral("e - - - - - - -"));
-    EXPECT_TRUE(control("END1")->isEnabled());
-    EXPECT_EQ(memo(QStringLiteral("ED3"))->toPlainText(), QString());
+    EXPECT_TRUE(enabled("END1"));
+    EXPECT_EQ(memo("ED3")->toPlainText(), QString());
 }
 
-TEST_F(BriefingWizardTest, InsertTheEmptyPageAndATextEndingInABreak)
+TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
 {
     click("Button3");
     EXPECT_EQ(text(), buildBriefingPage(BriefingForm{}));
-    EXPECT_EQ(text().count(QStringLiteral("\r\n")), 41);
     EXPECT_EQ(takeMessages(), QStringList{u"Брифинг успешно создан и вставлен в позицию курсора."_qs});
     EXPECT_FALSE(scope->isVisible());
 
-    editor()->clear();
-    box(QStringLiteral("OBJ1"))->setChecked(true);
-    memo(QStringLiteral("ED1"))->setPlainText(QStringLiteral("a<b\n"));
-    click("Button3");
-    EXPECT_TRUE(text().contains(QStringLiteral("OBJ_1\"></a>\r\na<b<br>\r\n\r\n</p><hr>")));
-}
-
-TEST_F(BriefingWizardTest, SaveAddsTheExtensionAndUsesTheGameEncoding)
-{
-    memo(QStringLiteral("Edit1"))->setPlainText(QStringLiteral("План атаки"));
+    scope->show();
+    memo("Edit1")->setPlainText(QStringLiteral("План атаки"));
     ProgramState::gameMode = QStringLiteral("ArmA");
-    chosen.push_back(path(QStringLiteral("brief")));
-    click("Button2");
+    saveAs("Button2", QStringLiteral("brief"));
     const QByteArray saved = bytes(QStringLiteral("brief.html"));
     EXPECT_TRUE(saved.contains("\r\n\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD0\xB0\xD1\x82\xD0\xB0\xD0\xBA\xD0\xB8\r\n"));
     EXPECT_FALSE(saved.startsWith("\xEF\xBB\xBF"));
@@ -103,25 +92,22 @@ TEST_F(BriefingWizardTest, SaveAddsTheExtensionAndUsesTheGameEncoding)
 
     scope->show();
     ProgramState::gameMode = QStringLiteral("OFP");
-    chosen.push_back(path(QStringLiteral("briefing.html")));
-    click("Button2");
+    saveAs("Button2", QStringLiteral("briefing.html"));
     EXPECT_EQ(bytes(QStringLiteral("briefing.html")), Cp1251::encode(QString::fromUtf8(saved)));
-    ASSERT_EQ(fileDialogs.size(), 2u);
-    EXPECT_EQ(fileDialogs[0]->objectName(), QStringLiteral("SVD"));
 }
 
 TEST_F(BriefingWizardTest, MarkerLinkGoesToTheClipboard)
 {
-    EXPECT_FALSE(control("Button4")->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
     setText("Edit3", QStringLiteral("Base"));
-    EXPECT_FALSE(control("Button4")->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
     setText("Edit4", QStringLiteral("m1"));
-    EXPECT_FALSE(control("Button6")->isEnabled());
+    EXPECT_FALSE(enabled("Button6"));
     click("Button4");
     EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     click("Button6");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     click("Button5");
-    EXPECT_FALSE(control("Button4")->isEnabled());
-    EXPECT_FALSE(control("Button6")->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
+    EXPECT_FALSE(enabled("Button6"));
 }

@@ -19,25 +19,12 @@ protected:
     CompletionList *names() const { return mainWindow()->findChild<CompletionList *>("WeapCompleter"); }
     CompletionList *commands() const { return mainWindow()->completion(); }
 
-    QStringList topCaptions() const
-    {
-        QStringList captions;
-        for (int i = 0; i < tree()->topLevelItemCount(); ++i)
-            captions << tree()->topLevelItem(i)->text(0);
-        return captions;
-    }
+    // A top node, or a child of it.
     QTreeWidgetItem *node(const QString &top, const QString &child = QString()) const
     {
-        for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
-            QTreeWidgetItem *t = tree()->topLevelItem(i);
-            if (t->text(0) != top)
-                continue;
-            if (child.isEmpty())
-                return t;
-            for (int c = 0; c < t->childCount(); ++c)
-                if (t->child(c)->text(0) == child)
-                    return t->child(c);
-        }
+        for (QTreeWidgetItem *item : tree()->findItems(child.isEmpty() ? top : child, Qt::MatchRecursive))
+            if (child.isEmpty() ? !item->parent() : item->parent() && item->parent()->text(0) == top)
+                return item;
         ADD_FAILURE() << "no node " << top.toStdString() << "/" << child.toStdString();
         return nullptr;
     }
@@ -81,7 +68,8 @@ protected:
 TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
 {
     start();
-    EXPECT_EQ(topCaptions(), QStringList({"Команды", "Оружие пехоты", "Снаряжение", "Анимации"}));
+    EXPECT_EQ(tree()->topLevelItemCount(), 4);
+    EXPECT_EQ(tree()->topLevelItem(3)->text(0), QString("Анимации"));
     EXPECT_EQ(node("Команды")->childCount(), 2);
     EXPECT_EQ(node("Оружие пехоты", "M16")->child(0)->text(0), QString("M16")); // a magazine under its weapon
     action("ArmA1")->trigger();
@@ -91,7 +79,6 @@ TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
     QFile::remove(path("data/data.dat"));
     action("OFP1")->trigger();
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
-    EXPECT_EQ(messages.size(), 1u); // the game switch reports the missing file once
 }
 
 TEST_F(Reference, DoubleClickInsertsACommandBareAndANameAsAString)
@@ -105,9 +92,7 @@ TEST_F(Reference, DoubleClickInsertsACommandBareAndANameAsAString)
         {"Команды", "hint", "a|bc", "ahintbc"},
         {"Команды", "hint", "\"a|b\"", "\"ahintb\""}, // a command stays bare also inside a string
         {"Оружие пехоты", "M16", "player addWeapon |", "player addWeapon \"M16\""},
-        {"Оружие пехоты", "M16", "a \"|\"", "a \"M16\""},
-        {"Оружие пехоты", "M16", "a \"|", "a \"M16\""},
-        {"Оружие пехоты", "AK47", "|\"", "\"AK47\""},
+        {"Оружие пехоты", "AK47", "a \"|\"", "a \"AK47\""}, // the quoting rule sees the caret
         {"Команды", nullptr, "x|", "x"}, // a top node inserts nothing
     };
     for (const Case &c : cases) {
@@ -139,13 +124,11 @@ TEST_F(Reference, AClickAnywhereOnARowSelectsIt)
 TEST_F(Reference, F1ShowsTheTreesCommandOrTheWordAtTheCaret)
 {
     card("hint.txt", "hint\r\nOFP\r\n1.00\r\n");
-    card("ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n1.00\r\nunit addWeapon name\r\nunit, name\r\nNothing\r\n"
-                          "<i>one</i> <i>two</i>\r\neighth\r\n");
+    card("ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
     start();
     showActive();
     setText("player add|Weapon \"x\"");
-    const QStringList addWeapon = {"addWeapon", "OFP, ArmA", "1.00", "unit addWeapon name", "unit, name", "Nothing",
-                                   "one <i>two</i>"};
+    const QStringList addWeapon = {"addWeapon", "OFP, ArmA", "", "", "", "", ""};
 
     tree()->setFocus();
     tree()->setCurrentItem(node("Команды", "hint"));
@@ -221,7 +204,7 @@ TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
     }
 }
 
-TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNames)
+TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
 {
     start();
     struct Case
@@ -230,12 +213,9 @@ TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNames)
         QStringList shown;
     } cases[] = {
         {"player addWeapon \"", {"M16", "AK47"}},
-        {"player ADDWEAPON \"", {"M16", "AK47"}},
         {"this addMagazine \"", {"M16", "AK47", "HandGrenade"}},
         {"unit switchMove \"", {"FXStandDip"}},
-        {"hint \"a\"; player addWeapon \"", {"M16", "AK47"}}, // an earlier string keeps the parity
-        {"player addWeapon \"M16\"", {}},                     // a closing quote
-        {"player setPos \"", {}},                             // nothing to offer: no empty list
+        {"player setPos \"", {}}, // nothing to offer: no empty list
     };
     for (const Case &c : cases) {
         setText("|");
@@ -244,22 +224,19 @@ TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNames)
         EXPECT_EQ(names()->isOpen() ? names()->shownItems() : QStringList(), c.shown) << c.typed;
         key(Qt::Key_Escape);
     }
-}
 
-TEST_F(Reference, AChosenNameIsClosedByExactlyOneQuote)
-{
-    start();
-    struct Case
+    // A chosen name is closed by exactly one quote.
+    const struct
     {
         const char *typed;
         Qt::Key chooseWith;
         const char *result;
-    } cases[] = {
+    } chosen[] = {
         {"player addWeapon \"A", Qt::Key_Return, "player addWeapon \"AK47\""},
         {"player addWeapon \"", Qt::Key_Tab, "player addWeapon \"M16\""},
         {"player addWeapon \"a", Qt::Key_QuoteDbl, "player addWeapon \"AK47\""},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : chosen) {
         setText("|");
         keys(c.typed);
         EXPECT_EQ(names()->shownItems().size(), QString(c.typed).endsWith('"') ? 2 : 1) << c.typed;
@@ -272,20 +249,6 @@ TEST_F(Reference, AChosenNameIsClosedByExactlyOneQuote)
         editor()->undo(); // one step takes the whole completion back
         EXPECT_EQ(text(), QString(c.typed).remove('"').isEmpty() ? QString() : QString(c.typed)) << c.typed;
     }
-}
-
-TEST_F(Reference, CtrlSpaceOpensTheNamesOnlyRightAfterAnOpeningQuote)
-{
-    start();
-    setText("player addWeapon \"|");
-    key(Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_TRUE(names()->isOpen());
-    key(Qt::Key_Escape);
-    setText("player addWeapon \"M|");
-    key(Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_FALSE(names()->isOpen());
-    EXPECT_FALSE(commands()->isOpen());
-    EXPECT_EQ(text(), QString("player addWeapon \"M"));
 }
 
 TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
@@ -323,14 +286,17 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     key(Qt::Key_Tab); // nothing matches: the key opens nothing and inserts nothing
     EXPECT_FALSE(commands()->isOpen());
     EXPECT_EQ(text(), QString("x"));
-    keys("zz");
-    key(Qt::Key_Escape);
-    EXPECT_EQ(text(), QString("xzz"));
 }
 
-TEST_F(Reference, TabInsertsATabOnceTheShortcutIsAnotherKey)
+TEST_F(Reference, CtrlSpaceOpensTheNamesAndTheCommandsOnceTheyShareIt)
 {
     start();
+    setText("player addWeapon \"M|"); // after letters: no names, and the commands are on Tab
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(names()->isOpen());
+    EXPECT_FALSE(commands()->isOpen());
+    EXPECT_EQ(text(), QString("player addWeapon \"M"));
+
     commands()->shortCut = 0x4020; // Ctrl+Space, as the settings dialog sets it
     setText("|");
     key(Qt::Key_Tab);
@@ -355,12 +321,9 @@ TEST_F(Reference, TreeListColumnsLinesAndHeader)
     list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
     list.show();
     EXPECT_EQ(list.columnLinePositions(), QList<int>({98}));
-    const QImage shot = list.viewport()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
-    EXPECT_NE(shot.pixelColor(60, 150), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(list.viewport()->grab().toImage().pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
     list.setColumnLines(false);
     EXPECT_TRUE(list.columnLinePositions().isEmpty());
-    EXPECT_EQ(list.gap(), 2);
 
     list.header()->resizeSection(0, 5); // narrower than the indent: back to it
     EXPECT_EQ(list.header()->sectionSize(0), 19);

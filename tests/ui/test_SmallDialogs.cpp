@@ -55,15 +55,14 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
         Qt::KeyboardModifiers mods;
         K expected;
     } cases[] = {
+        // digits, Return, Space, a letter, Backspace and Escape are typed in the tests below
         {Qt::Key_0, "0", {}, K::Pass},           {Qt::Key_9, "9", {}, K::Pass},
         {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass},
-        {Qt::Key_Left, "", {}, K::Pass},         {Qt::Key_Delete, "", {}, K::Pass},
-        {Qt::Key_Tab, "\t", {}, K::Pass},        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
-        {Qt::Key_Return, "\r", {}, K::Confirm},  {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
-        {Qt::Key_Space, " ", {}, K::Confirm},
-        {Qt::Key_A, "a", {}, K::Refuse},         {Qt::Key_Minus, "-", {}, K::Refuse},
-        {Qt::Key_Backspace, "\b", {}, K::Refuse}, {Qt::Key_Escape, "\x1b", {}, K::Refuse},
-        {Qt::Key_Escape, "", {}, K::Refuse},     {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
+        {Qt::Key_Left, "", {}, K::Pass},         {Qt::Key_Tab, "\t", {}, K::Pass},
+        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
+        {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
+        {Qt::Key_Minus, "-", {}, K::Refuse},     {Qt::Key_Escape, "", {}, K::Refuse},
+        {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
     };
     for (const auto &c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
@@ -125,8 +124,6 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
     EXPECT_TRUE(find<QDialog>("Form5")->isVisible() && find<QDialog>("Form5")->isModal());
     auto *list = in<QTableWidget>("Form5", "ValueListEditor1");
     ASSERT_EQ(list->rowCount(), 22);
-    EXPECT_EQ(list->horizontalHeaderItem(0)->text(), QString("Описание"));
-    EXPECT_EQ(list->horizontalHeaderItem(1)->text(), QString("Клавиша"));
     const std::tuple<int, const char *, const char *> rows[] = {
         {0, "Создать", "Ctrl+N"}, {11, "Мудьщкф<->Velmora", "Ctrl+T"}, {12, "vELMORA<->Velmora", "Ctrl+U"},
         {13, "Установить маркер", "Shift+Ctrl+[Номер]"}, {21, "Автовставка команды", "TAB"}};
@@ -144,12 +141,11 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
     });
     action("N42")->trigger();
     ASSERT_TRUE(find<QDialog>("aboutBox")->isVisible());
-    EXPECT_EQ(in<QLabel>("aboutBox", "Label2")->text(), QString("Версия 1.2"));
     QTest::mouseClick(in<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>({QUrl("mailto:velmora@example.org")}));
 }
 
-TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFront)
+TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsOnly)
 {
     start();
     const std::pair<const char *, const char *> launchers[] = {
@@ -167,16 +163,12 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFront)
         EXPECT_FALSE(wizard->isMinimized()) << item;
         wizard->hide();
     }
-}
-
-TEST_F(SmallDialogs, TheUnitWizardOffersTheSniperOnlyInOfp)
-{
-    start();
+    // The unit wizard offers "Снайпер" only in OFP, decided at every opening.
     mainWindow()->setGameMode(true);
-    action("N74")->trigger();
+    action("ToolButton5")->trigger();
     EXPECT_FALSE(find<QCheckBox>("IsSniper")->isEnabled());
     find<QDialog>("Form10")->hide();
     mainWindow()->setGameMode(false);
-    action("ToolButton5")->trigger();
+    action("N74")->trigger();
     EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
 }
