@@ -3,10 +3,12 @@
 
 #include "AppError.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <ostream>
 #include <csignal>
+#include <ostream>
+#include <random>
 #include <sys/resource.h>
 
 // Readable failure messages for Qt strings.
@@ -54,3 +56,13 @@ struct FileSizeLimit
     rlimit old{};
     void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN); // the signal would end the tests
 };
+
+// Random bytes for the robustness tests of the readers: up to maxLength of them, mostly taken from
+// `alphabet` (the characters the reader's rules care about), now and then any byte at all.
+inline QByteArray randomBytes(std::mt19937 &rng, qsizetype maxLength, QByteArrayView alphabet)
+{
+    QByteArray bytes(qsizetype(rng() % (maxLength + 1)), Qt::Uninitialized);
+    for (char &c : bytes)
+        c = rng() % 4 == 0 ? char(rng()) : alphabet[qsizetype(rng() % alphabet.size())];
+    return bytes;
+}
