@@ -2,10 +2,12 @@
 #pragma once
 
 #include "AppError.h"
+#include "text/FileText.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <csignal>
 #include <ostream>
 #include <random>
@@ -36,6 +38,14 @@ QString thrown(F f)
         return e.message();
     }
     return QStringLiteral("<no error>");
+}
+
+// A file holding exactly `bytes`, in a folder removed when the tests end; its path.
+inline QString tempFile(const QString &name, const QByteArray &bytes)
+{
+    static const QTemporaryDir dir;
+    saveTextToFile(bytes, dir.filePath(name));
+    return dir.filePath(name);
 }
 
 // While it lives, writing a file past `bytes` fails, for root as for anyone.
