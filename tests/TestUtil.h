@@ -2,9 +2,9 @@
 #pragma once
 
 #include "AppError.h"
-#include "text/FileText.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -40,12 +40,15 @@ QString thrown(F f)
     return QStringLiteral("<no error>");
 }
 
-// A file holding exactly `bytes`, in a folder removed when the tests end; its path.
+// A file holding exactly `bytes`, in a folder removed when the tests end; its path. Written
+// without the flush to disk of the program's own saves, which would slow the random tests down.
 inline QString tempFile(const QString &name, const QByteArray &bytes)
 {
     static const QTemporaryDir dir;
-    saveTextToFile(bytes, dir.filePath(name));
-    return dir.filePath(name);
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw AppError("Cannot write the test file " + file.fileName());
+    return file.fileName();
 }
 
 // While it lives, writing a file past `bytes` fails, for root as for anyone.
