@@ -122,14 +122,6 @@ TEST(EditorText, LineBreaksAndTheEnd)
     EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1); // no empty printed line for the final break
 }
 
-TEST(replaceAll, LeftToRightWithoutRescanning)
-{
-    EXPECT_EQ(replaceAll("aaa", "aa", "a"), QString("aa"));
-    EXPECT_EQ(replaceAll("a\r\nb\r\n", "\r\n", "<br>\r\n"), QString("a<br>\r\nb<br>\r\n"));
-    EXPECT_EQ(replaceAll("abc", "", "x"), QString("abc"));
-    EXPECT_EQ(replaceAll("xx", "x", "xx"), QString("xxxx"));
-}
-
 TEST(FileText, ReadWriteAndFailuresLeaveTheOldFileWhole)
 {
     QTemporaryDir dir;
