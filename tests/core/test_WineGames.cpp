@@ -132,9 +132,11 @@ TEST_F(WinePrefixFixture, DetectionReadsMainOfEitherKeyAndNeedsTheExecutable)
     EXPECT_EQ(GameInstall::detectExecutable(Game::Ofp, prefix()), real("drive_c/Games/OFP/FlashPointResistance.exe"));
     EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), QString());
 
-    put("drive_c/arma.exe");
-    for (const QByteArray &main : {QByteArray("\"MAIN\"=\"\"\n"), QByteArray("\"MAIN\"=dword:1\n"), QByteArray()})
+    put("drive_c/arma.exe"); // an empty MAIN is no folder, not the root of the drive
+    for (const QByteArray &main : {QByteArray("\"MAIN\"=\"\"\n"), QByteArray("\"MAIN\"=dword:1\n"), QByteArray()}) {
+        registry(armaKey + main);
         EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), QString()) << main.constData();
+    }
     put("other_d/BIS/ArmA/ArmA.exe");
     registry(armaKey + "\"MAIN\"=\"D:\\\\BIS\\\\ArmA\\\\\"\n");
     EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), real("other_d/BIS/ArmA/ArmA.exe"));
