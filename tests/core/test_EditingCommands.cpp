@@ -26,7 +26,8 @@ TEST(LineComments, OneLineInEachStyle)
         {false, u"; x", u"//; x"},
     };
     for (const auto &[sqs, line, toggled] : cases)
-        EXPECT_EQ(LineComments::toggle(line, sqs), QString::fromUtf16(toggled)) << QString::fromUtf16(line).toStdString();
+        EXPECT_EQ(LineComments::toggle(line, sqs), QString::fromUtf16(toggled))
+            << QString::fromUtf16(line).toStdString() << (sqs ? " (SQS)" : " (C)");
     for (const bool sqs : {true, false})
         for (const char16_t *line : {u"hint x", u"  x = [1, 2]", u"\"a//b\""})
             EXPECT_EQ(LineComments::toggle(LineComments::toggle(line, sqs), sqs), QString::fromUtf16(line));

@@ -62,7 +62,8 @@ TEST(FileTypes, DefaultApplicationLinesKeepTheRest)
         {"[Other]\ntext/x-sqs=kate.desktop", "[Other]\ntext/x-sqs=kate.desktop\n\n[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
     };
     for (const auto &[before, after] : cases)
-        EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after) << before;
+        EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after)
+            << before;
 }
 
 TEST(FileTypes, OnlyTheChosenTypesAndTheSameFilesTwice)

@@ -115,7 +115,8 @@ TEST(DatParser, ReadsSectionsRecordsAndSyntax)
 {
     DatParser parser(tempFile("unit.dat", "comment before any header\r\nanother, with a comma\r\n"
                                           "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\n  M16,M16,1  \r\n\r\n\t\r\n"
-                                          "AK74 , AK74 ,1,\r\n[]\r\n[SECONDARY]\nLAWLauncher\rempty]\r\n[PRIMARY]\r\ndup,1"));
+                                          "AK74 , AK74 ,1,\r\n[]\r\n[SECONDARY]\nLAWLauncher\rempty]\r\n"
+                                          "[PRIMARY]\r\ndup,1"));
     ASSERT_EQ(parser.sections.size(), 4u);
 
     const DatSection &primary = *parser.sections[0];
@@ -184,7 +185,8 @@ TEST(DatParser, UnitDataCheck)
         const QString error = thrown([&] { checkUnitData(DatParser(path), path); });
         return error == fileError(path) ? QStringLiteral("refused") : error;
     };
-    const QByteArray good = "[P]\r\nM16,M16,1\r\nM16GL,M16,1,GL,2\r\n[S]\r\nLAW,LAW,2\r\n[H]\r\n[E]\r\nHandGrenade,1\r\n";
+    const QByteArray good = "[P]\r\nM16,M16,1\r\nM16GL,M16,1,GL,2\r\n[S]\r\nLAW,LAW,2\r\n"
+                            "[H]\r\n[E]\r\nHandGrenade,1\r\n";
     EXPECT_EQ(check("good.dat", good), "<no error>");
     // Sections past the fourth are not the wizards' business.
     EXPECT_EQ(check("extra.dat", good + "[MORE]\r\nanything at all\r\n"), "<no error>");

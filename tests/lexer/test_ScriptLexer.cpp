@@ -245,13 +245,19 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     // The names are those of the settings file; clNone is the editor's own text colour.
     struct Row { int style; const char *name; ColorValue fore; bool bold, italic; };
     const Row rows[] = {
-        {tkComment, "Comment", Colors::clGray, false, true},     {tkDSL, "DSL", Colors::clNone, false, false},
-        {tkSdot, "Sdot", Colors::clNone, false, false},          {tkIdentifier, "Identifier", Colors::clNone, false, false},
-        {tkKey, "Reserved Word", Colors::clBlack, true, false},  {tkNull, "Null", Colors::clNone, false, false},
-        {tkNumber, "Number", Colors::clTeal, true, false},       {tkSpace, "Space", Colors::clNone, false, false},
-        {tkString, "String", Colors::clGreen, false, false},     {tkUnknown, "Unknown", Colors::clNone, false, false},
+        {tkComment, "Comment", Colors::clGray, false, true},
+        {tkDSL, "DSL", Colors::clNone, false, false},
+        {tkSdot, "Sdot", Colors::clNone, false, false},
+        {tkIdentifier, "Identifier", Colors::clNone, false, false},
+        {tkKey, "Reserved Word", Colors::clBlack, true, false},
+        {tkNull, "Null", Colors::clNone, false, false},
+        {tkNumber, "Number", Colors::clTeal, true, false},
+        {tkSpace, "Space", Colors::clNone, false, false},
+        {tkString, "String", Colors::clGreen, false, false},
+        {tkUnknown, "Unknown", Colors::clNone, false, false},
         {tkPreprocessor, "Preprocessor", Colors::clMaroon, true, false},
-        {tkUnderline, "Underline", Colors::clNavy, false, false}, {tkTilda, "TildaNumber", Colors::clPurple, false, false},
+        {tkUnderline, "Underline", Colors::clNavy, false, false},
+        {tkTilda, "TildaNumber", Colors::clPurple, false, false},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
