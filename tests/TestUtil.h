@@ -3,10 +3,14 @@
 
 #include "AppError.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
-#include <ostream>
+#include <QTemporaryDir>
 #include <csignal>
+#include <ostream>
+#include <random>
 #include <sys/resource.h>
 
 // Readable failure messages for Qt strings.
@@ -36,6 +40,17 @@ QString thrown(F f)
     return QStringLiteral("<no error>");
 }
 
+// A file holding exactly `bytes`, in a folder removed when the tests end; its path. Written
+// without the flush to disk of the program's own saves, which would slow the random tests down.
+inline QString tempFile(const QString &name, const QByteArray &bytes)
+{
+    static const QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw AppError("Cannot write the test file " + file.fileName());
+    return file.fileName();
+}
+
 // While it lives, writing a file past `bytes` fails, for root as for anyone.
 struct FileSizeLimit
 {
@@ -54,3 +69,13 @@ struct FileSizeLimit
     rlimit old{};
     void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN); // the signal would end the tests
 };
+
+// Random bytes for the robustness tests of the readers: up to maxLength of them, mostly taken from
+// `alphabet` (the characters the reader's rules care about), now and then any byte at all.
+inline QByteArray randomBytes(std::mt19937 &rng, qsizetype maxLength, QByteArrayView alphabet)
+{
+    QByteArray bytes(qsizetype(rng() % (maxLength + 1)), Qt::Uninitialized);
+    for (char &c : bytes)
+        c = rng() % 4 == 0 ? char(rng()) : alphabet[qsizetype(rng() % alphabet.size())];
+    return bytes;
+}

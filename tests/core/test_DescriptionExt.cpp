@@ -4,95 +4,47 @@
 #include "wizards/DescriptionExt.h"
 #include "wizards/WizardFileNames.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-QString crlf(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-DescriptionExtForm respawnForm(const QString &type)
-{
-    DescriptionExtForm form;
-    form.respawnOn = true;
-    form.respawnType = type;
-    return form;
-}
-
-} // namespace
 
 TEST(DescriptionExt, GoldenTexts)
 {
-    DescriptionExtForm binocular = respawnForm(QStringLiteral("BASE"));
-    binocular.weaponsOn = true;
-    binocular.weaponEntries = {QStringLiteral("Binocular (1)")};
-    binocular.soundEntries = {QStringLiteral("alarm.ogg")}; // its group is off
-
-    DescriptionExtForm weaponsOnly;
-    weaponsOnly.weaponsOn = true;
-    weaponsOnly.weaponEntries = {QStringLiteral("AK74 (3)")};
-
-    DescriptionExtForm sounds;
-    sounds.soundsOn = true;
-    sounds.soundEntries = {QStringLiteral("alarm.ogg"), QStringLiteral("siren.ogg")};
-
-    DescriptionExtForm music;
-    music.musicOn = true;
-    music.musicEntries = {QStringLiteral("Theme.OGG")};
-
-    DescriptionExtForm emptyLists = respawnForm(QStringLiteral("NONE"));
-    emptyLists.weaponsOn = true;
-
-    DescriptionExtForm unchecked;
-    unchecked.weaponEntries = {QStringLiteral("M16 (1)")};
-    unchecked.soundEntries = {QStringLiteral("a.ogg")};
-
-    DescriptionExtForm mags;
-    mags.weaponsOn = true;
-    mags.magazineEntries = {QStringLiteral("M16 (10)"), QStringLiteral("HandGrenade (2)")};
-
-    const QString respawnBase = QStringLiteral("Respawn = \"BASE\";\r\nRespawnDelay = 15;");
-    const struct
-    {
-        const char *name;
-        DescriptionExtForm form;
-        QString text;
-    } cases[] = {
+    using Form = DescriptionExtForm;
+    struct Case { const char *name; void (*edit)(Form &); QStringList lines; };
+    const Case cases[] = {
         {"binocular and respawn",
-         binocular,
-         crlf({"class Weapons", "{", "\tclass Binocular", "\t{", "\t\tCount = 1;", "\t};", "};", "", "", "", "", "", "",
-               "", "Respawn = \"BASE\";", "RespawnDelay = 15;"})},
-        {"respawn only", respawnForm(QStringLiteral("NONE")), "Respawn = \"NONE\";\r\nRespawnDelay = 15;"},
+         [](Form &f) {
+             f.respawnOn = f.weaponsOn = true, f.respawnType = "BASE", f.weaponEntries = {"Binocular (1)"};
+             f.soundEntries = {"alarm.ogg"}; // its group is off
+         },
+         {"class Weapons", "{", "\tclass Binocular", "\t{", "\t\tCount = 1;", "\t};", "};", "", "", "", "", "", "", "",
+          "Respawn = \"BASE\";", "RespawnDelay = 15;"}},
+        {"respawn only", [](Form &f) { f.respawnOn = true; }, {"Respawn = \"NONE\";", "RespawnDelay = 15;"}},
         {"weapons only",
-         weaponsOnly,
-         crlf({"class Weapons", "{", "\tclass AK74", "\t{", "\t\tCount = 3;", "\t};", "};", "", "", "", "", "", "", "",
-               ""})},
+         [](Form &f) { f.weaponsOn = true, f.weaponEntries = {"AK74 (3)"}; },
+         {"class Weapons", "{", "\tclass AK74", "\t{", "\t\tCount = 3;", "\t};", "};", "", "", "", "", "", "", "", ""}},
         {"sounds",
-         sounds,
-         crlf({"class CfgSounds", "{", "\tsounds[] = {alarm.ogg, siren.ogg};", "", "\tclass alarm", "\t{",
-               "\t\tname = \"alarm\";", "\t\tsound[] = {\\sound\\alarm.ogg, db + 0, 1.0};", "\t\ttitles[] = {0, \"\"};",
-               "\t};", "\tclass siren", "\t{", "\t\tname = \"siren\";",
-               "\t\tsound[] = {\\sound\\siren.ogg, db + 0, 1.0};", "\t\ttitles[] = {0, \"\"};", "\t};", "};", "", "", "",
-               ""})},
+         [](Form &f) { f.soundsOn = true, f.soundEntries = {"alarm.ogg", "siren.ogg"}; },
+         {"class CfgSounds", "{", "\tsounds[] = {alarm.ogg, siren.ogg};", "", "\tclass alarm", "\t{",
+          "\t\tname = \"alarm\";", "\t\tsound[] = {\\sound\\alarm.ogg, db + 0, 1.0};", "\t\ttitles[] = {0, \"\"};",
+          "\t};", "\tclass siren", "\t{", "\t\tname = \"siren\";", "\t\tsound[] = {\\sound\\siren.ogg, db + 0, 1.0};",
+          "\t\ttitles[] = {0, \"\"};", "\t};", "};", "", "", "", ""}},
         {"music",
-         music,
-         crlf({"class CfgMusic", "{", "\ttracks[] = {Theme.OGG};", "", "\tclass Theme", "\t{", "\t\tname = \"Theme\";",
-               "\t\tsound[] = {\\music\\Theme.OGG, db + 0, 1.0};", "\t};", "};", "", ""})},
-        {"empty lists add no lines", emptyLists, "Respawn = \"NONE\";\r\nRespawnDelay = 15;"},
-        {"unchecked groups", unchecked, ""},
+         [](Form &f) { f.musicOn = true, f.musicEntries = {"Theme.OGG"}; },
+         {"class CfgMusic", "{", "\ttracks[] = {Theme.OGG};", "", "\tclass Theme", "\t{", "\t\tname = \"Theme\";",
+          "\t\tsound[] = {\\music\\Theme.OGG, db + 0, 1.0};", "\t};", "};", "", ""}},
+        {"empty lists add no lines", [](Form &f) { f.respawnOn = f.weaponsOn = true; },
+         {"Respawn = \"NONE\";", "RespawnDelay = 15;"}},
+        {"unchecked groups", [](Form &f) { f.weaponEntries = {"M16 (1)"}, f.soundEntries = {"a.ogg"}; }, {}},
         {"magazines only",
-         mags,
-         crlf({"class Magazines", "{", "\tclass M16", "\t{", "\t\tCount = 10;", "\t};", "\tclass HandGrenade", "\t{",
-               "\t\tCount = 2;", "\t};", "};", "", "", "", "", "", ""})},
+         [](Form &f) { f.weaponsOn = true, f.magazineEntries = {"M16 (10)", "HandGrenade (2)"}; },
+         {"class Magazines", "{", "\tclass M16", "\t{", "\t\tCount = 10;", "\t};", "\tclass HandGrenade", "\t{",
+          "\t\tCount = 2;", "\t};", "};", "", "", "", "", "", ""}},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(buildDescriptionExt(c.form), c.text) << c.name;
-    EXPECT_EQ(buildDescriptionExt(binocular).count(QStringLiteral("\r\n")), 15);
-    EXPECT_TRUE(buildDescriptionExt(binocular).endsWith(respawnBase));
+    for (const Case &c : cases) {
+        Form form;
+        c.edit(form);
+        EXPECT_EQ(buildDescriptionExt(form), c.lines.join("\r\n")) << c.name;
+    }
 }
 
 TEST(DescriptionExt, PoolEntries)
@@ -107,22 +59,17 @@ TEST(DescriptionExt, PoolEntries)
     for (const auto &[entry, twin] : twins)
         EXPECT_EQ(PoolEntry::hasTwin(listed, QString::fromLatin1(entry)), twin) << entry;
 
-    EXPECT_TRUE(PoolEntry::isWeaponEquipment(QStringLiteral("Binocular")));
-    EXPECT_TRUE(PoolEntry::isWeaponEquipment(QStringLiteral("NVGoggles")));
-    EXPECT_FALSE(PoolEntry::isWeaponEquipment(QStringLiteral("binocular")));
-    EXPECT_FALSE(PoolEntry::isWeaponEquipment(QStringLiteral("Medkit")));
+    for (const auto &[item, weapon] : {std::pair{"Binocular", true}, {"NVGoggles", true}, {"binocular", false},
+                                       {"Medkit", false}})
+        EXPECT_EQ(PoolEntry::isWeaponEquipment(item), weapon) << item;
 }
 
 TEST(DescriptionExt, PoolsFollowTheSectionsAndOfferEachMagazineOnce)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("unit.dat")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n"
-               "[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n"
-               "[EQUIPMENT]\r\nMedkit,1\r\nMine,2\r\nMedkit,1\r\n");
-    file.close();
-    const DatParser data(file.fileName());
+    const DatParser data(tempFile("unit.dat", "[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n"
+                                              "[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n"
+                                              "[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n"
+                                              "[EQUIPMENT]\r\nMedkit,1\r\nMine,2\r\nMedkit,1\r\n"));
     const DescriptionPools pools = descriptionPools(data);
     EXPECT_EQ(pools.weapons, QStringList({"M16", "AK74", "M16S", "LAW", "Glock", "Glock"}));
     // A secondary weapon's fourth field is no magazine of ours.
@@ -133,10 +80,7 @@ TEST(DescriptionExt, PoolsFollowTheSectionsAndOfferEachMagazineOnce)
 TEST(WizardFileNames, SoundFileNames)
 {
     // What the field keeps of a chosen or typed name, the list entry and its class.
-    const struct
-    {
-        const char *typed, *field, *entry, *className;
-    } cases[] = {
+    const std::array<const char *, 4> cases[] = {
         {"C:\\a b\\x.ogg", "x.ogg", "x.ogg", "x"},
         {"/home/u/x.ogg", "x.ogg", "x.ogg", "x"},
         {"alarm", "alarm", "alarm.ogg", "alarm"},
@@ -146,12 +90,11 @@ TEST(WizardFileNames, SoundFileNames)
         {"my.ogg.bak", "my.ogg.bak", "my.ogg.bak", "my.bak"},
         {"\"a\"b\"c", "ab\"c", "ab\"c.ogg", "ab\"c"},
     };
-    for (const auto &c : cases) {
-        const QString field = WizardFileNames::bareFileName(WizardFileNames::withoutQuotePair(QString::fromUtf8(c.typed)));
-        EXPECT_EQ(field, QString::fromUtf8(c.field)) << c.typed;
-        EXPECT_EQ(WizardFileNames::oggEntry(field), QString::fromUtf8(c.entry)) << c.typed;
-        EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString::fromUtf8(c.className))
-            << c.typed;
+    for (const auto &[typed, bare, entry, className] : cases) {
+        const QString field = WizardFileNames::bareFileName(WizardFileNames::withoutQuotePair(typed));
+        EXPECT_EQ(field, QString(bare)) << typed;
+        EXPECT_EQ(WizardFileNames::oggEntry(field), QString(entry)) << typed;
+        EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString(className)) << typed;
     }
 }
 

@@ -34,10 +34,7 @@ QMap<QString, QByteArray> filesUnder(const QString &root)
 
 TEST(FileTypes, ExecArgumentQuotingAndEscapes)
 {
-    const struct
-    {
-        const char *path, *exec;
-    } cases[] = {
+    const std::pair<const char *, const char *> cases[] = {
         {"/usr/bin/velmora", "/usr/bin/velmora"},
         {"/opt/my apps/velmora", "\"/opt/my apps/velmora\""},
         {"/opt/Ed \"x\"/velmora", "\"/opt/Ed \\\"x\\\"/velmora\""},
@@ -45,8 +42,8 @@ TEST(FileTypes, ExecArgumentQuotingAndEscapes)
         {"/opt/a$b/`c`\\d", "\"/opt/a\\$b/\\`c\\`\\\\d\""},
         {"/opt/it's", "\"/opt/it's\""},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(FileTypeRegistration::execArgument(QString(c.path)), QString(c.exec)) << c.path;
+    for (const auto &[path, exec] : cases)
+        EXPECT_EQ(FileTypeRegistration::execArgument(QString(path)), QString(exec)) << path;
     // The file format's own escapes come on top: a quoted backslash is written twice over.
     EXPECT_TRUE(FileTypeRegistration::desktopEntry("/a b/\"v\"", {"text/x-sqs"})
                     .contains("\nExec=\"/a b/\\\\\"v\\\\\"\" %f\n"));
@@ -54,10 +51,7 @@ TEST(FileTypes, ExecArgumentQuotingAndEscapes)
 
 TEST(FileTypes, DefaultApplicationLinesKeepTheRest)
 {
-    const struct
-    {
-        const char *before, *after;
-    } cases[] = {
+    const std::pair<const char *, const char *> cases[] = {
         {"", "[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
         {"[Added Associations]\ntext/plain=a.desktop;\n",
          "[Added Associations]\ntext/plain=a.desktop;\n\n[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
@@ -67,10 +61,9 @@ TEST(FileTypes, DefaultApplicationLinesKeepTheRest)
          "[Default Applications]\ntext/x-sqs=velmora.desktop\ntext/x-sqsx=b.desktop\n"},
         {"[Other]\ntext/x-sqs=kate.desktop", "[Other]\ntext/x-sqs=kate.desktop\n\n[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(FileTypeRegistration::withDefaultApplication(c.before, "text/x-sqs", "velmora.desktop"),
-                  QByteArray(c.after))
-            << c.before;
+    for (const auto &[before, after] : cases)
+        EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after)
+            << before;
 }
 
 TEST(FileTypes, OnlyTheChosenTypesAndTheSameFilesTwice)

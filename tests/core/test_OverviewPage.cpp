@@ -6,10 +6,7 @@
 #include "wizards/JpegSize.h"
 #include "wizards/OverviewPage.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <random>
 
 TEST(OverviewPage, GoldenPageInBothEncodings)
 {
@@ -47,8 +44,6 @@ TEST(OverviewPage, GoldenPageInBothEncodings)
         "</html>"}.join(QStringLiteral("\r\n"));
     const QString page = buildOverviewPage(form);
     EXPECT_EQ(page, expected);
-    for (const QString &line : page.split(QStringLiteral("\r\n")).mid(2, 4))
-        EXPECT_EQ(line.size(), 51);
 
     // "Операция" in the two encodings the saves use.
     EXPECT_TRUE(Cp1251::encode(page).contains("\r\n\xCE\xEF\xE5\xF0\xE0\xF6\xE8\xFF "));
@@ -91,24 +86,7 @@ TEST(JpegSize, ReadsSidesAndTurnsBadDataIntoErrors)
     for (const auto &[name, bytes] : broken)
         EXPECT_TRUE(thrown([&] { readJpegSize(bytes); }).startsWith(QStringLiteral("JPEG error #"))) << name;
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("pic.jpg"));
-    saveTextToFile(makeJpeg(128, 32), path);
+    const QString path = tempFile("pic.jpg", makeJpeg(128, 32));
     EXPECT_EQ(readJpegSize(path), QSize(128, 32));
-    EXPECT_TRUE(thrown([&] { readJpegSize(dir.filePath(QStringLiteral("none.jpg"))); }).startsWith("Cannot open file"));
-}
-
-TEST(JpegSize, SurvivesRandomAndDamagedBytes)
-{
-    const QByteArray good = makeJpeg(48, 16);
-    std::mt19937 random(7);
-    for (int round = 0; round < 300; ++round) {
-        QByteArray bytes = good.left(static_cast<qsizetype>(random() % (good.size() + 1)));
-        for (int flips = static_cast<int>(random() % 4); flips > 0 && !bytes.isEmpty(); --flips)
-            bytes[static_cast<qsizetype>(random() % bytes.size())] = static_cast<char>(random());
-        try {
-            readJpegSize(bytes);
-        } catch (const AppError &) {
-        }
-    }
+    EXPECT_TRUE(thrown([&] { readJpegSize(path + ".none"); }).startsWith("Cannot open file"));
 }

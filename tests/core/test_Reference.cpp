@@ -9,7 +9,6 @@
 #include "text/FileText.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -53,29 +52,9 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSections)
     EXPECT_TRUE(ReferenceTree::build({}, false).empty());
 }
 
-TEST(ReferenceTree, RandomLinesNeitherCrashNorHang)
-{
-    QRandomGenerator rng(11);
-    for (int round = 0; round < 300; ++round) {
-        QStringList lines;
-        for (int i = int(rng.bounded(30)); i > 0; --i) {
-            QString line;
-            for (int n = int(rng.bounded(8)); n > 0; --n)
-                line += QChar(" []OFPARMAa]"[rng.bounded(12)]);
-            lines << line;
-        }
-        ReferenceTree::build(lines, rng.bounded(2) == 1);
-    }
-}
-
 TEST(ReferenceTree, QuotesAreAddedOnlyWhereMissing)
 {
-    struct Case
-    {
-        const char *line;
-        int caret;
-        const char *inserted;
-    } cases[] = {
+    const std::tuple<const char *, int, const char *> cases[] = {
         {"a \"\" b", 3, "M16"},       // between two quotes
         {"a \"", 3, "M16\""},         // after an opening quote
         {"a \"x\"", 4, "\"M16"},      // before a closing quote
@@ -86,8 +65,8 @@ TEST(ReferenceTree, QuotesAreAddedOnlyWhereMissing)
         {"x\"", 0, "\"M16\""},
         {"\"", 1, "M16\""},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(ReferenceTree::quotedName(c.line, c.caret, "M16"), QString(c.inserted)) << c.line << " @" << c.caret;
+    for (const auto &[line, caret, inserted] : cases)
+        EXPECT_EQ(ReferenceTree::quotedName(line, caret, "M16"), QString(inserted)) << line << " @" << caret;
 }
 
 TEST(HelpCard, StripFirstTagsRemovesOnlyTheFirstPair)
@@ -202,10 +181,8 @@ TEST(ColumnText, PartsGoIntoTheirColumnsAndTheRestToTheRowsEnd)
     EXPECT_EQ(layout("", {}), QStringList({":0@19-296"}));
     EXPECT_EQ(layout(";x", {50}), QStringList({":0@19-46", "x:1@50-296"}));
 
-    EXPECT_EQ(ColumnText::sectionAt({100, 80}, 0), -1);
-    EXPECT_EQ(ColumnText::sectionAt({100, 80}, 1), 0);
-    EXPECT_EQ(ColumnText::sectionAt({100, 80}, 100), 0);
-    EXPECT_EQ(ColumnText::sectionAt({100, 80}, 101), 1);
-    EXPECT_EQ(ColumnText::sectionAt({100, 80}, 999), 1);
+    // Header clicks: the section under x.
+    for (const auto &[x, section] : {std::pair{0, -1}, {1, 0}, {100, 0}, {101, 1}, {999, 1}})
+        EXPECT_EQ(ColumnText::sectionAt({100, 80}, x), section) << x;
     EXPECT_EQ(ColumnText::sectionAt({}, 10), -1);
 }

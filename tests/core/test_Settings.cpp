@@ -1,8 +1,14 @@
-// The ini file, colour texts and shortcut codes.
+// What the program keeps in config.ini: the ini file itself, colour texts, shortcut codes, recent
+// files, placement rectangles, the speed bar's catalogue and layout, and the file dialogs' filters.
 #include "../TestUtil.h"
 #include "settings/ColorText.h"
 #include "settings/IniFile.h"
+#include "settings/PlacementRect.h"
+#include "settings/RecentFileList.h"
 #include "settings/ShortcutCode.h"
+#include "settings/SpeedBarCatalog.h"
+#include "settings/SpeedBarLayout.h"
+#include "text/FileFilters.h"
 #include "text/FileText.h"
 
 #include <QTemporaryDir>
@@ -49,6 +55,25 @@ TEST(IniFile, NumbersAndDefaults)
     EXPECT_EQ(IniFile(dir.filePath("none.ini")).readString("o", "d", "def"), QString("def"));
 }
 
+// Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
+TEST(IniFile, RandomFilesReadAndKeepTheirKeys)
+{
+    std::mt19937 rng(3);
+    for (int round = 0; round < 300; ++round) {
+        IniFile ini(tempFile("config.ini", "[a]\r\n" + randomBytes(rng, 120, "[]=;\r\n a$x0-9c")));
+        const QStringList keys = ini.readSectionKeys("a");
+        QStringList values;
+        for (const QString &key : keys) {
+            ASSERT_TRUE(ini.valueExists("a", key));
+            values << ini.readString("a", key, "<none>");
+        }
+        ini.writeString("b", "new", "v");
+        ASSERT_EQ(ini.readSectionKeys("a"), keys);
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            ASSERT_EQ(ini.readString("a", keys[i], "<none>"), values[i]);
+    }
+}
+
 TEST(ColorText, IdentifiersNumbersAndRefusals)
 {
     EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
@@ -71,4 +96,133 @@ TEST(shortCut, CodesAndKeys)
     EXPECT_EQ(ShortcutCode::toKey(0), QKeyCombination());
     for (int code : {9, 0x4020, 0x2000 | 0x70, 0x8000 | '5', 0xBD, 0x4000 | 0xDB})
         EXPECT_EQ(ShortcutCode::fromKey(ShortcutCode::toKey(code)), code) << code;
+}
+
+TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
+{
+    RecentFileList list;
+    list.setMaxFiles(3);
+    for (const char *name : {"a", "b", "c", "d"})
+        list.add(name);
+    EXPECT_EQ(list.files(), QStringList({"d", "c", "b"}));
+    EXPECT_FALSE(list.add("d")); // on top already
+    EXPECT_TRUE(list.add("b"));
+    EXPECT_EQ(list.files(), QStringList({"b", "d", "c"}));
+    EXPECT_TRUE(list.add("B")); // another file on Linux
+    EXPECT_EQ(list.files(), QStringList({"B", "b", "d"}));
+    list.moveToTop(2);
+    list.removeAt(1);
+    list.removeAt(7); // outside: nothing
+    EXPECT_EQ(list.files(), QStringList({"d", "b"}));
+    list.setMaxFiles(1);
+    EXPECT_EQ(list.files(), QStringList({"d"}));
+    list.setMaxFiles(20);
+    EXPECT_EQ(list.maxFiles(), 8);
+
+    // Read up to the first gap; a save clears the stale keys after its own.
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath("config.ini"));
+    ini.writeString("MRU List", "1", "/m/a.sqs");
+    ini.writeString("MRU List", "2", "/m/b.sqf");
+    ini.writeString("MRU List", "4", "/m/d.sqs");
+    list.load(ini);
+    EXPECT_EQ(list.files(), QStringList({"/m/a.sqs", "/m/b.sqf"}));
+    list.add("/m/c.sqs");
+    list.save(ini);
+    EXPECT_EQ(ini.readString("MRU List", "1", ""), QString("/m/c.sqs"));
+    EXPECT_EQ(ini.readString("MRU List", "4", "?"), QString());
+}
+
+TEST(PlacementRect, RoundTripAndRefusals)
+{
+    const QRect r(QPoint(10, 20), QPoint(809, 619));
+    EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
+    EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
+    EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
+    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
+        EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
+}
+
+TEST(SpeedBarCatalog, SectionsImagesAndTheFirstLayout)
+{
+    EXPECT_EQ(SpeedBarCatalog::sections(), QStringList({"Файл", "Правка", "Поиск", "Инструменты"}));
+    ASSERT_EQ(SpeedBarCatalog::items().size(), 24u);
+    const std::tuple<const char *, int, int> some[] = {
+        {"btnNew", 0, 0}, {"SNE", 0, 3}, {"btnSettings", 0, 22}, {"btnrte", 1, 12}, {"btnSelMod", 1, 25},
+        {"btnGoTo", 2, 11}, {"RunBTN", 3, 16}, {"SpeedItem1", 3, 24},
+    };
+    for (const auto &[name, section, image] : some) {
+        const SpeedBarItem *item = SpeedBarCatalog::find(QString::fromLatin1(name));
+        ASSERT_TRUE(item) << name;
+        EXPECT_EQ(item->section, section) << name;
+        EXPECT_EQ(item->image, image) << name;
+    }
+    EXPECT_EQ(SpeedBarCatalog::find(u"Retired"), nullptr);
+
+    const SpeedBarLayout layout = SpeedBarLayout::defaults();
+    EXPECT_EQ(layout.placed.size(), 15);
+    EXPECT_EQ(layout.placed.first(), QString("btnNew"));
+    EXPECT_EQ(layout.hidden, QStringList({"SNE", "btnSettings", "btnSelMod", "ToolButton2", "ToolButton3",
+                                          "ToolButton4", "ToolButton5", "ToolButton6", "SpeedItem1"}));
+    QStringList groupStarts;
+    for (qsizetype i = 0; i < layout.placed.size() + 1; ++i)
+        if (layout.startsGroup(i))
+            groupStarts.append(layout.placed[i]);
+    EXPECT_EQ(groupStarts, QStringList({"btnCopy", "btnFind", "RunBTN"}));
+}
+
+TEST(SpeedBarLayout, PlacingMovingAndRemoving)
+{
+    SpeedBarLayout layout{{"btnNew", "btnOpen", "btnSave"}, {"SNE", "btnCopy"}};
+    layout.place("SNE", 1);
+    EXPECT_EQ(layout.placed, QStringList({"btnNew", "SNE", "btnOpen", "btnSave"}));
+    EXPECT_EQ(layout.hidden, QStringList({"btnCopy"}));
+    layout.place("btnNew", 3); // moved right: before btnSave
+    EXPECT_EQ(layout.placed, QStringList({"SNE", "btnOpen", "btnNew", "btnSave"}));
+    layout.place("btnSave", -5);
+    layout.place("btnCopy", 99);
+    EXPECT_EQ(layout.placed, QStringList({"btnSave", "SNE", "btnOpen", "btnNew", "btnCopy"}));
+    layout.place("Retired", 0); // unknown: nothing
+    layout.remove("btnNew");
+    layout.remove("SNE");
+    layout.remove("btnNew"); // not on the bar: nothing
+    EXPECT_EQ(layout.placed, QStringList({"btnSave", "btnOpen", "btnCopy"}));
+    EXPECT_EQ(layout.hidden, QStringList({"btnNew", "SNE"})); // in the catalogue's order
+    EXPECT_TRUE(layout.startsGroup(2));
+    EXPECT_FALSE(layout.startsGroup(1));
+}
+
+TEST(SpeedBarLayout, WrittenReadBackAndMadeWholeLikeAnOlderLayout)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath("config.ini"));
+    const QString section = QStringLiteral("position\\TForm1ToolBar1");
+    SpeedBarLayout back;
+    EXPECT_FALSE(SpeedBarLayout::read(ini, section, &back));
+
+    // As an older version saved it: a name no longer known, a repeat, and btnOpen, btnSave ... not
+    // named at all (they did not exist yet), so they come back as they first come, each after its
+    // neighbour in the catalogue.
+    const SpeedBarLayout stored{{"RunBTN", "Retired", "btnNew", "SNE", "btnNew"}, {"btnCopy"}};
+    stored.write(ini, section, 300, 96, 28);
+    ASSERT_TRUE(SpeedBarLayout::read(ini, section, &back));
+    EXPECT_EQ(back, stored);
+    EXPECT_EQ(ini.readInteger(section, "BtnWidth", 0), 28);
+    const SpeedBarLayout layout = SpeedBarLayout::fromStored(back);
+    EXPECT_EQ(layout.placed.mid(0, 6), QStringList({"RunBTN", "btnNew", "btnOpen", "btnSave", "SNE", "btnCut"}));
+    EXPECT_FALSE(layout.placed.contains("btnCopy"));
+    EXPECT_FALSE(layout.placed.contains("SpeedItem1"));
+    EXPECT_FALSE(layout.placed.contains("Retired"));
+    EXPECT_EQ(layout.placed.size() + layout.hidden.size(), 24);
+    EXPECT_EQ(SpeedBarLayout::fromStored(SpeedBarLayout::defaults()), SpeedBarLayout::defaults());
+}
+
+TEST(FileFilters, PairsBecomeQtNameFilters)
+{
+    EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters(
+                  "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),
+              QStringList({"Briefing/Overview (*.html *.htm)", "С++ (*.cpp *.h *.c)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters("Свое расширение (*.*)|*.*"), QStringList({"Свое расширение (*)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters("odd|"), QStringList({"odd ()"}));
 }

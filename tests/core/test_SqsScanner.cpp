@@ -1,9 +1,9 @@
 // The script scanner: token boundaries, the range a line hands on, the keyword list, odd bytes.
+#include "../TestUtil.h"
 #include "script/SqsScanner.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 namespace {
@@ -122,12 +122,10 @@ TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
     SqsScanner scanner;
     scanner.setKeyWords(QStringLiteral("hint\nif"));
     // Mostly the characters the rules care about, so that every rule meets every other.
-    static const char kAlphabet[] = "\"#/*;~_.059aFz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0";
+    const QByteArrayView alphabet("\"#/*;~_.059aFz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0", 28);
     std::mt19937 rng(20240611);
     for (int round = 0; round < 20000 && !HasFatalFailure(); ++round) {
-        std::string line(rng() % 120, ' ');
-        for (char &c : line)
-            c = rng() % 4 == 0 ? char(rng()) : kAlphabet[rng() % (sizeof kAlphabet - 1)];
+        const std::string line = randomBytes(rng, 120, alphabet).toStdString();
         expectWellFormed(scanner, line, RangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4));
     }
     const std::string text = "hint \"Привет\"; _x = ~1.5 /* ёж */ // конец €😀";

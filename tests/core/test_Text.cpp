@@ -1,13 +1,18 @@
-// Encodings, the editor's text form, whole-file reads and writes.
+// Encodings, the editor's text form, whole-file reads and writes, the bytes of each save, the save
+// dialog's extensions and the printed line layout.
 #include "../TestUtil.h"
 #include "text/Cp1251.h"
 #include "text/DocumentCodec.h"
 #include "text/EditorText.h"
 #include "text/FileText.h"
+#include "text/PrintLayout.h"
+#include "text/SaveFileName.h"
 #include "text/Utf8.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using DocumentCodec::Encoding;
 
 TEST(Cp1251, EveryByteButNulSurvivesARoundTrip)
 {
@@ -51,6 +56,56 @@ TEST(DocumentCodec, DecodingTable)
         EXPECT_EQ(DocumentCodec::decode(bytes), text) << bytes.toHex().constData();
 }
 
+TEST(DocumentCodec, RandomBytesDecodeToTheEditorsForm)
+{
+    std::mt19937 rng(5);
+    for (int round = 0; round < 5000; ++round) {
+        const QByteArray bytes = randomBytes(rng, 24, "a\r\n\xEF\xBB\xBF\xD0\x9F\xF0\x98\xC0\xED\xA0");
+        const QString text = DocumentCodec::decode(bytes);
+        ASSERT_EQ(EditorText::normalize(text), text) << bytes.toHex().constData();
+        ASSERT_FALSE(text.contains(QChar(0)));
+        const std::optional<QString> utf8 = Utf8::decode(bytes);
+        ASSERT_EQ(utf8.has_value(), Utf8::isValid(bytes));
+        if (utf8) {
+            ASSERT_EQ(utf8->toUtf8(), bytes);
+        }
+        if (!text.startsWith(QChar(0xFEFF))) { // saved as UTF-8 and opened again: the same text
+            ASSERT_EQ(DocumentCodec::decode(DocumentCodec::encode(text, Encoding::Utf8)), text);
+        }
+    }
+}
+
+TEST(DocumentCodec, SaveBytesByEncoding)
+{
+    struct Case { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const Case cases[] = {
+        {u"Пр"_qs, Encoding::Ansi, true, "\xCF\xF0", ""}, // no mark in ANSI
+        {"", Encoding::Utf8, true, "\xEF\xBB\xBF", ""},
+        // Each character outside the code page is one '?' and is listed once, a surrogate pair whole.
+        {u"a\u4E2D\u00E9\u4E2Db"_qs, Encoding::Ansi, false, "a???b", u"\u4E2D\u00E9"_qs},
+        {'x' + smile + 'y' + smile, Encoding::Ansi, false, "x?y?", smile},
+        {smile, Encoding::Utf8, false, smile.toUtf8(), ""},
+    };
+    for (const Case &c : cases) {
+        QString replaced;
+        EXPECT_EQ(DocumentCodec::encode(c.text, c.encoding, c.bom, &replaced), c.bytes) << qPrintable(c.text);
+        EXPECT_EQ(replaced, c.replaced) << qPrintable(c.text);
+    }
+}
+
+TEST(DocumentCodec, ReEncodingsUndoEachOther)
+{
+    // "И" becomes D0 98, and 0x98 is the one byte Windows-1251 leaves undefined.
+    for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs})
+        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(DocumentCodec::utf8BytesAsAnsi(text)), text) << qPrintable(text);
+    EXPECT_EQ(DocumentCodec::utf8BytesAsAnsi(u"Привет"), u"РџСЂРёРІРµС‚"_qs);
+    EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(u"\u043F\u00BB\u0457Рџ"), u"П"_qs); // a mark in front is dropped
+    // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
+    for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
+        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
+}
+
 TEST(EditorText, LineBreaksAndTheEnd)
 {
     // The final break stays: it is the editor's empty last line.
@@ -67,15 +122,7 @@ TEST(EditorText, LineBreaksAndTheEnd)
     EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1); // no empty printed line for the final break
 }
 
-TEST(replaceAll, LeftToRightWithoutRescanning)
-{
-    EXPECT_EQ(replaceAll("aaa", "aa", "a"), QString("aa"));
-    EXPECT_EQ(replaceAll("a\r\nb\r\n", "\r\n", "<br>\r\n"), QString("a<br>\r\nb<br>\r\n"));
-    EXPECT_EQ(replaceAll("abc", "", "x"), QString("abc"));
-    EXPECT_EQ(replaceAll("xx", "x", "xx"), QString("xxxx"));
-}
-
-TEST(FileText, ReadWriteAndFailures)
+TEST(FileText, ReadWriteAndFailuresLeaveTheOldFileWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.txt");
@@ -85,12 +132,7 @@ TEST(FileText, ReadWriteAndFailures)
     EXPECT_TRUE(loadFileToString(path).isEmpty());
     EXPECT_TRUE(thrown([&] { loadFileToString(dir.filePath("missing")); }).startsWith("Cannot open file \""));
     EXPECT_TRUE(thrown([&] { saveTextToFile("x", dir.filePath("no/x.txt")); }).startsWith("Cannot create file \""));
-}
 
-TEST(FileText, AFailedWriteLeavesTheOldFileWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("keep.sqs");
     saveTextToFile("original", path);
     const QString error = [&] {
         FileSizeLimit limit(16);
@@ -98,4 +140,56 @@ TEST(FileText, AFailedWriteLeavesTheOldFileWhole)
     }();
     EXPECT_TRUE(error.startsWith("Cannot create file \"")) << qPrintable(error);
     EXPECT_EQ(loadFileToString(path), QByteArray("original"));
+}
+
+TEST(SaveFileName, ForcedExtensions)
+{
+    const std::tuple<QString, int, QString> cases[] = {
+        {"/d/a.txt", 1, "/d/a.sqs"},         {"/d/script", 1, "/d/script.sqs"},
+        {"/d/a.txt", 8, "/d/a.txt"},         {"/d/a.b.txt", 7, "/d/a.b.html"},
+        {"/d.v2/script", 2, "/d.v2/script.sqf"}, {"/d/x.", 5, "/d/x.csv"},
+        {"/d/a.SQS", 1, "/d/a.sqs"},         {"/d/a", 0, "/d/a"},
+    };
+    for (const auto &[typed, filter, saved] : cases)
+        EXPECT_EQ(SaveFileName::withForcedExtension(typed, filter), saved) << qPrintable(typed);
+
+    const std::pair<QString, int> indexes[] = {
+        {"/d/a.sqs", 1}, {"/d/A.SQF", 2}, {"x.ext", 3}, {"x.sqm", 4}, {"x.csv", 5}, {"x.txt", 6},
+        {"x.html", 7},   {"x.htm", 0},    {"noext", 0}, {"/d.sqs/file", 0},
+    };
+    for (const auto &[path, index] : indexes)
+        EXPECT_EQ(SaveFileName::filterIndexOf(path), index) << qPrintable(path);
+}
+
+TEST(PrintLayout, LinesCarryOverTabsAndPages)
+{
+    using P = PrintLayout::Piece;
+    struct Case { const char *name; QStringList lines; int rows; std::vector<P> pieces; int pages; };
+    const Case cases[] = {
+        {"one row per line, empty ones too", {"ab", "", "c"}, 100, {{0, 0, 0, "ab"}, {0, 2, 0, "c"}}, 1},
+        {"exact fit stays", {"0123456789"}, 100, {{0, 0, 0, "0123456789"}}, 1},
+        {"carried over", {"0123456789abc"}, 100, {{0, 0, 0, "0123456789"}, {0, 1, 0, "abc"}}, 1},
+        {"wide characters", {"WWWWWW"}, 100, {{0, 0, 0, "WWWWW"}, {0, 1, 0, "W"}}, 1},
+        {"tabs to multiples", {"a\tb\t\tc"}, 100, {{0, 0, 0, "a"}, {0, 0, 4, "b"}, {0, 1, 0, "c"}}, 1},
+        {"tab at a stop goes on", {"abcd\te"}, 100, {{0, 0, 0, "abcd"}, {0, 0, 8, "e"}}, 1},
+        {"new pages", {"a", "b", "c", "d", "e"}, 2,
+         {{0, 0, 0, "a"}, {0, 1, 0, "b"}, {1, 0, 0, "c"}, {1, 1, 0, "d"}, {2, 0, 0, "e"}}, 3},
+        {"carry-over onto a new page", {"a", "0123456789x"}, 2,
+         {{0, 0, 0, "a"}, {0, 1, 0, "0123456789"}, {1, 0, 0, "x"}}, 2},
+        {"a full last page adds none", {"a", "b"}, 2, {{0, 0, 0, "a"}, {0, 1, 0, "b"}}, 1},
+        {"nothing to print", {}, 100, {}, 1},
+    };
+    // Every character one unit wide, 'W' two; a page ten units wide, tabs every four.
+    const auto width = [](QStringView s) { return qreal(s.size() + s.count(u'W')); };
+    for (const Case &c : cases) {
+        const PrintLayout::Result r = PrintLayout::layout(c.lines, PrintLayout::Page{10, c.rows, 4}, width);
+        EXPECT_EQ(r.pieces, c.pieces) << c.name;
+        EXPECT_EQ(r.pages, c.pages) << c.name;
+    }
+
+    // A page narrower than a character still ends, and never splits a surrogate pair.
+    const auto narrow = PrintLayout::layout({QString::fromUtf8("ab\xF0\x9F\x98\x80")}, PrintLayout::Page{0.5, 10, 4},
+                                            [](QStringView s) { return qreal(s.size()); });
+    ASSERT_EQ(narrow.pieces.size(), 3u);
+    EXPECT_EQ(narrow.pieces[2].text, QString::fromUtf8("\xF0\x9F\x98\x80"));
 }

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -36,12 +35,7 @@ const QByteArray kSystemReg = "WINE REGISTRY Version 2\n"
 TEST(WineRegistry, ValuesByKeyAndNameWithoutCase)
 {
     using WineRegistry::ValueKind;
-    const struct
-    {
-        const char *key, *name;
-        ValueKind kind;
-        QString text;
-    } cases[] = {
+    const std::tuple<const char *, const char *, ValueKind, QString> cases[] = {
         {"Software\\Codemasters\\Flashpoint Resistance", "MAIN", ValueKind::String, u"C:\\Games\\OFP \"R\"я"_qs},
         {"SOFTWARE\\codemasters\\FLASHPOINT RESISTANCE", "main", ValueKind::String, u"C:\\Games\\OFP \"R\"я"_qs},
         {"Software\\Codemasters\\Flashpoint Resistance", "Extra", ValueKind::Missing, {}}, // a subkey's value
@@ -55,10 +49,10 @@ TEST(WineRegistry, ValuesByKeyAndNameWithoutCase)
         {"Software\\Numbers", "", ValueKind::String, u"default"_qs},
         {"Software\\Numbers", "  03", ValueKind::Missing, {}}, // continuation lines are no values
     };
-    for (const auto &c : cases) {
-        const WineRegistry::Value v = WineRegistry::readValue(kSystemReg, QString(c.key), QString(c.name));
-        EXPECT_EQ(v.kind, c.kind) << c.key << " " << c.name;
-        EXPECT_EQ(v.text, c.text) << c.key << " " << c.name;
+    for (const auto &[key, name, kind, text] : cases) {
+        const WineRegistry::Value v = WineRegistry::readValue(kSystemReg, QString(key), QString(name));
+        EXPECT_EQ(v.kind, kind) << key << " " << name;
+        EXPECT_EQ(v.text, text) << key << " " << name;
     }
 }
 
@@ -69,8 +63,9 @@ TEST(WineRegistry, BrokenAndTruncatedFilesReadAsMissing)
         EXPECT_TRUE(v.kind != WineRegistry::ValueKind::String || v.text.size() <= 2) << cut;
     }
     QByteArray noise = kSystemReg;
+    std::mt19937 rng(9);
     for (int round = 0; round < 200; ++round) { // random bytes in place of some of the file's
-        noise[QRandomGenerator::global()->bounded(int(noise.size()))] = char(QRandomGenerator::global()->generate());
+        noise[qsizetype(rng() % noise.size())] = char(rng());
         WineRegistry::readValue(noise, u"Software\\Numbers", u"Hex");
     }
     EXPECT_EQ(WineRegistry::readValue("[Software\\\\A\n\"MAIN\"=\"x\"", u"Software\\A", u"MAIN").kind,
@@ -107,11 +102,7 @@ TEST_F(WinePrefixFixture, WindowsPathsThroughTheDrivesWithoutRegardToCase)
 {
     put("drive_c/Games/OFP/FlashpointResistance.EXE");
     put("other_d/ArmA/arma.exe");
-    const struct
-    {
-        const char *windows;
-        QString unix;
-    } cases[] = {
+    const std::pair<const char *, QString> cases[] = {
         {"C:\\games\\ofp\\flashpointresistance.exe", real("drive_c/Games/OFP/FlashpointResistance.EXE")},
         {"c:/Games//OFP/./FlashpointResistance.EXE", real("drive_c/Games/OFP/FlashpointResistance.EXE")},
         {"D:\\ARMA\\ARMA.EXE", real("other_d/ArmA/arma.exe")},
@@ -121,8 +112,8 @@ TEST_F(WinePrefixFixture, WindowsPathsThroughTheDrivesWithoutRegardToCase)
         {"Games\\OFP", QString()},
         {"", QString()},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(WinePaths::toUnixPath(prefix(), QString(c.windows)), c.unix) << c.windows;
+    for (const auto &[windows, unix] : cases)
+        EXPECT_EQ(WinePaths::toUnixPath(prefix(), QString(windows)), unix) << windows;
 
     QFile::remove(prefix() + "/dosdevices/c:"); // an old prefix: C: is drive_c
     EXPECT_EQ(WinePaths::toUnixPath(prefix(), u"C:\\Games"), real("drive_c/Games"));
@@ -141,9 +132,11 @@ TEST_F(WinePrefixFixture, DetectionReadsMainOfEitherKeyAndNeedsTheExecutable)
     EXPECT_EQ(GameInstall::detectExecutable(Game::Ofp, prefix()), real("drive_c/Games/OFP/FlashPointResistance.exe"));
     EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), QString());
 
-    put("drive_c/arma.exe");
-    for (const QByteArray &main : {QByteArray("\"MAIN\"=\"\"\n"), QByteArray("\"MAIN\"=dword:1\n"), QByteArray()})
+    put("drive_c/arma.exe"); // an empty MAIN is no folder, not the root of the drive
+    for (const QByteArray &main : {QByteArray("\"MAIN\"=\"\"\n"), QByteArray("\"MAIN\"=dword:1\n"), QByteArray()}) {
+        registry(armaKey + main);
         EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), QString()) << main.constData();
+    }
     put("other_d/BIS/ArmA/ArmA.exe");
     registry(armaKey + "\"MAIN\"=\"D:\\\\BIS\\\\ArmA\\\\\"\n");
     EXPECT_EQ(GameInstall::detectExecutable(Game::Arma, prefix()), real("other_d/BIS/ArmA/ArmA.exe"));
@@ -175,10 +168,7 @@ TEST_F(WinePrefixFixture, GameTableForBothModes)
     EXPECT_EQ(GameTarget::forMode(u"ArmA", where).clipboardFile,
               real("drive_c/users/anna/AppData/Local/ArmA/Clipboard.TXT"));
 
-    const struct
-    {
-        const char *path, *folder;
-    } folders[] = {{"/a/b.exe", "/a/"}, {"C:\\a\\b.exe", "C:\\a\\"}, {"C:b.exe", "C:"}, {"b.exe", ""}, {"", ""}};
-    for (const auto &f : folders)
-        EXPECT_EQ(GameTarget::folderOf(QString(f.path)), QString(f.folder)) << f.path;
+    for (const auto &[path, folder] : {std::pair{"/a/b.exe", "/a/"}, {"C:\\a\\b.exe", "C:\\a\\"}, {"C:b.exe", "C:"},
+                                       {"b.exe", ""}, {"", ""}})
+        EXPECT_EQ(GameTarget::folderOf(QString(path)), QString(folder)) << path;
 }

@@ -1,7 +1,8 @@
-// The shipped data files: data.dat, the two unit data files and the script templates.
+// The shipped data files: data.dat, the two unit data files, the script templates and the command
+// help cards, checked against the fact tables copied into tests/fixtures/gamefacts.
 #include "../TestUtil.h"
-#include "gamedata/GameDataFile.h"
 #include "gamedata/DatParser.h"
+#include "gamedata/GameDataFile.h"
 #include "text/Cp1251.h"
 
 #include <QDir>
@@ -13,52 +14,58 @@
 
 namespace {
 
-const QString DataDir = QStringLiteral(VELMORA_SOURCE_DIR "/data/");
-const QString FactsDir = QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/gamefacts/");
-const char *const Games[] = {"OFP", "ARMA"};
-const char *const SectionNames[] = {"COMMANDS", "CMDIL", "ANIMATIONS", "MAN", "INFANTRY WEAPONS",
-                                    "INFANTRY MAGAZINES", "VEHICLE/STATIC WEAPONS", "VEHICLES", "EQUIPMENT"};
+const QString kData = QStringLiteral(VELMORA_SOURCE_DIR "/data/");
+const QString kFacts = QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/gamefacts/");
+const char *const kGames[] = {"OFP", "ARMA"};
+const char *const kSections[] = {"COMMANDS", "CMDIL", "ANIMATIONS", "MAN", "INFANTRY WEAPONS",
+                                 "INFANTRY MAGAZINES", "VEHICLE/STATIC WEAPONS", "VEHICLES", "EQUIPMENT"};
 
-QByteArray readBytes(const QString &path)
+// The file's bytes, each of its lines ended by CR LF, the last one too.
+QByteArray crLfFile(const QString &path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.endsWith("\r\n")) << qPrintable(path);
+    EXPECT_EQ(bytes.count('\r') + bytes.count('\n'), 2 * bytes.count("\r\n")) << qPrintable(path) << ": bare CR or LF";
+    return bytes;
 }
 
-// Every line ends with CR LF, the last one too.
-void expectCrLf(const QByteArray &bytes)
+// data.dat through the program's own readers.
+const QStringList &dataDat()
 {
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n")) << "bare CR";
-    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "bare LF";
+    static const QStringList lines = GameDataFile::loadLines(kData + "data.dat");
+    return lines;
 }
-
-QString header(const char *name, const char *game)
+QStringList section(const char *name, const char *game)
 {
-    return QStringLiteral("[%1 %2]").arg(QLatin1String(name), QLatin1String(game));
+    return GameDataFile::entries(GameDataFile::readSection(dataDat(), QStringLiteral("[%1 %2]").arg(name, game)));
 }
 
-// Weapons of an INFANTRY WEAPONS section with the magazines listed under each.
-QHash<QString, QStringList> weaponsWithMagazines(const QStringList &lines)
+// The weapons of an INFANTRY WEAPONS section with the magazines listed under each.
+QHash<QString, QStringList> weaponsWithMagazines(const char *game)
 {
     QHash<QString, QStringList> out;
-    QString current;
-    for (const QString &l : lines) {
+    QString weapon;
+    for (const QString &l : section("INFANTRY WEAPONS", game)) {
         if (l.startsWith(u' '))
-            out[current] << l.mid(1);
+            out[weapon] << l.mid(1);
         else
-            out[current = l];
+            out[weapon = l];
     }
     return out;
 }
 
-// Rows of a gamefacts table as column name -> value.
-QList<QHash<QString, QString>> readTable(const QString &path)
+// The rows of a fact table, each as column name -> value.
+QList<QHash<QString, QString>> readTable(const char *name)
 {
+    QFile f(kFacts + name);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name << " in tests/fixtures";
+    const QStringList lines = QString::fromUtf8(f.readAll()).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
+    const QStringList head = lines.value(0).trimmed().split(u'\t');
     QList<QHash<QString, QString>> rows;
-    const QStringList lines = QString::fromUtf8(readBytes(path)).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
-    for (qsizetype r = 1; r < lines.size(); ++r) {
-        const QStringList head = lines[0].trimmed().split(u'\t'), cells = lines[r].split(u'\t');
+    for (const QString &line : lines.mid(1)) {
+        const QStringList cells = line.split(u'\t');
         QHash<QString, QString> &row = rows.emplaceBack();
         for (qsizetype i = 0; i < head.size() && i < cells.size(); ++i)
             row[head[i]] = cells[i];
@@ -66,34 +73,17 @@ QList<QHash<QString, QString>> readTable(const QString &path)
     return rows;
 }
 
-// data.dat through the program's own section reader.
-class DataFilesDat : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        lines = GameDataFile::loadLines(DataDir + "data.dat");
-        ASSERT_FALSE(lines.isEmpty()) << "data.dat missing or empty";
-    }
-    QStringList get(const char *name, const char *game) const
-    {
-        return GameDataFile::entries(GameDataFile::readSection(lines, header(name, game)));
-    }
-
-    QStringList lines;
-};
-
 } // namespace
 
-TEST_F(DataFilesDat, LayoutAndLineRules)
+TEST(DataDat, HeadersLinesAndEntries)
 {
-    expectCrLf(readBytes(DataDir + "data.dat"));
-    QStringList expectedHeads;
-    for (const char *game : Games)
-        for (const char *name : SectionNames)
-            expectedHeads << header(name, game);
-    QStringList heads;
-    for (const QString &l : std::as_const(lines)) {
+    crLfFile(kData + "data.dat");
+    ASSERT_FALSE(dataDat().isEmpty());
+    QStringList expectedHeads, heads;
+    for (const char *game : kGames)
+        for (const char *name : kSections)
+            expectedHeads << QStringLiteral("[%1 %2]").arg(name, game);
+    for (const QString &l : dataDat()) {
         if (l.startsWith(u'['))
             heads << l;
         // At most the one blank that marks a sub-entry; no empty lines inside sections.
@@ -102,19 +92,17 @@ TEST_F(DataFilesDat, LayoutAndLineRules)
         EXPECT_EQ(body, body.trimmed()) << "stray blanks: '" << l.toStdString() << "'";
     }
     EXPECT_EQ(heads, expectedHeads);
-    EXPECT_EQ(lines.first(), expectedHeads.first());
+    EXPECT_EQ(dataDat().first(), expectedHeads.first());
 
-    // Class names are single words; only INFANTRY WEAPONS has blank-led sub-entries.
+    // Class names are single words, each once; only INFANTRY WEAPONS has blank-led sub-entries.
     static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9_]+$"));
-    for (const char *game : Games)
-        for (const char *name : SectionNames) {
-            if (qstrcmp(name, "CMDIL") == 0)
-                continue;
-            const QStringList entries = get(name, game);
+    for (const char *game : kGames)
+        for (const char *name : kSections) {
+            const QStringList entries = section(name, game);
             EXPECT_FALSE(entries.isEmpty()) << name << ' ' << game;
             QSet<QString> seen;
             for (const QString &e : entries) {
-                if (qstrcmp(name, "INFANTRY WEAPONS") == 0 && e.startsWith(u' '))
+                if (qstrcmp(name, "CMDIL") == 0 || (qstrcmp(name, "INFANTRY WEAPONS") == 0 && e.startsWith(u' ')))
                     continue;
                 EXPECT_TRUE(word.match(e).hasMatch()) << name << ' ' << game << ": '" << e.toStdString() << "'";
                 EXPECT_FALSE(seen.contains(e.toLower())) << "repeated " << e.toStdString();
@@ -123,11 +111,19 @@ TEST_F(DataFilesDat, LayoutAndLineRules)
         }
 }
 
-TEST_F(DataFilesDat, CompletionListsRunInParallel)
+TEST(DataDat, CommandsMatchTheTableAndTheCompletionLinesRunInParallel)
 {
-    for (const char *game : Games) {
-        const QStringList commands = get("COMMANDS", game);
-        const QStringList display = get("CMDIL", game);
+    const auto table = readTable("commands.tsv");
+    ASSERT_FALSE(table.isEmpty());
+    // Operators made of symbols cannot be keywords and are left out.
+    static const QRegularExpression named(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    for (const auto &[game, column] : {std::pair{"OFP", "ofp_since"}, {"ARMA", "arma_since"}}) {
+        QStringList expected;
+        for (const auto &row : table)
+            if (!row.value(column).isEmpty() && named.match(row.value("name")).hasMatch())
+                expected << row.value("name");
+        const QStringList commands = section("COMMANDS", game), display = section("CMDIL", game);
+        EXPECT_EQ(commands, expected) << game;
         ASSERT_EQ(commands.size(), display.size()) << game;
         for (qsizetype i = 0; i < commands.size(); ++i) {
             // The name, two blanks, then a syntax that names the command itself.
@@ -140,30 +136,13 @@ TEST_F(DataFilesDat, CompletionListsRunInParallel)
     }
 }
 
-TEST_F(DataFilesDat, CommandsMatchTheCommandTable)
+TEST(DataDat, WeaponsListTheirMagazinesAndEveryMagazineHasAWeapon)
 {
-    const auto rows = readTable(FactsDir + "commands.tsv");
-    ASSERT_FALSE(rows.isEmpty()) << "the command table in tests/fixtures";
-    // Operators made of symbols cannot be keywords and are left out.
-    static const QRegularExpression named(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    for (const auto &[game, column] : {std::pair{"OFP", "ofp_since"}, {"ARMA", "arma_since"}}) {
-        QStringList expected;
-        for (const auto &row : rows)
-            if (!row.value(column).isEmpty() && named.match(row.value("name")).hasMatch())
-                expected << row.value("name");
-        EXPECT_EQ(get("COMMANDS", game), expected) << game;
-    }
-}
-
-TEST_F(DataFilesDat, WeaponsListTheirMagazines)
-{
-    for (const char *game : Games) {
-        const QStringList weaponLines = get("INFANTRY WEAPONS", game);
-        ASSERT_FALSE(weaponLines.isEmpty());
-        EXPECT_FALSE(weaponLines.first().startsWith(u' ')) << "sub-entry without a weapon";
-        const QStringList known = get("INFANTRY MAGAZINES", game) + get("EQUIPMENT", game);
-        const auto weapons = weaponsWithMagazines(weaponLines);
+    for (const char *game : kGames) {
+        EXPECT_FALSE(section("INFANTRY WEAPONS", game).value(0).startsWith(u' ')) << "sub-entry without a weapon";
+        const QStringList known = section("INFANTRY MAGAZINES", game) + section("EQUIPMENT", game);
         QSet<QString> used;
+        const auto weapons = weaponsWithMagazines(game);
         for (auto it = weapons.begin(); it != weapons.end(); ++it) {
             EXPECT_FALSE(it.value().isEmpty()) << game << ' ' << it.key().toStdString() << " has no magazine";
             for (const QString &m : it.value()) {
@@ -171,96 +150,94 @@ TEST_F(DataFilesDat, WeaponsListTheirMagazines)
                 used.insert(m);
             }
         }
-        for (const QString &m : get("INFANTRY MAGAZINES", game))
+        for (const QString &m : section("INFANTRY MAGAZINES", game))
             EXPECT_TRUE(used.contains(m)) << game << " magazine of no weapon: " << m.toStdString();
     }
 }
 
-TEST_F(DataFilesDat, UnitFilesAgreeWithDataDat)
+TEST(UnitDat, BothFilesPassTheCheckAndAgreeWithDataDatAndTheClassTable)
 {
-    const QString weaponSyntax =
-        QStringLiteral("WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)");
+    QHash<QString, QString> ofpSlots; // magazine or equipment class -> slots
+    for (const auto &row : readTable("ofp_classes.tsv"))
+        if (row.value("kind") == "magazine" || row.value("kind") == "equipment")
+            ofpSlots[row.value("class")] = row.value("slots");
+    ASSERT_FALSE(ofpSlots.isEmpty());
+
+    const QString weaponSyntax = "WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)";
+    const char *const names[] = {"PRIMARY", "SECONDARY", "HANDGUN", "EQUIPMENT"};
     for (const auto &[file, game] : {std::pair{"ofp_unit.dat", "OFP"}, {"arma_unit.dat", "ARMA"}}) {
         SCOPED_TRACE(file);
-        const QString path = DataDir + file;
-        const QByteArray bytes = readBytes(path);
-        expectCrLf(bytes);
-        EXPECT_FALSE(bytes.startsWith('[')) << "a comment block comes first";
-
+        const QString path = kData + file;
+        EXPECT_FALSE(crLfFile(path).startsWith('[')) << "a comment block comes first";
         std::unique_ptr<DatParser> parser;
-        ASSERT_EQ(thrown([&] {
-                      parser = std::make_unique<DatParser>(path);
-                      checkUnitData(*parser, path);
-                  }),
-                  QStringLiteral("<no error>"));
+        ASSERT_EQ(thrown([&] { checkUnitData(*(parser = std::make_unique<DatParser>(path)), path); }), "<no error>");
         ASSERT_EQ(parser->sections.size(), 4u);
-        const char *const names[] = {"PRIMARY", "SECONDARY", "HANDGUN", "EQUIPMENT"};
-        for (int s = 0; s < 4; ++s) {
-            EXPECT_EQ(parser->sections[s]->name, QLatin1String(names[s]));
-            EXPECT_EQ(parser->sections[s]->syntax, s < 3 ? weaponSyntax : QStringLiteral("ITEM,SIZE"));
-            EXPECT_FALSE(parser->sections[s]->lines.isEmpty());
-        }
 
-        // Weapons take their own magazines; equipment is known to data.dat.
-        const auto weapons = weaponsWithMagazines(get("INFANTRY WEAPONS", game));
-        for (int s = 0; s < 3; ++s) {
+        const bool ofp = qstrcmp(game, "OFP") == 0;
+        const auto weapons = weaponsWithMagazines(game);
+        const QStringList equipment = section("EQUIPMENT", game);
+        for (int s = 0; s < 4; ++s) {
             const DatSection &sec = *parser->sections[s];
+            EXPECT_EQ(sec.name, QLatin1String(names[s]));
+            EXPECT_EQ(sec.syntax, s < 3 ? weaponSyntax : QStringLiteral("ITEM,SIZE"));
+            EXPECT_FALSE(sec.lines.isEmpty());
             for (int i = 0; i < sec.lines.size(); ++i) {
                 const DatParams f = sec.params(i);
-                ASSERT_TRUE(weapons.contains(f[0])) << "unknown weapon " << f[0].toStdString();
-                for (int k : {1, 3})
-                    EXPECT_TRUE(k >= f.size() || weapons[f[0]].contains(f[k]))
-                        << f[0].toStdString() << " does not take " << f[k].toStdString();
-                EXPECT_GE(f[2].toInt(), 1);
+                const std::string line = sec.lines[i].toStdString();
+                if (s == 3) {
+                    EXPECT_TRUE(equipment.contains(f[0])) << "unknown item " << line;
+                } else { // a known weapon with its own magazines, at least one slot
+                    ASSERT_TRUE(weapons.contains(f[0])) << "unknown weapon " << line;
+                    for (int k : {1, 3})
+                        EXPECT_TRUE(k >= f.size() || weapons[f[0]].contains(f[k])) << "not its magazine: " << line;
+                    EXPECT_GE(f[2].toInt(), 1) << line;
+                }
+                // OFP slots as the class table has them: pairs of class and slots, (1, 2) and (3, 4)
+                // for weapons, (0, 1) for equipment.
+                for (int k = (s == 3 ? 0 : 1); ofp && k + 1 < f.size(); k += 2)
+                    EXPECT_EQ(f[k + 1], ofpSlots.value(f[k], "<not in table>")) << line;
             }
         }
-        const QStringList equipment = get("EQUIPMENT", game);
-        const DatSection &eq = *parser->sections[3];
-        for (int i = 0; i < eq.lines.size(); ++i)
-            EXPECT_TRUE(equipment.contains(eq.nameAt(i))) << "unknown item " << eq.nameAt(i).toStdString();
     }
 }
 
-TEST(DataFiles, OfpSlotsFollowTheClassTable)
+TEST(DataFiles, TemplatesOpenWithACommentAndEveryGotoHasItsLabel)
 {
-    const auto rows = readTable(FactsDir + "ofp_classes.tsv");
-    ASSERT_FALSE(rows.isEmpty()) << "the class table in tests/fixtures";
-    QHash<QString, QString> slotsOf;
-    for (const auto &row : rows)
-        if (row.value("kind") == "magazine" || row.value("kind") == "equipment")
-            slotsOf[row.value("class")] = row.value("slots");
-
-    DatParser parser(DataDir + "ofp_unit.dat");
-    ASSERT_GE(parser.sections.size(), 4u);
-    for (int s = 0; s < 4; ++s) {
-        const DatSection &sec = *parser.sections[s];
-        for (int i = 0; i < sec.lines.size(); ++i) {
-            const DatParams f = sec.params(i);
-            // Pairs of class and slot count: (1, 2) and (3, 4) for weapons, (0, 1) for equipment.
-            for (int k = (s == 3 ? 0 : 1); k + 1 < f.size(); k += 2)
-                EXPECT_EQ(f[k + 1], slotsOf.value(f[k], "<not in table>")) << sec.lines[i].toStdString();
-        }
-    }
-}
-
-TEST(DataFiles, Templates)
-{
-    const QDir dir(QStringLiteral(VELMORA_SOURCE_DIR "/data/templates"));
+    const QDir dir(kData + "templates");
     const QStringList names = dir.entryList({QStringLiteral("*.sqs")}, QDir::Files);
     EXPECT_GE(names.size(), 4);
     static const QRegularExpression gotoRe(QStringLiteral("goto \"(\\w+)\""));
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
-        const QByteArray bytes = readBytes(dir.filePath(name));
-        expectCrLf(bytes);
+        const QByteArray bytes = crLfFile(dir.filePath(name));
         EXPECT_TRUE(bytes.startsWith(';')) << "a template opens with a comment saying what it does";
-        // Every label that a goto outside a comment names exists.
         const QStringList lines = Cp1251::decode(bytes).split(QStringLiteral("\r\n"));
-        for (const QString &l : lines) {
+        for (const QString &l : lines)
             for (auto m = gotoRe.globalMatch(l); m.hasNext() && !l.startsWith(u';');) {
                 const QString label = m.next().captured(1);
                 EXPECT_TRUE(lines.contains(u'#' + label)) << "no label " << label.toStdString();
             }
-        }
     }
+}
+
+TEST(HelpCards, EveryCommandHasASevenLineCardOfItsOwn)
+{
+    const QStringList ofp = section("COMMANDS", "OFP"), arma = section("COMMANDS", "ARMA");
+    const QSet<QString> all = QSet<QString>(ofp.begin(), ofp.end()) + QSet<QString>(arma.begin(), arma.end());
+    ASSERT_FALSE(ofp.isEmpty() || arma.isEmpty());
+    QHash<QString, QString> descriptions; // description -> command, to find twins
+    for (const QString &command : all) {
+        SCOPED_TRACE(command.toStdString());
+        const QStringList card = Cp1251::decode(crLfFile(kData + "cmd/" + command + ".txt")).split("\r\n");
+        ASSERT_EQ(card.size(), 8) << "seven lines and the final break";
+        EXPECT_EQ(card[0], command);
+        EXPECT_EQ(card[1], !arma.contains(command) ? "OFP" : !ofp.contains(command) ? "ArmA" : "OFP, ArmA");
+        for (int i = 2; i < 7; ++i)
+            EXPECT_FALSE(card[i].trimmed().isEmpty()) << "line " << i;
+        EXPECT_TRUE(card[3].contains(command, Qt::CaseInsensitive)) << "the syntax";
+        EXPECT_EQ(descriptions.value(card[6]), QString()) << "shares its description";
+        descriptions.insert(card[6], command);
+    }
+    // No card of a command the data file does not know.
+    EXPECT_EQ(QDir(kData + "cmd").entryList({"*.txt"}, QDir::Files).size(), all.size());
 }

@@ -1,7 +1,7 @@
 // The highlighter in a real editor: example scripts styled whole and line by line, attributes as
 // Scintilla styles, switching off and on, new keywords.
-#include "editor/ScriptLexer.h"
 #include "editor/QtColor.h"
+#include "editor/ScriptLexer.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,9 +45,10 @@ struct Editor
     ~Editor() { edit.setLexer(nullptr); }
 
     long send(unsigned msg, unsigned long w = 0, long l = 0) const { return edit.SendScintilla(msg, w, l); }
+    long lines() const { return send(Sci::SCI_GETLINECOUNT); }
     long lineStart(long line) const
     {
-        return line < send(Sci::SCI_GETLINECOUNT) ? send(Sci::SCI_POSITIONFROMLINE, line) : send(Sci::SCI_GETLENGTH);
+        return line < lines() ? send(Sci::SCI_POSITIONFROMLINE, line) : send(Sci::SCI_GETLENGTH);
     }
     int styleAt(long pos) const { return int(send(Sci::SCI_GETSTYLEAT, pos)); }
     // QsciScintilla hands Scintilla the Qt font weight, negated.
@@ -55,6 +56,7 @@ struct Editor
     void styleAll() { send(Sci::SCI_COLOURISE, 0, -1); }
     // What a repaint does: style on from Scintilla's first unstyled position.
     void styleFromWatermark() { send(Sci::SCI_COLOURISE, send(Sci::SCI_GETENDSTYLED), -1); }
+    void styleLineAlone(long line) { lexer.styleText(int(lineStart(line)), int(lineStart(line + 1))); }
 
     // Per line one letter per character, as in the .styles files; '!' where the bytes of a character
     // differ, '|' where a line break is not styled as a blank.
@@ -62,7 +64,7 @@ struct Editor
     {
         const auto *text = static_cast<const unsigned char *>(edit.SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
         Rows rows;
-        for (long line = 0; line < send(Sci::SCI_GETLINECOUNT); ++line) {
+        for (long line = 0; line < lines(); ++line) {
             const long end = send(Sci::SCI_GETLINEENDPOSITION, line);
             std::string row;
             for (long p = lineStart(line); p < end;) {
@@ -82,29 +84,15 @@ struct Editor
     }
 };
 
+// The lines of a file that ends with a line break.
 Rows readLines(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
     Rows lines;
-    for (const QByteArray &l : f.readAll().chopped(1).split('\n')) // every file ends with a line break
-        lines.push_back(l.toStdString());
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &l : f.readAll().chopped(1).split('\n'))
+            lines.push_back(l.toStdString());
     return lines;
-}
-
-class Example : public ::testing::TestWithParam<std::string>
-{
-};
-
-// What the highlighter produced, as "<example>.styles.new" beside the example.
-void writeStylesBeside(const QString &example, const Rows &styles)
-{
-    QFile out(example + QStringLiteral(".styles.new"));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    for (const std::string &line : styles)
-        out.write((line + '\n').c_str());
 }
 
 std::vector<std::string> exampleNames()
@@ -114,6 +102,10 @@ std::vector<std::string> exampleNames()
         names.push_back(name.toStdString());
     return names;
 }
+
+class Example : public ::testing::TestWithParam<std::string>
+{
+};
 
 } // namespace
 
@@ -140,21 +132,24 @@ TEST_P(Example, StyledWholeAndLineByLineAsExpected)
         e.styleAll();
         const Rows whole = e.letters();
         check(whole, "whole" + with);
-        if (whole != expected)
-            writeStylesBeside(path, whole); // so the difference can be read with diff
+        if (whole != expected) { // what the highlighter produced, beside the example, for diff
+            QFile out(path + QStringLiteral(".styles.new"));
+            if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                for (const std::string &line : whole)
+                    out.write((line + '\n').c_str());
+        }
 
         // Each line alone through the highlighter's entry point: last first after the whole pass
         // (line states left by it), then first to last from scrambled styles and line states.
-        const long lines = e.send(Sci::SCI_GETLINECOUNT);
-        for (long line = lines - 1; line >= 0; --line)
-            e.lexer.styleText(int(e.lineStart(line)), int(e.lineStart(line + 1)));
+        for (long line = e.lines() - 1; line >= 0; --line)
+            e.styleLineAlone(line);
         check(e.letters(), "each line again, last first" + with);
         e.send(Sci::SCI_STARTSTYLING, 0);
         e.send(Sci::SCI_SETSTYLING, e.send(Sci::SCI_GETLENGTH), 9);
-        for (long line = 0; line < lines; ++line)
+        for (long line = 0; line < e.lines(); ++line)
             e.send(Sci::SCI_SETLINESTATE, line, 0x5A);
-        for (long line = 0; line < lines; ++line)
-            e.lexer.styleText(int(e.lineStart(line)), int(e.lineStart(line + 1)));
+        for (long line = 0; line < e.lines(); ++line)
+            e.styleLineAlone(line);
         check(e.letters(), "each line alone" + with);
 
         // Typed line by line, each followed by a repaint.
@@ -168,7 +163,7 @@ TEST_P(Example, StyledWholeAndLineByLineAsExpected)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(LexerExamples, Example, ::testing::ValuesIn(exampleNames()), [](const ::testing::TestParamInfo<std::string> &param) {
+INSTANTIATE_TEST_SUITE_P(LexerExamples, Example, ::testing::ValuesIn(exampleNames()), [](const auto &param) {
     std::string name = param.param;
     std::replace(name.begin(), name.end(), '.', '_');
     return name;
@@ -247,16 +242,24 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     font.setPointSize(13);
     const QColor text(1, 2, 3), paper(250, 251, 240);
     e.lexer.setEditorLook(font, text, paper);
-    struct Row { int style; const char *name; ColorValue fore; bool bold, italic; }; // clNone: the editor's colour
-    for (const Row &r : std::initializer_list<Row>{
-             {tkComment, "Comment", Colors::clGray, false, true}, {tkDSL, "DSL", Colors::clNone, false, false},
-             {tkSdot, "Sdot", Colors::clNone, false, false}, {tkIdentifier, "Identifier", Colors::clNone, false, false},
-             {tkKey, "Reserved Word", Colors::clBlack, true, false}, {tkNull, "Null", Colors::clNone, false, false},
-             {tkNumber, "Number", Colors::clTeal, true, false}, {tkSpace, "Space", Colors::clNone, false, false},
-             {tkString, "String", Colors::clGreen, false, false}, {tkUnknown, "Unknown", Colors::clNone, false, false},
-             {tkPreprocessor, "Preprocessor", Colors::clMaroon, true, false},
-             {tkUnderline, "Underline", Colors::clNavy, false, false},
-             {tkTilda, "TildaNumber", Colors::clPurple, false, false}}) {
+    // The names are those of the settings file; clNone is the editor's own text colour.
+    struct Row { int style; const char *name; ColorValue fore; bool bold, italic; };
+    const Row rows[] = {
+        {tkComment, "Comment", Colors::clGray, false, true},
+        {tkDSL, "DSL", Colors::clNone, false, false},
+        {tkSdot, "Sdot", Colors::clNone, false, false},
+        {tkIdentifier, "Identifier", Colors::clNone, false, false},
+        {tkKey, "Reserved Word", Colors::clBlack, true, false},
+        {tkNull, "Null", Colors::clNone, false, false},
+        {tkNumber, "Number", Colors::clTeal, true, false},
+        {tkSpace, "Space", Colors::clNone, false, false},
+        {tkString, "String", Colors::clGreen, false, false},
+        {tkUnknown, "Unknown", Colors::clNone, false, false},
+        {tkPreprocessor, "Preprocessor", Colors::clMaroon, true, false},
+        {tkUnderline, "Underline", Colors::clNavy, false, false},
+        {tkTilda, "TildaNumber", Colors::clPurple, false, false},
+    };
+    for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(e.lexer.description(r.style).toStdString(), r.name);
         EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, r.style), r.fore == Colors::clNone ? bgr(text) : long(r.fore));
@@ -267,13 +270,13 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     }
     EXPECT_EQ(e.edit.font().family(), font.family()) << "the widget's font follows";
 
-    // A change of an attribute reaches its style at once.
+    // A change of an attribute reaches its style at once; an unchanged value is no change.
     ScriptLexer &h = e.lexer;
     int changes = 0;
     QObject::connect(h.keyAttri, &LexerAttributes::changed, [&changes] { ++changes; });
     h.keyAttri->setForeground(Colors::clRed);
     h.keyAttri->setForeground(Colors::clRed);
-    EXPECT_EQ(changes, 1) << "an unchanged value is no change";
+    EXPECT_EQ(changes, 1);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkKey), long(Colors::clRed));
 
     // Identifiers and unknown characters share an attribute.
@@ -298,9 +301,8 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     EXPECT_TRUE(e.bold(tkNumber));
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkKey), long(Colors::clRed));
 
-    QFont pixels(font);
-    pixels.setPixelSize(15);
-    h.setEditorLook(pixels, text, paper);
+    font.setPixelSize(15);
+    h.setEditorLook(font, text, paper);
     EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
 }
 
@@ -322,13 +324,11 @@ TEST(LexerHighlighter, SwitchingOffAndOnAndNewKeywordsRestyle)
     e.lexer.setKeyWords(QStringLiteral("_v\nb"));
     e.styleFromWatermark();
     EXPECT_EQ(e.letters(), (Rows{"IIII.SSS.?.N", "BBBB", "BBBB.UU.III"}));
-}
 
-TEST(LexerHighlighter, WordsAreIdentifierCharactersWithCyrillic)
-{
-    Editor e("_abc1-x слово;y");
-    EXPECT_EQ(e.send(Sci::SCI_WORDENDPOSITION, 0, 1), 5);
-    EXPECT_EQ(e.send(Sci::SCI_WORDENDPOSITION, 8, 1), 18) << "a Cyrillic word is one word";
+    // Words for the editor's word moves are identifier characters, Cyrillic letters included.
+    Editor words("_abc1-x слово;y");
+    EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 0, 1), 5);
+    EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 8, 1), 18) << "a Cyrillic word is one word";
 }
 
 TEST(LexerTColorQt, SettingsColoursBecomeQtColours)

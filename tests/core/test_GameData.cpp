@@ -1,0 +1,237 @@
+// The readers of the game data: data.dat's sections, and the unit data files through DatParser,
+// DatSection and the unit data check.
+#include "../TestUtil.h"
+#include "gamedata/DatParser.h"
+#include "gamedata/GameDataFile.h"
+#include "gamedata/ReferenceTree.h"
+
+#include <gtest/gtest.h>
+
+using GameDataFile::readSection;
+
+namespace {
+
+const QStringList kDataDat = {
+    "[COMMANDS OFP] ", "x", // a trailing blank makes it another line
+    "[COMMANDS OFP]", "hint", "", "[note] in the list", " blank-led", "addWeapon",
+    "[CMDIL OFP]", "hint  hint \"text\"",
+    "[INFANTRY WEAPONS OFP]", "M16", " M16", "AK47", "[lower case ends weapons]", "late",
+    "[INFANTRY MAGAZINES OFP]", "M16", "AK47",
+};
+
+// The reader's error for a file.
+QString fileError(const QString &path)
+{
+    return u"Ошибка при работе с файлом "_qs + path + u'.';
+}
+
+} // namespace
+
+TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEnd)
+{
+    EXPECT_EQ(readSection(kDataDat, "[COMMANDS OFP]"),
+              QString("hint\r\n[note] in the list\r\n blank-led\r\naddWeapon\r\n"));
+    EXPECT_EQ(readSection(kDataDat, "[CMDIL OFP]"), QString("hint  hint \"text\"\r\n"));
+    EXPECT_EQ(readSection(kDataDat, "[INFANTRY MAGAZINES OFP]"), QString("M16\r\nAK47"));
+    EXPECT_EQ(readSection(kDataDat, "[COMMANDS ARMA]"), QString());
+    EXPECT_EQ(readSection({"[A]"}, "[A]"), QString());
+    // The weapons reader leaves out sub-entries and stops at any '[' line; the plain one does neither.
+    EXPECT_EQ(readSection(kDataDat, "[INFANTRY WEAPONS OFP]", true), QString("M16\r\nAK47\r\n"));
+    EXPECT_EQ(readSection(kDataDat, "[INFANTRY WEAPONS OFP]"),
+              QString("M16\r\n M16\r\nAK47\r\n[lower case ends weapons]\r\nlate\r\n"));
+    EXPECT_EQ(readSection(kDataDat, "[COMMANDS OFP]", true), QString("hint\r\n"));
+
+    // Magazines last in the file: their final entry has no line break after it.
+    const GameData data = GameData::fromLines(
+        {"[EQUIPMENT OFP]", "HandGrenade", "Mine", "[INFANTRY MAGAZINES OFP]", "M16", "AK47"}, "OFP");
+    EXPECT_EQ(data.magazines, QStringList({"M16", "AK47", "HandGrenade", "Mine"}));
+    EXPECT_TRUE(data.weapons.isEmpty());
+    EXPECT_TRUE(data.commands.isEmpty());
+}
+
+TEST(GameDataFile, LoadsWindows1251WithAnyLineBreaks)
+{
+    const QString path = tempFile("data.dat", "[MAN OFP]\r\n\xD1\xEE\xEB\xE4\xE0\xF2\nSoldierWB\rLast");
+    EXPECT_EQ(GameDataFile::loadLines(path), QStringList({"[MAN OFP]", u"Солдат"_qs, "SoldierWB", "Last"}));
+    EXPECT_THROW(GameDataFile::loadLines(path + ".missing"), AppError);
+}
+
+// Any lines as data.dat, through the section readers and the reference tree of both games.
+TEST(GameDataFile, RandomFilesNeitherCrashNorHang)
+{
+    const char *const pieces[] = {"[COMMANDS OFP]", "[CMDIL ARMA]", "[INFANTRY WEAPONS OFP]", "[EQUIPMENT ARMA]",
+                                  "[Notes]", "[A]B]", "[", "]", " ", "hint", "\xCF\xF0", "\r\n", "\n", "\r", "\r\n"};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes;
+        for (int n = int(rng() % 40); n > 0; --n)
+            bytes += pieces[rng() % std::size(pieces)];
+        const QStringList lines = GameDataFile::loadLines(tempFile("data.dat", bytes));
+        for (const bool arma : {false, true}) {
+            EXPECT_FALSE(GameData::fromLines(lines, arma ? "ARMA" : "OFP").commands.endsWith("\r\n\r\n"));
+            ReferenceTree::build(lines, arma);
+        }
+    }
+}
+
+TEST(DatParser, FieldsHeadersAndSyntax)
+{
+    const std::pair<QString, DatParams> fields[] = {
+        {"a,,b", {"a", "", "b"}}, {"a,b,", {"a", "b"}},  {",a", {"", "a"}},   {"single", {"single"}},
+        {"", {}},                 {",", {""}},           {"a,,", {"a", ""}},  {" a , b ", {" a ", " b "}},
+        {"\"q,r\"", {"\"q", "r\""}},
+        {QString(300, u'x') + u',' + QString(256, u'y') + ",z", {QString(255, u'x'), QString(255, u'y'), "z"}},
+    };
+    for (const auto &[text, expected] : fields) {
+        DatParams got{QStringLiteral("stale")};
+        splitParams(text, got);
+        EXPECT_EQ(got, expected) << text.left(20).toStdString();
+    }
+
+    const std::pair<QString, QString> names[] = {
+        {"[PRIMARY]", "PRIMARY"}, {"[PRIMARY] Syntax = A,B", "PRIMARY"}, {"[]", ""},       {"x]", "x"},
+        {"]", ""},                {"[open", ""},                         {"a]b[c]", ""},   {"a[b]c", "b"},
+        {"[a]b]", "a"},           {"[[a]", "[a"},                        {"[ spaced ]", " spaced "},
+        {u'[' + QString(300, u'n') + u']', QString(255, u'n')},
+    };
+    for (const auto &[line, name] : names)
+        EXPECT_EQ(extractSectionName(line), name) << line.toStdString();
+
+    const std::pair<QString, QString> syntaxes[] = {
+        {"[A] Syntax = X,Y", "X,Y"}, {"[A]", ""}, {"[A] Syntax=X", ""}, {"[A] syntax = X", ""}, {"[A] Syntax = ", ""},
+        {"[A] Syntax = a Syntax = b", "a Syntax = b"}, {"Syntax = before [A]", "before [A]"},
+        // No limit on where the marker starts; only the description itself is cut.
+        {u'[' + QString(400, u'h') + "] Syntax = " + QString(300, u's'), QString(255, u's')},
+    };
+    for (const auto &[line, syntax] : syntaxes)
+        EXPECT_EQ(extractSyntax(line), syntax) << line.left(20).toStdString();
+
+    QStringList lines{" a ", "", "\t\x01 b\x7f", "  ", "\r", "c"};
+    trimAndPackLines(lines);
+    EXPECT_EQ(lines, (QStringList{"a", "b\x7f", "c"})); // DEL is no padding: only codes up to the blank are
+}
+
+TEST(DatParser, ReadsSectionsRecordsAndSyntax)
+{
+    DatParser parser(tempFile("unit.dat", "comment before any header\r\nanother, with a comma\r\n"
+                                          "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\n  M16,M16,1  \r\n\r\n\t\r\n"
+                                          "AK74 , AK74 ,1,\r\n[]\r\n[SECONDARY]\nLAWLauncher\rempty]\r\n"
+                                          "[PRIMARY]\r\ndup,1"));
+    ASSERT_EQ(parser.sections.size(), 4u);
+
+    const DatSection &primary = *parser.sections[0];
+    EXPECT_EQ(primary.name, QStringLiteral("PRIMARY"));
+    EXPECT_EQ(primary.syntax, QStringLiteral("WEAPON,MAGAZINE,SIZE"));
+    EXPECT_EQ(primary.lines, (QStringList{"M16,M16,1", "AK74 , AK74 ,1,", "[]"}));
+    EXPECT_EQ(primary.params(-1), (DatParams{"WEAPON", "MAGAZINE", "SIZE"}));
+    EXPECT_EQ(primary.params(1), (DatParams{"AK74 ", " AK74 ", "1"}));
+    EXPECT_EQ(primary.nameAt(1), QStringLiteral("AK74 "));
+
+    const DatSection &secondary = *parser.sections[1];
+    EXPECT_EQ(secondary.name, QStringLiteral("SECONDARY"));
+    EXPECT_TRUE(secondary.params(-1).isEmpty());
+    EXPECT_EQ(secondary.lines, QStringList{"LAWLauncher"});
+    EXPECT_EQ(secondary.nameAt(0), QStringLiteral("LAWLauncher"));
+
+    EXPECT_EQ(parser.sections[2]->name, QStringLiteral("empty"));
+    EXPECT_TRUE(parser.sections[2]->lines.isEmpty());
+    // Names are not looked up: a repeated one is simply a later section.
+    EXPECT_EQ(parser.sections[3]->name, QStringLiteral("PRIMARY"));
+    EXPECT_EQ(parser.sections[3]->lines, QStringList{"dup,1"});
+}
+
+TEST(DatParser, DecodesWindows1251StopsAtNulAndCutsLongNames)
+{
+    // "[ОРУЖИЕ]" and "Гранату,1" in Windows-1251, then a NUL after which nothing is read.
+    static const char raw[] = "[\xCE\xD0\xD3\xC6\xC8\xC5]\r\n\xC3\xF0\xE0\xED\xE0\xF2\xF3,1\r\n"
+                              "x,2\0[LOST]\r\ny,3\r\n";
+    DatParser parser(tempFile("unit.dat", QByteArray(raw, sizeof raw - 1)));
+    ASSERT_EQ(parser.sections.size(), 1u);
+    EXPECT_EQ(parser.sections[0]->name, QStringLiteral("ОРУЖИЕ"));
+    EXPECT_EQ(parser.sections[0]->lines, (QStringList{"Гранату,1", "x,2"}));
+
+    DatParser cut(tempFile("unit.dat", "[S]\r\n" + QByteArray(300, 'w') + ",m,1\r\n"));
+    const DatSection &s = *cut.sections.at(0);
+    EXPECT_EQ(s.lines[0].size(), 304); // the record is kept whole; only what is read from it is cut
+    EXPECT_EQ(s.nameAt(0), QString(255, u'w'));
+    EXPECT_EQ(DatSection(QString(256, u'd')).name.size(), 255);
+}
+
+TEST(DatParser, UnreadableFilesAndBadIndexesRaiseTheirErrors)
+{
+    const QString empty = tempFile("empty.dat", ""), blank = tempFile("blank.dat", " \r\n\t\r\n\r\n   ");
+    for (const QString &path : {empty, blank, empty + ".missing", QFileInfo(empty).path()})
+        EXPECT_EQ(thrown([&] { DatParser parser(path); }), fileError(path));
+    // Lines without any header are no error: they are comments, and there are no sections.
+    EXPECT_TRUE(DatParser(tempFile("note.dat", "just a note\r\n")).sections.empty());
+
+    DatParser parser(tempFile("unit.dat", "[FIVE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n[NONE]\r\n"));
+    const DatSection &five = *parser.sections[0], &none = *parser.sections[1];
+    const QString head = QStringLiteral("Неверный индекс параметров.\r\nИндекс должен быть в пределах -1...");
+    EXPECT_EQ(thrown([&] { five.params(5); }), head + u'4');
+    EXPECT_EQ(thrown([&] { five.params(-2); }), head + u'4');
+    EXPECT_EQ(thrown([&] { none.params(0); }), head + "-1");
+    EXPECT_EQ(thrown([&] { five.params(4); }), QStringLiteral("<no error>"));
+    EXPECT_TRUE(none.params(-1).isEmpty());
+    for (const int index : {5, -1})
+        EXPECT_EQ(thrown([&] { five.nameAt(index); }), QStringLiteral("List index out of bounds (%1)").arg(index));
+    EXPECT_EQ(thrown([&] { none.nameAt(0); }), QStringLiteral("List index out of bounds (0)"));
+}
+
+TEST(DatParser, UnitDataCheck)
+{
+    const auto check = [](const char *name, const QByteArray &bytes) {
+        const QString path = tempFile(name, bytes);
+        const QString error = thrown([&] { checkUnitData(DatParser(path), path); });
+        return error == fileError(path) ? QStringLiteral("refused") : error;
+    };
+    const QByteArray good = "[P]\r\nM16,M16,1\r\nM16GL,M16,1,GL,2\r\n[S]\r\nLAW,LAW,2\r\n"
+                            "[H]\r\n[E]\r\nHandGrenade,1\r\n";
+    EXPECT_EQ(check("good.dat", good), "<no error>");
+    // Sections past the fourth are not the wizards' business.
+    EXPECT_EQ(check("extra.dat", good + "[MORE]\r\nanything at all\r\n"), "<no error>");
+
+    const std::pair<const char *, QByteArray> bad[] = {
+        {"three sections", "[P]\r\n[S]\r\n[H]\r\n"},
+        {"two weapon fields", "[P]\r\nM16,M16\r\n[S]\r\n[H]\r\n[E]\r\n"},
+        {"slots not a number", "[P]\r\n[S]\r\nLAW,LAW,two\r\n[H]\r\n[E]\r\n"},
+        {"negative slots", "[P]\r\n[S]\r\n[H]\r\nM9,M9,-1\r\n[E]\r\n"},
+        {"slots with blank", "[P]\r\nM16,M16, 1\r\n[S]\r\n[H]\r\n[E]\r\n"},
+        {"empty magazine", "[P]\r\nM16,,1\r\n[S]\r\n[H]\r\n[E]\r\n"},
+        {"grenade without slots", "[P]\r\nM16GL,M16,1,GL\r\n[S]\r\n[H]\r\n[E]\r\n"},
+        {"grenade slots not a number", "[P]\r\nM16GL,M16,1,GL,x\r\n[S]\r\n[H]\r\n[E]\r\n"},
+        {"empty grenade", "[P]\r\nM16GL,M16,1,,2\r\n[S]\r\n[H]\r\n[E]\r\n"},
+        {"equipment without slots", "[P]\r\n[S]\r\n[H]\r\n[E]\r\nHandGrenade\r\n"},
+        {"equipment extra field", "[P]\r\n[S]\r\n[H]\r\n[E]\r\nHandGrenade,1,1\r\n"},
+        {"equipment slots empty", "[P]\r\n[S]\r\n[H]\r\n[E]\r\n,1\r\nMine,\r\n"},
+    };
+    for (const auto &[name, bytes] : bad)
+        EXPECT_EQ(check("bad.dat", bytes), "refused") << name;
+}
+
+// Any bytes as a unit data file: refused or read, every record reachable, never a crash or a hang.
+TEST(DatParser, RandomAndTruncatedFiles)
+{
+    const auto exercise = [](const QByteArray &bytes) {
+        const QString path = tempFile("fuzz.dat", bytes);
+        thrown([&] {
+            DatParser parser(path);
+            for (const auto &section : parser.sections) {
+                section->params(-1);
+                for (int i = 0; i < section->lines.size(); ++i) {
+                    section->nameAt(i);
+                    section->params(i);
+                    EXPECT_FALSE(section->lines[i].isEmpty());
+                }
+            }
+            checkUnitData(parser, path);
+        });
+    };
+    const QByteArray sample = "; note\r\n[PRIMARY] Syntax = W,M,S,G(opt),GS(opt)\r\nM16,M16,1,Mortar,2\r\n"
+                              "[SECONDARY]\r\nLAW,LAW,2\r\n[HANDGUN]\r\n[EQUIPMENT] Syntax = I,S\r\nMine,2\r\n";
+    for (qsizetype n = 0; n <= sample.size(); ++n)
+        exercise(sample.left(n));
+    std::mt19937 rng(20240611);
+    for (int round = 0; round < 300; ++round)
+        exercise(randomBytes(rng, 400, "[],\r\n \t=Syntax0123456789AZaz\x01\x80\xC0"));
+}
