@@ -16,7 +16,7 @@ using Sci = QsciScintillaBase;
 }
 
 BracketMatcher::BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter)
-    : QObject(editor), m_editor(editor), m_highlighter(highlighter)
+    : QObject(editor), m_editor(editor), m_viewport(editor->viewport()), m_highlighter(highlighter)
 {
     setObjectName(QStringLiteral("BracketMatcher"));
     m_editor->setBraceMatching(QsciScintilla::NoBraceMatch);
@@ -138,7 +138,7 @@ void BracketMatcher::applyColors()
 
 bool BracketMatcher::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_editor->viewport())
+    if (watched != m_viewport)
         return false;
     if (event->type() == QEvent::Paint)
         applyColors();

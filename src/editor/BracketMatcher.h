@@ -41,6 +41,8 @@ private:
     void applyColors();
 
     QsciScintilla *m_editor;
+    // Compared as it stands: while the editor is being destroyed its viewport still sends events.
+    const QObject *m_viewport;
     ScriptLexer *m_highlighter;
     int m_textIndicator;       // the bracket's text colour
     int m_backgroundIndicator; // the box behind it

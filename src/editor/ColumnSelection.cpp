@@ -28,7 +28,8 @@ constexpr Qt::KeyboardModifier kRectangleModifier = Qt::ControlModifier;
 
 } // namespace
 
-ColumnSelection::ColumnSelection(QsciScintilla *editor) : QObject(editor), m_editor(editor)
+ColumnSelection::ColumnSelection(QsciScintilla *editor)
+    : QObject(editor), m_editor(editor), m_viewport(editor->viewport())
 {
     editor->viewport()->installEventFilter(this);
     // A block may reach past the end of a short line, as the caret may while it is drawn.
@@ -70,7 +71,7 @@ void ColumnSelection::swapExtendKeys()
 
 bool ColumnSelection::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_enabled || watched != m_editor->viewport())
+    if (!m_enabled || watched != m_viewport)
         return false;
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)

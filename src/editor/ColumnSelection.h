@@ -22,5 +22,7 @@ private:
     void swapExtendKeys();
 
     QsciScintilla *m_editor;
+    // Compared as it stands: while the editor is being destroyed its viewport still sends events.
+    const QObject *m_viewport;
     bool m_enabled = false;
 };

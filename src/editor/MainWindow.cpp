@@ -58,6 +58,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
 
 MainWindow::~MainWindow()
 {
+    // The completion lists watch the editor's events: they go before the editor does.
+    delete m_argumentCompletion;
+    delete m_completion;
     releaseDocumentObjects();
     // The recent-files list goes with the window's components, writing its section.
     delete m_recentFiles;
@@ -137,6 +140,7 @@ void MainWindow::start(const QStringList &arguments)
 {
     setAcceptDrops(true);
     // The editor takes drops of its own (text); files dropped on it reach the window.
+    m_editorViewport = ui->SynEdit1->viewport();
     ui->SynEdit1->viewport()->installEventFilter(this);
     // An error ends start-up at the failing step; the window still comes up.
     try {

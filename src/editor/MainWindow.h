@@ -204,6 +204,8 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     QMenu *m_popupMenu = nullptr; // PopupMenu1
+    // The editor's viewport, compared as it stands: it sends events while the editor goes.
+    const QObject *m_editorViewport = nullptr;
     AppWindows *m_windows = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
     ScriptLexer *m_lexer = nullptr;

@@ -221,7 +221,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->SynEdit1->viewport()) {
+    if (watched == m_editorViewport) {
         switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove:

@@ -11,7 +11,7 @@ const char *const kGoItems[] = {"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", 
 
 } // namespace
 
-class Bookmarks : public EditorSteps
+class BookmarksMenu : public EditorSteps
 {
 protected:
     void SetUp() override
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(Bookmarks, CaptionsFollowSettingAndClearing)
+TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearing)
 {
     expectCaptions(0, QString("0      ")); // the others are their digits alone
 
@@ -66,7 +66,7 @@ TEST_F(Bookmarks, CaptionsFollowSettingAndClearing)
     EXPECT_EQ(caretLine(), 9);
 }
 
-TEST_F(Bookmarks, ABookmarkMovesWithItsLineAndShowsInTheMargin)
+TEST_F(BookmarksMenu, ABookmarkMovesWithItsLineAndShowsInTheMargin)
 {
     caretOn(4, 2);
     action("N510")->trigger();
@@ -81,7 +81,7 @@ TEST_F(Bookmarks, ABookmarkMovesWithItsLineAndShowsInTheMargin)
     EXPECT_EQ(action("g5")->text(), QString("5 (4): line4")); // captions keep the moment of setting
 }
 
-TEST_F(Bookmarks, DigitKeysInTheLatinAndRussianLayouts)
+TEST_F(BookmarksMenu, DigitKeysInTheLatinAndRussianLayouts)
 {
     struct Case { const char *name; int key; Qt::KeyboardModifiers mods; quint32 keysym, keycode; bool set; int number; };
     const Case cases[] = {
