@@ -30,12 +30,12 @@ StatusBarUpdater::StatusBarUpdater(StatusBar *statusBar, QsciScintilla *editor)
 
 void StatusBarUpdater::refresh()
 {
-    using KeyState::Key;
     setPanel(0, caretPosition());
     setPanel(5, StatusTexts::time(QLocale().toString(QTime::currentTime(), m_timeFormat)));
-    setPanel(1, StatusTexts::lockKey("CAP", KeyState::isToggledOn(Key::CapsLock)));
-    setPanel(2, StatusTexts::lockKey("NUM", KeyState::isToggledOn(Key::NumLock)));
-    setPanel(3, StatusTexts::lockKey("SCRL", KeyState::isToggledOn(Key::ScrollLock)));
+    const KeyState::LockKeys locks = KeyState::lockKeys();
+    setPanel(1, StatusTexts::lockKey("CAP", locks.caps));
+    setPanel(2, StatusTexts::lockKey("NUM", locks.num));
+    setPanel(3, StatusTexts::lockKey("SCRL", locks.scroll));
     setPanel(4, StatusTexts::insertMode(m_editor->overwriteMode()));
     setPanel(6, StatusTexts::memoryLoad(MemoryLoad::percent()));
     setPanel(7, StatusTexts::viewed(viewedPercent()));
