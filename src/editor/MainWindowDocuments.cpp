@@ -10,7 +10,7 @@
 #include "editor/SaveDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
-#include "platform/Shell.h"
+#include "platform/Launcher.h"
 #include "script/CommentStyle.h"
 #include "text/DocumentCodec.h"
 #include "text/EditorText.h"
@@ -148,7 +148,7 @@ void MainWindow::newDocument()
 
 void MainWindow::newWindow()
 {
-    Shell::startDetached(QCoreApplication::applicationFilePath());
+    Launcher::startProgram(QCoreApplication::applicationFilePath(), {}, QString());
 }
 
 void MainWindow::openWithDialog()

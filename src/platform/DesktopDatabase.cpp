@@ -1,7 +1,7 @@
 // update-mime-database and update-desktop-database over the user's folders.
 #include "platform/DesktopDatabase.h"
 
-#include "platform/Shell.h"
+#include "platform/Launcher.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -20,7 +20,7 @@ void run(const QString &tool, const QString &folder)
 {
     const QString program = QStandardPaths::findExecutable(tool);
     if (!program.isEmpty())
-        Shell::startDetached(program, {folder});
+        Launcher::startProgram(program, {folder}, QString());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Starting a game and opening files and links with the desktop's programs.
+// Starting other programs (the game, another window of ours, the desktop's database tools) and
+// opening files and links with the desktop's programs.
 #pragma once
 
 #include <QString>
@@ -8,8 +9,8 @@
 
 namespace Launcher {
 
-// Starts the program in `workingDir`; a Windows program (".exe") through wine when wine is
-// installed. False when it could not be started.
+// Starts the program as an independent process in `workingDir` (empty: the current folder); a
+// Windows program (".exe") through wine when wine is installed. False when it could not be started.
 bool startProgram(const QString &program, const QStringList &arguments, const QString &workingDir);
 
 // Opens a file or a link (such as mailto:) with the program the desktop chooses for it.

@@ -2,11 +2,12 @@
 // and the file-type registration it opens.
 #include "AppFixture.h"
 
+#include "platform/Launcher.h"
+
 #include "dialogs/ColorBox.h"
 #include "dialogs/HotKeyBox.h"
 #include "editor/ScriptLexer.h"
 #include "platform/ModalDialogs.h"
-#include "platform/Shell.h"
 #include "reference/CompletionList.h"
 #include "settings/IniFile.h"
 
@@ -35,7 +36,7 @@ protected:
         for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
             qunsetenv(name);
         ModalDialogs::setConfirmHandler(nullptr);
-        Shell::setHandler(nullptr);
+        Launcher::setHandler(nullptr);
         AppFixture::TearDown();
     }
     template <class T = QWidget>
@@ -236,7 +237,10 @@ TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)
 TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailure)
 {
     QStringList refreshed; // the caches, rebuilt where their tools are installed
-    Shell::setHandler([&](const QString &, const QStringList &args) { refreshed += args; });
+    Launcher::setHandler([&](const Launcher::Request &r) {
+        refreshed += r.arguments;
+        return true;
+    });
     start();
     action("N40")->trigger();
     control<QPushButton>("Button4")->click();
