@@ -3,6 +3,7 @@
 
 #include "AppError.h"
 #include "text/Cp1251.h"
+#include "text/EditorText.h"
 
 #include <QFile>
 
@@ -30,26 +31,6 @@ QString trimmed(const QString &s)
     while (last > first && isPadding(s.at(last - 1)))
         --last;
     return s.mid(first, last - first);
-}
-
-// Splits at CR LF, CR or LF. A NUL byte ends the text: existing files were always read that
-// way, so whatever follows one was never part of their data.
-QStringList splitLines(const QString &text)
-{
-    QStringList lines;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && text.at(i) != QChar(0)) {
-        const qsizetype start = i;
-        while (i < n && text.at(i) != QChar(0) && text.at(i) != u'\r' && text.at(i) != u'\n')
-            ++i;
-        lines.append(text.mid(start, i - start));
-        if (i < n && text.at(i) == u'\r')
-            ++i;
-        if (i < n && text.at(i) == u'\n')
-            ++i;
-    }
-    return lines;
 }
 
 bool isSlotCount(const QString &field)
@@ -146,7 +127,8 @@ DatParser::DatParser(const QString &fileName)
     if (file.error() != QFileDevice::NoError)
         throw AppError(fileError(fileName));
 
-    QStringList lines = splitLines(Cp1251::decode(bytes));
+    // A NUL ends the text: existing files were always read that way.
+    QStringList lines = EditorText::splitLines(Cp1251::decode(bytes));
     trimAndPackLines(lines);
     // The format has no empty data file: a file without a single line is an error.
     if (lines.isEmpty())
