@@ -216,12 +216,8 @@ void MainWindow::insertTemplate(const QString &path)
         Dialogs::showError(this, error);
         return;
     }
-    QString text = DocumentCodec::decode(bytes);
-    // The text goes on after the template, so its final line break stays.
-    const bool endsWithBreak = (bytes.endsWith('\n') || bytes.endsWith('\r')) && !bytes.contains('\0');
-    if (endsWithBreak && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
-        text += QStringLiteral("\r\n");
-    SelectionEdits::replaceSelection(ui->SynEdit1, text);
+    // Decoding keeps the template's final line break, so the text goes on after it.
+    SelectionEdits::replaceSelection(ui->SynEdit1, DocumentCodec::decode(bytes));
 }
 
 void MainWindow::openCommandLineFile(const QString &argument, IniFile &ini)

@@ -2,6 +2,7 @@
 #include "gamedata/GameDataFile.h"
 
 #include "text/Cp1251.h"
+#include "text/EditorText.h"
 #include "text/FileText.h"
 
 namespace {
@@ -20,21 +21,7 @@ namespace GameDataFile {
 
 QStringList loadLines(const QString &path)
 {
-    const QString text = Cp1251::decode(loadFileToString(path));
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
+    return EditorText::splitLines(Cp1251::decode(loadFileToString(path)));
 }
 
 QString readSection(const QStringList &lines, const QString &header, bool weapons)

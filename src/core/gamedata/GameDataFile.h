@@ -6,7 +6,7 @@
 
 namespace GameDataFile {
 
-// The file's lines, Windows-1251 decoded. Throws AppError when it cannot be read.
+// The file's lines, Windows-1251 decoded, up to a NUL. Throws AppError when it cannot be read.
 QStringList loadLines(const QString &path);
 
 // The lines after the header line equal to `header`, each followed by CR LF, up to the next
