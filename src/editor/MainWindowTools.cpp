@@ -48,14 +48,6 @@ bool fileExists(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-// CR LF, CR and LF all become the editor's CR LF.
-QString withEditorLineEnds(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text.replace(u'\n', QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 void MainWindow::connectToolActions()
@@ -292,5 +284,5 @@ void MainWindow::formatText(const QString &text, bool whole)
     if (whole)
         replaceTextUndoably(EditorText::normalize(formatted));
     else
-        ui->SynEdit1->replaceSelectedText(withEditorLineEnds(formatted));
+        ui->SynEdit1->replaceSelectedText(EditorText::normalize(formatted));
 }
