@@ -21,6 +21,25 @@ void goToLineAndCentre(QsciScintilla *editor, int line)
     editor->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, qMax(0L, visible - onScreen / 2));
 }
 
+// Keys that edit or move in the field, or leave it. Some carry a control character as text (X11
+// gives Delete "\x7f" and Backspace "\b"), which must not make them count as typed characters.
+bool isFieldKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 GoToLineDialog::GoToLineDialog(AppWindows &windows, QWidget *parent)
@@ -44,9 +63,9 @@ GoToLineDialog::KeyClass GoToLineDialog::classify(const QKeyEvent &event)
     const QString text = event.text();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || text == u" ")
         return KeyClass::Confirm;
-    if (key == Qt::Key_Escape || key == Qt::Key_Backspace)
+    if (key == Qt::Key_Escape)
         return KeyClass::Refuse;
-    if (text.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+    if (isFieldKey(key) || text.isEmpty())
         return KeyClass::Pass;
     return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' ? KeyClass::Pass : KeyClass::Refuse;
 }

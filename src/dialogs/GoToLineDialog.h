@@ -19,8 +19,9 @@ public:
     ~GoToLineDialog() override;
 
     enum class KeyClass { Pass, Confirm, Refuse };
-    // Every key the dialog sees: digits and keys that type nothing pass, Enter and Space confirm,
-    // any other character (Backspace and Escape too) is refused.
+    // Every key the dialog sees: digits, the field's editing keys (Backspace, Delete, the arrows,
+    // Home, End) and keys that type nothing pass, Enter and Space confirm, any other character
+    // (Escape too) is refused.
     static KeyClass classify(const QKeyEvent &event);
 
 protected:

@@ -55,13 +55,15 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
         Qt::KeyboardModifiers mods;
         K expected;
     } cases[] = {
-        // digits, Return, Space, a letter, Backspace and Escape are typed in the tests below
+        // digits, Return, Space, a letter and the editing keys are typed in the tests below;
+        // the texts are those X11 gives the keys
         {Qt::Key_0, "0", {}, K::Pass},           {Qt::Key_9, "9", {}, K::Pass},
         {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass},
         {Qt::Key_Left, "", {}, K::Pass},         {Qt::Key_Tab, "\t", {}, K::Pass},
+        {Qt::Key_Delete, "\x7f", {}, K::Pass},   {Qt::Key_Backspace, "\b", {}, K::Pass},
         {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
         {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
-        {Qt::Key_Minus, "-", {}, K::Refuse},     {Qt::Key_Escape, "", {}, K::Refuse},
+        {Qt::Key_Minus, "-", {}, K::Refuse},     {Qt::Key_Escape, "\x1b", {}, K::Refuse},
         {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
     };
     for (const auto &c : cases) {
@@ -82,11 +84,19 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
     EXPECT_EQ(edit->selectedText(), QString("57"));
 
     const int beeps = Dialogs::beepCount();
-    QTest::keyClicks(edit, "1x2");
-    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, "1x23");
     QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), QString("123"));
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 2);
+    // The editing keys edit the number as in any field; Delete carries the text X11 gives it.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Home);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(edit, &del);
+    EXPECT_EQ(edit->text(), QString("2"));
+    QTest::keyClick(edit, Qt::Key_1);
     EXPECT_EQ(edit->text(), QString("12"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 2);
     EXPECT_TRUE(dialog->isVisible());
 
     QTest::keyClick(in<QPushButton>("Form4", "Button2"), Qt::Key_Space);
