@@ -10,6 +10,9 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent), ui(std::make_unique<U
     ui->setupUi(this);
     setModal(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Enter always means Find Next: no other button becomes the default by having had the focus.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(button == ui->FindNext);
     ui->FindNext->setEnabled(false);
     connect(ui->FindText, &QLineEdit::textChanged, this,
             [this](const QString &text) { ui->FindNext->setEnabled(!text.isEmpty()); });

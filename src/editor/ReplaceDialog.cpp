@@ -10,6 +10,9 @@ ReplaceDialog::ReplaceDialog(QWidget *parent) : QDialog(parent), ui(std::make_un
     ui->setupUi(this);
     setModal(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Enter always means Find Next: no other button becomes the default by having had the focus.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(button == ui->FindNext);
     const auto enableButtons = [this](const QString &text) {
         for (QPushButton *button : {ui->FindNext, ui->Replace, ui->ReplaceAll})
             button->setEnabled(!text.isEmpty());

@@ -195,3 +195,28 @@ TEST_F(Search, ReplaceDialogFindNextTakesTheTextLiterally)
     EXPECT_EQ(selectionStart(), 8);
     EXPECT_EQ(newBeeps(), 0);
 }
+
+// A button that once had the focus must not take Enter over: Enter searches and the dialog stays.
+TEST_F(Search, EnterSearchesWhicheverButtonHadTheFocus)
+{
+    for (const char *open : {"N20", "N21"}) {
+        action(open)->trigger();
+        QDialog *dialog = QByteArray(open) == "N20" ? findDialog() : replaceDialog();
+        auto *field = in<QLineEdit>(dialog, "FindText");
+        in<QLineEdit>(replaceDialog(), "ReplaceText")->setText("z");
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            field->setText("abc");
+            QTest::mouseClick(button, Qt::LeftButton); // takes the focus; Cancel also closes
+            setText("abc abc abc");
+            caretAt(1);
+            action(open)->trigger();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            field->setText("abc");
+            QTest::keyClick(field, Qt::Key_Return);
+            EXPECT_TRUE(dialog->isVisible()) << open << " " << button->text().toStdString();
+            EXPECT_EQ(selectionStart(), 4) << open << " " << button->text().toStdString();
+            EXPECT_EQ(text(), QString("abc abc abc"));
+        }
+        dialog->reject();
+    }
+}
