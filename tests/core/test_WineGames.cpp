@@ -156,6 +156,9 @@ TEST_F(WinePrefixFixture, GameTableForBothModes)
     EXPECT_EQ(GameTarget::forMode(u"OFP", {"", "/a.exe", prefix(), "anna"}).clipboardFile, QString());
     EXPECT_EQ(GameTarget::forMode(u"OFP", {"C:\\OFP\\ofp.exe", "", prefix(), "anna"}).clipboardFile,
               QString("C:\\OFP\\clipboard.txt"));
+    put("drive_c/Games/OFP/CLIPBOARD.TXT"); // found in any letter case, as ArmA's below
+    EXPECT_EQ(GameTarget::forMode(u"OFP", {real("drive_c/Games/OFP") + "/ofp.exe", "", prefix(), "anna"}).clipboardFile,
+              real("drive_c/Games/OFP/CLIPBOARD.TXT"));
 
     const GameTarget arma = GameTarget::forMode(u"ArmA", where);
     EXPECT_EQ(arma.windowTitle, QString("ArmA"));

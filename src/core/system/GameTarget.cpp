@@ -7,16 +7,25 @@
 
 namespace {
 
+const QString kClipboardFile = QStringLiteral("clipboard.txt");
+
+// The game's clipboard file in `folder`, in whatever letter case it was written: Windows
+// programs do not mind the case of names, the Linux file system does.
+QString clipboardFileIn(const QString &folder)
+{
+    return WinePaths::childPath(folder, kClipboardFile);
+}
+
 // ArmA writes its clipboard file into the local application data of the Windows profile, which
 // Wine has kept in two layouts over the years; the newer one is named when neither exists.
 QString armaClipboardFile(const GameLocations &where)
 {
     const QString profile = QStringLiteral("C:\\users\\") + where.userName;
-    const QString layouts[] = {profile + QStringLiteral("\\AppData\\Local\\ArmA\\clipboard.txt"),
-                               profile + QStringLiteral("\\Local Settings\\Application Data\\ArmA\\clipboard.txt")};
+    const QString layouts[] = {profile + QStringLiteral("\\AppData\\Local\\ArmA"),
+                               profile + QStringLiteral("\\Local Settings\\Application Data\\ArmA")};
     QString first;
     for (const QString &layout : layouts) {
-        const QString path = WinePaths::toUnixPath(where.winePrefix, layout);
+        const QString path = clipboardFileIn(WinePaths::toUnixPath(where.winePrefix, layout));
         if (QFileInfo(path).isFile())
             return path;
         if (first.isEmpty())
@@ -34,7 +43,7 @@ GameTarget GameTarget::forMode(QStringView gameMode, const GameLocations &where)
     // Without a path there is no folder to look in; the current folder is no place for it.
     const QString clipboard = where.ofpExePath.isEmpty()
         ? QString()
-        : folderOf(where.ofpExePath) + QStringLiteral("clipboard.txt");
+        : clipboardFileIn(folderOf(where.ofpExePath));
     return {QStringLiteral("Operation Flashpoint"), where.ofpExePath, clipboard};
 }
 

@@ -26,13 +26,15 @@ namespace WinePaths {
 
 QString childPath(const QString &folder, const QString &name)
 {
-    const QString exact = folder + u'/' + name;
+    const bool separated = folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\');
+    const QString start = separated ? folder : folder + u'/';
+    const QString exact = start + name;
     if (QFileInfo::exists(exact))
         return exact;
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return folder + u'/' + entry;
+            return start + entry;
     return exact;
 }
 

@@ -14,7 +14,8 @@ namespace WinePaths {
 QString toUnixPath(const QString &prefix, QStringView windowsPath);
 
 // The existing entry of `folder` whose name equals `name` without regard to case (the exact
-// name first), or the name as given when there is none.
+// name first), or the name as given when there is none. A separator ending `folder` ('/' or
+// '\') is kept and no second one added; an empty `folder` is the current one.
 QString childPath(const QString &folder, const QString &name);
 
 } // namespace WinePaths
