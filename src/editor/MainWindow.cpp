@@ -30,7 +30,7 @@
 
 namespace {
 
-// The speed bar's section keeps the original owner's class name, so older settings files still match.
+// The speed bar's section name that older settings files use, kept so that their layouts still load.
 const QString kSpeedBarKey = QStringLiteral("TForm1ToolBar1");
 
 constexpr int kCommandPanelWidth = 220;

@@ -1,4 +1,5 @@
-// Builds the nine panels with the widths of the original layout.
+// Builds the nine panels, each with a fixed least width, so that the panels keep their places
+// while their texts change.
 #include "editor/StatusBar.h"
 
 namespace {

@@ -19,8 +19,8 @@ public:
     void save();
     bool saved() const { return m_saved; }
 
-    // The speed bar's section: the placement section, a backslash, then `ownerAndBar` (the owner
-    // window's original class name and the bar's name, "TForm1ToolBar1").
+    // The speed bar's section: the placement section, a backslash, then `ownerAndBar` (the name
+    // that older settings files use for the main window's bar, "TForm1ToolBar1").
     void saveToolBar(const SpeedBar *bar, const QString &ownerAndBar);
     // Names the bar no longer knows are skipped; items the layout does not name come as at first.
     void restoreToolBar(SpeedBar *bar, const QString &ownerAndBar);
