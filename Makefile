@@ -6,20 +6,28 @@ FUZZ_SMOKE_SECONDS ?= 4
 FUZZ_SECONDS ?= 120
 WERROR ?= OFF
 
-.PHONY: deps build run test fuzz-smoke fuzz sanitize bench clean
+.PHONY: deps configure build build-app run test fuzz-smoke fuzz sanitize bench clean
 
 deps:
 	@bash scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=$(WERROR)
+
+# Everything: the program, its data, the tests, the fuzz targets and the benchmarks.
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and its data alone, which is all that running it needs and a fraction of the build.
+build-app: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velmora velmora_data
+
+# exec: Ctrl+C reaches the program or the headless script directly, with no shell in between to die of it.
+run: build-app
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  bash scripts/run-headless.sh $(BUILD)/velmora; \
+	  exec bash scripts/run-headless.sh $(BUILD)/velmora; \
 	else \
-	  $(BUILD)/velmora; \
+	  exec $(BUILD)/velmora; \
 	fi
 
 test: build
