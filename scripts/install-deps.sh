@@ -8,6 +8,8 @@ packages=(
   libqscintilla2-qt6-dev libpcre2-dev libjpeg62-turbo-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth poppler-utils
+  # Without a display `make run` uses Xvfb; x11vnc lets a VNC viewer show it.
+  x11vnc
   clang libclang-rt-14-dev
   # Icons: the Breeze theme behind the desktop's own, drawn from SVG by Qt's icon engine and
   # image plugins (libqt6svg6 ships iconengines/libqsvgicon.so and imageformats/libqsvg.so).

@@ -3,12 +3,32 @@
 set -euo pipefail
 exe="$1"; shift
 display=":$(( 90 + RANDOM % 100 ))"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+
+# The display runs in a session of its own, so that Ctrl+C in the terminal does not take it away
+# under the editor: the editor goes first, then the display, and Ctrl+C counts as a clean end.
+setsid Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+editor=
+stop() {
+  if [ -n "$editor" ]; then
+    kill "$editor" 2>/dev/null || true
+    wait "$editor" 2>/dev/null || true
+    editor=
+  fi
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+}
+trap 'stop; exit 0' INT TERM
+trap stop EXIT
+
 sleep 1
 echo "No display: Velmora runs on the virtual display $display (Xvfb)."
-echo "  See it:   DISPLAY=$display x11vnc -localhost, then a VNC viewer on localhost:5900,"
-echo "            or a picture: xwd -root -display $display | convert xwd:- shot.png"
+echo "  See it:   x11vnc -display $display -localhost -forever, then a VNC viewer on localhost:5900."
 echo "  Stop it:  Ctrl+C here."
-DISPLAY="$display" "$exe" "$@"
+# In the background the editor ignores Ctrl+C; the trap above ends it.
+DISPLAY="$display" "$exe" "$@" &
+editor=$!
+status=0
+wait "$editor" || status=$?
+editor=
+exit "$status"
