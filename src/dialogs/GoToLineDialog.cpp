@@ -21,12 +21,12 @@ void goToLineAndCentre(QsciScintilla *editor, int line)
     editor->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, qMax(0L, visible - onScreen / 2));
 }
 
-// Keys that edit or move in the field, or leave it. Some carry a control character as text (X11
-// gives Delete "\x7f" and Backspace "\b"), which must not make them count as typed characters.
+// Keys that edit or move in the field, or leave it. Delete carries a control character as text on
+// X11 ("\x7f"), which must not make it count as a typed character. Backspace is a typed character
+// to this filter and is refused with the other non-digits.
 bool isFieldKey(int key)
 {
     switch (key) {
-    case Qt::Key_Backspace:
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -63,7 +63,7 @@ GoToLineDialog::KeyClass GoToLineDialog::classify(const QKeyEvent &event)
     const QString text = event.text();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || text == u" ")
         return KeyClass::Confirm;
-    if (key == Qt::Key_Escape)
+    if (key == Qt::Key_Escape || key == Qt::Key_Backspace)
         return KeyClass::Refuse;
     if (isFieldKey(key) || text.isEmpty())
         return KeyClass::Pass;

@@ -60,7 +60,7 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
         {Qt::Key_0, "0", {}, K::Pass},           {Qt::Key_9, "9", {}, K::Pass},
         {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass},
         {Qt::Key_Left, "", {}, K::Pass},         {Qt::Key_Tab, "\t", {}, K::Pass},
-        {Qt::Key_Delete, "\x7f", {}, K::Pass},   {Qt::Key_Backspace, "\b", {}, K::Pass},
+        {Qt::Key_Delete, "\x7f", {}, K::Pass},   {Qt::Key_Backspace, "\b", {}, K::Refuse},
         {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
         {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
         {Qt::Key_Minus, "-", {}, K::Refuse},     {Qt::Key_Escape, "\x1b", {}, K::Refuse},
@@ -85,18 +85,22 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
 
     const int beeps = Dialogs::beepCount();
     QTest::keyClicks(edit, "1x23");
+    QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), QString("123"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 2);
-    // The editing keys edit the number as in any field; Delete carries the text X11 gives it.
-    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    // Delete, the arrows and Home edit the number as in any field; Delete carries the text X11 gives it.
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keyClick(edit, Qt::Key_Left);
+    QKeyEvent delLast(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(edit, &delLast);
     QTest::keyClick(edit, Qt::Key_Home);
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
     QApplication::sendEvent(edit, &del);
     EXPECT_EQ(edit->text(), QString("2"));
     QTest::keyClick(edit, Qt::Key_1);
     EXPECT_EQ(edit->text(), QString("12"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 2);
+    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
     EXPECT_TRUE(dialog->isVisible());
 
     QTest::keyClick(in<QPushButton>("Form4", "Button2"), Qt::Key_Space);
