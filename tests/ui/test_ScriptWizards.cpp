@@ -195,7 +195,16 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     EXPECT_EQ(QFileInfo(fileDialogs[0]->selectedFiles().value(0)).fileName(), u"отряд.sqs"_qs);
     EXPECT_TRUE(unit()->isVisible());
 
+    // A file of that name is replaced only when the user says so; "No" goes back to the dialog.
     put("out.sqs", "old");
+    answers.push_back(Dialogs::Answer::No);
+    saveAs("Button2", "out.sqs");
+    EXPECT_EQ(messages.back().kind, Dialogs::Kind::Question);
+    EXPECT_EQ(messages.back().text, "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
+    EXPECT_EQ(fileDialogs.size(), 3u); // shown again, then cancelled
+    EXPECT_EQ(bytes("out.sqs"), QByteArray("old"));
+    EXPECT_TRUE(unit()->isVisible());
+    answers.push_back(Dialogs::Answer::Yes);
     saveAs("Button2", "out.sqs");
     const QByteArray saved = bytes("out.sqs");
     EXPECT_TRUE(saved.contains("; ** Original file name: " + Cp1251::encode(u"отряд.sqs")));
