@@ -73,6 +73,9 @@ TEST(JpegSize, ReadsSidesAndTurnsBadDataIntoErrors)
 {
     for (const QSize size : {QSize(512, 256), QSize(500, 256), QSize(1, 1), QSize(37, 1000)})
         EXPECT_EQ(readJpegSize(makeJpeg(size.width(), size.height())), size);
+    // A progressive picture is held whole while it is decoded; one of 8192 x 8192 still reads.
+    EXPECT_EQ(readJpegSize(makeFlatProgressiveJpeg(8192, 8192)), QSize(8192, 8192));
+    const QByteArray progressive = makeFlatProgressiveJpeg(64, 64);
 
     const QByteArray good = makeJpeg(64, 64);
     const std::pair<const char *, QByteArray> broken[] = {
@@ -80,6 +83,7 @@ TEST(JpegSize, ReadsSidesAndTurnsBadDataIntoErrors)
         {"a paa texture", QByteArray("\x01\x02GGATCGFF", 10)},
         {"cut inside the header", good.left(40)},
         {"cut inside the data", good.left(good.size() - 30)},
+        {"progressive, cut short", progressive.left(progressive.size() - 2)},
         // Found by fuzzing: a header claiming 65496 x 65496 pixels once took gigabytes to walk.
         {"a claimed size of gigabytes", loadFileToString(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/huge-claimed-size.jpg"))},
     };

@@ -14,7 +14,12 @@
 
 namespace {
 
-constexpr long kMemoryLimit = 256L * 1024 * 1024;
+// A single-scan picture is decoded a few rows at a time, an eighth of its size. A progressive
+// one is held whole while its scans arrive: 128 bytes for each 8 x 8 block of each component,
+// whatever the scale. The limit takes a progressive colour picture of 8192 x 8192 with all three
+// components at full resolution, with room to work; a header claiming more is refused.
+constexpr long kLargestSide = 8192;
+constexpr long kMemoryLimit = (kLargestSide / 8) * (kLargestSide / 8) * 128 * 3 + 64L * 1024 * 1024;
 
 // libjpeg's default error_exit calls exit(); ours jumps back to decode().
 struct ErrorManager
@@ -50,7 +55,7 @@ int decode(const unsigned char *data, unsigned long size, JDIMENSION *width, JDI
         return code > 0 ? code : -1;
     }
     jpeg_create_decompress(&info);
-    // A header may claim a picture of gigabytes; a real overview picture needs far less.
+    // A header may claim a picture of gigabytes.
     info.mem->max_memory_to_use = kMemoryLimit;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
