@@ -19,7 +19,7 @@ quint32 clockSeed()
 }
 
 // Seeded from the clock at first use: a generator that started the same way in every run would
-// propose the same names every run, and saving does not ask before overwriting.
+// propose the same names every run, and every save would run into the last run's file.
 QRandomGenerator &generator()
 {
     static QRandomGenerator g(testSeed().value_or(clockSeed()));

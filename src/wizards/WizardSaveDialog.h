@@ -19,12 +19,15 @@ public:
     WizardSaveDialog(QWidget *wizard, const Setup &setup);
 
     // The path the user chose, the default extension added to a name without one; empty when
-    // cancelled. An existing file is overwritten without a question.
+    // cancelled. An existing file is named only after the user agreed to replace it; "No" shows
+    // the dialog again, as Qt's own question does.
     QString choosePath();
     // The same with another proposed name (a script named in the wizard).
     QString choosePath(const QString &proposed);
 
 private:
+    QString pickPath();
+
     QString m_fileName;
     QString m_defaultExtension;
 };

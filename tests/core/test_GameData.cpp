@@ -190,6 +190,9 @@ TEST(DatParser, UnitDataCheck)
     EXPECT_EQ(check("good.dat", good), "<no error>");
     // Sections past the fourth are not the wizards' business.
     EXPECT_EQ(check("extra.dat", good + "[MORE]\r\nanything at all\r\n"), "<no error>");
+    // Fields past the ones read are notes, for weapons and equipment alike.
+    EXPECT_EQ(check("notes.dat", "[P]\r\nM16,M16,1,GL,2,note\r\n[S]\r\n[H]\r\n[E]\r\nMine,1,note,more\r\n"),
+              "<no error>");
 
     const std::pair<const char *, QByteArray> bad[] = {
         {"three sections", "[P]\r\n[S]\r\n[H]\r\n"},
@@ -202,7 +205,6 @@ TEST(DatParser, UnitDataCheck)
         {"grenade slots not a number", "[P]\r\nM16GL,M16,1,GL,x\r\n[S]\r\n[H]\r\n[E]\r\n"},
         {"empty grenade", "[P]\r\nM16GL,M16,1,,2\r\n[S]\r\n[H]\r\n[E]\r\n"},
         {"equipment without slots", "[P]\r\n[S]\r\n[H]\r\n[E]\r\nHandGrenade\r\n"},
-        {"equipment extra field", "[P]\r\n[S]\r\n[H]\r\n[E]\r\nHandGrenade,1,1\r\n"},
         {"equipment slots empty", "[P]\r\n[S]\r\n[H]\r\n[E]\r\n,1\r\nMine,\r\n"},
     };
     for (const auto &[name, bytes] : bad)

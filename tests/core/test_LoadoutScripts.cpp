@@ -198,20 +198,23 @@ TEST(CrateScript, TheTwinRule)
     const std::pair<CrateCargo, bool> adds[] = {
         {weaponCargo("W", 2), true},
         {weaponCargo("W", 5), false},   // the first count stays
-        {magazineCargo("w", 1), false}, // a class is in the crate once, whatever its case or kind
+        {weaponCargo("w", 1), false},   // a class is in a command once, whatever its case
+        {magazineCargo("w", 1), true},  // the weapon's magazine of the same name (AK47, M60, PK)
+        {magazineCargo("W", 3), false},
         {magazineCargo("M", 0), false},
         {magazineCargo("", 4), false},  // no class chosen
         {magazineCargo("M", 4), true},
         {magazineCargo("M", 4), false},
         {magazineCargo("Ж", 1), true},
-        {weaponCargo("ж", 1), false},
+        {magazineCargo("ж", 2), false},
+        {weaponCargo("ж", 1), true},
     };
     for (const auto &[cargo, taken] : adds) {
         EXPECT_EQ(CrateScript::canAdd(crate, cargo), taken) << cargo.className.toStdString() << cargo.count;
         if (taken)
             crate.append(cargo);
     }
-    EXPECT_EQ(crate.size(), 3);
+    EXPECT_EQ(crate.size(), 5);
     EXPECT_EQ(crate[0].count, 2);
 }
 

@@ -3,6 +3,7 @@
 #include "../TestUtil.h"
 #include "gamedata/DatParser.h"
 #include "gamedata/GameDataFile.h"
+#include "gamedata/HelpCard.h"
 #include "text/Cp1251.h"
 
 #include <QDir>
@@ -234,6 +235,8 @@ TEST(HelpCards, EveryCommandHasASevenLineCardOfItsOwn)
         EXPECT_EQ(card[1], !arma.contains(command) ? "OFP" : !ofp.contains(command) ? "ArmA" : "OFP, ArmA");
         for (int i = 2; i < 7; ++i)
             EXPECT_FALSE(card[i].trimmed().isEmpty()) << "line " << i;
+        for (int i = 0; i < 7; ++i) // the help window shows each line through the tag rule
+            EXPECT_EQ(HelpCard::stripFirstTags(card[i]), card[i]) << "line " << i << " loses text on screen";
         EXPECT_TRUE(card[3].contains(command, Qt::CaseInsensitive)) << "the syntax";
         EXPECT_EQ(descriptions.value(card[6]), QString()) << "shares its description";
         descriptions.insert(card[6], command);

@@ -134,7 +134,15 @@ TEST_F(SaveFailures, AWizardReportsNothingAsSavedAndStaysOpen)
         scope = windows->briefingWizard();
         scope->show();
         chosen.push_back(path(file));
+        const bool replacing = QFileInfo(path(file)).isFile();
+        if (replacing)
+            answers.push_back(Dialogs::Answer::Yes);
         r.during([&] { click("Button2"); });
+        if (replacing) { // the user agreed to replace the file first
+            ASSERT_FALSE(messages.empty()) << r.what;
+            EXPECT_EQ(messages[0].kind, Dialogs::Kind::Question) << r.what;
+            messages.erase(messages.begin());
+        }
         expectRefused(r, file, "old");
         EXPECT_TRUE(scope->isVisible()) << r.what;
         windows.reset();

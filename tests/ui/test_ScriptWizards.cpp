@@ -195,7 +195,16 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     EXPECT_EQ(QFileInfo(fileDialogs[0]->selectedFiles().value(0)).fileName(), u"отряд.sqs"_qs);
     EXPECT_TRUE(unit()->isVisible());
 
+    // A file of that name is replaced only when the user says so; "No" goes back to the dialog.
     put("out.sqs", "old");
+    answers.push_back(Dialogs::Answer::No);
+    saveAs("Button2", "out.sqs");
+    EXPECT_EQ(messages.back().kind, Dialogs::Kind::Question);
+    EXPECT_EQ(messages.back().text, "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
+    EXPECT_EQ(fileDialogs.size(), 3u); // shown again, then cancelled
+    EXPECT_EQ(bytes("out.sqs"), QByteArray("old"));
+    EXPECT_TRUE(unit()->isVisible());
+    answers.push_back(Dialogs::Answer::Yes);
     saveAs("Button2", "out.sqs");
     const QByteArray saved = bytes("out.sqs");
     EXPECT_TRUE(saved.contains("; ** Original file name: " + Cp1251::encode(u"отряд.sqs")));
@@ -213,7 +222,7 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     EXPECT_TRUE(unit()->isVisible());
 }
 
-TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
+TEST_F(ScriptWizards, CrateWizardTakesEachClassOncePerCargoCommand)
 {
     const QString name = firstName("crate_");
     open(crate());
@@ -227,25 +236,29 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
     };
     add("Weap", 0, "WeapRX", 2, "Button1");
     add("Weap", 0, "WeapRX", 5, "Button1"); // the first count stays
+    add("Mag", 0, "MagRX", 6, "Button2");   // the magazine named as its weapon
+    add("Mag", 0, "MagRX", 7, "Button2");
     add("Mag", 2, "MagRX", 4, "Button2");
     add("Equ", 2, "EquRX", 1, "Button3"); // binoculars are a weapon to the game
     add("Equ", 1, "EquRX", 3, "Button3");
     control<QComboBox>("Weap")->setCurrentIndex(1);
     control<QComboBox>("Weap")->setEditText("Typed");
     click("Button1"); // text typed over AK47 chooses nothing
-    EXPECT_EQ(items("CRT"), QStringList({"_crate addWeaponCargo [\"M16\", 2]", "_crate addMagazineCargo [\"Mortar\", 4]",
+    EXPECT_EQ(items("CRT"), QStringList({"_crate addWeaponCargo [\"M16\", 2]", "_crate addMagazineCargo [\"M16\", 6]",
+                                         "_crate addMagazineCargo [\"Mortar\", 4]",
                                          "_crate addWeaponCargo [\"Binocular\", 1]",
                                          "_crate addMagazineCargo [\"Mine\", 3]"}));
 
     auto *crateList = control<QListWidget>("CRT");
     crateList->clearSelection();
     click("Button4"); // nothing selected
-    EXPECT_EQ(crateList->count(), 4);
-    crateList->setCurrentRow(1);
+    EXPECT_EQ(crateList->count(), 5);
+    crateList->setCurrentRow(2);
     click("Button4");
     control<QCheckBox>("CheckBox1")->setChecked(false);
     click("BitBtn1");
-    EXPECT_EQ(initLine()->line(), "this addWeaponCargo [\"M16\", 2]; this addWeaponCargo [\"Binocular\", 1]; "
+    EXPECT_EQ(initLine()->line(), "this addWeaponCargo [\"M16\", 2]; this addMagazineCargo [\"M16\", 6]; "
+                                  "this addWeaponCargo [\"Binocular\", 1]; "
                                   "this addMagazineCargo [\"Mine\", 3] ");
 
     editor()->setText("");
@@ -255,7 +268,7 @@ TEST_F(ScriptWizards, CrateWizardFillsTheCrateOnceAClass)
 
     // The crate stays between showings; the name is drawn again from a new seed.
     open(crate());
-    EXPECT_EQ(crateList->count(), 3);
+    EXPECT_EQ(crateList->count(), 4);
     EXPECT_EQ(fieldText("NamED"), name);
     saveAs("Button7", "crate.sqs");
     EXPECT_EQ(QFileInfo(fileDialogs.back()->selectedFiles().value(0)).fileName(), name + ".sqs");

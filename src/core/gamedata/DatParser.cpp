@@ -175,7 +175,8 @@ void checkUnitData(const DatParser &parser, const QString &fileName)
     const DatSection &equipment = *parser.sections[kEquipmentSection];
     for (int i = 0; i < equipment.lines.size(); ++i) {
         equipment.params(i, f);
-        if (f.size() != 2 || f[0].isEmpty() || !isSlotCount(f[1]))
+        // item, slots; later fields are not read, as with the weapons
+        if (f.size() < 2 || f[0].isEmpty() || !isSlotCount(f[1]))
             throw AppError(fileError(fileName));
     }
 }

@@ -51,7 +51,7 @@ bool canAdd(const QList<CrateCargo> &crate, const CrateCargo &cargo)
     if (cargo.className.isEmpty() || cargo.count <= 0)
         return false;
     return std::none_of(crate.begin(), crate.end(), [&](const CrateCargo &c) {
-        return c.className.compare(cargo.className, Qt::CaseInsensitive) == 0;
+        return c.kind == cargo.kind && c.className.compare(cargo.className, Qt::CaseInsensitive) == 0;
     });
 }
 

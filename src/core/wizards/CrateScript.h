@@ -46,8 +46,9 @@ CargoKind equipmentKind(const QString &className);
 // "_crate addWeaponCargo ["W", 5]" for the given subject.
 QString cargoLine(const CrateCargo &cargo, const QString &subject = kCrate);
 
-// A class goes into the crate once, with the count first given: a line is taken only with a
-// class, a count above 0, and no line of the same class (ignoring case, either kind) yet.
+// A class goes into each cargo command once, with the count first given: a line is taken only
+// with a class, a count above 0, and no line of the same kind and class (ignoring case) yet. A
+// weapon and its magazine often share a name, so the two kinds never block each other.
 bool canAdd(const QList<CrateCargo> &crate, const CrateCargo &cargo);
 
 // The whole script that the crate's initialisation field runs.
