@@ -25,27 +25,32 @@ BracketMatcher::BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter)
     m_textIndicator = m_editor->indicatorDefine(QsciScintilla::TextColorIndicator);
     applyColors();
     connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, &BracketMatcher::refresh);
-    connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_textChanged = true; });
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        m_textChanged = true;
+        ++m_changesNotPlaced;
+    });
+    connect(m_editor, &QsciScintillaBase::SCN_MODIFIED, this, &BracketMatcher::noteChange);
     m_editor->viewport()->installEventFilter(this);
 }
 
-// The script text as the highlighter sees it: the range at a line start comes from the
-// highlighter's line states (styling up to there first); with highlighting off the text is
-// scanned from its top.
+void BracketMatcher::noteChange(int position, int type)
+{
+    if (!(type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)))
+        return;
+    m_ranges.changedFrom(position);
+    --m_changesNotPlaced;
+}
+
+// The script text as the highlighter sees it, with what is open at each line start kept from
+// one call to the next, whether the highlighter is on or off.
 template <class Use>
 void BracketMatcher::withScript(Use &&use)
 {
-    const QByteArrayView text = EditorBytes::text(m_editor);
-    ScriptText::RangeAt rangeAt;
-    if (m_highlighter->enabled()) {
-        rangeAt = [this](qsizetype lineStart) {
-            const long line = EditorBytes::lineOf(m_editor, lineStart);
-            if (m_editor->SendScintilla(Sci::SCI_GETENDSTYLED) < lineStart)
-                m_editor->SendScintilla(Sci::SCI_COLOURISE, m_editor->SendScintilla(Sci::SCI_GETENDSTYLED), lineStart);
-            return RangeState(m_editor->SendScintilla(Sci::SCI_GETLINESTATE, line - 1) & 0xFF);
-        };
+    if (m_changesNotPlaced != 0) {
+        m_ranges.clear();
+        m_changesNotPlaced = 0;
     }
-    const ScriptText script(text, m_highlighter->scanner(), std::move(rangeAt));
+    const ScriptText script(EditorBytes::text(m_editor), m_highlighter->scanner(), &m_ranges);
     use(script);
 }
 

@@ -2,6 +2,8 @@
 // (Alt+G) and selected up to by a double click.
 #pragma once
 
+#include "script/LineRanges.h"
+
 #include <QColor>
 #include <QObject>
 
@@ -39,6 +41,7 @@ private:
     void withScript(Use &&use);
     void refresh();
     void applyColors();
+    void noteChange(int position, int type);
 
     QsciScintilla *m_editor;
     // Compared as it stands: while the editor is being destroyed its viewport still sends events.
@@ -51,4 +54,9 @@ private:
     qsizetype m_refreshedCaret = -1; // the caret and selection at the last refresh
     bool m_refreshedSelected = false;
     bool m_textChanged = true;
+    // What is open at each line start, kept from one search to the next. Each change notice with
+    // a place is paired with the text change it announces; a change without one (made with the
+    // notices off) leaves this above 0, and then nothing kept can be trusted.
+    LineRanges m_ranges;
+    int m_changesNotPlaced = 0;
 };

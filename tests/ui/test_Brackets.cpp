@@ -104,3 +104,24 @@ TEST_F(Brackets, ColoursAreReadWhenPainting)
     EXPECT_EQ(matcher()->paintColor(), QColor(Qt::blue));
     EXPECT_EQ(matcher()->paintBackground(), QColor(Qt::yellow));
 }
+
+// What is open at each line start is kept between caret moves: an edit above the bracket, made
+// as typing makes it or with the editor's change notices off as Replace All makes it, is seen.
+TEST_F(Brackets, EditsAboveTheBracketAreSeenWithHighlightingOff)
+{
+    action("N77")->trigger();
+    setText("x\r\n(a)");
+    caretAt(3);
+    paint();
+    EXPECT_EQ(painted(), (std::vector<qsizetype>{3, 5}));
+    editor()->insertAt("/*", 0, 1);
+    caretAt(5);
+    paint();
+    EXPECT_TRUE(painted().empty()) << "in a block comment";
+    EditorBytes::changeQuietly(editor(), [this] {
+        editor()->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, 1UL, 3L);
+        editor()->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, 2UL, "//");
+    });
+    paint();
+    EXPECT_EQ(painted(), (std::vector<qsizetype>{5, 7}));
+}
