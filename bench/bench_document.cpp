@@ -1,6 +1,6 @@
 // The whole program against the plain components it is built from: a 10 MB script opened to the
-// first paint, start-up to the first idle moment, the memory the document takes, and one keystroke
-// in the middle of it with the status bar's refresh after it.
+// first paint, start-up to the first idle moment, the memory the document takes, one keystroke
+// in the middle of it with the status bar's refresh after it, and the caret moved beside brackets.
 #include "AppPaths.h"
 #include "ScriptText.h"
 #include "app/AppWindows.h"
@@ -8,6 +8,7 @@
 #include "gamedata/GameDataFile.h"
 #include "platform/Dialogs.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
@@ -250,5 +251,45 @@ void BM_Keystroke_BareEditor(benchmark::State &state)
     editor.clear();
 }
 BENCHMARK(BM_Keystroke_BareEditor)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The caret moved back and forth between two brackets near the end of the text, each move followed
+// by the editor's update notice, as Scintilla sends it when it next paints: our bracket marks find
+// the partner and mark both brackets. The paint itself is left out: it costs the editor alone
+// tens of milliseconds on this text, and would hide what the marks cost.
+void moveBesideBrackets(benchmark::State &state, QsciScintilla &editor)
+{
+    const QByteArray text = ScriptText::generatedScript(kDocumentSize);
+    const qsizetype round = text.lastIndexOf("if (alive ") + 3;
+    const qsizetype square = text.indexOf('[', round);
+    editor.setFocus();
+    waitForIdle();
+    bool toRound = true;
+    for (auto _ : state) {
+        editor.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, (unsigned long)(toRound ? round : square));
+        emit editor.SCN_UPDATEUI(QsciScintillaBase::SC_UPDATE_SELECTION);
+        toRound = !toRound;
+    }
+}
+
+void BM_CaretBesideBracket_Velmora(benchmark::State &state)
+{
+    MainWindow &main = *program().mainWindow();
+    main.loadFile(folder().script());
+    QAction *highlighting = main.findChild<QAction *>(QStringLiteral("N77"));
+    highlighting->trigger(); // off
+    moveBesideBrackets(state, *main.editor());
+    highlighting->trigger();
+    main.newDocument();
+}
+BENCHMARK(BM_CaretBesideBracket_Velmora)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_CaretBesideBracket_BareEditor(benchmark::State &state)
+{
+    QsciScintilla &editor = bareEditor();
+    loadBare(editor);
+    moveBesideBrackets(state, editor);
+    editor.clear();
+}
+BENCHMARK(BM_CaretBesideBracket_BareEditor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

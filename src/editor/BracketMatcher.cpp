@@ -8,6 +8,7 @@
 #include "editor/ScriptLexer.h"
 #include "script/BracketMatch.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <Qsci/qsciscintilla.h>
 
@@ -25,34 +26,38 @@ BracketMatcher::BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter)
     m_textIndicator = m_editor->indicatorDefine(QsciScintilla::TextColorIndicator);
     applyColors();
     connect(m_editor, &QsciScintillaBase::SCN_UPDATEUI, this, &BracketMatcher::refresh);
-    connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_textChanged = true; });
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] {
+        m_textChanged = true;
+        ++m_changesNotPlaced;
+    });
+    connect(m_editor, &QsciScintillaBase::SCN_MODIFIED, this, &BracketMatcher::noteChange);
     m_editor->viewport()->installEventFilter(this);
 }
 
-// The script text as the highlighter sees it: the range at a line start comes from the
-// highlighter's line states (styling up to there first); with highlighting off the text is
-// scanned from its top.
+void BracketMatcher::noteChange(int position, int type)
+{
+    if (!(type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)))
+        return;
+    m_ranges.changedFrom(position);
+    --m_changesNotPlaced;
+}
+
+// The script text as the highlighter sees it, with what is open at each line start kept from
+// one call to the next, whether the highlighter is on or off.
 template <class Use>
 void BracketMatcher::withScript(Use &&use)
 {
-    const QByteArrayView text = EditorBytes::text(m_editor);
-    ScriptText::RangeAt rangeAt;
-    if (m_highlighter->enabled()) {
-        rangeAt = [this](qsizetype lineStart) {
-            const long line = EditorBytes::lineOf(m_editor, lineStart);
-            if (m_editor->SendScintilla(Sci::SCI_GETENDSTYLED) < lineStart)
-                m_editor->SendScintilla(Sci::SCI_COLOURISE, m_editor->SendScintilla(Sci::SCI_GETENDSTYLED), lineStart);
-            return RangeState(m_editor->SendScintilla(Sci::SCI_GETLINESTATE, line - 1) & 0xFF);
-        };
+    if (m_changesNotPlaced != 0) {
+        m_ranges.clear();
+        m_changesNotPlaced = 0;
     }
-    const ScriptText script(text, m_highlighter->scanner(), std::move(rangeAt));
+    const ScriptText script(EditorBytes::text(m_editor), m_highlighter->scanner(), &m_ranges);
     use(script);
 }
 
-qsizetype BracketMatcher::bracketBesideCaret() const
+qsizetype BracketMatcher::bracketBeside(qsizetype caret) const
 {
     // The whole text as one piece would move Scintilla's gap to its end at every keystroke.
-    const qsizetype caret = EditorBytes::caret(m_editor);
     const char around[2] = {EditorBytes::byteAt(m_editor, caret - 1), EditorBytes::byteAt(m_editor, caret)};
     const qsizetype at = BracketMatch::chooseBracket(QByteArrayView(around, 2), 1);
     return at < 0 ? -1 : caret - 1 + at;
@@ -62,7 +67,7 @@ void BracketMatcher::jumpToPartner()
 {
     if (EditorBytes::hasSelection(m_editor))
         return;
-    const qsizetype bracket = bracketBesideCaret();
+    const qsizetype bracket = bracketBeside(EditorBytes::caret(m_editor));
     if (bracket < 0)
         return;
     withScript([&](const ScriptText &script) {
@@ -70,22 +75,6 @@ void BracketMatcher::jumpToPartner()
         if (partner >= 0)
             EditorBytes::moveCaret(m_editor, partner);
     });
-}
-
-bool BracketMatcher::selectToPartner()
-{
-    if (EditorBytes::hasSelection(m_editor))
-        return false;
-    const qsizetype caret = EditorBytes::caret(m_editor);
-    const qsizetype bracket = bracketBesideCaret();
-    if (bracket < 0)
-        return false;
-    withScript([&](const ScriptText &script) {
-        const auto selection = BracketMatch::selectionToPartner(caret, bracket, BracketMatch::partner(script, bracket));
-        if (selection)
-            EditorBytes::select(m_editor, selection->anchor, selection->caret);
-    });
-    return true;
 }
 
 void BracketMatcher::refresh()
@@ -98,7 +87,7 @@ void BracketMatcher::refresh()
     m_refreshedCaret = caret;
     m_refreshedSelected = selected;
     qsizetype painted[2] = {-1, -1};
-    const qsizetype bracket = selected ? -1 : bracketBesideCaret();
+    const qsizetype bracket = selected ? -1 : bracketBeside(caret);
     if (bracket >= 0) {
         withScript([&](const ScriptText &script) {
             if (!BracketMatch::isPainted(script, bracket))
@@ -142,8 +131,38 @@ bool BracketMatcher::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::Paint)
         applyColors();
-    else if (event->type() == QEvent::MouseButtonDblClick
+    else if (event->type() == QEvent::MouseButtonDblClick && !m_inDoubleClick
              && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        return selectToPartner();
+        return doubleClick(watched, event);
     return false;
+}
+
+// The editor's own double click comes first. It selects a run of one kind of character: a word
+// stays selected, but a run of brackets, other marks or blanks is no word, and beside a bracket
+// the double click selects up to its partner instead, or nothing when it has none.
+bool BracketMatcher::doubleClick(QObject *viewport, QEvent *event)
+{
+    const bool selectedBefore = EditorBytes::hasSelection(m_editor);
+    const qsizetype caret = EditorBytes::caret(m_editor); // where the click put it
+    m_inDoubleClick = true;
+    QCoreApplication::sendEvent(viewport, event);
+    m_inDoubleClick = false;
+    const qsizetype bracket = bracketBeside(caret);
+    if (selectedBefore || bracket < 0 || wordSelected())
+        return true;
+    withScript([&](const ScriptText &script) {
+        const auto selection = BracketMatch::selectionToPartner(caret, bracket, BracketMatch::partner(script, bracket));
+        if (selection)
+            EditorBytes::select(m_editor, selection->anchor, selection->caret);
+        else
+            EditorBytes::moveCaret(m_editor, caret);
+    });
+    return true;
+}
+
+bool BracketMatcher::wordSelected() const
+{
+    const long start = long(EditorBytes::selectionStart(m_editor));
+    return EditorBytes::hasSelection(m_editor)
+           && m_editor->SendScintilla(Sci::SCI_WORDENDPOSITION, (unsigned long)start, long(true)) > start;
 }

@@ -2,6 +2,8 @@
 // (Alt+G) and selected up to by a double click.
 #pragma once
 
+#include "script/LineRanges.h"
+
 #include <QColor>
 #include <QObject>
 
@@ -17,9 +19,6 @@ public:
 
     // Moves the caret before the partner of the bracket beside it; nothing with a selection.
     void jumpToPartner();
-    // Selects from the caret to the partner, as a double click beside a bracket does; false
-    // when the caret stands beside no bracket (the editor then selects a word as usual).
-    bool selectToPartner();
 
     // The byte positions painted now: the bracket and its partner, -1 where none.
     qsizetype paintedBracket() const { return m_painted[0]; }
@@ -32,13 +31,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The bracket beside the caret (BracketMatch::chooseBracket), read without touching the rest
-    // of the text; -1 when there is none.
-    qsizetype bracketBesideCaret() const;
+    // The bracket beside the caret at `caret` (BracketMatch::chooseBracket), read without touching
+    // the rest of the text; -1 when there is none.
+    qsizetype bracketBeside(qsizetype caret) const;
     template <class Use>
     void withScript(Use &&use);
     void refresh();
     void applyColors();
+    void noteChange(int position, int type);
+    bool doubleClick(QObject *viewport, QEvent *event);
+    bool wordSelected() const;
 
     QsciScintilla *m_editor;
     // Compared as it stands: while the editor is being destroyed its viewport still sends events.
@@ -51,4 +53,10 @@ private:
     qsizetype m_refreshedCaret = -1; // the caret and selection at the last refresh
     bool m_refreshedSelected = false;
     bool m_textChanged = true;
+    // What is open at each line start, kept from one search to the next. Each change notice with
+    // a place is paired with the text change it announces; a change without one (made with the
+    // notices off) leaves this above 0, and then nothing kept can be trusted.
+    LineRanges m_ranges;
+    int m_changesNotPlaced = 0;
+    bool m_inDoubleClick = false;
 };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace BracketMatch;
 
 TEST(BracketMatch, ChoiceAndPartner)
@@ -47,15 +49,78 @@ TEST(BracketMatch, PaintedBrackets)
         EXPECT_EQ(isPainted(script, pos), painted) << pos;
 }
 
-TEST(BracketMatch, RangesFromTheEditorAreUsed)
+namespace {
+
+// What is open at each line start, from one scan of the whole text.
+std::vector<std::pair<qsizetype, RangeState>> rangesFromTop(const QByteArray &text, const SqsScanner &scanner)
 {
-    // The editor says the second line starts inside a block comment.
-    const QByteArray text = "x\r\n) (";
+    std::vector<std::pair<qsizetype, RangeState>> ranges{{0, rsNone}};
+    RangeState range = rsNone;
+    for (qsizetype i = 0, start = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        range = scanner.rangeAfter(QByteArrayView(text).sliced(start, i - start), range);
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+        ranges.emplace_back(start, range);
+    }
+    return ranges;
+}
+
+// Kept ranges, asked in a shuffled order, against a scan from the top.
+void expectKeptRangesRight(LineRanges &kept, const QByteArray &text, std::mt19937 &rng, const char *name)
+{
     const SqsScanner scanner;
-    const ScriptText inComment(text, scanner, [](qsizetype lineStart) { return lineStart == 3 ? rsSdot : rsNone; });
-    EXPECT_TRUE(inComment.inStringOrComment(3));
-    const ScriptText plain(text, scanner);
-    EXPECT_FALSE(plain.inStringOrComment(3));
+    auto expected = rangesFromTop(text, scanner);
+    std::shuffle(expected.begin(), expected.end(), rng);
+    for (const auto &[start, range] : expected)
+        ASSERT_EQ(int(kept.at(text, scanner, start)), int(range)) << name << " at " << start << ": " << text.toHex(' ').constData();
+}
+
+} // namespace
+
+// Ranges kept from one search to the next and told of each edit answer as a scan from the top does,
+// also when an edit opens or closes a block comment or a string above the lines asked about.
+TEST(BracketMatch, KeptRangesFollowEdits)
+{
+    struct Edit { const char *name; qsizetype at; qsizetype removed; QByteArray inserted; };
+    const Edit edits[] = {
+        {"a block comment opened on the first line", 2, 0, "/*"},
+        {"and closed on the third", 16, 0, "*/"},
+        {"the closing removed", 16, 2, ""},
+        {"a string opened before the opening", 1, 0, "\""},
+        {"the string closed just before it", 3, 0, "\""},
+        {"its first quote removed: the second opens one", 1, 1, ""},
+        {"that quote removed", 2, 1, ""},
+        {"a CR LF split into two breaks", 7, 0, "x"},
+        {"and joined again", 7, 1, ""},
+        {"a semicolon line hides the opening", 0, 0, ";"},
+        {"the first line removed", 0, 9, ""},
+    };
+    QByteArray text = "a( b\r\n c )\r\n d [\r\n e\r\n]";
+    std::mt19937 rng(5);
+    LineRanges kept;
+    expectKeptRangesRight(kept, text, rng, "before any edit");
+    for (const Edit &e : edits) {
+        text.replace(e.at, e.removed, e.inserted);
+        kept.changedFrom(e.at);
+        expectKeptRangesRight(kept, text, rng, e.name);
+    }
+    // Random texts and edits; the partner found with kept ranges is the one found without.
+    const SqsScanner scanner;
+    for (int round = 0; round < 300; ++round) {
+        text = randomBytes(rng, 60, "/*\";\r\n a()");
+        kept.clear();
+        for (int edit = 0; edit < 8; ++edit) {
+            const qsizetype at = qsizetype(rng() % (text.size() + 1));
+            text.replace(at, qsizetype(rng() % 4), randomBytes(rng, 4, "/*\";\r\n a()"));
+            kept.changedFrom(at);
+            expectKeptRangesRight(kept, text, rng, "random");
+            const qsizetype bracket = chooseBracket(text, qsizetype(rng() % (text.size() + 1)));
+            ASSERT_EQ(partner(ScriptText(text, scanner, &kept), bracket), partner(ScriptText(text, scanner), bracket));
+        }
+    }
 }
 
 TEST(BracketMatch, DoubleClickSelection)

@@ -38,18 +38,32 @@ protected:
                 at.push_back(chars(i));
         return at;
     }
-    void doubleClick() const
+    // A double click as the mouse makes it (press, release, press, double click, release) on the
+    // right half of the character before `charOffset`, or the left half of the one after it at a
+    // line's start: the editor puts the caret at `charOffset` and then selects.
+    void doubleClickAt(qsizetype charOffset) const
     {
-        const QPoint at(10, 10);
-        QMouseEvent event(QEvent::MouseButtonDblClick, at, editor()->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(editor()->viewport(), &event);
+        using Sci = QsciScintillaBase;
+        const unsigned long pos = (unsigned long)bytes(charOffset);
+        const long line = long(EditorBytes::lineOf(editor(), qsizetype(pos)));
+        const bool lineStart = EditorBytes::lineStart(editor(), line) == qsizetype(pos);
+        const QPoint at(int(editor()->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, long(pos))) + (lineStart ? 2 : -2),
+                        int(editor()->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, long(pos))
+                            + editor()->SendScintilla(Sci::SCI_TEXTHEIGHT, line) / 2));
+        QWidget *viewport = editor()->viewport();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const bool down = type != QEvent::MouseButtonRelease;
+            QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(viewport, &event);
+        }
     }
 };
 
-// From one caret: the painted marks, where Alt+G goes and what the double click selects. Which
-// bracket is chosen and where its partner lies are the core tests'; here the editor's bytes and
-// characters, its comment ranges and a partner at the very start of the text.
+// From one caret: the painted marks, where Alt+G goes and what a double click that leaves the caret
+// there selects. Which bracket is chosen and where its partner lies are the core tests'; here the
+// editor's bytes and characters, its comment ranges and a partner at the very start of the text.
 TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
 {
     struct Case
@@ -59,16 +73,18 @@ TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
         qsizetype caret;
         std::vector<qsizetype> painted;
         qsizetype jump;     // the caret after Alt+G
-        QString selection;  // after the double click, which swallows the click even when it selects nothing
+        QString selection;  // after the double click
         qsizetype caretAfter;
     };
     const Case cases[] = {
-        {"before the opening bracket", "a(b)", 1, {1, 3}, 3, "(b)", 4},
-        {"after a Cyrillic word", u"ж(б)"_qs, 1, {1, 3}, 3, u"(б)"_qs, 4},
+        {"before the opening bracket", "a (b)", 2, {2, 4}, 4, "(b)", 5},
+        {"after a word and before a bracket: the editor's word comes first", "foo(bar)", 3, {3, 7}, 7, "foo", 3},
+        {"between two brackets: the editor's run of them gives way", "((b))", 1, {1, 3}, 3, "(b)", 4},
+        {"after a Cyrillic word", u"ж (б)"_qs, 2, {2, 4}, 4, u"(б)"_qs, 5},
         {"after the closing bracket, back to the start", "(abc)", 5, {0, 4}, 0, "(abc)", 0},
         {"over lines and a comment", "[\r\n; ]\r\n]", 0, {0, 8}, 8, "[\r\n; ]\r\n]", 9},
         {"inside a string: not painted, and strings are skipped", "\"(a)\"", 1, {}, 1, "", 1},
-        {"no partner", "a(b", 1, {1}, 1, "", 1},
+        {"no partner", "a (b", 2, {2}, 2, "", 2},
     };
     for (const Case &c : cases) {
         setText(c.text);
@@ -78,7 +94,7 @@ TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
         action("N89")->trigger();
         EXPECT_EQ(caret(), c.jump) << c.name;
         caretAt(c.caret);
-        doubleClick();
+        doubleClickAt(c.caret);
         EXPECT_EQ(selected(), c.selection) << c.name;
         EXPECT_EQ(caret(), c.caretAfter) << c.name;
     }
@@ -103,4 +119,25 @@ TEST_F(Brackets, ColoursAreReadWhenPainting)
     paint();
     EXPECT_EQ(matcher()->paintColor(), QColor(Qt::blue));
     EXPECT_EQ(matcher()->paintBackground(), QColor(Qt::yellow));
+}
+
+// What is open at each line start is kept between caret moves: an edit above the bracket, made
+// as typing makes it or with the editor's change notices off as Replace All makes it, is seen.
+TEST_F(Brackets, EditsAboveTheBracketAreSeenWithHighlightingOff)
+{
+    action("N77")->trigger();
+    setText("x\r\n(a)");
+    caretAt(3);
+    paint();
+    EXPECT_EQ(painted(), (std::vector<qsizetype>{3, 5}));
+    editor()->insertAt("/*", 0, 1);
+    caretAt(5);
+    paint();
+    EXPECT_TRUE(painted().empty()) << "in a block comment";
+    EditorBytes::changeQuietly(editor(), [this] {
+        editor()->SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, 1UL, 3L);
+        editor()->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, 2UL, "//");
+    });
+    paint();
+    EXPECT_EQ(painted(), (std::vector<qsizetype>{5, 7}));
 }

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-ScriptText::ScriptText(QByteArrayView text, const SqsScanner &scanner, RangeAt rangeAt)
-    : m_text(text), m_scanner(scanner), m_rangeAt(std::move(rangeAt))
+ScriptText::ScriptText(QByteArrayView text, const SqsScanner &scanner, LineRanges *ranges)
+    : m_text(text), m_scanner(scanner), m_ranges(ranges ? *ranges : m_ownRanges)
 {
 }
 
@@ -26,36 +26,12 @@ qsizetype ScriptText::lineEnd(qsizetype start) const
     return start;
 }
 
-RangeState ScriptText::rangeAt(qsizetype start) const
-{
-    if (start == 0)
-        return rsNone;
-    if (m_rangeAt)
-        return m_rangeAt(start);
-    if (m_rangesFromTop.empty()) {
-        std::vector<char> kinds;
-        RangeState range = rsNone;
-        for (qsizetype ls = 0;;) {
-            m_rangesFromTop.emplace_back(ls, range);
-            const qsizetype le = lineEnd(ls);
-            kinds.resize(std::size_t(le - ls));
-            range = m_scanner.styleLine(m_text.sliced(ls, le - ls), range, kinds.data());
-            if (le >= m_text.size())
-                break;
-            ls = le + (m_text[le] == '\r' && le + 1 < m_text.size() && m_text[le + 1] == '\n' ? 2 : 1);
-        }
-    }
-    const auto it = std::lower_bound(m_rangesFromTop.begin(), m_rangesFromTop.end(), start,
-                                     [](const auto &entry, qsizetype s) { return entry.first < s; });
-    return it != m_rangesFromTop.end() && it->first == start ? it->second : rsNone;
-}
-
 const char *ScriptText::lineKinds(qsizetype start) const
 {
     if (m_kindsLine != start) {
         const qsizetype end = lineEnd(start);
         m_kinds.resize(std::size_t(end - start) + 1);
-        m_scanner.styleLine(m_text.sliced(start, end - start), rangeAt(start), m_kinds.data());
+        m_scanner.styleLine(m_text.sliced(start, end - start), m_ranges.at(m_text, m_scanner, start), m_kinds.data());
         m_kindsLine = start;
     }
     return m_kinds.data();

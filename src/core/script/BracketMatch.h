@@ -1,10 +1,10 @@
 // The bracket beside the caret and its partner, for painting, the jump and the double click.
 #pragma once
 
+#include "script/LineRanges.h"
 #include "script/SqsScanner.h"
 
 #include <QByteArrayView>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,12 +13,11 @@
 class ScriptText
 {
 public:
-    // The range in force at the start of the line that starts at byte `lineStart`: rsSdot inside
-    // a block comment, else rsNone. The editor answers from its highlighter's line states.
-    using RangeAt = std::function<RangeState(qsizetype lineStart)>;
-
-    // Without `rangeAt` the ranges come from one scan of the text from its top.
-    ScriptText(QByteArrayView text, const SqsScanner &scanner, RangeAt rangeAt = {});
+    // `ranges` keeps what is open at each line start from one text to the next (its owner tells
+    // it of edits); without it they are learnt from the top for this object alone.
+    ScriptText(QByteArrayView text, const SqsScanner &scanner, LineRanges *ranges = nullptr);
+    ScriptText(const ScriptText &) = delete;
+    ScriptText &operator=(const ScriptText &) = delete;
 
     QByteArrayView bytes() const { return m_text; }
     // The token kind of the byte at `pos` as the highlighter scans its line.
@@ -33,12 +32,10 @@ public:
     const char *lineKinds(qsizetype lineStart) const;
 
 private:
-    RangeState rangeAt(qsizetype lineStart) const;
-
     QByteArrayView m_text;
     const SqsScanner &m_scanner;
-    RangeAt m_rangeAt;
-    mutable std::vector<std::pair<qsizetype, RangeState>> m_rangesFromTop; // filled on first need
+    LineRanges m_ownRanges;
+    LineRanges &m_ranges;
     mutable std::vector<char> m_kinds;
     mutable qsizetype m_kindsLine = -1;
 };

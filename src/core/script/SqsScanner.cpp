@@ -376,3 +376,8 @@ RangeState SqsScanner::styleLine(QByteArrayView line, RangeState rangeIn, char *
             std::memset(styles + start, kind, std::size_t(length));
     });
 }
+
+RangeState SqsScanner::rangeAfter(QByteArrayView line, RangeState rangeIn) const
+{
+    return scan(line, rangeIn, [](qsizetype, qsizetype, TokenKind) {});
+}

@@ -65,6 +65,9 @@ public:
     // The same scan, writing the kind of every byte of `line` into styles[0 .. line.size()).
     RangeState styleLine(QByteArrayView line, RangeState rangeIn, char *styles) const;
 
+    // The same scan, for the range it hands on only.
+    RangeState rangeAfter(QByteArrayView line, RangeState rangeIn) const;
+
 private:
     template <class Sink>
     RangeState scan(QByteArrayView line, RangeState range, Sink &&sink) const;
