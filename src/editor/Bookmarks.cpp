@@ -1,4 +1,6 @@
-// Bookmarks as one QScintilla marker each; the caret column kept in characters.
+// Bookmarks as one QScintilla marker each; the caret column kept in characters. Deleting line
+// breaks merges the markers of the joined lines into one, and undoing it cannot tell them apart
+// again: the bookmarks of joined lines are remembered with an undo action of their own.
 #include "editor/Bookmarks.h"
 
 #include "editor/EditorBytes.h"
@@ -47,6 +49,10 @@ Bookmarks::Bookmarks(QsciScintilla *editor, const Items &setItems, const Items &
         connect(m_setItems[n], &QAction::triggered, this, [this, n] { set(n); });
         connect(m_goItems[n], &QAction::triggered, this, [this, n] { go(n); });
     }
+    connect(m_editor, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int length, int, int, int, int, int token, int) {
+                textModified(position, type, length, token);
+            });
     qApp->installEventFilter(this);
 }
 
@@ -57,8 +63,60 @@ void Bookmarks::defineMarkers()
         m_markers[n] = m_editor->markerDefine(markerImage(n));
         mask |= 1 << m_markers[n];
     }
+    m_markerMask = mask;
     m_editor->setMarginType(kMarginNumber, QsciScintilla::SymbolMargin);
     m_editor->setMarginMarkerMask(kMarginNumber, mask);
+}
+
+void Bookmarks::textModified(int position, int type, int length, int token)
+{
+    if ((type & Sci::SC_MOD_BEFOREDELETE) && (type & Sci::SC_PERFORMED_USER)) {
+        rememberJoinedLines(position, position + length);
+    } else if ((type & Sci::SC_MOD_DELETETEXT) && m_stepOpen) {
+        m_stepOpen = false;
+        m_editor->SendScintilla(Sci::SCI_ENDUNDOACTION);
+    } else if ((type & Sci::SC_MOD_CONTAINER) && (type & Sci::SC_PERFORMED_UNDO)) {
+        putBack(token);
+    }
+}
+
+// The undo action goes in ahead of the deletion, in one step with it: undoing the step brings the
+// text back first and then the bookmarks.
+void Bookmarks::rememberJoinedLines(qsizetype from, qsizetype to)
+{
+    const int first = int(EditorBytes::lineOf(m_editor, from));
+    const int last = int(EditorBytes::lineOf(m_editor, to));
+    if (first == last || !m_editor->SendScintilla(Sci::SCI_GETUNDOCOLLECTION))
+        return;
+    QList<Placement> placed;
+    for (long at = m_editor->SendScintilla(Sci::SCI_MARKERNEXT, first, m_markerMask); at >= 0 && at <= last;
+         at = m_editor->SendScintilla(Sci::SCI_MARKERNEXT, at + 1, m_markerMask)) {
+        const long onLine = m_editor->SendScintilla(Sci::SCI_MARKERGET, at);
+        for (int n = 0; n < kCount; ++n)
+            if (onLine & (1L << m_markers[n]))
+                placed.append({n, int(at), m_generations[n]});
+    }
+    if (placed.isEmpty())
+        return;
+    const bool wasSaved = !m_editor->isModified();
+    m_joined.insert(++m_lastToken, placed);
+    m_editor->SendScintilla(Sci::SCI_BEGINUNDOACTION);
+    m_editor->SendScintilla(Sci::SCI_ADDUNDOACTION, m_lastToken, 0L);
+    m_stepOpen = true;
+    // The action moved the document off its save point before the deletion could report it.
+    if (wasSaved)
+        emit m_editor->modificationChanged(true);
+}
+
+// Only a bookmark that has not been set or cleared since goes back.
+void Bookmarks::putBack(int token)
+{
+    for (const Placement &placement : m_joined.value(token)) {
+        if (m_generations[placement.number] != placement.generation)
+            continue;
+        m_editor->markerDeleteAll(m_markers[placement.number]);
+        m_editor->markerAdd(placement.line, m_markers[placement.number]);
+    }
 }
 
 void Bookmarks::set(int number)
@@ -71,6 +129,7 @@ void Bookmarks::set(int number)
 
     m_editor->markerDeleteAll(m_markers[number]);
     m_editor->markerAdd(int(line), m_markers[number]);
+    ++m_generations[number];
     m_columns[number] = TextOffsets::charCount(lineText.first(caret - lineStart));
 
     const QString caption = BookmarkCaptions::afterSet(number, line + 1,
@@ -96,8 +155,10 @@ void Bookmarks::go(int number)
 
 void Bookmarks::clearAll()
 {
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
         m_editor->markerDeleteAll(m_markers[n]);
+        ++m_generations[n];
+    }
     for (const Items *items : {&m_setItems, &m_goItems})
         for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
             (*items)[n]->setText(BookmarkCaptions::afterClear(n));

@@ -2,6 +2,8 @@
 // and the Ctrl+digit keys in any keyboard layout.
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <array>
 
@@ -32,12 +34,28 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Where a bookmark stood before a deletion joined its line with others.
+    struct Placement
+    {
+        int number;
+        int line;
+        int generation;
+    };
+
     void defineMarkers();
+    void textModified(int position, int type, int length, int token);
+    void rememberJoinedLines(qsizetype from, qsizetype to);
+    void putBack(int token);
 
     QsciScintilla *m_editor;
     Items m_setItems;
     Items m_goItems;
     QWidget *m_window;
     std::array<int, kCount> m_markers{};    // marker number of each bookmark
+    int m_markerMask = 0;                   // all ten of them
     std::array<qsizetype, kCount> m_columns{}; // characters from the line start
+    std::array<int, kCount> m_generations{}; // counts every setting and clearing of bookmark n
+    QHash<int, QList<Placement>> m_joined;   // by the undo action that puts them back
+    int m_lastToken = 0;
+    bool m_stepOpen = false; // a deletion's undo step waits for the deletion
 };

@@ -80,7 +80,7 @@ void changeQuietly(QsciScintilla *editor, const std::function<void()> &change)
 {
     const long mask = send(editor, Sci::SCI_GETMODEVENTMASK);
     const int lines = editor->lines();
-    send(editor, Sci::SCI_SETMODEVENTMASK, 0);
+    send(editor, Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_CONTAINER); // the few undo actions of our own still report
     change();
     send(editor, Sci::SCI_SETMODEVENTMASK, mask);
     emit editor->textChanged();

@@ -29,7 +29,8 @@ qsizetype lineStart(QsciScintilla *editor, qsizetype line);
 // Where the line's break begins.
 qsizetype lineEnd(QsciScintilla *editor, qsizetype line);
 
-// Runs `change` with the editor's change notices off, then announces the change once (textChanged,
+// Runs `change` with the editor's change notices off (all but those of the program's own undo
+// actions, which are few), then announces the change once (textChanged,
 // linesChanged). QScintilla's own handling of every notice costs time in proportion to the text
 // before the change, which makes a command of thousands of edits (Replace All, its Undo) take
 // minutes on a large text.

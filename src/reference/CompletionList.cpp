@@ -1,6 +1,7 @@
 // The editor's completion pop-ups: opening, filtering as the user types, and completing.
 #include "reference/CompletionList.h"
 
+#include "editor/EditorBytes.h"
 #include "reference/EditorCaret.h"
 #include "script/CaretText.h"
 #include "script/CompletionRules.h"
@@ -140,7 +141,8 @@ void CompletionList::complete(int row)
     const EditorCaret caret = editorCaret(m_editor);
     close();
     m_editor->beginUndoAction();
-    m_editor->setSelection(m_startLine, m_startIndex, caret.line, caret.index);
+    EditorBytes::select(m_editor, editorPosition(m_editor, m_startLine, m_startIndex),
+                        editorPosition(m_editor, caret.line, caret.index));
     m_editor->replaceSelectedText(value);
     if (onAfterCompletion)
         onAfterCompletion();
@@ -157,7 +159,7 @@ void CompletionList::moveCurrent(int rows)
 // Under the start of the word, or above the line when the screen ends below it.
 void CompletionList::place()
 {
-    const long pos = m_editor->positionFromLineIndex(m_startLine, m_startIndex);
+    const long pos = long(editorPosition(m_editor, m_startLine, m_startIndex));
     const int x = int(m_editor->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, pos));
     const int top = int(m_editor->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, pos));
     const int lineHeight = int(m_editor->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, m_startLine));

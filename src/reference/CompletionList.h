@@ -67,5 +67,5 @@ private:
     QPointer<QListWidget> m_popup;
     QList<int> m_rows;    // the entry of each row the list shows
     int m_startLine = 0;  // where the word being completed begins
-    int m_startIndex = 0;
+    int m_startIndex = 0; // in UTF-16 units of the line, as EditorCaret counts
 };

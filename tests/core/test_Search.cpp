@@ -37,6 +37,12 @@ TEST(TextOffsets, CharactersAndBytes)
     EXPECT_EQ(TextOffsets::previousChar(mixed, 8), 7); // the lone 0xFF
     EXPECT_EQ(TextOffsets::charAt(mixed, 5), char32_t(0x0436));
     EXPECT_EQ(TextOffsets::charAt(mixed, 7), char32_t(0xFFFD));
+
+    // A QString counts the emoji as two units, the lone byte as one U+FFFD.
+    EXPECT_EQ(TextOffsets::toQString(mixed), u"a\U0001F600\u0436\uFFFD"_qs);
+    EXPECT_EQ(TextOffsets::utf16Length(mixed), 5);
+    for (const auto &[units, bytes] : {std::pair{1, 1}, {2, 5}, {3, 5}, {4, 7}, {5, 8}, {9, 8}}) // 2: inside the pair
+        EXPECT_EQ(TextOffsets::byteLengthOfUtf16(mixed, units), bytes) << units;
 }
 
 TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)

@@ -1,5 +1,6 @@
 // The bookmarks menu: captions, setting, going, clearing, and the digit keys in any layout.
 #include "EditorSteps.h"
+#include "editor/Bookmarks.h"
 
 #include <QKeyEvent>
 #include <QTest>
@@ -34,6 +35,19 @@ protected:
         QApplication::sendEvent(editor(), &override);
         QKeyEvent press(QEvent::KeyPress, qtKey, mods, keycode, keysym, 0);
         QApplication::sendEvent(editor(), &press);
+    }
+    // The lines (from 1) that show a bookmark in the margin.
+    QList<int> markedLines() const
+    {
+        QList<int> lines;
+        for (int line = 0; line < editor()->lines(); ++line)
+            if (editor()->SendScintilla(QsciScintillaBase::SCI_MARKERGET, line) != 0)
+                lines.append(line + 1);
+        return lines;
+    }
+    int bookmarkLine(int number) const
+    {
+        return mainWindow()->findChild<Bookmarks *>("Bookmarks")->line(number) + 1;
     }
 };
 
@@ -79,6 +93,36 @@ TEST_F(BookmarksMenu, ABookmarkMovesWithItsLineAndShowsInTheMargin)
     action("g5")->trigger();
     EXPECT_EQ(caretLine(), 5);
     EXPECT_EQ(action("g5")->text(), QString("5 (4): line4")); // captions keep the moment of setting
+}
+
+TEST_F(BookmarksMenu, UndoingALineDeletionPutsItsBookmarkBackOnIt)
+{
+    mainWindow()->show(); // Ctrl+Z is the menu's shortcut
+    mainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
+    caretOn(4, 2);
+    action("N310")->trigger();
+    caretOn(5, 2);
+    action("N410")->trigger(); // the line after it keeps its own
+    const int lines = editor()->lines();
+    // F8 on line 4; Backspace at the start of line 5 joins it to line 4.
+    for (const auto &[key, line] : {std::pair{Qt::Key_F8, 4}, {Qt::Key_Backspace, 5}}) {
+        caretOn(line, 0);
+        QTest::keyClick(editor(), key);
+        ASSERT_EQ(editor()->lines(), lines - 1) << key;
+        for (int round = 0; round < 2; ++round) { // again after a redo
+            QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+            ASSERT_EQ(editor()->lines(), lines) << key;
+            EXPECT_EQ(markedLines(), QList<int>({4, 5})) << key << " " << round;
+            EXPECT_EQ(bookmarkLine(3), 4) << key << " " << round;
+            EXPECT_EQ(bookmarkLine(4), 5) << key << " " << round;
+            action("N33")->trigger();
+            ASSERT_EQ(editor()->lines(), lines - 1) << key;
+        }
+        QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(text().count("line"), 14);
+    EXPECT_EQ(action("g3")->text(), QString("3 (4): line4"));
 }
 
 TEST_F(BookmarksMenu, DigitKeysInTheLatinAndRussianLayouts)

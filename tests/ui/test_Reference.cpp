@@ -2,6 +2,7 @@
 // main window shows them.
 #include "AppFixture.h"
 
+#include "editor/EditorBytes.h"
 #include "reference/CommandHelpWindow.h"
 #include "reference/CompletionList.h"
 #include "reference/TreeList.h"
@@ -54,7 +55,7 @@ protected:
     {
         const qsizetype caret = marked.indexOf(u'|');
         editor()->setText(QString(marked).remove(u'|'));
-        editor()->setCursorPosition(0, int(caret < 0 ? 0 : caret));
+        EditorBytes::moveCaret(editor(), marked.first(caret < 0 ? 0 : caret).toUtf8().size());
     }
     void keys(const QString &typed) { QTest::keyClicks(editor(), typed); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
@@ -93,6 +94,7 @@ TEST_F(Reference, DoubleClickInsertsACommandBareAndANameAsAString)
         {"Команды", "hint", "\"a|b\"", "\"ahintb\""}, // a command stays bare also inside a string
         {"Оружие пехоты", "M16", "player addWeapon |", "player addWeapon \"M16\""},
         {"Оружие пехоты", "AK47", "a \"|\"", "a \"AK47\""}, // the quoting rule sees the caret
+        {"Оружие пехоты", "AK47", "😀 \"|\"", "😀 \"AK47\""}, // also after a character of two UTF-16 units
         {"Команды", nullptr, "x|", "x"}, // a top node inserts nothing
     };
     for (const Case &c : cases) {
@@ -224,6 +226,13 @@ TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
         EXPECT_EQ(names()->isOpen() ? names()->shownItems() : QStringList(), c.shown) << c.typed;
         key(Qt::Key_Escape);
     }
+    // A character of two UTF-16 units earlier on the line: the quotes are still counted right.
+    setText("hint \"😀\"; player addWeapon |");
+    keys("\"");
+    ASSERT_TRUE(names()->isOpen());
+    EXPECT_EQ(names()->shownItems(), QStringList({"M16", "AK47"}));
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(), QString("hint \"😀\"; player addWeapon \"M16\""));
 
     // A chosen name is closed by exactly one quote.
     const struct
@@ -281,6 +290,12 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     setText("player addWeapon |");
     keys("\"\""); // nor does the quote of an empty string take a name
     EXPECT_EQ(text(), QString("player addWeapon \"\""));
+
+    setText("😀 hi|"); // only the typed part is replaced, also after a character of two UTF-16 units
+    key(Qt::Key_Tab);
+    EXPECT_EQ(commands()->shownItems().size(), 1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(), QString("😀 hint"));
 
     setText("x|");
     key(Qt::Key_Tab); // nothing matches: the key opens nothing and inserts nothing

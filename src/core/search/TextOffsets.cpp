@@ -85,4 +85,36 @@ char32_t charAt(QByteArrayView text, qsizetype pos)
     return c;
 }
 
+QString toQString(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); i = nextChar(bytes, i)) {
+        const char32_t c = charAt(bytes, i);
+        if (QChar::requiresSurrogates(c)) {
+            text.append(QChar(QChar::highSurrogate(c)));
+            text.append(QChar(QChar::lowSurrogate(c)));
+        } else {
+            text.append(QChar(char16_t(c)));
+        }
+    }
+    return text;
+}
+
+qsizetype utf16Length(QByteArrayView bytes)
+{
+    qsizetype units = 0;
+    for (qsizetype i = 0; i < bytes.size(); i = nextChar(bytes, i))
+        units += QChar::requiresSurrogates(charAt(bytes, i)) ? 2 : 1;
+    return units;
+}
+
+qsizetype byteLengthOfUtf16(QByteArrayView bytes, qsizetype units)
+{
+    qsizetype i = 0;
+    for (qsizetype u = 0; u < units && i < bytes.size(); i = nextChar(bytes, i))
+        u += QChar::requiresSurrogates(charAt(bytes, i)) ? 2 : 1;
+    return i;
+}
+
 } // namespace TextOffsets
