@@ -1,6 +1,7 @@
 // Selection edits over QScintilla's byte positions; every one runs inside one undo action.
 #include "editor/SelectionEdits.h"
 
+#include "reference/EditorCaret.h"
 #include "script/LineComments.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -48,16 +49,14 @@ QString lineWithoutBreak(QsciScintilla *editor, int line)
 
 void toggleCaretLine(QsciScintilla *editor, bool sqs)
 {
-    int line = 0, index = 0;
-    editor->getCursorPosition(&line, &index);
-    const QString text = lineWithoutBreak(editor, line);
-    const QString toggled = LineComments::toggle(text, sqs);
-    if (toggled == text)
+    const EditorCaret caret = editorCaret(editor);
+    const QString toggled = LineComments::toggle(caret.text, sqs);
+    if (toggled == caret.text)
         return;
     UndoStep step(editor);
-    replaceRange(editor, send(editor, Sci::SCI_POSITIONFROMLINE, line), send(editor, Sci::SCI_GETLINEENDPOSITION, line),
-                 toggled);
-    editor->setCursorPosition(line, std::min(index, int(toggled.size())));
+    replaceRange(editor, send(editor, Sci::SCI_POSITIONFROMLINE, caret.line),
+                 send(editor, Sci::SCI_GETLINEENDPOSITION, caret.line), toggled);
+    send(editor, Sci::SCI_GOTOPOS, editorPosition(editor, caret.line, std::min<qsizetype>(caret.index, toggled.size())));
 }
 
 } // namespace

@@ -81,6 +81,11 @@ TEST_F(EditingCommands, EachCommandChangesTheSelectionAsOneUndoStep)
     editor()->setCursorPosition(0, 3);
     action("N72")->trigger();
     EXPECT_EQ(caret(), std::make_pair(0, 3));
+    // A character outside the basic plane before it counts once, however QString counts it.
+    editor()->setText(QString::fromUtf8(";\xF0\x9F\x98\x80 x\r\nnext"));
+    editor()->SendScintilla(Sci::SCI_GOTOPOS, editor()->SendScintilla(Sci::SCI_GETLINEENDPOSITION, 0L));
+    action("N69")->trigger();
+    EXPECT_EQ(editor()->SendScintilla(Sci::SCI_GETCURRENTPOS), editor()->SendScintilla(Sci::SCI_GETLINEENDPOSITION, 0L));
 }
 
 TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
