@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <random>
 #include <sys/resource.h>
@@ -78,4 +79,27 @@ inline QByteArray randomBytes(std::mt19937 &rng, qsizetype maxLength, QByteArray
     for (char &c : bytes)
         c = rng() % 4 == 0 ? char(rng()) : alphabet[qsizetype(rng() % alphabet.size())];
     return bytes;
+}
+
+// Whole generated files are kept in tests/fixtures/golden/. After a change that is meant to alter
+// them, rewrite them with VELMORA_REGENERATE_GOLDEN=1 ctest, and read the difference in git.
+inline ::testing::AssertionResult matchesGolden(const QByteArray &actual, const QString &name)
+{
+    QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/golden/") + name);
+    if (qEnvironmentVariableIsSet("VELMORA_REGENERATE_GOLDEN")) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(actual) != actual.size())
+            return ::testing::AssertionFailure() << "cannot write " << file.fileName().toStdString();
+        return ::testing::AssertionSuccess();
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return ::testing::AssertionFailure() << "no golden file " << file.fileName().toStdString();
+    const QByteArray expected = file.readAll();
+    if (expected == actual)
+        return ::testing::AssertionSuccess();
+    qsizetype at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
+        ++at;
+    return ::testing::AssertionFailure() << name.toStdString() << " differs from byte " << at << ": expected \""
+                                         << expected.mid(at, 60).toStdString() << "\", got \""
+                                         << actual.mid(at, 60).toStdString() << "\"";
 }

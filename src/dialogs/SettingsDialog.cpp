@@ -3,6 +3,7 @@
 #include "dialogs/SettingsDialog.h"
 
 #include "app/AppWindows.h"
+#include "common/QtFont.h"
 #include "dialogs/FileAssociationsDialog.h"
 #include "editor/MainWindow.h"
 #include "platform/Dialogs.h"
@@ -44,30 +45,7 @@ SettingsDialog::SettingsDialog(AppWindows &windows, QWidget *parent)
 
 SettingsDialog::~SettingsDialog() = default;
 
-SettingsDialog::CommentLook SettingsDialog::commentLook() const
-{
-    return {ui->SQSC->isChecked(), ui->COMM->selected(), ui->COMMB->isChecked(), ui->COMMI->isChecked()};
-}
-
-void SettingsDialog::setCommentLook(const CommentLook &look)
-{
-    setSqsComments(look.sqs);
-    ui->COMM->setSelected(look.color);
-    ui->COMMB->setChecked(look.bold);
-    ui->COMMI->setChecked(look.italic);
-}
-
-bool SettingsDialog::sqsComments() const
-{
-    return ui->SQSC->isChecked();
-}
-
-void SettingsDialog::setSqsComments(bool sqs)
-{
-    (sqs ? ui->SQSC : ui->SQFC)->setChecked(true);
-}
-
-std::array<SettingsDialog::RowControls, SettingsDialog::RowCount> SettingsDialog::rowControls() const
+std::array<SettingsDialog::RowControls, kKeyedAttributeCount> SettingsDialog::rowControls() const
 {
     return {{
         {ui->COMD, ui->COMDB, ui->COMDI},
@@ -80,54 +58,63 @@ std::array<SettingsDialog::RowControls, SettingsDialog::RowCount> SettingsDialog
     }};
 }
 
-SettingsDialog::Values SettingsDialog::values() const
+void SettingsDialog::setSettings(const EditorSettings &s)
 {
+    ui->SBR->setChecked(s.saveBeforeRun);
+    ui->OFPpath->setText(s.ofpExePath);
+    ui->AApath->setText(s.armaExePath);
+    ui->HotKey1->setCode(s.completionShortcut);
+    m_fontInForce = toQFont(s.font, m_fontInForce);
+    m_font = m_fontInForce;
+    ui->Button1->setFont(m_font);
+    ui->FB->setSelected(s.bracketForeground);
+    ui->BB->setSelected(s.bracketBackground);
     const auto rows = rowControls();
-    Values v;
-    v.saveBeforeRun = ui->SBR->isChecked();
-    v.ofpPath = ui->OFPpath->text();
-    v.armaPath = ui->AApath->text();
-    v.hotKey = ui->HotKey1->code();
-    v.font = m_font;
-    v.bracketFg = ui->FB->selected();
-    v.bracketBg = ui->BB->selected();
-    for (int i = 0; i < RowCount; ++i)
-        v.rows[i] = {rows[i].color->selected(), rows[i].bold->isChecked(), rows[i].italic->isChecked()};
-    v.background = ui->FonC->selected();
-    v.activeLine = ui->ActiveC->selected();
-    v.selBackground = ui->FonSelC->selected();
-    v.selForeground = ui->TxSelC->selected();
-    v.tabsToSpaces = ui->TabToSp->isChecked();
-    return v;
+    for (int i = 0; i < kKeyedAttributeCount; ++i) {
+        rows[i].color->setSelected(s.attributes[i].color);
+        rows[i].bold->setChecked(s.attributes[i].bold);
+        rows[i].italic->setChecked(s.attributes[i].italic);
+    }
+    (s.sqsComments ? ui->SQSC : ui->SQFC)->setChecked(true);
+    const TextLook comment = s.comment.lookFor(s.sqsComments, Colors::clNone);
+    ui->COMM->setSelected(comment.color);
+    ui->COMMB->setChecked(comment.bold);
+    ui->COMMI->setChecked(comment.italic);
+    ui->FonC->setSelected(s.background);
+    ui->ActiveC->setSelected(s.activeLineColor);
+    ui->FonSelC->setSelected(s.selBackground);
+    ui->TxSelC->setSelected(s.selForeground);
+    ui->TabToSp->setChecked(s.tabsToSpaces);
 }
 
-void SettingsDialog::setValues(const Values &v)
+EditorSettings SettingsDialog::settings(EditorSettings s) const
 {
+    s.saveBeforeRun = ui->SBR->isChecked();
+    s.ofpExePath = ui->OFPpath->text();
+    s.armaExePath = ui->AApath->text();
+    s.completionShortcut = ui->HotKey1->code();
+    // The font keys of a font the user did not change stay as they were.
+    if (m_font != m_fontInForce)
+        s.font = toFontKeys(m_font, s.font.color, s.font.charSet);
+    s.bracketForeground = ui->FB->selected();
+    s.bracketBackground = ui->BB->selected();
     const auto rows = rowControls();
-    ui->SBR->setChecked(v.saveBeforeRun);
-    ui->OFPpath->setText(v.ofpPath);
-    ui->AApath->setText(v.armaPath);
-    ui->HotKey1->setCode(v.hotKey);
-    m_font = v.font;
-    ui->Button1->setFont(m_font);
-    ui->FB->setSelected(v.bracketFg);
-    ui->BB->setSelected(v.bracketBg);
-    for (int i = 0; i < RowCount; ++i) {
-        rows[i].color->setSelected(v.rows[i].color);
-        rows[i].bold->setChecked(v.rows[i].bold);
-        rows[i].italic->setChecked(v.rows[i].italic);
-    }
-    ui->FonC->setSelected(v.background);
-    ui->ActiveC->setSelected(v.activeLine);
-    ui->FonSelC->setSelected(v.selBackground);
-    ui->TxSelC->setSelected(v.selForeground);
-    ui->TabToSp->setChecked(v.tabsToSpaces);
+    for (int i = 0; i < kKeyedAttributeCount; ++i)
+        s.attributes[i] = {rows[i].color->selected(), rows[i].bold->isChecked(), rows[i].italic->isChecked()};
+    s.sqsComments = ui->SQSC->isChecked();
+    s.comment = {ui->COMM->selected(), ui->COMMB->isChecked(), ui->COMMI->isChecked()};
+    s.background = ui->FonC->selected();
+    s.activeLineColor = ui->ActiveC->selected();
+    s.selBackground = ui->FonSelC->selected();
+    s.selForeground = ui->TxSelC->selected();
+    s.tabsToSpaces = ui->TabToSp->isChecked();
+    return s;
 }
 
 // The font dialog starts from the editor's font in force, not from the one chosen here before.
 void SettingsDialog::chooseFont()
 {
-    QFontDialog dialog(m_windows.mainWindow()->look().font, this);
+    QFontDialog dialog(m_fontInForce, this);
     dialog.setOption(QFontDialog::MonospacedFonts, false);
     if (!ModalDialogs::confirm(dialog))
         return;

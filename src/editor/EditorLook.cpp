@@ -1,11 +1,10 @@
-// Editor set-up, colours and font; the font keys of the settings file.
+// Editor set-up, colours and font, and the font as the settings file holds it.
 #include "editor/EditorLook.h"
 
 #include "editor/ScriptLexer.h"
 #include "editor/QtColor.h"
-#include "settings/IniFile.h"
+#include "common/QtFont.h"
 
-#include <QFontInfo>
 #include <QSplitter>
 #include <Qsci/qsciscintilla.h>
 
@@ -15,13 +14,6 @@ namespace {
 constexpr int kLineNumberMargin = 0;
 constexpr int kBookmarkMargin = 1;
 constexpr int kBookmarkMarginWidth = 16;
-
-int pointSize(const QFont &font)
-{
-    if (font.pointSize() > 0)
-        return font.pointSize();
-    return qRound(QFontInfo(font).pointSizeF());
-}
 
 } // namespace
 
@@ -101,32 +93,14 @@ void EditorLook::setSplitterVisible(QSplitter *splitter, bool visible)
         splitter->handle(1)->setVisible(visible);
 }
 
-void loadFont(const QString &fileName, const QString &section, QFont &font, ColorValue &color, int &charSet)
+FontKeys EditorLook::fontKeys() const
 {
-    const IniFile ini(fileName);
-    font.setFamily(ini.readString(section, QStringLiteral("Name"), font.family()));
-    charSet = ini.readInteger(section, QStringLiteral("CharSet"), charSet) & 0xFF;
-    color = ini.readInteger(section, QStringLiteral("Color"), color);
-    const int size = ini.readInteger(section, QStringLiteral("Size"), pointSize(font));
-    if (size > 0 && size != pointSize(font))
-        font.setPointSize(size);
-    const int style = ini.readInteger(section, QStringLiteral("Style"),
-                                      (font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0)
-                                          | (font.strikeOut() ? 8 : 0));
-    font.setBold(style & 1);
-    font.setItalic(style & 2);
-    font.setUnderline(style & 4);
-    font.setStrikeOut(style & 8);
+    return toFontKeys(font, fontColor, fontCharSet);
 }
 
-void saveFont(const QString &fileName, const QString &section, const QFont &font, ColorValue color, int charSet)
+void EditorLook::setFontKeys(const FontKeys &keys)
 {
-    IniFile ini(fileName);
-    ini.writeString(section, QStringLiteral("Name"), font.family());
-    ini.writeInteger(section, QStringLiteral("CharSet"), charSet);
-    ini.writeInteger(section, QStringLiteral("Color"), color);
-    ini.writeInteger(section, QStringLiteral("Size"), pointSize(font));
-    ini.writeInteger(section, QStringLiteral("Style"),
-                     (font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0)
-                         | (font.strikeOut() ? 8 : 0));
+    font = toQFont(keys, font);
+    fontCharSet = keys.charSet;
+    fontColor = keys.color;
 }

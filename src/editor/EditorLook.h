@@ -1,7 +1,7 @@
 // The editor's colours and font as the settings file holds them, and their application.
 #pragma once
 
-#include "settings/ColorText.h"
+#include "settings/EditorSettings.h"
 
 #include <QFont>
 
@@ -25,6 +25,10 @@ struct EditorLook
 
     void apply(QsciScintilla *editor, ScriptLexer *highlighter) const;
 
+    // The font keys of "txfont": face, character set, colour, size in points, style bits.
+    FontKeys fontKeys() const;
+    void setFontKeys(const FontKeys &keys);
+
     static bool gutterVisible(const QsciScintilla *editor);
     static void setGutterVisible(QsciScintilla *editor, bool visible);
     static bool wordWrap(const QsciScintilla *editor);
@@ -32,7 +36,3 @@ struct EditorLook
     static bool splitterVisible(const QSplitter *splitter);
     static void setSplitterVisible(QSplitter *splitter, bool visible);
 };
-
-// The font keys of a section: Name, CharSet, Color, Size, Style; each defaults to the current value.
-void loadFont(const QString &fileName, const QString &section, QFont &font, ColorValue &color, int &charSet);
-void saveFont(const QString &fileName, const QString &section, const QFont &font, ColorValue color, int charSet);

@@ -31,3 +31,17 @@ void LexerAttributes::setStyle(FontStyles style)
     m_style = style;
     emit changed();
 }
+
+TextLook LexerAttributes::look() const
+{
+    return {m_foreground, m_style.testFlag(Bold), m_style.testFlag(Italic)};
+}
+
+void LexerAttributes::setLook(const TextLook &look)
+{
+    FontStyles style;
+    style.setFlag(Bold, look.bold);
+    style.setFlag(Italic, look.italic);
+    setForeground(look.color);
+    setStyle(style);
+}

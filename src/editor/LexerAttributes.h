@@ -1,7 +1,7 @@
 // One display attribute of the highlighter: colours and font style of a kind of token.
 #pragma once
 
-#include "settings/ColorText.h"
+#include "settings/EditorSettings.h"
 
 #include <QFlags>
 #include <QObject>
@@ -33,6 +33,10 @@ public:
     void setForeground(ColorValue color);
     void setBackground(ColorValue color);
     void setStyle(FontStyles style);
+
+    // The colour with bold and italic, as the settings hold them; setLook() drops the other flags.
+    TextLook look() const;
+    void setLook(const TextLook &look);
 
 signals:
     void changed();

@@ -80,7 +80,6 @@ void MainWindow::attachWindows(AppWindows *windows)
 {
     m_windows = windows;
     m_settingsDialog = windows->settingsDialog();
-    m_settingsDialog->setSqsComments(m_sqsCommentsRead);
 }
 
 void MainWindow::connectActions()
@@ -154,7 +153,7 @@ void MainWindow::start(const QStringList &arguments)
         readSettings(ini);
         fillTemplateMenu();
         if (!arguments.isEmpty() && !arguments.first().isEmpty())
-            openCommandLineFile(arguments.first(), ini);
+            openCommandLineFile(arguments.first());
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
     }
@@ -220,7 +219,7 @@ void MainWindow::insertTemplate(const QString &path)
     SelectionEdits::replaceSelection(ui->SynEdit1, DocumentCodec::decode(bytes));
 }
 
-void MainWindow::openCommandLineFile(const QString &argument, IniFile &ini)
+void MainWindow::openCommandLineFile(const QString &argument)
 {
     // A path relative to the folder the program was started in would mean another file
     // in the next run's recent-files list.
@@ -236,7 +235,7 @@ void MainWindow::openCommandLineFile(const QString &argument, IniFile &ini)
     }
     const CommentStyle style = commentStyleOfExtension(fileExtension(ProgramState::currentFileName));
     if (style != CommentStyle::Unchanged)
-        readCommentKeys(ini, style == CommentStyle::Sqs);
+        applyCommentKeys(style == CommentStyle::Sqs);
 }
 
 bool MainWindow::modified() const

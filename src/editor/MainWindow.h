@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/EditorLook.h"
+#include "settings/EditorSettings.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -64,14 +65,11 @@ public:
     // Window caption; Qt would append the application name to a caption that lacks it.
     void setDocumentTitle(const QString &title);
 
-    // "SQScomments" as read at start-up; the settings dialog's radio buttons start from it, so a
-    // run that never touches the comment style writes back what it read.
-    bool sqsCommentsRead() const { return m_sqsCommentsRead; }
+    // The settings as the live objects hold them: what config.ini gets and the settings dialog shows.
+    EditorSettings currentSettings() const;
 
-    // Comment styles. fromFile: the style follows an opened file, carrying the comment look of
-    // the style in force.
-    void setCommentStyle(bool sqs, bool fromFile = true);
-    void fillCommentControls();
+    // The comment style an opened file asks for, carrying the comment look of the style in force.
+    void setCommentStyle(bool sqs);
 
     // Game mode: loads the game's half of data.dat; every step runs also for the game in force.
     void setGameMode(bool arma);
@@ -171,7 +169,7 @@ private:
     void createRecentFiles();
     void fillTemplateMenu();
     void insertTemplate(const QString &path);
-    void openCommandLineFile(const QString &path, IniFile &ini);
+    void openCommandLineFile(const QString &path);
     void connectActions();
     void connectDocumentActions();
     void connectViewActions();
@@ -186,9 +184,12 @@ private:
     void removeCollidingEditorKeys();
 
     // Settings (config.ini)
-    void readSettings(IniFile &ini);
-    void writeSettings(IniFile &ini);
-    void readCommentKeys(const IniFile &ini, bool sqs);
+    void readSettings(const IniFile &ini);
+    void writeSettings(IniFile &ini) const;
+    void applyViewSettings(const EditorSettings &settings);
+    void applyLookSettings(const EditorSettings &settings);
+    void applyCommentStyle(bool sqs, const TextLook &look);
+    void applyCommentKeys(bool sqs);
     void setTabsToSpaces(bool on);
     bool tabsToSpaces() const;
 
@@ -217,7 +218,10 @@ private:
     std::unique_ptr<WindowPlacement> m_placement;
     std::unique_ptr<QPrinter> m_printer;
     EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them
-    bool m_sqsCommentsRead = true;
+    // The comment style config.ini keeps: as read, as last chosen in the settings dialog, or the style
+    // in force before an opened file switched it. A file's own style is not the user's choice.
+    bool m_commentStyleSetting = true;
+    CommentKeys m_commentKeysRead; // a file named on the command line has its style take them
 
     // Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp)
     void connectWindowLaunchers();

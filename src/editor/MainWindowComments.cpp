@@ -1,57 +1,25 @@
-// Comment styles: which comment attributes carry the comment colour, SQS ';' or C '//'.
+// Comment styles: which comment attributes carry the comment look, SQS ';' or C '//'.
 #include "editor/MainWindow.h"
 
-#include "editor/ScriptLexer.h"
-#include "dialogs/SettingsDialog.h"
 #include "editor/ProgramState.h"
+#include "editor/ScriptLexer.h"
 
-namespace {
-
-using Attr = LexerAttributes;
-
-Attr::FontStyles styleOf(bool bold, bool italic)
+void MainWindow::applyCommentStyle(bool sqs, const TextLook &look)
 {
-    Attr::FontStyles style;
-    style.setFlag(Attr::Bold, bold);
-    style.setFlag(Attr::Italic, italic);
-    return style;
+    m_lexer->setCommentStyle(sqs, look);
+    ProgramState::sqsCommentMode = sqs;
 }
 
-} // namespace
-
-void MainWindow::fillCommentControls()
+// The comment keys of config.ini in the given style; a missing key means what the style's attribute holds.
+void MainWindow::applyCommentKeys(bool sqs)
 {
-    if (!m_settingsDialog)
-        return;
-    const Attr *comment = ProgramState::sqsCommentMode ? m_lexer->commentAttri : m_lexer->sdotAttri;
-    m_settingsDialog->setCommentLook({ProgramState::sqsCommentMode, comment->foreground(),
-                                      comment->style().testFlag(Attr::Bold), comment->style().testFlag(Attr::Italic)});
+    applyCommentStyle(sqs, m_commentKeysRead.lookFor(sqs, m_lexer->commentLook(sqs).color));
 }
 
-void MainWindow::setCommentStyle(bool sqs, bool fromFile)
+// An opened file's style carries the comment look of the style in force. The style the settings
+// keep becomes the one in force before the switch, as the settings dialog would have shown it.
+void MainWindow::setCommentStyle(bool sqs)
 {
-    if (fromFile)
-        fillCommentControls();
-    SettingsDialog::CommentLook look;
-    if (m_settingsDialog)
-        look = m_settingsDialog->commentLook();
-    const Attr::FontStyles style = styleOf(look.bold, look.italic);
-    auto &h = *m_lexer;
-    if (sqs) {
-        h.commentAttri->setForeground(look.color);
-        h.commentAttri->setStyle(style);
-        h.sdotAttri->setForeground(Colors::clNone);
-        h.sdotAttri->setStyle(h.identifierAttri->style());
-        h.dslAttri->setForeground(Colors::clNone);
-        h.dslAttri->setStyle(h.sdotAttri->style());
-        ProgramState::sqsCommentMode = true;
-        return;
-    }
-    for (Attr *attr : {h.sdotAttri, h.dslAttri}) {
-        attr->setForeground(look.color);
-        attr->setStyle(style);
-    }
-    h.commentAttri->setForeground(Colors::clNone);
-    h.commentAttri->setStyle(h.identifierAttri->style());
-    ProgramState::sqsCommentMode = false;
+    m_commentStyleSetting = ProgramState::sqsCommentMode;
+    applyCommentStyle(sqs, m_lexer->commentLook(ProgramState::sqsCommentMode));
 }

@@ -36,13 +36,6 @@
 
 namespace {
 
-// The highlighter attributes of the settings dialog's rows, in the order of its Row enum.
-constexpr LexerAttributes *ScriptLexer::*kRowAttributes[SettingsDialog::RowCount] = {
-    &ScriptLexer::keyAttri,        &ScriptLexer::numberAttri,    &ScriptLexer::stringAttri,
-    &ScriptLexer::preprocessorAttri, &ScriptLexer::identifierAttri, &ScriptLexer::underlineAttri,
-    &ScriptLexer::tildaAttri,
-};
-
 bool fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();
@@ -136,26 +129,9 @@ void MainWindow::showModeless(QDialog *dialog)
 
 void MainWindow::openSettings()
 {
-    SettingsDialog::Values v;
-    v.saveBeforeRun = ProgramState::saveBeforeRun;
-    v.ofpPath = ProgramState::ofpExePath;
-    v.armaPath = ProgramState::armaExePath;
-    v.hotKey = m_completion->shortCut;
-    v.font = m_look.font;
-    v.bracketFg = ProgramState::bracketFgColor;
-    v.bracketBg = ProgramState::bracketBgColor;
-    for (int i = 0; i < SettingsDialog::RowCount; ++i) {
-        const LexerAttributes *attr = m_lexer->*kRowAttributes[i];
-        v.rows[i] = {attr->foreground(), attr->style().testFlag(LexerAttributes::Bold),
-                     attr->style().testFlag(LexerAttributes::Italic)};
-    }
-    v.background = m_look.color;
-    v.selBackground = m_look.selBackground;
-    v.selForeground = m_look.selForeground;
-    v.activeLine = m_look.activeLineColor;
-    v.tabsToSpaces = tabsToSpaces();
-    m_settingsDialog->setValues(v);
-    fillCommentControls();
+    // The dialog's comment style starts from the style in force.
+    m_commentStyleSetting = ProgramState::sqsCommentMode;
+    m_settingsDialog->setSettings(currentSettings());
     connect(m_settingsDialog, &QDialog::accepted, this, &MainWindow::applySettings, Qt::UniqueConnection);
     showModal(m_settingsDialog, false);
 }
@@ -163,31 +139,11 @@ void MainWindow::openSettings()
 // The dialog's values into the live objects; config.ini is written from them at the next close.
 void MainWindow::applySettings()
 {
-    const SettingsDialog::Values v = m_settingsDialog->values();
-    ProgramState::saveBeforeRun = v.saveBeforeRun;
-    ProgramState::ofpExePath = v.ofpPath; // as typed: a wrong path shows when the game is started
-    ProgramState::armaExePath = v.armaPath;
-    m_look.font = v.font;
-    m_completion->shortCut = v.hotKey;
-    ProgramState::bracketFgColor = v.bracketFg;
-    ProgramState::bracketBgColor = v.bracketBg;
-    for (int i = 0; i < SettingsDialog::RowCount; ++i) {
-        LexerAttributes *attr = m_lexer->*kRowAttributes[i];
-        attr->setForeground(v.rows[i].color);
-        // Only bold and italic: underline and strike-out go.
-        LexerAttributes::FontStyles style;
-        style.setFlag(LexerAttributes::Bold, v.rows[i].bold);
-        style.setFlag(LexerAttributes::Italic, v.rows[i].italic);
-        attr->setStyle(style);
-    }
-    // The comment row as the user left it, after "Обычный", whose style the other style's attributes take.
-    setCommentStyle(m_settingsDialog->sqsComments(), false);
-    m_look.color = v.background;
-    m_look.activeLineColor = v.activeLine;
-    m_look.selBackground = v.selBackground;
-    m_look.selForeground = v.selForeground;
-    m_look.apply(ui->SynEdit1, m_lexer);
-    setTabsToSpaces(v.tabsToSpaces);
+    const EditorSettings s = m_settingsDialog->settings(currentSettings());
+    applyLookSettings(s);
+    // The comment row after "Обычный", whose style the other comment style's attributes take.
+    m_commentStyleSetting = s.sqsComments;
+    applyCommentStyle(s.sqsComments, s.comment.lookFor(s.sqsComments, Colors::clNone));
 }
 
 GameTarget MainWindow::currentGame() const

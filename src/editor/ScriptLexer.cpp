@@ -43,33 +43,33 @@ QFont withPointSize(QFont font)
 
 ScriptLexer::ScriptLexer(QObject *parent)
     : QsciLexerCustom(parent),
-      commentAttri(new Attr(QStringLiteral("Comment"), Colors::clGray, Attr::Italic, this)),
-      dslAttri(new Attr(QStringLiteral("DSL"), Colors::clNone, {}, this)),
-      sdotAttri(new Attr(QStringLiteral("Sdot"), Colors::clNone, {}, this)),
-      identifierAttri(new Attr(QStringLiteral("Identifier"), Colors::clNone, {}, this)),
-      keyAttri(new Attr(QStringLiteral("Reserved Word"), Colors::clBlack, Attr::Bold, this)),
-      numberAttri(new Attr(QStringLiteral("Number"), Colors::clTeal, Attr::Bold, this)),
-      spaceAttri(new Attr(QStringLiteral("Space"), Colors::clNone, {}, this)),
-      stringAttri(new Attr(QStringLiteral("String"), Colors::clGreen, {}, this)),
-      preprocessorAttri(new Attr(QStringLiteral("Preprocessor"), Colors::clMaroon, Attr::Bold, this)),
-      underlineAttri(new Attr(QStringLiteral("Underline"), Colors::clNavy, {}, this)),
-      tildaAttri(new Attr(QStringLiteral("TildaNumber"), Colors::clPurple, {}, this))
+      sqsComment(new Attr(QStringLiteral("Comment"), Colors::clGray, Attr::Italic, this)),
+      lineComment(new Attr(QStringLiteral("DSL"), Colors::clNone, {}, this)),
+      blockComment(new Attr(QStringLiteral("Sdot"), Colors::clNone, {}, this)),
+      identifier(new Attr(QStringLiteral("Identifier"), Colors::clNone, {}, this)),
+      keyword(new Attr(QStringLiteral("Reserved Word"), Colors::clBlack, Attr::Bold, this)),
+      number(new Attr(QStringLiteral("Number"), Colors::clTeal, Attr::Bold, this)),
+      space(new Attr(QStringLiteral("Space"), Colors::clNone, {}, this)),
+      string(new Attr(QStringLiteral("String"), Colors::clGreen, {}, this)),
+      preprocessor(new Attr(QStringLiteral("Preprocessor"), Colors::clMaroon, Attr::Bold, this)),
+      variable(new Attr(QStringLiteral("Underline"), Colors::clNavy, {}, this)),
+      delay(new Attr(QStringLiteral("TildaNumber"), Colors::clPurple, {}, this))
 {
-    m_styleAttributes[tkComment] = commentAttri;
-    m_styleAttributes[tkDSL] = dslAttri;
-    m_styleAttributes[tkSdot] = sdotAttri;
-    m_styleAttributes[tkIdentifier] = identifierAttri;
-    m_styleAttributes[tkKey] = keyAttri;
-    m_styleAttributes[tkNumber] = numberAttri;
-    m_styleAttributes[tkSpace] = spaceAttri;
-    m_styleAttributes[tkString] = stringAttri;
-    m_styleAttributes[tkPreprocessor] = preprocessorAttri;
-    m_styleAttributes[tkUnderline] = underlineAttri;
-    m_styleAttributes[tkTilda] = tildaAttri;
-    m_styleAttributes[tkUnknown] = identifierAttri;
+    m_styleAttributes[tkComment] = sqsComment;
+    m_styleAttributes[tkDSL] = lineComment;
+    m_styleAttributes[tkSdot] = blockComment;
+    m_styleAttributes[tkIdentifier] = identifier;
+    m_styleAttributes[tkKey] = keyword;
+    m_styleAttributes[tkNumber] = number;
+    m_styleAttributes[tkSpace] = space;
+    m_styleAttributes[tkString] = string;
+    m_styleAttributes[tkPreprocessor] = preprocessor;
+    m_styleAttributes[tkUnderline] = variable;
+    m_styleAttributes[tkTilda] = delay;
+    m_styleAttributes[tkUnknown] = identifier;
 
-    for (Attr *a : {commentAttri, dslAttri, sdotAttri, identifierAttri, keyAttri, numberAttri, spaceAttri,
-                    stringAttri, preprocessorAttri, underlineAttri, tildaAttri}) {
+    for (Attr *a : {sqsComment, lineComment, blockComment, identifier, keyword, number, space,
+                    string, preprocessor, variable, delay}) {
         connect(a, &Attr::changed, this, [this, a] {
             for (int s = 0; s < int(m_styleAttributes.size()); ++s)
                 if (m_styleAttributes[s] == a)
@@ -93,6 +93,29 @@ void ScriptLexer::setEnabled(bool on)
         return;
     m_enabled = on;
     restyle();
+}
+
+std::array<LexerAttributes *, kKeyedAttributeCount> ScriptLexer::keyedAttributes() const
+{
+    return {keyword, number, string, preprocessor, identifier, variable, delay};
+}
+
+TextLook ScriptLexer::commentLook(bool sqs) const
+{
+    return (sqs ? sqsComment : blockComment)->look();
+}
+
+void ScriptLexer::setCommentStyle(bool sqs, const TextLook &look)
+{
+    for (Attr *attr : {sqsComment, blockComment, lineComment}) {
+        const bool carries = (attr == sqsComment) == sqs;
+        if (carries) {
+            attr->setLook(look);
+        } else {
+            attr->setForeground(Colors::clNone);
+            attr->setStyle(identifier->style());
+        }
+    }
 }
 
 const char *ScriptLexer::language() const

@@ -3,6 +3,7 @@
 
 #include "editor/LexerAttributes.h"
 #include "script/SqsScanner.h"
+#include "settings/EditorSettings.h"
 
 #include <Qsci/qscilexercustom.h>
 
@@ -17,7 +18,7 @@
 //   highlighter->setEditorLook(font, text, paper);  // later changes of them go through the highlighter:
 //                                    // QsciScintilla ignores its own setFont/setColor/setPaper while
 //                                    // a lexer is attached
-//   highlighter->keyAttri->setForeground(Colors::clRed);   // repaints at once
+//   highlighter->keyword->setForeground(Colors::clRed);   // repaints at once
 //
 // Styling is incremental: Scintilla asks for the lines from its first unstyled position on, each line
 // starts from the range the line before left (kept in the line state), and whatever follows a restyled
@@ -32,17 +33,25 @@ public:
     ~ScriptLexer() override;
 
     // Display attributes, owned by the highlighter; names and defaults (colour, style):
-    LexerAttributes *commentAttri;        // "Comment": ';' comments; clGray, italic
-    LexerAttributes *dslAttri;            // "DSL": "//" comments; clNone
-    LexerAttributes *sdotAttri;           // "Sdot": "/* */" comments; clNone
-    LexerAttributes *identifierAttri;     // "Identifier": other words, unknown characters; clNone
-    LexerAttributes *keyAttri;            // "Reserved Word": keywords; clBlack, bold
-    LexerAttributes *numberAttri;         // "Number": clTeal, bold
-    LexerAttributes *spaceAttri;          // "Space": blanks; clNone
-    LexerAttributes *stringAttri;         // "String": clGreen
-    LexerAttributes *preprocessorAttri;   // "Preprocessor": '#' labels; clMaroon, bold
-    LexerAttributes *underlineAttri;      // "Underline": '_' variables; clNavy
-    LexerAttributes *tildaAttri;          // "TildaNumber": '~' times; clPurple
+    LexerAttributes *sqsComment;   // "Comment": ';' comments; clGray, italic
+    LexerAttributes *lineComment;  // "DSL": "//" comments; clNone
+    LexerAttributes *blockComment; // "Sdot": "/* */" comments; clNone
+    LexerAttributes *identifier;   // "Identifier": other words, unknown characters; clNone
+    LexerAttributes *keyword;      // "Reserved Word": keywords; clBlack, bold
+    LexerAttributes *number;       // "Number": clTeal, bold
+    LexerAttributes *space;        // "Space": blanks; clNone
+    LexerAttributes *string;       // "String": clGreen
+    LexerAttributes *preprocessor; // "Preprocessor": '#' labels; clMaroon, bold
+    LexerAttributes *variable;     // "Underline": '_' variables; clNavy
+    LexerAttributes *delay;        // "TildaNumber": '~' times; clPurple
+
+    // The attributes the settings name, in the order of KeyedAttribute.
+    std::array<LexerAttributes *, kKeyedAttributeCount> keyedAttributes() const;
+
+    // Comment styles: the ';' style paints sqsComment, the C style lineComment and blockComment. The
+    // look goes to the attributes of the chosen style; the other style's become plain text.
+    TextLook commentLook(bool sqs) const;
+    void setCommentStyle(bool sqs, const TextLook &look);
 
     // The editor's font, text colour and paper, which every style builds on: a style takes the font
     // with its attribute's bold, italic, underline and strike-out, and the text colour or paper where

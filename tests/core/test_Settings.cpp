@@ -1,7 +1,8 @@
-// What the program keeps in config.ini: the ini file itself, colour texts, shortcut codes, recent
+// What the program keeps in config.ini: the ini file itself, the editor's settings, colour texts, shortcut codes, recent
 // files, placement rectangles, the speed bar's catalogue and layout, and the file dialogs' filters.
 #include "../TestUtil.h"
 #include "settings/ColorText.h"
+#include "settings/EditorSettings.h"
 #include "settings/IniFile.h"
 #include "settings/PlacementRect.h"
 #include "settings/RecentFileList.h"
@@ -72,6 +73,68 @@ TEST(IniFile, RandomFilesReadAndKeepTheirKeys)
         for (qsizetype i = 0; i < keys.size(); ++i)
             ASSERT_EQ(ini.readString("a", keys[i], "<none>"), values[i]);
     }
+}
+
+// The live objects' values at a first start: the form's font, the highlighter's own colours.
+EditorSettings firstStart()
+{
+    EditorSettings s;
+    s.font = {"Courier New", 1, Colors::clWindowText, 11, 0};
+    s.attributes = {{{Colors::clBlack, true, false}, {Colors::clTeal, true, false}, {Colors::clGreen, false, false},
+                     {Colors::clMaroon, true, false}, {Colors::clNone, false, false}, {Colors::clNavy, false, false},
+                     {Colors::clPurple, false, false}}};
+    s.comment = {Colors::clGray, false, true};
+    return s;
+}
+
+TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInTheShutdownOrder)
+{
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath("config.ini"));
+    SettingsFile::write(ini, firstStart());
+    EXPECT_TRUE(matchesGolden(loadFileToString(ini.fileName()), "first-start-config.ini"));
+
+    // Read back over other values, the file gives the same settings.
+    EditorSettings other;
+    other.comment = {};
+    EXPECT_EQ(SettingsFile::read(ini, other, [](const AppError &) { FAIL(); }), firstStart());
+}
+
+// Read, changed as a run changes it, written: the keys of others stay, unreadable values keep what
+// the live object held, and a missing comment key is left to the comment style.
+TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config.ini");
+    QFile::copy(VELMORA_SOURCE_DIR "/tests/fixtures/golden/settings-kept.ini", path);
+    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    IniFile ini(path);
+    QStringList errors;
+    EditorSettings current = firstStart();
+    current.comment = {};
+    EditorSettings s = SettingsFile::read(ini, current, [&](const AppError &e) { errors << e.message(); });
+
+    EXPECT_EQ(errors, QStringList("'yellow' is not a valid integer value"));
+    EXPECT_EQ(s.background, Colors::clWindow);
+    EXPECT_FALSE(s.lineNumbers);
+    EXPECT_EQ(s.completionShortcut, 0x4020);
+    EXPECT_EQ(s.selBackground, Colors::clInfoBk);
+    EXPECT_EQ(s.game, Game::Arma);
+    EXPECT_EQ(s.attributes[int(KeyedAttribute::Number)].color, 0x00C0FFFF);
+    EXPECT_TRUE(s.attributes[int(KeyedAttribute::Command)].bold) << "not a number: the default";
+    EXPECT_TRUE(s.attributes[int(KeyedAttribute::Variable)].italic);
+    EXPECT_EQ(s.font, (FontKeys{"DejaVu Sans Mono", 1, Colors::clWindowText, 13, 3}));
+    EXPECT_FALSE(s.sqsComments);
+    EXPECT_EQ(s.comment, (CommentKeys{std::nullopt, true, std::nullopt}));
+    EXPECT_EQ(s.comment.lookFor(false, Colors::clNone), (TextLook{Colors::clNone, true, false}));
+    EXPECT_EQ(s.comment.lookFor(true, Colors::clGray), (TextLook{Colors::clGray, true, true}));
+
+    s.game = Game::Ofp;
+    s.bigSpeedButtons = false;
+    s.armaExePath = "/games/arma/arma.exe";
+    s.comment = {Colors::clGreen, true, false};
+    SettingsFile::write(ini, s);
+    EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 
 TEST(ColorText, IdentifiersNumbersAndRefusals)

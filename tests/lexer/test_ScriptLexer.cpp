@@ -273,25 +273,25 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     // A change of an attribute reaches its style at once; an unchanged value is no change.
     ScriptLexer &h = e.lexer;
     int changes = 0;
-    QObject::connect(h.keyAttri, &LexerAttributes::changed, [&changes] { ++changes; });
-    h.keyAttri->setForeground(Colors::clRed);
-    h.keyAttri->setForeground(Colors::clRed);
+    QObject::connect(h.keyword, &LexerAttributes::changed, [&changes] { ++changes; });
+    h.keyword->setForeground(Colors::clRed);
+    h.keyword->setForeground(Colors::clRed);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkKey), long(Colors::clRed));
 
     // Identifiers and unknown characters share an attribute.
-    h.identifierAttri->setStyle(LexerAttributes::Bold | LexerAttributes::Underline);
+    h.identifier->setStyle(LexerAttributes::Bold | LexerAttributes::Underline);
     for (int style : {int(tkIdentifier), int(tkUnknown)})
         EXPECT_TRUE(e.bold(style) && e.send(Sci::SCI_STYLEGETUNDERLINE, style)) << style;
 
     // A neutralised comment looks like plain text.
-    h.commentAttri->setForeground(Colors::clNone);
-    h.commentAttri->setStyle(h.identifierAttri->style());
+    h.sqsComment->setForeground(Colors::clNone);
+    h.sqsComment->setStyle(h.identifier->style());
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkComment), bgr(text));
     EXPECT_TRUE(e.bold(tkComment) && !e.send(Sci::SCI_STYLEGETITALIC, tkComment));
     EXPECT_FALSE(e.bold(Sci::STYLE_DEFAULT));
 
-    h.sdotAttri->setBackground(Colors::clInfoBk);
+    h.blockComment->setBackground(Colors::clInfoBk);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETBACK, tkSdot), bgr(QGuiApplication::palette().color(QPalette::ToolTipBase)));
 
     QFont bigger = h.defaultFont();
@@ -316,7 +316,7 @@ TEST(LexerHighlighter, SwitchingOffAndOnAndNewKeywordsRestyle)
     e.lexer.setEnabled(false);
     e.styleFromWatermark();
     EXPECT_EQ(e.letters(), (Rows{"------------||", "----||", "-----------"})) << "line breaks too";
-    EXPECT_TRUE(e.lexer.keyAttri->style().testFlag(LexerAttributes::Bold)) << "the attributes stay";
+    EXPECT_TRUE(e.lexer.keyword->style().testFlag(LexerAttributes::Bold)) << "the attributes stay";
     e.lexer.setEnabled(true);
     e.styleFromWatermark();
     EXPECT_EQ(e.letters(), styled);

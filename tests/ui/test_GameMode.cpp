@@ -92,25 +92,25 @@ TEST_F(GameMode, CommentStyleSwitchCarriesTheColourAndNeutralisesTheOther)
 {
     start();
     ScriptLexer &h = *mainWindow()->lexer();
-    h.identifierAttri->setStyle(LexerAttributes::Bold);
+    h.identifier->setStyle(LexerAttributes::Bold);
     ASSERT_TRUE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(h.commentAttri->foreground(), Colors::clGray);
+    EXPECT_EQ(h.sqsComment->foreground(), Colors::clGray);
 
     mainWindow()->setCommentStyle(false);
     EXPECT_FALSE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(h.dslAttri->foreground(), Colors::clGray);
-    EXPECT_EQ(h.sdotAttri->foreground(), Colors::clGray);
-    EXPECT_TRUE(h.sdotAttri->style().testFlag(LexerAttributes::Italic));
-    EXPECT_EQ(h.commentAttri->foreground(), Colors::clNone);
-    EXPECT_EQ(h.commentAttri->style(), h.identifierAttri->style());
-    EXPECT_TRUE(find<QAbstractButton>("SQSC")->isChecked()); // the style in force before the switch
+    EXPECT_EQ(h.lineComment->foreground(), Colors::clGray);
+    EXPECT_EQ(h.blockComment->foreground(), Colors::clGray);
+    EXPECT_TRUE(h.blockComment->style().testFlag(LexerAttributes::Italic));
+    EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
+    EXPECT_EQ(h.sqsComment->style(), h.identifier->style());
+    EXPECT_TRUE(mainWindow()->currentSettings().sqsComments); // the style in force before the switch
 
     mainWindow()->setCommentStyle(true);
     EXPECT_TRUE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(h.commentAttri->foreground(), Colors::clGray);
-    EXPECT_TRUE(h.commentAttri->style().testFlag(LexerAttributes::Italic));
-    EXPECT_EQ(h.dslAttri->foreground(), Colors::clNone);
-    EXPECT_EQ(h.dslAttri->style(), h.identifierAttri->style());
-    EXPECT_TRUE(find<QAbstractButton>("SQFC")->isChecked());
+    EXPECT_EQ(h.sqsComment->foreground(), Colors::clGray);
+    EXPECT_TRUE(h.sqsComment->style().testFlag(LexerAttributes::Italic));
+    EXPECT_EQ(h.lineComment->foreground(), Colors::clNone);
+    EXPECT_EQ(h.lineComment->style(), h.identifier->style());
+    EXPECT_FALSE(mainWindow()->currentSettings().sqsComments);
     // The switch from the settings dialog's OK is the settings dialog tests'.
 }

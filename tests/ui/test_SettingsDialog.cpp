@@ -89,7 +89,7 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
 {
     start();
     ScriptLexer &h = *mainWindow()->lexer();
-    h.keyAttri->setStyle(Attr::Bold | Attr::Underline | Attr::StrikeOut);
+    h.keyword->setStyle(Attr::Bold | Attr::Underline | Attr::StrikeOut);
     action("N40")->trigger();
     control<ColorBox>("FonC")->setSelected(Colors::clDefault);
     control<ColorBox>("COMD")->setSelected(Colors::clRed);
@@ -104,17 +104,17 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     control<QCheckBox>("TETXI")->setChecked(true); // "Обычный": what the other style's attributes take
     ok();
     EXPECT_EQ(mainWindow()->look().color, Colors::clDefault);
-    EXPECT_EQ(h.keyAttri->foreground(), Colors::clRed);
-    EXPECT_EQ(h.keyAttri->style(), Attr::Bold | Attr::Italic);
+    EXPECT_EQ(h.keyword->foreground(), Colors::clRed);
+    EXPECT_EQ(h.keyword->style(), Attr::Bold | Attr::Italic);
     EXPECT_EQ(ProgramState::bracketFgColor, Colors::clLime);
     EXPECT_EQ(ProgramState::armaExePath, QString("/games/arma.exe"));
     EXPECT_TRUE(ProgramState::saveBeforeRun);
     EXPECT_FALSE(editor()->indentationsUseTabs());
     EXPECT_FALSE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(h.sdotAttri->foreground(), Colors::clTeal);
-    EXPECT_TRUE(h.sdotAttri->style().testFlag(Attr::Bold));
-    EXPECT_EQ(h.commentAttri->foreground(), Colors::clNone);
-    EXPECT_EQ(h.commentAttri->style(), Attr::FontStyles(Attr::Italic));
+    EXPECT_EQ(h.blockComment->foreground(), Colors::clTeal);
+    EXPECT_TRUE(h.blockComment->style().testFlag(Attr::Bold));
+    EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
+    EXPECT_EQ(h.sqsComment->style(), Attr::FontStyles(Attr::Italic));
     ProgramState::saveBeforeRun = false;
     ProgramState::armaExePath.clear();
 }

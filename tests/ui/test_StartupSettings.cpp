@@ -91,9 +91,9 @@ TEST_F(StartupSettings, SecondStartReadsTheValuesBackIntoTheLiveObjects)
     EXPECT_FALSE(editor()->indentationsUseTabs()); // tabs become blanks
     EXPECT_EQ(ProgramState::bracketFgColor, Colors::clBlue);
     EXPECT_TRUE(action("ArmA1")->isChecked());
-    EXPECT_EQ(mainWindow()->lexer()->keyAttri->foreground(), 0x000000FF);
-    EXPECT_FALSE(mainWindow()->lexer()->keyAttri->style().testFlag(Attr::Bold));
-    EXPECT_TRUE(mainWindow()->lexer()->underlineAttri->style().testFlag(Attr::Italic));
+    EXPECT_EQ(mainWindow()->lexer()->keyword->foreground(), 0x000000FF);
+    EXPECT_FALSE(mainWindow()->lexer()->keyword->style().testFlag(Attr::Bold));
+    EXPECT_TRUE(mainWindow()->lexer()->variable->style().testFlag(Attr::Italic));
 
     ASSERT_TRUE(closeMain());
     expectWritten({{"options", "showrow", "0"},         {"options", "cmdhotkey", "16416"},
@@ -131,7 +131,7 @@ TEST_F(StartupSettings, ABadValueIsReportedOnceAndStartUpGoesOn)
     EXPECT_TRUE(action("N4")->isChecked()); // a showrow that is no number shows the line numbers
     EXPECT_TRUE(EditorLook::gutterVisible(editor()));
     EXPECT_EQ(gamePanel(), QString("ArmA"));
-    EXPECT_EQ(mainWindow()->lexer()->numberAttri->foreground(), Colors::clLime);
+    EXPECT_EQ(mainWindow()->lexer()->number->foreground(), Colors::clLime);
     EXPECT_EQ(menu("N45")->actions().size(), 2);
     EXPECT_EQ(mainWindow()->windowTitle(), QString("patrol.sqs - Velmora"));
 }
@@ -150,9 +150,9 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
     writeConfig("[options]\r\nSQScomments=0\r\n"); // and no comment colour
     start();
     EXPECT_FALSE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(mainWindow()->lexer()->dslAttri->foreground(), Colors::clNone);
-    EXPECT_FALSE(mainWindow()->lexer()->dslAttri->style().testFlag(Attr::Bold));
-    EXPECT_FALSE(mainWindow()->lexer()->sdotAttri->style().testFlag(Attr::Italic));
+    EXPECT_EQ(mainWindow()->lexer()->lineComment->foreground(), Colors::clNone);
+    EXPECT_FALSE(mainWindow()->lexer()->lineComment->style().testFlag(Attr::Bold));
+    EXPECT_FALSE(mainWindow()->lexer()->blockComment->style().testFlag(Attr::Italic));
     ASSERT_TRUE(closeMain()); // a run that never touches the comment style writes back what it read
     expectWritten({{"options", "SQScomments", "0"}});
     windows.reset();
@@ -161,15 +161,15 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
     put("a.SQF", "// x");
     start({path("a.SQF")});
     EXPECT_FALSE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(mainWindow()->lexer()->dslAttri->foreground(), Colors::clGreen);
-    EXPECT_TRUE(mainWindow()->lexer()->sdotAttri->style().testFlag(Attr::Bold));
-    EXPECT_EQ(mainWindow()->lexer()->commentAttri->foreground(), Colors::clNone);
+    EXPECT_EQ(mainWindow()->lexer()->lineComment->foreground(), Colors::clGreen);
+    EXPECT_TRUE(mainWindow()->lexer()->blockComment->style().testFlag(Attr::Bold));
+    EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clNone);
     windows.reset();
 
     put("b.txt", "x");
     start({path("b.txt")});
     EXPECT_TRUE(ProgramState::sqsCommentMode);
-    EXPECT_EQ(mainWindow()->lexer()->commentAttri->foreground(), Colors::clGreen);
+    EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clGreen);
 }
 
 TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeReadIsNot)
