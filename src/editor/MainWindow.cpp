@@ -226,8 +226,7 @@ void MainWindow::openCommandLineFile(const QString &argument)
     const QString path = QFileInfo(argument).absoluteFilePath();
     if (!QFileInfo::exists(path)) {
         // A new file named on the command line: Save creates it.
-        ProgramState::currentFileName = path;
-        setDocumentTitle(QFileInfo(path).fileName() + QStringLiteral(" - Velmora"));
+        nameDocument(path);
     } else {
         if (!loadFile(path))
             return;

@@ -62,8 +62,8 @@ public:
     // The editor's text form: lines joined by CR LF.
     QString editorText() const;
     void setEditorText(const QString &text);
-    // Window caption; Qt would append the application name to a caption that lacks it.
-    void setDocumentTitle(const QString &title);
+    // The document is the file at `path` from here on: its name in the caption, Save writes there.
+    void nameDocument(const QString &path);
 
     // The settings as the live objects hold them: what config.ini gets and the settings dialog shows.
     EditorSettings currentSettings() const;
@@ -195,6 +195,8 @@ private:
 
     // Documents
     bool askToSaveChanges();
+    // Window caption; Qt would append the application name to a caption that lacks it.
+    void setDocumentTitle(const QString &title);
     void applyExtensionRule();
     void openDocument(const QString &path, bool addToRecent);
     bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
@@ -215,6 +217,7 @@ private:
     SaveDialog *m_saveDialog = nullptr;
     QFileDialog *m_openDialog = nullptr; // made on first use
     bool m_openDialogUsed = false;       // with the save dialog's first use: where Save As starts
+    bool m_newDocument = true;           // never saved nor opened: Save asks for a name
     std::unique_ptr<WindowPlacement> m_placement;
     std::unique_ptr<QPrinter> m_printer;
     EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them

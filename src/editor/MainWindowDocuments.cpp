@@ -77,6 +77,13 @@ void MainWindow::setDocumentTitle(const QString &title)
     setWindowTitle(title);
 }
 
+void MainWindow::nameDocument(const QString &path)
+{
+    ProgramState::currentFileName = path;
+    m_newDocument = false;
+    setDocumentTitle(QFileInfo(path).fileName() + kTitleSuffix);
+}
+
 QString MainWindow::editorText() const
 {
     return ui->SynEdit1->text();
@@ -124,13 +131,12 @@ bool MainWindow::loadFile(const QString &fileName)
         Dialogs::showError(this, error);
         return false;
     }
-    ProgramState::currentFileName = fileName;
     // Straight into the editor as UTF-8: a large file is never held as UTF-16 on the way.
     const QByteArray text = DocumentCodec::decodeToUtf8(bytes);
     bytes.clear();
     ui->SynEdit1->SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.constData());
     ui->SynEdit1->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
-    setDocumentTitle(QFileInfo(fileName).fileName() + kTitleSuffix);
+    nameDocument(fileName);
     ui->SynEdit1->setModified(false);
     return true;
 }
@@ -139,6 +145,7 @@ void MainWindow::newDocument()
 {
     if (!askToSaveChanges())
         return;
+    m_newDocument = true; // the file name stays, for the folder of the next Save As
     setDocumentTitle(kNewTitle);
     ui->SynEdit1->clear();
     // A new text: the old one is not kept for undo, in memory or on Ctrl+Z.
@@ -259,7 +266,7 @@ bool MainWindow::writeDocument(const QString &text, bool utf8, bool bom, const Q
 
 bool MainWindow::save()
 {
-    if (windowTitle() == kNewTitle)
+    if (m_newDocument)
         return saveAs();
     if (ui->ArmA1->isChecked())
         return saveInGameEncoding(editorText());
@@ -273,7 +280,7 @@ bool MainWindow::saveInGameEncoding(const QString &text)
 {
     if (!writeDocument(text, !ui->OFP1->isChecked(), false, ProgramState::currentFileName))
         return false;
-    setDocumentTitle(QFileInfo(ProgramState::currentFileName).fileName() + kTitleSuffix);
+    nameDocument(ProgramState::currentFileName);
     ui->SynEdit1->setModified(false);
     return true;
 }
@@ -281,20 +288,15 @@ bool MainWindow::saveInGameEncoding(const QString &text)
 bool MainWindow::saveAs()
 {
     SaveDialog *dialog = saveDialog();
-    const bool firstUse = !m_openDialogUsed && !dialog->used;
-    dialog->initialDir = firstUse && !ProgramState::currentFileName.isEmpty() ? QFileInfo(ProgramState::currentFileName).absolutePath() : QString();
-    if (!ProgramState::currentFileName.isEmpty()) {
-        if (const int index = SaveFileName::filterIndexOf(ProgramState::currentFileName))
-            dialog->filterIndex = index;
-    }
-    dialog->fileName = ProgramState::currentFileName.isEmpty() ? QString() : QFileInfo(ProgramState::currentFileName).fileName();
+    const QString &current = ProgramState::currentFileName;
+    const bool firstUse = !m_openDialogUsed && !dialog->shownBefore();
     m_openDialogUsed = true;
-    dialog->used = true;
-    if (!dialog->execute())
+    const QString typed = dialog->choosePath(current.isEmpty() ? QString() : QFileInfo(current).fileName(),
+                                             firstUse && !current.isEmpty() ? QFileInfo(current).absolutePath() : QString(),
+                                             current.isEmpty() ? 0 : SaveFileName::filterIndexOf(current));
+    if (typed.isEmpty())
         return false;
-
-    const QString typed = dialog->fileName;
-    const QString path = SaveFileName::withForcedExtension(typed, dialog->filterIndex);
+    const QString path = SaveFileName::withForcedExtension(typed, dialog->filterIndex());
     // The dialog asked about the name as typed; the forced extension may name another file.
     if (path != typed && QFileInfo::exists(path)
         && Dialogs::question(this, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))
@@ -316,8 +318,7 @@ bool MainWindow::saveAs()
     }
     if (!writeDocument(editorText(), utf8, bom, path))
         return false;
-    ProgramState::currentFileName = path;
-    setDocumentTitle(QFileInfo(path).fileName() + kTitleSuffix);
+    nameDocument(path);
     ui->SynEdit1->setModified(false);
     return true;
 }

@@ -64,9 +64,9 @@ void MainWindow::setGameMode(bool arma)
     ui->OFP1->setChecked(!arma);
     ui->ArmA1->setChecked(arma);
 
-    m_completion->insertList = GameDataFile::entries(game.commands);
+    m_completion->insertTexts = GameDataFile::entries(game.commands);
     m_lexer->setKeyWords(game.commands);
-    m_completion->itemList = GameDataFile::entries(game.commandItems);
+    m_completion->shownTexts = GameDataFile::entries(game.commandItems);
     ProgramState::weaponList = game.weapons;
     ProgramState::animationList = game.animations;
     ProgramState::magazineList = game.magazines;

@@ -118,7 +118,7 @@ void MainWindow::showCommandHelp(const QString &name)
 
 void MainWindow::setUpCompletion()
 {
-    m_completion->useInsertList = true;
+    m_completion->matchInsertTexts = true;
     m_completion->triggerChars = QStringLiteral(".");
     m_completion->endOfTokenChars = QStringLiteral("()[]. ");
     m_completion->attach(ui->SynEdit1);
@@ -127,11 +127,11 @@ void MainWindow::setUpCompletion()
     // commands open.
     m_argumentCompletion = new CompletionList(this);
     m_argumentCompletion->setObjectName(QStringLiteral("WeapCompleter"));
-    m_argumentCompletion->shortCut = ShortcutCode::kCtrl | 0x20; // Ctrl+Space
+    m_argumentCompletion->shortcutCode = ShortcutCode::kCtrl | 0x20; // Ctrl+Space
     m_argumentCompletion->triggerChars = QStringLiteral("\"");
     m_argumentCompletion->endOfTokenChars = QStringLiteral("\"");
     m_argumentCompletion->fallback = m_completion;
-    m_argumentCompletion->onExecute = [this] { return fillArgumentNames(); };
+    m_argumentCompletion->beforeOpening = [this] { return fillArgumentNames(); };
     m_argumentCompletion->onAfterCompletion = [this] { ui->SynEdit1->replaceSelectedText(QStringLiteral("\"")); };
     m_argumentCompletion->attach(ui->SynEdit1); // after the command completion: sees each key first
 }
@@ -140,7 +140,7 @@ void MainWindow::setUpCompletion()
 bool MainWindow::fillArgumentNames()
 {
     const EditorCaret caret = editorCaret(ui->SynEdit1);
-    QStringList &names = m_argumentCompletion->itemList;
+    QStringList &names = m_argumentCompletion->shownTexts;
     switch (CompletionRules::argumentListAt(caret.text, caret.index)) {
     case CompletionRules::ArgumentList::Magazines:
         names = ProgramState::magazineList;

@@ -20,7 +20,7 @@ EditorSettings MainWindow::currentSettings() const
     s.bigSpeedButtons = ui->N84->isChecked();
     s.wordWrap = ui->N54->isChecked();
     s.columnSelection = ui->N66->isChecked();
-    s.completionShortcut = m_completion->shortCut;
+    s.completionShortcut = m_completion->shortcutCode;
     s.font = m_look.fontKeys();
     s.selBackground = m_look.selBackground;
     s.selForeground = m_look.selForeground;
@@ -82,7 +82,7 @@ void MainWindow::applyViewSettings(const EditorSettings &s)
 // What the settings dialog changes, the comment style apart.
 void MainWindow::applyLookSettings(const EditorSettings &s)
 {
-    m_completion->shortCut = s.completionShortcut;
+    m_completion->shortcutCode = s.completionShortcut;
     m_look.setFontKeys(s.font);
     m_look.selBackground = s.selBackground;
     m_look.selForeground = s.selForeground;

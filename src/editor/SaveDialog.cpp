@@ -88,22 +88,24 @@ bool SaveDialog::signatureWanted() const
     return m_signature->isEnabled() && m_signature->isChecked();
 }
 
-bool SaveDialog::execute()
+QString SaveDialog::choosePath(const QString &name, const QString &folder, int filterIndex)
 {
+    m_shown = true;
     setAcceptMode(AcceptSave);
     setFileMode(AnyFile);
     const QStringList filters = nameFilters();
-    if (filterIndex >= 1 && filterIndex <= filters.size())
-        selectNameFilter(filters[filterIndex - 1]);
-    if (!initialDir.isEmpty())
-        setDirectory(initialDir);
-    selectFile(fileName);
+    if (filterIndex > 0)
+        m_filterIndex = filterIndex;
+    if (m_filterIndex >= 1 && m_filterIndex <= filters.size())
+        selectNameFilter(filters[m_filterIndex - 1]);
+    if (!folder.isEmpty())
+        setDirectory(folder);
+    selectFile(name);
     const QString chosen = ModalDialogs::chooseFile(*this);
     if (chosen.isEmpty())
-        return false;
-    fileName = chosen;
+        return {};
     const qsizetype index = filters.indexOf(selectedNameFilter());
     if (index >= 0)
-        filterIndex = int(index) + 1;
-    return true;
+        m_filterIndex = int(index) + 1;
+    return chosen;
 }

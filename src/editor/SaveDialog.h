@@ -19,13 +19,13 @@ public:
     // Description and mask pairs separated by '|'.
     void setFilter(const QString &filter);
 
-    int filterIndex = 1; // 1-based; read back from the dialog after execute()
-    QString initialDir;  // empty: the folder the dialog was left in
-    QString fileName;    // proposed name before execute(), the chosen path after
-    bool used = false;   // shown before: it then opens where it was left
-
-    // True when the user confirmed a file name; fileName and filterIndex then hold the choice.
-    bool execute();
+    // Shows the dialog proposing `name` in `folder` (empty: the folder it was left in) under the
+    // 1-based filter `filterIndex` (0: the filter chosen last). The chosen path; empty when cancelled.
+    QString choosePath(const QString &name, const QString &folder, int filterIndex);
+    // The 1-based filter of the last choice.
+    int filterIndex() const { return m_filterIndex; }
+    // Shown before: it then opens where it was left.
+    bool shownBefore() const { return m_shown; }
 
     Encoding encoding() const;
     // True when the mark is to be written: the box enabled (UTF-8 chosen) and checked.
@@ -39,4 +39,6 @@ private:
     QRadioButton *m_ansi;
     QRadioButton *m_utf8;
     QCheckBox *m_signature;
+    int m_filterIndex = 1;
+    bool m_shown = false;
 };

@@ -71,9 +71,9 @@ QStringList CompletionList::shownItems() const
     return items;
 }
 
-bool CompletionList::execute()
+bool CompletionList::open()
 {
-    if (!m_editor || (onExecute && !onExecute()))
+    if (!m_editor || (beforeOpening && !beforeOpening()))
         return false;
     const EditorCaret caret = editorCaret(m_editor);
     m_startLine = caret.line;
@@ -100,12 +100,12 @@ void CompletionList::close()
 // The entries that begin with the word typed so far, in their order.
 void CompletionList::filter(const QString &prefix)
 {
-    const QStringList &keys = useInsertList ? insertList : itemList;
+    const QStringList &keys = matchInsertTexts ? insertTexts : shownTexts;
     m_rows = CompletionRules::matchingRows(keys, prefix);
     QStringList shown;
     shown.reserve(m_rows.size());
     for (int entry : std::as_const(m_rows))
-        shown.append(itemList.value(entry, keys[entry]));
+        shown.append(shownTexts.value(entry, keys[entry]));
     m_popup->clear();
     m_popup->addItems(shown);
     m_popup->setCurrentRow(m_rows.isEmpty() ? -1 : 0);
@@ -136,7 +136,7 @@ void CompletionList::complete(int row)
         return;
     }
     const int entry = m_rows[row];
-    const QString value = useInsertList ? insertList.value(entry) : itemList.value(entry);
+    const QString value = matchInsertTexts ? insertTexts.value(entry) : shownTexts.value(entry);
     // Only what was typed is replaced: text after the caret stays, also when it continues the word.
     const EditorCaret caret = editorCaret(m_editor);
     close();
@@ -193,7 +193,7 @@ int CompletionList::widestText() const
 
 bool CompletionList::isShortcut(const QKeyEvent *key) const
 {
-    const QKeyCombination wanted = ShortcutCode::toKey(shortCut);
+    const QKeyCombination wanted = ShortcutCode::toKey(shortcutCode);
     if (wanted.key() == Qt::Key_unknown)
         return false;
     const Qt::Key pressed = key->key() == Qt::Key_Backtab ? Qt::Key_Tab : Qt::Key(key->key());
@@ -273,7 +273,7 @@ void CompletionList::forwardToEditor(QKeyEvent *key)
 void CompletionList::charAdded(int ch)
 {
     if (!isOpen() && ch > 0 && ch < 0x10000 && triggerChars.contains(QChar(ch)))
-        execute();
+        open();
 }
 
 bool CompletionList::eventFilter(QObject *watched, QEvent *event)
@@ -296,8 +296,8 @@ bool CompletionList::eventFilter(QObject *watched, QEvent *event)
                 return handleListKey(key);
             if (isShortcut(key)) {
                 // Used up even when nothing opens: the key stands for completion here.
-                if (!execute() && fallback && fallback->isShortcut(key))
-                    fallback->execute();
+                if (!open() && fallback && fallback->isShortcut(key))
+                    fallback->open();
                 return true;
             }
             break;

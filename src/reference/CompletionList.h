@@ -18,12 +18,12 @@ public:
     explicit CompletionList(QObject *parent = nullptr);
     ~CompletionList() override;
 
-    QStringList insertList; // text inserted for entry i, when useInsertList is set
-    QStringList itemList;   // text shown for entry i
-    int shortCut = 9;       // settings-file shortcut code, read at every key; 9 is Tab
+    QStringList insertTexts; // text inserted for entry i, when matchInsertTexts is set
+    QStringList shownTexts;  // text shown for entry i
+    int shortcutCode = 9;    // settings-file shortcut code, read at every key; 9 is Tab
 
-    // Entries are matched against and replaced by insertList; itemList only shows them.
-    bool useInsertList = false;
+    // Entries are matched against and replaced by insertTexts; shownTexts only shows them.
+    bool matchInsertTexts = false;
     // Typing one of these opens the list.
     QString triggerChars;
     // Typing one of these while the list is open takes the chosen entry; the character follows
@@ -31,8 +31,8 @@ public:
     QString endOfTokenChars;
     // Opened instead when it has the same shortcut and this list has nothing to offer.
     QPointer<CompletionList> fallback;
-    // Asked each time before the list opens; it may refill itemList, and false keeps it closed.
-    std::function<bool()> onExecute;
+    // Asked each time before the list opens; it may refill shownTexts, and false keeps it closed.
+    std::function<bool()> beforeOpening;
     // Runs after an entry has gone in, inside the same undo step.
     std::function<void()> onAfterCompletion;
 
@@ -40,7 +40,7 @@ public:
     void attach(QsciScintilla *editor);
 
     // Opens the list for the word left of the caret; false, and closed, when no entry matches.
-    bool execute();
+    bool open();
     void close();
     bool isOpen() const;
     // What the list shows now.

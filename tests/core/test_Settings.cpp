@@ -150,7 +150,7 @@ TEST(ColorText, IdentifiersNumbersAndRefusals)
     EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
 }
 
-TEST(shortCut, CodesAndKeys)
+TEST(ShortcutCode, CodesAndKeys)
 {
     EXPECT_EQ(ShortcutCode::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
     EXPECT_EQ(ShortcutCode::toKey(9), QKeyCombination(Qt::Key_Tab));

@@ -167,15 +167,14 @@ TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
         signature->setChecked(true);
     };
     EXPECT_FALSE(mainWindow()->saveAs()); // cancelled
-    EXPECT_EQ(d.initialDir, dir.path());
-    EXPECT_EQ(d.filterIndex, 2);
+    EXPECT_EQ(d.directory().path(), dir.path());
+    EXPECT_EQ(d.filterIndex(), 2);
     EXPECT_EQ(d.selectedNameFilter(), QString("SQF (*.sqf)"));
-    EXPECT_EQ(d.fileName, QString("m.sqf"));
+    EXPECT_EQ(d.selectedFiles(), QStringList(path("m.sqf")));
 
     inDialog = nullptr;
     chosen.push_back(path("m.sqf"));
     ASSERT_TRUE(mainWindow()->saveAs());
-    EXPECT_TRUE(d.initialDir.isEmpty());
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8);
     EXPECT_TRUE(signature->isEnabled() && signature->isChecked());
     EXPECT_EQ(bytes("m.sqf"), kBom + "x");
@@ -246,7 +245,7 @@ TEST_F(Documents, NewKeepsTheFileNameAndTheCommentStyle)
     EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
     EXPECT_FALSE(ProgramState::sqsCommentMode);
     EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
-    // A new text is told by its caption alone, so Save asks for a name.
+    // A new text has no name of its own, so Save asks for one.
     type("y");
     chosen.push_back(path("b.sqs"));
     ASSERT_TRUE(mainWindow()->save());
@@ -380,6 +379,14 @@ TEST_F(Documents, TheCaptionIsTheFileNameAloneAfterEveryOpen)
     EXPECT_EQ(mainWindow()->windowTitle(), QString("b.sqs - Velmora"));
     EXPECT_EQ(Dialogs::applicationTitle(), QString("b.sqs - Velmora"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+
+    // A file whose caption reads as a new text's is still saved where it is, without a question.
+    put(u"Новый"_qs, "old");
+    open(u"Новый"_qs);
+    EXPECT_EQ(mainWindow()->windowTitle(), u"Новый - Velmora"_qs);
+    type("x");
+    ASSERT_TRUE(mainWindow()->save());
+    EXPECT_EQ(bytes(u"Новый"_qs), QByteArray("xold"));
 }
 
 TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)

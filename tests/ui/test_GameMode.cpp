@@ -35,8 +35,8 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     expectGame("ArmA", true);
     EXPECT_EQ(action("N53")->text(), QString("Запустить/Развернуть ArmA   "));
     EXPECT_EQ(action("RunBTN")->property("ImageIndex").toInt(), 16);
-    EXPECT_EQ(mainWindow()->completion()->insertList, QStringList({"hint", "addWeapon", "setVehicleInit"}));
-    EXPECT_EQ(mainWindow()->completion()->itemList.size(), 3);
+    EXPECT_EQ(mainWindow()->completion()->insertTexts, QStringList({"hint", "addWeapon", "setVehicleInit"}));
+    EXPECT_EQ(mainWindow()->completion()->shownTexts.size(), 3);
     EXPECT_EQ(ProgramState::weaponList, QStringList({"M16A2"}));
     EXPECT_EQ(ProgramState::magazineList, QStringList({"30Rnd_556x45_Stanag", "HandGrenadeTimed"}));
     EXPECT_EQ(ProgramState::animationList, QStringList({"AmovPercMstpSnonWnonDnon"}));
@@ -85,7 +85,7 @@ TEST_F(GameMode, DataFileFailuresAreReportedOncePerSwitch)
     EXPECT_EQ(messages[1].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
     expectGame("ArmA", true);
     EXPECT_TRUE(ProgramState::weaponList.isEmpty());
-    EXPECT_TRUE(mainWindow()->completion()->insertList.isEmpty());
+    EXPECT_TRUE(mainWindow()->completion()->insertTexts.isEmpty());
 }
 
 TEST_F(GameMode, CommentStyleSwitchCarriesTheColourAndNeutralisesTheOther)

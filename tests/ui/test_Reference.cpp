@@ -312,7 +312,7 @@ TEST_F(Reference, CtrlSpaceOpensTheNamesAndTheCommandsOnceTheyShareIt)
     EXPECT_FALSE(commands()->isOpen());
     EXPECT_EQ(text(), QString("player addWeapon \"M"));
 
-    commands()->shortCut = 0x4020; // Ctrl+Space, as the settings dialog sets it
+    commands()->shortcutCode = 0x4020; // Ctrl+Space, as the settings dialog sets it
     setText("|");
     key(Qt::Key_Tab);
     EXPECT_EQ(text(), QString("\t"));

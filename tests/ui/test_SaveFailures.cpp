@@ -103,8 +103,7 @@ TEST_F(SaveFailures, ADocumentStaysModifiedAndTheOldFileWhole)
         start();
         const QString file = prepared(r, "doc.sqs");
         mainWindow()->setEditorText("new text");
-        ProgramState::currentFileName = path(file);
-        mainWindow()->setDocumentTitle("doc.sqs - Velmora");
+        mainWindow()->nameDocument(path(file));
         bool saved = true;
         r.during([&] { saved = mainWindow()->save(); });
         EXPECT_FALSE(saved) << r.what;

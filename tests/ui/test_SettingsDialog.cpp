@@ -138,7 +138,7 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
         EXPECT_EQ(box->code(), k.code) << k.key;
     }
     ok();
-    EXPECT_EQ(mainWindow()->completion()->shortCut, 0x4020);
+    EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
 
     action("N40")->trigger();
     QTest::mouseClick(control<QLabel>("Label22"), Qt::LeftButton); // "<- Сброс"
@@ -147,7 +147,7 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     control<QLineEdit>("OFPpath")->setText("/elsewhere.exe");
     control<QRadioButton>("SQFC")->setChecked(true);
     cancel();
-    EXPECT_EQ(mainWindow()->completion()->shortCut, 0x4020);
+    EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
     EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
     EXPECT_TRUE(ProgramState::ofpExePath.isEmpty());
     EXPECT_TRUE(ProgramState::sqsCommentMode);

@@ -79,7 +79,7 @@ TEST_F(StartupSettings, SecondStartReadsTheValuesBackIntoTheLiveObjects)
     EXPECT_FALSE(action("N36")->isChecked());
     EXPECT_TRUE(find("Panel1")->isHidden());
     EXPECT_TRUE(find<QToolBar>("ToolBar1")->isHidden());
-    EXPECT_EQ(mainWindow()->completion()->shortCut, 0x4020);
+    EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
     EXPECT_TRUE(action("N85")->isChecked());
     EXPECT_TRUE(action("N66")->isChecked());
     EXPECT_EQ(mainWindow()->look().color, 0x00C0FFFF);
