@@ -54,5 +54,6 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/velmora_bench \
 	  --benchmark_repetitions=$(REPS) --benchmark_report_aggregates_only=true
 
+# Every build folder the commands above make.
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz
