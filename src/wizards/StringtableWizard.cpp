@@ -124,16 +124,17 @@ void StringtableWizard::clearRow()
     setCurrentCell(current.row(), current.column());
 }
 
+// The moves take the current row, whatever else is selected, and the current cell goes with it.
 void StringtableWizard::moveRowUp()
 {
-    const int row = selectedTopRow();
+    const int row = currentRow();
     if (row > 0 && m_model->moveRow(row, row - 1))
         setCurrentCell(row - 1, ui->CSV->currentIndex().column());
 }
 
 void StringtableWizard::moveRowDown()
 {
-    const int row = selectedTopRow();
+    const int row = currentRow();
     if (row + 1 < m_model->rowCount() && m_model->moveRow(row, row + 1))
         setCurrentCell(row + 1, ui->CSV->currentIndex().column());
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -36,6 +37,13 @@ protected:
         grid()->model()->setData(grid()->model()->index(row, column), text);
     }
     QStringList ids() { return items("CSV"); }
+    // The user clicks row `from` and shift-clicks row `to`, which becomes the current row.
+    void selectRows(int from, int to)
+    {
+        const auto centre = [this](int row) { return grid()->visualRect(grid()->model()->index(row, 0)).center(); };
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, centre(from));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, centre(to));
+    }
     void check(const char *language, bool on = true) { control<QCheckBox>(language)->setChecked(on); }
     // Opens the row dialog; `fill` plays the user in it. True when the dialog took the row.
     bool addRow(const std::function<void(QDialog &)> &fill)
@@ -129,6 +137,15 @@ TEST_F(StringtableWizardTest, RowButtonsAndLanguagesKeepTextsInPlace)
     click("btnUP");
     click("btnUP"); // the first row goes no higher
     EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
+    // With rows selected downwards the moves take the current row, the bottom one.
+    selectRows(0, 1);
+    click("SpeedButton1");
+    EXPECT_EQ(ids(), QStringList({"STR_1", "", " "}));
+    EXPECT_EQ(grid()->currentIndex().row(), 2);
+    selectRows(0, 2);
+    click("btnUP");
+    EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
+    EXPECT_EQ(grid()->currentIndex().row(), 1);
 
     check("Eng", false);
     EXPECT_EQ(header(), QStringList({"ID", "Russian"}));
