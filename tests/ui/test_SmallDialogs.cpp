@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 class SmallDialogs : public AppFixture
 {
@@ -171,4 +172,27 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
     mainWindow()->setGameMode(false);
     action("N74")->trigger();
     EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
+}
+
+// Screen readers, and tests, find a button that shows only its picture by the name of its tip.
+TEST_F(SmallDialogs, PictureButtonsAreNamedAsTheirTips)
+{
+    start();
+    mainWindow()->show();
+    action("N80")->trigger(); // the customise window is made on first use
+    int seen = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            const auto *tool = qobject_cast<QToolButton *>(button);
+            const bool pictureOnly = !button->icon().isNull()
+                                     && (button->text().isEmpty()
+                                         || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly));
+            if (!pictureOnly || !button->isVisibleTo(window))
+                continue;
+            ++seen;
+            const QString where = window->objectName() + u'/' + button->objectName() + u' ' + button->toolTip();
+            EXPECT_FALSE(button->accessibleName().isEmpty()) << qPrintable(where);
+            EXPECT_EQ(button->accessibleName(), button->toolTip()) << qPrintable(where);
+        }
+    EXPECT_GE(seen, 6 + 15); // the wizards' and the quick search's, and the speed bar's
 }
