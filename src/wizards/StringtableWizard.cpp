@@ -22,6 +22,11 @@ StringtableWizard::StringtableWizard(AppWindows &windows, QWidget *parent)
     ui->CSV->horizontalHeader()->setDefaultSectionSize(100);
     ui->CSV->verticalHeader()->setDefaultSectionSize(20);
     ui->CSV->verticalHeader()->hide();
+    // The header row in the colours of an active window's title bar.
+    QPalette headerColours = ui->CSV->horizontalHeader()->palette();
+    headerColours.setColor(QPalette::Button, headerColours.color(QPalette::Highlight));
+    headerColours.setColor(QPalette::ButtonText, headerColours.color(QPalette::HighlightedText));
+    ui->CSV->horizontalHeader()->setPalette(headerColours);
     ui->btnUP->setIcon(wizardIcon(QStringLiteral("go-up")));
     ui->SpeedButton1->setIcon(wizardIcon(QStringLiteral("go-down")));
     setCurrentCell(0, 0);

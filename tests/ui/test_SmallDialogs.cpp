@@ -5,6 +5,7 @@
 #include "platform/Launcher.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +173,28 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
     mainWindow()->setGameMode(false);
     action("N74")->trigger();
     EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
+}
+
+// The wizards' frames: their title-bar buttons, the ones that keep their size, and details of
+// their look.
+TEST_F(SmallDialogs, WizardFramesSizesAndLook)
+{
+    start();
+    const auto fixedSize = [this](const char *window) {
+        const QWidget *w = find<QDialog>(window);
+        return w->minimumSize() == w->maximumSize() ? w->size() : QSize();
+    };
+    EXPECT_TRUE(find<QDialog>("Form12")->windowFlags().testFlags(Qt::WindowMinimizeButtonHint
+                                                                  | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(fixedSize("Form9"), QSize(428, 336));
+    EXPECT_EQ(find<QDialog>("Form9")->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    // Its controls need more room in this font than the designed 664 by 400.
+    EXPECT_TRUE(fixedSize("Form13").expandedTo(QSize(664, 400)) == fixedSize("Form13"));
+    EXPECT_EQ(in<QLabel>("Form13", "RespawnDelayLabel")->text(), QString("RespawnDelay = "));
+    // The stringtable's header row in the colours of an active title bar.
+    const QPalette header = in<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
+    EXPECT_EQ(header.color(QPalette::Button), header.color(QPalette::Highlight));
+    EXPECT_EQ(header.color(QPalette::ButtonText), header.color(QPalette::HighlightedText));
 }
 
 // Screen readers, and tests, find a button that shows only its picture by the name of its tip.
