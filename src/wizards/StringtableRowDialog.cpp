@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr int kWidth = 501;
-constexpr int kPairStep = 40;               // from one caption to the next
-constexpr int kBaseHeight = 190;            // with no language field, were there such a layout
+constexpr int kWidth = 501;                  // as designed
+constexpr int kPairStep = 40;                // from one caption to the next
+constexpr int kBaseHeight = 190;             // the whole window's height, plus 30 a language
 constexpr int kHeightPerLanguage = 30;
 constexpr int kHeightWithoutLanguages = 400; // the fields keep their last layout then
 constexpr int kButtonsAboveBottom = 60;
