@@ -13,6 +13,7 @@ namespace {
 constexpr int kValueRole = Qt::UserRole;
 constexpr int kCustomRole = Qt::UserRole + 1;
 constexpr int kChooserIndex = 0;
+constexpr int kVisibleRows = 16; // the rest of the colours scroll
 
 const ColorValue kNamedColors[] = {
     Colors::clBlack, Colors::clMaroon, Colors::clGreen, Colors::clOlive, Colors::clNavy, Colors::clPurple,
@@ -45,7 +46,10 @@ ColorValue fromQColor(const QColor &c)
 ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
-    setMaxVisibleItems(16);
+    // Some styles open a fixed list as a pop-up the height of the screen and ignore the row
+    // count; the style sheet asks every style for the plain list that keeps it.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setMaxVisibleItems(kVisibleRows);
     populate();
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (index == kChooserIndex)

@@ -93,8 +93,10 @@ void SpeedBar::rebuild()
             m_separators.append(addSeparator());
         action->setVisible(true);
         addAction(action);
-        if (QWidget *button = widgetForAction(action))
+        if (QWidget *button = widgetForAction(action)) {
             button->installEventFilter(this);
+            button->setAccessibleName(action->toolTip()); // it shows only its picture
+        }
     }
     for (const QString &name : m_layout.hidden)
         if (QAction *action = m_items.value(name))

@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 
@@ -34,6 +35,7 @@ SpeedBarCustomizeDialog::SpeedBarCustomizeDialog(SpeedBar *bar, QWidget *parent)
         list->viewport()->setAcceptDrops(true);
         list->viewport()->installEventFilter(this);
     }
+    fitListsToCaptions();
     fillSections();
     connect(ui->SectionList, &QListWidget::currentRowChanged, this, &SpeedBarCustomizeDialog::fillItems);
     connect(ui->AddButton, &QPushButton::clicked, this, &SpeedBarCustomizeDialog::addItem);
@@ -60,6 +62,19 @@ void SpeedBarCustomizeDialog::hideEvent(QHideEvent *event)
 {
     m_bar->setCustomizing(false);
     QDialog::hideEvent(event);
+}
+
+// Either list may hold any item: both are made wide enough for the longest caption, so that
+// none is cut off at the window's first size; wider windows share the rest between them.
+void SpeedBarCustomizeDialog::fitListsToCaptions()
+{
+    for (const SpeedBarItem &entry : SpeedBarCatalog::items())
+        ui->BarList->addItem(listItem(QLatin1String(entry.name)));
+    const int width = ui->BarList->sizeHintForColumn(0) + 2 * ui->BarList->frameWidth()
+                      + ui->BarList->verticalScrollBar()->sizeHint().width();
+    ui->BarList->clear();
+    for (QListWidget *list : {ui->ItemList, ui->BarList})
+        list->setMinimumWidth(width);
 }
 
 void SpeedBarCustomizeDialog::fillSections()

@@ -27,6 +27,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void fitListsToCaptions();
     void fillSections();
     void refresh();
     void fillItems();

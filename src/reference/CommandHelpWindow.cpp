@@ -66,7 +66,6 @@ void CommandHelpWindow::showCard(const QStringList &rows)
     for (int row = 0; row < HelpCard::kRows; ++row) {
         QTableWidgetItem *value = ui->BUDDY->item(row, 1);
         value->setText(rows.value(row));
-        value->setToolTip(rows.value(row)); // a long description is cut at the window's edge
     }
     restorePlacement();
     show();

@@ -42,6 +42,8 @@ DescriptionWizard::DescriptionWizard(AppWindows &windows, QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Not resizable: the designed size, or as much more as the controls need in this font.
+    setFixedSize(size().expandedTo(minimumSizeHint()));
     ui->SoundPathBrowse->setIcon(wizardIcon(QStringLiteral("document-open")));
     ui->MusicPathBrowse->setIcon(wizardIcon(QStringLiteral("document-open")));
     connectControls();

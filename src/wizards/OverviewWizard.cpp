@@ -4,6 +4,7 @@
 
 #include "AppError.h"
 #include "app/AppWindows.h"
+#include "dialogs/ToolWindow.h"
 #include "editor/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "ui_OverviewWizard.h"
@@ -21,9 +22,11 @@
 #include <QSignalBlocker>
 
 OverviewWizard::OverviewWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), m_windows(windows), ui(std::make_unique<Ui::OverviewWizard>())
+    : QDialog(parent, kToolWindow), m_windows(windows), ui(std::make_unique<Ui::OverviewWizard>())
 {
     ui->setupUi(this);
+    // Not resizable: the designed size, or as much more as the controls need in this font.
+    setFixedSize(size().expandedTo(minimumSizeHint()));
     ui->FilenameEdit1Browse->setIcon(wizardIcon(QStringLiteral("document-open")));
     connect(ui->FilenameEdit1Browse, &QToolButton::clicked, this, &OverviewWizard::browsePicture);
     connect(ui->FilenameEdit1, &QLineEdit::textChanged, this, &OverviewWizard::checkPicture);

@@ -2,17 +2,37 @@
 #include "wizards/StringtableRowDialog.h"
 
 #include "app/AppWindows.h"
+#include "dialogs/ToolWindow.h"
+#include "editor/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
 #include "ui_StringtableRowDialog.h"
 #include "wizards/StringtableWizard.h"
 
 #include <QMenu>
+#include <QWindow>
+
+namespace {
+
+constexpr int kWidth = 501;                  // as designed
+constexpr int kPairStep = 40;                // from one caption to the next
+constexpr int kBaseHeight = 190;             // the whole window's height, plus 30 a language
+constexpr int kHeightPerLanguage = 30;
+constexpr int kHeightWithoutLanguages = 400; // the fields keep their last layout then
+constexpr int kButtonsAboveBottom = 60;
+
+} // namespace
 
 StringtableRowDialog::StringtableRowDialog(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), m_windows(windows), ui(std::make_unique<Ui::StringtableRowDialog>()), m_menu(new QMenu(this))
+    : QDialog(parent, kToolWindow), m_windows(windows), ui(std::make_unique<Ui::StringtableRowDialog>()),
+      m_menu(new QMenu(this))
 {
     ui->setupUi(this);
+    // Each caption stands right above its field, a pair every 40 pixels.
+    for (QLabel *caption : labels()) {
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        caption->setFixedHeight(std::max(caption->sizeHint().height(), kPairStep - ui->e1->sizeHint().height()));
+    }
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
     QAction *duplicateAction = m_menu->addAction(QStringLiteral("Дублировать"));
     duplicateAction->setObjectName(QStringLiteral("N1"));
@@ -65,7 +85,30 @@ void StringtableRowDialog::layOut(const QStringList &languages)
             edits[i]->setVisible(i < languages.size());
         }
     }
-    adjustSize();
+    fitHeight(languages.isEmpty() ? kHeightWithoutLanguages
+                                  : kBaseHeight + kHeightPerLanguage * int(languages.size()));
+}
+
+// The height is that of the whole window, the desktop's frame included, and the buttons' top
+// stands 60 pixels above its bottom edge. A font too large for that height makes it taller.
+void StringtableRowDialog::fitHeight(int outerHeight)
+{
+    const QMargins frame = desktopFrame();
+    QMargins margins = layout()->contentsMargins();
+    margins.setBottom(std::max(0, kButtonsAboveBottom - frame.bottom() - ui->Button1->sizeHint().height()));
+    layout()->setContentsMargins(margins);
+    layout()->activate();
+    const int height = std::max(outerHeight - frame.top() - frame.bottom(), minimumSizeHint().height());
+    setFixedSize(kWidth, height);
+}
+
+// The frame the desktop draws around the program's windows. This window's own is not known
+// before it is on the screen, and Qt keeps what it found when asked earlier; the main window,
+// on the screen from the start, has the same frame.
+QMargins StringtableRowDialog::desktopFrame() const
+{
+    const QWidget *main = m_windows.mainWindow();
+    return main && main->windowHandle() ? main->windowHandle()->frameMargins() : QMargins();
 }
 
 void StringtableRowDialog::confirm()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <array>
 #include <memory>
 
@@ -29,6 +30,8 @@ private:
     std::array<QLabel *, 7> labels() const;
     std::array<QLineEdit *, 7> fields() const;
     void layOut(const QStringList &languages);
+    void fitHeight(int outerHeight);
+    QMargins desktopFrame() const;
     void confirm();
     void showDuplicateMenu(QLineEdit *field, const QPoint &at);
     // Copies the text of the field whose menu was opened into every shown field.

@@ -22,6 +22,11 @@ StringtableWizard::StringtableWizard(AppWindows &windows, QWidget *parent)
     ui->CSV->horizontalHeader()->setDefaultSectionSize(100);
     ui->CSV->verticalHeader()->setDefaultSectionSize(20);
     ui->CSV->verticalHeader()->hide();
+    // The header row in the colours of an active window's title bar.
+    QPalette headerColours = ui->CSV->horizontalHeader()->palette();
+    headerColours.setColor(QPalette::Button, headerColours.color(QPalette::Highlight));
+    headerColours.setColor(QPalette::ButtonText, headerColours.color(QPalette::HighlightedText));
+    ui->CSV->horizontalHeader()->setPalette(headerColours);
     ui->btnUP->setIcon(wizardIcon(QStringLiteral("go-up")));
     ui->SpeedButton1->setIcon(wizardIcon(QStringLiteral("go-down")));
     setCurrentCell(0, 0);
@@ -124,16 +129,17 @@ void StringtableWizard::clearRow()
     setCurrentCell(current.row(), current.column());
 }
 
+// The moves take the current row, whatever else is selected, and the current cell goes with it.
 void StringtableWizard::moveRowUp()
 {
-    const int row = selectedTopRow();
+    const int row = currentRow();
     if (row > 0 && m_model->moveRow(row, row - 1))
         setCurrentCell(row - 1, ui->CSV->currentIndex().column());
 }
 
 void StringtableWizard::moveRowDown()
 {
-    const int row = selectedTopRow();
+    const int row = currentRow();
     if (row + 1 < m_model->rowCount() && m_model->moveRow(row, row + 1))
         setCurrentCell(row + 1, ui->CSV->currentIndex().column());
 }

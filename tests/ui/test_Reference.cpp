@@ -8,8 +8,14 @@
 #include "reference/TreeList.h"
 #include "settings/IniFile.h"
 
+#include <QClipboard>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 
 class Reference : public AppFixture
@@ -172,6 +178,51 @@ TEST_F(Reference, TheHelpWindowsPlacementIsKeptOnceItWasShown)
     ASSERT_TRUE(closeMain());
     windows.reset();
     EXPECT_EQ(IniFile(configPath()).readString("HelperPos", "NormPos", ""), QString("50,60,450,190"));
+}
+
+// The card's grid lines size its rows and columns; a long description wraps in a taller row,
+// and a value can be selected and copied in its cell.
+TEST_F(Reference, TheHelpCardsLinesAreDraggedAndALongValueWraps)
+{
+    start();
+    const QString description = QString("Добавляет пункт в меню действий объекта. ").repeated(8).trimmed();
+    help()->showCard({"addAction", "OFP", "1.10", "", "", "Number", description});
+    auto *list = help()->findChild<QTableWidget *>("BUDDY");
+    QWidget *grid = list->viewport();
+    const auto drag = [grid](QPoint from, QPoint by) {
+        QTest::mousePress(grid, Qt::LeftButton, {}, from);
+        QTest::mouseMove(grid, from + by / 2);
+        QTest::mouseMove(grid, from + by);
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, from + by);
+    };
+    const QRect cell = list->visualRect(list->model()->index(6, 1)); // the description's
+    const QPoint rowLine(cell.center().x(), cell.bottom() + 1);
+
+    drag(rowLine, QPoint(0, 40));
+    EXPECT_EQ(list->rowHeight(6), cell.height() + 1 + 40);
+    list->setCurrentCell(6, 1);
+    auto *editor = grid->findChild<QPlainTextEdit *>();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_GT(editor->document()->firstBlock().layout()->lineCount(), 2);
+    editor->selectAll();
+    editor->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), description);
+    list->setCurrentCell(6, 0);
+
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, rowLine + QPoint(0, 40)); // fits the wrapped text
+    EXPECT_EQ(list->rowHeight(6), static_cast<QAbstractItemView *>(list)->sizeHintForRow(6));
+    EXPECT_GT(list->rowHeight(6), 3 * cell.height());
+
+    // The value column fills what the name column leaves, unless dragged wider.
+    const int nameWidth = list->columnWidth(0);
+    drag(QPoint(nameWidth, 5), QPoint(30, 0));
+    EXPECT_EQ(list->columnWidth(0), nameWidth + 30);
+    EXPECT_EQ(list->columnWidth(0) + list->columnWidth(1), grid->width());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+    drag(QPoint(grid->width() - 1, 5), QPoint(200, 0));
+    QApplication::processEvents();
+    EXPECT_GT(list->horizontalScrollBar()->maximum(), 150);
 }
 
 TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)

@@ -11,6 +11,7 @@
 #include "reference/CompletionList.h"
 #include "settings/IniFile.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 using Attr = LexerAttributes;
@@ -204,6 +206,14 @@ TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
     EXPECT_EQ(keyword->currentText(), QString("$00563412"));
     emit keyword->activated(keyword->findText("clTeal"));
     EXPECT_EQ(keyword->selected(), Colors::clTeal);
+
+    // The list opens sixteen rows tall and scrolls to the rest.
+    keyword->showPopup();
+    const QAbstractItemView *list = keyword->view();
+    const int lastRow = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row();
+    EXPECT_EQ(lastRow - list->indexAt(QPoint(1, 0)).row() + 1, 16);
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    keyword->hidePopup();
 }
 
 TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)

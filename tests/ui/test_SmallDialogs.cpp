@@ -5,12 +5,14 @@
 #include "platform/Launcher.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 class SmallDialogs : public AppFixture
 {
@@ -185,4 +187,49 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
     mainWindow()->setGameMode(false);
     action("N74")->trigger();
     EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
+}
+
+// The wizards' frames: their title-bar buttons, the ones that keep their size, and details of
+// their look.
+TEST_F(SmallDialogs, WizardFramesSizesAndLook)
+{
+    start();
+    const auto fixedSize = [this](const char *window) {
+        const QWidget *w = find<QDialog>(window);
+        return w->minimumSize() == w->maximumSize() ? w->size() : QSize();
+    };
+    EXPECT_TRUE(find<QDialog>("Form12")->windowFlags().testFlags(Qt::WindowMinimizeButtonHint
+                                                                  | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(fixedSize("Form9"), QSize(428, 336));
+    EXPECT_EQ(find<QDialog>("Form9")->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    // Its controls need more room in this font than the designed 664 by 400.
+    EXPECT_TRUE(fixedSize("Form13").expandedTo(QSize(664, 400)) == fixedSize("Form13"));
+    EXPECT_EQ(in<QLabel>("Form13", "RespawnDelayLabel")->text(), QString("RespawnDelay = "));
+    // The stringtable's header row in the colours of an active title bar.
+    const QPalette header = in<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
+    EXPECT_EQ(header.color(QPalette::Button), header.color(QPalette::Highlight));
+    EXPECT_EQ(header.color(QPalette::ButtonText), header.color(QPalette::HighlightedText));
+}
+
+// Screen readers, and tests, find a button that shows only its picture by the name of its tip.
+TEST_F(SmallDialogs, PictureButtonsAreNamedAsTheirTips)
+{
+    start();
+    mainWindow()->show();
+    action("N80")->trigger(); // the customise window is made on first use
+    int seen = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            const auto *tool = qobject_cast<QToolButton *>(button);
+            const bool pictureOnly = !button->icon().isNull()
+                                     && (button->text().isEmpty()
+                                         || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly));
+            if (!pictureOnly || !button->isVisibleTo(window))
+                continue;
+            ++seen;
+            const QString where = window->objectName() + u'/' + button->objectName() + u' ' + button->toolTip();
+            EXPECT_FALSE(button->accessibleName().isEmpty()) << qPrintable(where);
+            EXPECT_EQ(button->accessibleName(), button->toolTip()) << qPrintable(where);
+        }
+    EXPECT_GE(seen, 6 + 15); // the wizards' and the quick search's, and the speed bar's
 }

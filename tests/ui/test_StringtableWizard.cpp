@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -20,6 +21,7 @@ protected:
     {
         WizardFixture::SetUp();
         start();
+        mainWindow()->show(); // the row dialog takes the desktop's frame from it
         open(windows->stringtableWizard());
     }
     QTableView *grid() { return control<QTableView>("CSV"); }
@@ -36,6 +38,13 @@ protected:
         grid()->model()->setData(grid()->model()->index(row, column), text);
     }
     QStringList ids() { return items("CSV"); }
+    // The user clicks row `from` and shift-clicks row `to`, which becomes the current row.
+    void selectRows(int from, int to)
+    {
+        const auto centre = [this](int row) { return grid()->visualRect(grid()->model()->index(row, 0)).center(); };
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, centre(from));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, centre(to));
+    }
     void check(const char *language, bool on = true) { control<QCheckBox>(language)->setChecked(on); }
     // Opens the row dialog; `fill` plays the user in it. True when the dialog took the row.
     bool addRow(const std::function<void(QDialog &)> &fill)
@@ -54,6 +63,20 @@ protected:
         dialog.findChild<QLineEdit *>(QLatin1String(name))->setText(text);
     }
     static void confirm(QWidget &dialog) { dialog.findChild<QAbstractButton *>(QStringLiteral("Button1"))->click(); }
+    // The row dialog as the user sees it: a tool window that keeps its size, `height` pixels
+    // high with its frame, the buttons' top 60 pixels above its bottom edge.
+    static void expectFrame(QDialog &dialog, int height)
+    {
+        dialog.show();
+        EXPECT_EQ(dialog.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+        const QRect frame = dialog.frameGeometry();
+        EXPECT_EQ(frame.height(), height);
+        for (const char *name : {"Button1", "Button2"}) {
+            const QWidget *button = dialog.findChild<QWidget *>(QLatin1String(name));
+            EXPECT_EQ(frame.bottom() + 1 - button->mapToGlobal(QPoint(0, 0)).y(), 60) << name;
+        }
+    }
 };
 
 } // namespace
@@ -65,6 +88,7 @@ TEST_F(StringtableWizardTest, RowDialogAddsUniqueRowsInTheLanguagesChosen)
     EXPECT_EQ(header(), QStringList({"ID", "English", "Russian"}));
 
     EXPECT_TRUE(addRow([&](QDialog &dialog) {
+        expectFrame(dialog, 250);
         EXPECT_EQ(dialog.findChild<QLineEdit *>("eID")->text(), QStringLiteral("STR_"));
         EXPECT_EQ(dialog.findChild<QLabel *>("l1")->text(), QStringLiteral("English"));
         EXPECT_EQ(dialog.findChild<QLabel *>("l2")->text(), QStringLiteral("Russian"));
@@ -94,9 +118,14 @@ TEST_F(StringtableWizardTest, RowDialogAddsUniqueRowsInTheLanguagesChosen)
 
 TEST_F(StringtableWizardTest, DuplicateCopiesTheFieldWhoseMenuWasOpened)
 {
+    addRow([&](QDialog &dialog) {
+        expectFrame(dialog, 400); // no language: every field is offered
+        dialog.reject();
+    });
     for (const char *language : {"Eng", "rus", "ger", "cze", "fre"})
         check(language);
     addRow([&](QDialog &dialog) {
+        expectFrame(dialog, 340);
         enter(dialog, "e6", QStringLiteral("hidden stays"));
         enter(dialog, "e1", QStringLiteral("first"));
         enter(dialog, "e3", QStringLiteral("third"));
@@ -129,6 +158,15 @@ TEST_F(StringtableWizardTest, RowButtonsAndLanguagesKeepTextsInPlace)
     click("btnUP");
     click("btnUP"); // the first row goes no higher
     EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
+    // With rows selected downwards the moves take the current row, the bottom one.
+    selectRows(0, 1);
+    click("SpeedButton1");
+    EXPECT_EQ(ids(), QStringList({"STR_1", "", " "}));
+    EXPECT_EQ(grid()->currentIndex().row(), 2);
+    selectRows(0, 2);
+    click("btnUP");
+    EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
+    EXPECT_EQ(grid()->currentIndex().row(), 1);
 
     check("Eng", false);
     EXPECT_EQ(header(), QStringList({"ID", "Russian"}));

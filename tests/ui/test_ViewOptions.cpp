@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
 #include <QToolBar>
@@ -181,6 +182,21 @@ TEST_F(ViewOptions, TheCustomiseWindowChangesTheBarAndTheBarKeepsIt)
     window->hide();
     action("N80")->trigger();
     EXPECT_TRUE(window->isVisible());
+
+    // At its first size no caption is cut off at the side; a larger window widens the lists.
+    choose("SectionList", "Инструменты");
+    const QList<QListWidget *> lists{find<QListWidget>("ItemList"), find<QListWidget>("BarList")};
+    QList<QSize> sizes;
+    for (QListWidget *list : lists) {
+        EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << qPrintable(list->objectName());
+        sizes << list->size();
+    }
+    window->resize(window->size() + QSize(200, 100));
+    QApplication::processEvents();
+    for (int i = 0; i < lists.size(); ++i) {
+        EXPECT_GE(lists[i]->width(), sizes[i].width() + 90) << qPrintable(lists[i]->objectName());
+        EXPECT_GE(lists[i]->height(), sizes[i].height() + 90) << qPrintable(lists[i]->objectName());
+    }
 
     choose("SectionList", "Файл");
     EXPECT_EQ(find<QListWidget>("ItemList")->count(), 2); // the two not on the bar
