@@ -167,7 +167,8 @@ void BM_StartupPart_MainWindow(benchmark::State &state)
 {
     folder();
     for (auto _ : state) {
-        MainWindow main;
+        CurrentGame game;
+        MainWindow main(game);
         main.start({});
     }
 }

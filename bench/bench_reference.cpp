@@ -132,7 +132,7 @@ void BM_SwitchGame(benchmark::State &state)
     Program program;
     bool arma = true;
     for (auto _ : state) {
-        program.main()->setGameMode(arma);
+        program.main()->setGame(arma ? Game::Arma : Game::Ofp);
         QApplication::processEvents();
         arma = !arma;
     }
@@ -143,7 +143,7 @@ BENCHMARK(BM_SwitchGame)->Unit(benchmark::kMillisecond);
 void openList(benchmark::State &state, const char *listName, const QString &line, QKeyEvent &key)
 {
     Program program;
-    program.main()->setGameMode(true);
+    program.main()->setGame(Game::Arma);
     QsciScintilla *editor = program.main()->editor();
     const auto *list = program.main()->findChild<CompletionList *>(QLatin1String(listName));
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

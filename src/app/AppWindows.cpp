@@ -1,4 +1,4 @@
-// The order of creation of the windows, and their release at exit.
+// The order of creation of the windows, the wiring of their requests, and their release at exit.
 #include "app/AppWindows.h"
 
 #include "dialogs/AboutBox.h"
@@ -6,7 +6,6 @@
 #include "dialogs/GoToLineDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/ShortcutListDialog.h"
-#include "editor/MainWindow.h"
 #include "editor/SpeedBarIcons.h"
 #include "reference/CommandHelpWindow.h"
 #include "wizards/BriefingWizard.h"
@@ -17,11 +16,14 @@
 #include "wizards/StringtableRowDialog.h"
 #include "wizards/StringtableWizard.h"
 #include "wizards/UnitWizard.h"
+#include "wizards/WizardWindow.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
+#include <QWindow>
 
 void prepareApplication(QApplication &app)
 {
@@ -35,23 +37,121 @@ void prepareApplication(QApplication &app)
 
 AppWindows::AppWindows(const QStringList &arguments)
 {
-    m_main = std::make_unique<MainWindow>();
-    m_main->start(arguments);
-    m_goToLine = std::make_unique<GoToLineDialog>(*this);
-    m_shortcutList = std::make_unique<ShortcutListDialog>(*this);
-    m_about = std::make_unique<AboutBox>(*this);
-    m_settings = std::make_unique<SettingsDialog>(*this);
-    m_briefing = std::make_unique<BriefingWizard>(*this);
-    m_overview = std::make_unique<OverviewWizard>(*this);
-    m_unit = std::make_unique<UnitWizard>(*this);
-    m_commandHelp = std::make_unique<CommandHelpWindow>(*this);
-    m_crate = std::make_unique<CrateWizard>(*this);
-    m_description = std::make_unique<DescriptionWizard>(*this);
-    m_initLine = std::make_unique<InitLineDialog>(*this);
-    m_fileAssociations = std::make_unique<FileAssociationsDialog>(*this);
-    m_stringtable = std::make_unique<StringtableWizard>(*this);
-    m_stringtableRow = std::make_unique<StringtableRowDialog>(*this);
-    m_main->attachWindows(this);
+    create(arguments);
+    connectRequests();
 }
 
 AppWindows::~AppWindows() = default;
+
+void AppWindows::create(const QStringList &arguments)
+{
+    m_main = std::make_unique<MainWindow>(m_game);
+    m_main->start(arguments);
+    m_goToLine = std::make_unique<GoToLineDialog>(*m_main->editor());
+    m_shortcutList = std::make_unique<ShortcutListDialog>();
+    m_about = std::make_unique<AboutBox>();
+    m_settings = std::make_unique<SettingsDialog>();
+    m_briefing = std::make_unique<BriefingWizard>(m_game);
+    m_overview = std::make_unique<OverviewWizard>(m_game);
+    m_unit = std::make_unique<UnitWizard>(m_game);
+    m_commandHelp = std::make_unique<CommandHelpWindow>(m_main.get());
+    m_crate = std::make_unique<CrateWizard>(m_game);
+    m_description = std::make_unique<DescriptionWizard>(m_game);
+    m_initLine = std::make_unique<InitLineDialog>();
+    m_fileAssociations = std::make_unique<FileAssociationsDialog>();
+    m_stringtable = std::make_unique<StringtableWizard>(m_game);
+    m_stringtableRow = std::make_unique<StringtableRowDialog>(*m_stringtable, m_main.get());
+}
+
+void AppWindows::connectRequests()
+{
+    MainWindow *main = m_main.get();
+    QObject::connect(main, &MainWindow::windowRequested, main, [this](MainWindow::Window window) { open(window); });
+    QObject::connect(main, &MainWindow::commandHelpRequested, m_commandHelp.get(), &CommandHelpWindow::showCard);
+    QObject::connect(m_settings.get(), &QDialog::accepted, main,
+                     [this] { m_main->applySettings(m_settings->settings()); });
+    QObject::connect(m_settings.get(), &SettingsDialog::fileAssociationsRequested, main,
+                     [this] { openFileAssociations(); });
+
+    const auto insertion = [main](WizardWindow *wizard) {
+        QObject::connect(wizard, &WizardWindow::insertRequested, main, &MainWindow::insertText);
+    };
+    for (WizardWindow *wizard : std::initializer_list<WizardWindow *>{m_briefing.get(), m_overview.get(), m_unit.get(),
+                                                                      m_crate.get(), m_description.get(),
+                                                                      m_initLine.get(), m_stringtable.get()})
+        insertion(wizard);
+    const auto showLine = [this](const QString &line, QWidget *owner) { m_initLine->showLine(line, owner); };
+    QObject::connect(m_unit.get(), &UnitWizard::initLineRequested, main, showLine);
+    QObject::connect(m_crate.get(), &CrateWizard::initLineRequested, main, showLine);
+    QObject::connect(m_stringtable.get(), &StringtableWizard::addRowRequested, main,
+                     [this] { m_stringtableRow->addRow(); });
+}
+
+void AppWindows::open(MainWindow::Window window)
+{
+    using W = MainWindow::Window;
+    switch (window) {
+    case W::GoToLine:
+        return showModal(m_goToLine.get());
+    case W::ShortcutList:
+        return showModal(m_shortcutList.get());
+    case W::About:
+        return showModal(m_about.get());
+    case W::Settings:
+        return openSettings();
+    case W::Briefing:
+        return showModeless(m_briefing.get());
+    case W::Overview:
+        return showModeless(m_overview.get());
+    case W::Unit:
+        // "Снайпер" is offered only in OFP, decided anew at every opening.
+        m_unit->setSniperEnabled(!m_game.isArma());
+        return showModeless(m_unit.get());
+    case W::Crate:
+        return showModeless(m_crate.get());
+    case W::Description:
+        return showModeless(m_description.get());
+    case W::Stringtable:
+        return showModeless(m_stringtable.get());
+    }
+}
+
+// Filled from the live state each time; its OK hands the values back to the main window.
+void AppWindows::openSettings()
+{
+    m_settings->setSettings(m_main->currentSettings());
+    showModal(m_settings.get(), false);
+}
+
+// Usable beside the modal settings dialog: a window of that dialog's own, not one it blocks.
+void AppWindows::openFileAssociations()
+{
+    QDialog *associations = m_fileAssociations.get();
+    if (!associations->isVisible()) {
+        associations->adjustSize();
+        associations->move(m_main->frameGeometry().center() - associations->rect().center());
+    }
+    associations->winId();
+    associations->windowHandle()->setTransientParent(m_settings->windowHandle());
+    associations->show();
+    associations->raise();
+    associations->activateWindow();
+}
+
+void AppWindows::showModal(QDialog *dialog, bool overMainWindow)
+{
+    dialog->adjustSize();
+    const QRect over = overMainWindow ? m_main->frameGeometry() : m_main->screen()->availableGeometry();
+    dialog->move(over.center() - dialog->rect().center());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void AppWindows::showModeless(QDialog *dialog)
+{
+    dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}

@@ -1,5 +1,9 @@
-// The program's fifteen windows, created in their order at start-up and released in reverse at exit.
+// The program's fifteen windows, created in their order at start-up, wired to each other's requests,
+// and released in reverse at exit.
 #pragma once
+
+#include "editor/MainWindow.h"
+#include "gamedata/Game.h"
 
 #include <QStringList>
 #include <memory>
@@ -12,9 +16,9 @@ class DescriptionWizard;
 class FileAssociationsDialog;
 class GoToLineDialog;
 class InitLineDialog;
-class MainWindow;
 class OverviewWizard;
 class QApplication;
+class QDialog;
 class SettingsDialog;
 class ShortcutListDialog;
 class StringtableRowDialog;
@@ -28,12 +32,13 @@ class AppWindows
 {
 public:
     // The main window comes first and reads the settings and the command-line file before the
-    // others exist; then the others, each knowing the main window.
+    // others exist.
     explicit AppWindows(const QStringList &arguments);
     ~AppWindows();
     AppWindows(const AppWindows &) = delete;
     AppWindows &operator=(const AppWindows &) = delete;
 
+    const CurrentGame &game() const { return m_game; }
     MainWindow *mainWindow() const { return m_main.get(); }
     GoToLineDialog *goToLineDialog() const { return m_goToLine.get(); }
     ShortcutListDialog *shortcutListDialog() const { return m_shortcutList.get(); }
@@ -51,6 +56,18 @@ public:
     StringtableRowDialog *stringtableRowDialog() const { return m_stringtableRow.get(); }
 
 private:
+    void create(const QStringList &arguments);
+    void connectRequests();
+    void open(MainWindow::Window window);
+    void openSettings();
+    void openFileAssociations();
+    // Modal without a nested event loop: the dialog blocks the other windows while it is shown, and
+    // nobody waits for its answer. Centred over the main window or the screen.
+    void showModal(QDialog *dialog, bool overMainWindow = true);
+    // A window already open comes to the front.
+    static void showModeless(QDialog *dialog);
+
+    CurrentGame m_game; // before every window that reads it
     // In the order of creation; members are destroyed in reverse.
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<GoToLineDialog> m_goToLine;

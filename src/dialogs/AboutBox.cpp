@@ -2,13 +2,13 @@
 #include "dialogs/AboutBox.h"
 
 #include "platform/Launcher.h"
-#include "dialogs/ToolWindow.h"
+#include "common/ToolWindow.h"
 #include "ui_AboutBox.h"
 
 #include <QMouseEvent>
 
-AboutBox::AboutBox(AppWindows &windows, QWidget *parent)
-    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::AboutBox>()), m_windows(windows)
+AboutBox::AboutBox(QWidget *parent)
+    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::AboutBox>())
 {
     ui->setupUi(this);
     setModal(true);

@@ -8,13 +8,12 @@ namespace Ui {
 class AboutBox;
 }
 
-class AppWindows;
 
 class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AboutBox(AppWindows &windows, QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
     ~AboutBox() override;
 
     static inline const QString kContactAddress = QStringLiteral("velmora@example.org");
@@ -24,5 +23,4 @@ protected:
 
 private:
     std::unique_ptr<Ui::AboutBox> ui;
-    AppWindows &m_windows;
 };

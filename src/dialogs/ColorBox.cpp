@@ -1,7 +1,7 @@
 // The colour lists with a swatch each; the chosen value is kept exactly as set.
 #include "dialogs/ColorBox.h"
 
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 #include "platform/ModalDialogs.h"
 
 #include <QColorDialog>

@@ -5,13 +5,13 @@
 #include "platform/DesktopDatabase.h"
 #include "platform/Dialogs.h"
 #include "system/FileTypeRegistration.h"
-#include "dialogs/ToolWindow.h"
+#include "common/ToolWindow.h"
 #include "ui_FileAssociationsDialog.h"
 
 #include <QCoreApplication>
 
-FileAssociationsDialog::FileAssociationsDialog(AppWindows &windows, QWidget *parent)
-    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::FileAssociationsDialog>()), m_windows(windows)
+FileAssociationsDialog::FileAssociationsDialog(QWidget *parent)
+    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::FileAssociationsDialog>())
 {
     ui->setupUi(this);
     connect(ui->Button1, &QPushButton::clicked, this, &FileAssociationsDialog::registerTypes);

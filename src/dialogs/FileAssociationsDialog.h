@@ -8,13 +8,12 @@ namespace Ui {
 class FileAssociationsDialog;
 }
 
-class AppWindows;
 
 class FileAssociationsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit FileAssociationsDialog(AppWindows &windows, QWidget *parent = nullptr);
+    explicit FileAssociationsDialog(QWidget *parent = nullptr);
     ~FileAssociationsDialog() override;
 
     // Makes the program the desktop's choice for the ticked types, in the order of the boxes.
@@ -22,5 +21,4 @@ public:
 
 private:
     std::unique_ptr<Ui::FileAssociationsDialog> ui;
-    AppWindows &m_windows;
 };

@@ -1,10 +1,8 @@
 // The go-to-line dialog: a number, filtered key by key, and the caret moved to that line.
 #include "dialogs/GoToLineDialog.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
 #include "platform/Dialogs.h"
-#include "dialogs/ToolWindow.h"
+#include "common/ToolWindow.h"
 #include "ui_GoToLineDialog.h"
 
 #include <QKeyEvent>
@@ -42,8 +40,8 @@ bool isFieldKey(int key)
 
 } // namespace
 
-GoToLineDialog::GoToLineDialog(AppWindows &windows, QWidget *parent)
-    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::GoToLineDialog>()), m_windows(windows)
+GoToLineDialog::GoToLineDialog(QsciScintilla &editor, QWidget *parent)
+    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::GoToLineDialog>()), m_editor(editor)
 {
     ui->setupUi(this);
     setModal(true);
@@ -91,7 +89,7 @@ void GoToLineDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     int line = 0, index = 0;
-    m_windows.mainWindow()->editor()->getCursorPosition(&line, &index);
+    m_editor.getCursorPosition(&line, &index);
     ui->Edit1->setText(QString::number(line + 1));
     ui->Edit1->setFocus();
     ui->Edit1->selectAll();
@@ -106,7 +104,6 @@ void GoToLineDialog::confirm()
         Dialogs::beep();
         return;
     }
-    QsciScintilla *editor = m_windows.mainWindow()->editor();
-    goToLineAndCentre(editor, qBound(1, number, qMax(1, editor->lines())) - 1);
+    goToLineAndCentre(&m_editor, qBound(1, number, qMax(1, m_editor.lines())) - 1);
     hide();
 }

@@ -8,14 +8,15 @@ namespace Ui {
 class GoToLineDialog;
 }
 
-class AppWindows;
+class QsciScintilla;
 class QKeyEvent;
 
 class GoToLineDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit GoToLineDialog(AppWindows &windows, QWidget *parent = nullptr);
+    // Moves the caret of `editor`.
+    explicit GoToLineDialog(QsciScintilla &editor, QWidget *parent = nullptr);
     ~GoToLineDialog() override;
 
     enum class KeyClass { Pass, Confirm, Refuse };
@@ -32,5 +33,5 @@ private:
     void confirm();
 
     std::unique_ptr<Ui::GoToLineDialog> ui;
-    AppWindows &m_windows;
+    QsciScintilla &m_editor;
 };

@@ -2,10 +2,7 @@
 // highlighter's rows, bracket colours and the comment style.
 #include "dialogs/SettingsDialog.h"
 
-#include "app/AppWindows.h"
 #include "common/QtFont.h"
-#include "dialogs/FileAssociationsDialog.h"
-#include "editor/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
 #include "platform/WinePrefix.h"
@@ -15,7 +12,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QWindow>
 
 struct SettingsDialog::RowControls
 {
@@ -24,10 +20,10 @@ struct SettingsDialog::RowControls
     QCheckBox *italic;
 };
 
-SettingsDialog::SettingsDialog(AppWindows &windows, QWidget *parent)
+SettingsDialog::SettingsDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::SettingsDialog>()), m_windows(windows)
+      ui(std::make_unique<Ui::SettingsDialog>())
 {
     ui->setupUi(this);
     setModal(true);
@@ -38,7 +34,7 @@ SettingsDialog::SettingsDialog(AppWindows &windows, QWidget *parent)
     connect(ui->Button3, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->Button1, &QPushButton::clicked, this, &SettingsDialog::chooseFont);
-    connect(ui->Button4, &QPushButton::clicked, this, &SettingsDialog::openFileAssociations);
+    connect(ui->Button4, &QPushButton::clicked, this, &SettingsDialog::fileAssociationsRequested);
     connect(ui->OFPpathBrowse, &QToolButton::clicked, this, [this] { chooseExecutable(ui->OFPpath); });
     connect(ui->AApathBrowse, &QToolButton::clicked, this, [this] { chooseExecutable(ui->AApath); });
 }
@@ -60,6 +56,7 @@ std::array<SettingsDialog::RowControls, kKeyedAttributeCount> SettingsDialog::ro
 
 void SettingsDialog::setSettings(const EditorSettings &s)
 {
+    m_shown = s;
     ui->SBR->setChecked(s.saveBeforeRun);
     ui->OFPpath->setText(s.ofpExePath);
     ui->AApath->setText(s.armaExePath);
@@ -87,8 +84,9 @@ void SettingsDialog::setSettings(const EditorSettings &s)
     ui->TabToSp->setChecked(s.tabsToSpaces);
 }
 
-EditorSettings SettingsDialog::settings(EditorSettings s) const
+EditorSettings SettingsDialog::settings() const
 {
+    EditorSettings s = m_shown;
     s.saveBeforeRun = ui->SBR->isChecked();
     s.ofpExePath = ui->OFPpath->text();
     s.armaExePath = ui->AApath->text();
@@ -142,21 +140,6 @@ void SettingsDialog::detectGame(bool arma)
         return;
     }
     (arma ? ui->AApath : ui->OFPpath)->setText(path);
-}
-
-// Usable beside this dialog: a window of the modal dialog's own, not one it blocks.
-void SettingsDialog::openFileAssociations()
-{
-    FileAssociationsDialog *associations = m_windows.fileAssociationsDialog();
-    if (!associations->isVisible()) {
-        associations->adjustSize();
-        associations->move(m_windows.mainWindow()->frameGeometry().center() - associations->rect().center());
-    }
-    associations->winId();
-    associations->windowHandle()->setTransientParent(windowHandle());
-    associations->show();
-    associations->raise();
-    associations->activateWindow();
 }
 
 void SettingsDialog::labelClicked(QObject *label)

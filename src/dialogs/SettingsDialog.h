@@ -13,20 +13,23 @@ namespace Ui {
 class SettingsDialog;
 }
 
-class AppWindows;
 class QLineEdit;
 
 class SettingsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit SettingsDialog(AppWindows &windows, QWidget *parent = nullptr);
+    explicit SettingsDialog(QWidget *parent = nullptr);
     ~SettingsDialog() override;
 
     // Shows the settings; the font button starts the font dialog from their font.
     void setSettings(const EditorSettings &settings);
-    // `base` with what the dialog shows put over it.
-    EditorSettings settings(EditorSettings base) const;
+    // The settings shown, with the user's changes.
+    EditorSettings settings() const;
+
+signals:
+    // "Ассоциации файлов": the file types window, usable beside this modal dialog.
+    void fileAssociationsRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,11 +40,10 @@ private:
     void chooseFont();
     void chooseExecutable(QLineEdit *edit);
     void detectGame(bool arma);
-    void openFileAssociations();
     void labelClicked(QObject *label);
 
     std::unique_ptr<Ui::SettingsDialog> ui;
-    AppWindows &m_windows;
+    EditorSettings m_shown;
     QFont m_font;        // the font Button1 shows
     QFont m_fontInForce; // the editor's font when the dialog was filled
 };

@@ -1,7 +1,7 @@
 // The list of the program's shortcut keys: fixed rows, not taken from the menus.
 #include "dialogs/ShortcutListDialog.h"
 
-#include "dialogs/ToolWindow.h"
+#include "common/ToolWindow.h"
 #include "ui_ShortcutListDialog.h"
 
 #include <QHeaderView>
@@ -37,8 +37,8 @@ const char *const kRows[][2] = {
 
 } // namespace
 
-ShortcutListDialog::ShortcutListDialog(AppWindows &windows, QWidget *parent)
-    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::ShortcutListDialog>()), m_windows(windows)
+ShortcutListDialog::ShortcutListDialog(QWidget *parent)
+    : QDialog(parent, kToolWindow), ui(std::make_unique<Ui::ShortcutListDialog>())
 {
     ui->setupUi(this);
     setModal(true);

@@ -8,16 +8,14 @@ namespace Ui {
 class ShortcutListDialog;
 }
 
-class AppWindows;
 
 class ShortcutListDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit ShortcutListDialog(AppWindows &windows, QWidget *parent = nullptr);
+    explicit ShortcutListDialog(QWidget *parent = nullptr);
     ~ShortcutListDialog() override;
 
 private:
     std::unique_ptr<Ui::ShortcutListDialog> ui;
-    AppWindows &m_windows;
 };

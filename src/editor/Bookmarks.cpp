@@ -3,7 +3,7 @@
 // again: the bookmarks of joined lines are remembered with an undo action of their own.
 #include "editor/Bookmarks.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "search/TextOffsets.h"
 #include "search/WordRuns.h"
 #include "text/BookmarkCaptions.h"

@@ -2,9 +2,9 @@
 // brackets by style), painted with two indicators so that the token's own font stays.
 #include "editor/BracketMatcher.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "editor/ProgramState.h"
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 #include "editor/ScriptLexer.h"
 #include "script/BracketMatch.h"
 

@@ -1,7 +1,7 @@
 // The keys are taken before the editor sees them, so they work wherever the editor has the focus.
 #include "editor/EditorKeys.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 
 #include <QKeyEvent>
 #include <Qsci/qscicommandset.h>

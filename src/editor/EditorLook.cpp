@@ -2,7 +2,7 @@
 #include "editor/EditorLook.h"
 
 #include "editor/ScriptLexer.h"
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 #include "common/QtFont.h"
 
 #include <QSplitter>

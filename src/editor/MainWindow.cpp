@@ -2,15 +2,13 @@
 #include "editor/MainWindow.h"
 
 #include "AppError.h"
-#include "app/AppWindows.h"
 #include "AppPaths.h"
-#include "dialogs/SettingsDialog.h"
 #include "editor/ProgramState.h"
 #include "editor/RecentFiles.h"
 #include "editor/SaveDialog.h"
 #include "editor/SelectionEdits.h"
 #include "editor/ScriptLexer.h"
-#include "editor/WindowPlacement.h"
+#include "common/WindowPlacement.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyState.h"
 #include "reference/CompletionList.h"
@@ -37,9 +35,11 @@ constexpr int kCommandPanelWidth = 220;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
+MainWindow::MainWindow(CurrentGame &game, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_game(game)
 {
     ui->setupUi(this);
+    connect(&m_game, &CurrentGame::changed, this, &MainWindow::showGame);
     ProgramState::currentFileName.clear(); // a new window starts with a new text, named by its caption
     m_lexer = new ScriptLexer(this);
     ui->SynEdit1->setLexer(m_lexer);
@@ -71,15 +71,14 @@ QsciScintilla *MainWindow::editor() const
     return ui->SynEdit1;
 }
 
+void MainWindow::insertText(const QString &text)
+{
+    SelectionEdits::replaceSelection(ui->SynEdit1, text);
+}
+
 StatusBar *MainWindow::statusPanels() const
 {
     return ui->StatusBar1;
-}
-
-void MainWindow::attachWindows(AppWindows *windows)
-{
-    m_windows = windows;
-    m_settingsDialog = windows->settingsDialog();
 }
 
 void MainWindow::connectActions()
@@ -145,7 +144,6 @@ void MainWindow::start(const QStringList &arguments)
     try {
         createRecentFiles();
         ui->SynEdit1->setOverwriteMode(KeyState::isToggledOn(KeyState::Key::Insert));
-        ProgramState::lastPRIndex = ProgramState::lastSWIndex = ProgramState::lastHGIndex = 0;
 
         const QString configPath = AppPaths::configFile();
         IniFile ini(configPath);
@@ -285,7 +283,8 @@ void MainWindow::writePlacement()
     try {
         m_placement->setIniFileName(AppPaths::configFile());
         m_placement->save();
-        m_placement->saveToolBar(ui->ToolBar1, kSpeedBarKey);
+        m_placement->saveBarLayout(ui->ToolBar1->itemLayout(), kSpeedBarKey, ui->ToolBar1->width(),
+                                   ui->ToolBar1->buttonSize());
     } catch (const AppError &) {
         // Already reported by the settings write, or not worth a message on the way out.
     }
@@ -298,7 +297,9 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     try {
         m_placement->restore();
-        m_placement->restoreToolBar(ui->ToolBar1, kSpeedBarKey);
+        // Names the bar no longer knows are skipped; items the layout does not name come as at first.
+        if (const auto layout = m_placement->readBarLayout(kSpeedBarKey))
+            ui->ToolBar1->setItemLayout(*layout);
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/EditorLook.h"
+#include "gamedata/Game.h"
 #include "settings/EditorSettings.h"
 
 #include <QMainWindow>
@@ -14,13 +15,11 @@ namespace Ui {
 class MainWindow;
 }
 
-class AppWindows;
 class ColumnSelection;
 class CompletionList;
 struct GameTarget;
 class IniFile;
 class QAction;
-class QDialog;
 class QDragMoveEvent;
 class QFileDialog;
 class QMenu;
@@ -30,7 +29,6 @@ class QsciScintilla;
 class RecentFiles;
 class SaveDialog;
 class ScriptLexer;
-class SettingsDialog;
 class SpeedBarCustomizeDialog;
 class StatusBar;
 class WindowPlacement;
@@ -39,15 +37,16 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // The windows the menus and the speed bar open; the program wires them to the requests.
+    enum class Window { GoToLine, ShortcutList, About, Settings, Briefing, Overview, Unit, Crate, Description, Stringtable };
+
+    // `game` is the game in force, which only this window's game switch sets.
+    explicit MainWindow(CurrentGame &game, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Runs once after construction, before any other window exists: the settings, the game
     // data, the templates and the file named on the command line.
     void start(const QStringList &arguments);
-    // The other windows, once they all exist: the menus open them, the comment style fills the
-    // settings dialog.
-    void attachWindows(AppWindows *windows);
 
     QsciScintilla *editor() const;
     ScriptLexer *lexer() const { return m_lexer; }
@@ -71,8 +70,9 @@ public:
     // The comment style an opened file asks for, carrying the comment look of the style in force.
     void setCommentStyle(bool sqs);
 
-    // Game mode: loads the game's half of data.dat; every step runs also for the game in force.
-    void setGameMode(bool arma);
+    // Loads the game's half of data.dat and makes it the game in force; a file that cannot be read
+    // leaves the game as it was. A switch to the game in force reloads it.
+    void setGame(Game game);
 
     // Documents
     void newDocument();
@@ -131,12 +131,8 @@ public:
 
 
     // ---- Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp) ----
-    void showGoToLine();
-    void showShortcutList();
-    void showAboutBox();
-    // Fills the settings dialog from the live state and shows it; its OK runs applySettings().
+    // Asks for the settings dialog, whose comment style then starts from the style in force.
     void openSettings();
-    void applySettings();
     // Brings the game's window back, else starts the game; saves first when the settings say so.
     void runGame();
     // The game's clipboard.txt: opened with the desktop's program, or its text put on the clipboard.
@@ -152,6 +148,17 @@ public:
     // Shows the customise window, made on first use and kept.
     void customizeSpeedBar();
 
+
+public slots:
+    // Replaces the editor's selection (inserts at the caret when there is none), one step to undo.
+    void insertText(const QString &text);
+    // The settings dialog's OK: its values into the live objects; config.ini gets them at the close.
+    void applySettings(const EditorSettings &settings);
+
+signals:
+    void windowRequested(MainWindow::Window window);
+    // F1 or the pop-up menu on a command with a help card: the card's lines.
+    void commandHelpRequested(const QStringList &card);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -209,8 +216,7 @@ private:
     QMenu *m_popupMenu = nullptr; // PopupMenu1
     // The editor's viewport, compared as it stands: it sends events while the editor goes.
     const QObject *m_editorViewport = nullptr;
-    AppWindows *m_windows = nullptr;
-    SettingsDialog *m_settingsDialog = nullptr;
+    CurrentGame &m_game;
     ScriptLexer *m_lexer = nullptr;
     CompletionList *m_completion = nullptr;
     RecentFiles *m_recentFiles = nullptr;
@@ -228,8 +234,7 @@ private:
 
     // Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp)
     void connectWindowLaunchers();
-    void showModal(QDialog *dialog, bool overMainWindow = true);
-    static void showModeless(QDialog *dialog);
+    void showGame(Game game);
     GameTarget currentGame() const;
     void reportMissingClipboardFile(const GameTarget &game);
     void formatText(const QString &text, bool whole);

@@ -6,7 +6,7 @@
 
 #include "AppError.h"
 #include "editor/RecentFiles.h"
-#include "editor/ReplacedCharacters.h"
+#include "common/ReplacedCharacters.h"
 #include "editor/SaveDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
@@ -268,7 +268,7 @@ bool MainWindow::save()
 {
     if (m_newDocument)
         return saveAs();
-    if (ui->ArmA1->isChecked())
+    if (m_game.isArma())
         return saveInGameEncoding(editorText());
     if (!writeDocument(editorText(), false, false, ProgramState::currentFileName))
         return false;
@@ -278,7 +278,7 @@ bool MainWindow::save()
 
 bool MainWindow::saveInGameEncoding(const QString &text)
 {
-    if (!writeDocument(text, !ui->OFP1->isChecked(), false, ProgramState::currentFileName))
+    if (!writeDocument(text, Games::usesUtf8(m_game.game()), false, ProgramState::currentFileName))
         return false;
     nameDocument(ProgramState::currentFileName);
     ui->SynEdit1->setModified(false);
@@ -303,7 +303,7 @@ bool MainWindow::saveAs()
                != Dialogs::Answer::Yes)
         return false;
 
-    bool utf8 = !ui->OFP1->isChecked(); // Auto: as the game mode saves
+    bool utf8 = Games::usesUtf8(m_game.game()); // Auto: as the game saves
     bool bom = false;
     switch (dialog->encoding()) {
     case SaveDialog::Encoding::Ansi:

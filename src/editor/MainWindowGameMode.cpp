@@ -40,41 +40,43 @@ QStringList readDataFile(QWidget *parent)
 
 } // namespace
 
-void MainWindow::setGameMode(bool arma)
+void MainWindow::setGame(Game game)
 {
     // Everything is read before anything changes, so a file that cannot be read leaves the
     // previous game in force.
-    GameData game;
+    GameData loaded;
     QStringList lines;
     try {
         lines = readDataFile(this);
-        game = GameData::fromLines(lines, arma ? QStringLiteral("ARMA") : QStringLiteral("OFP"));
+        loaded = GameData::fromLines(lines, Games::dataSuffix(game));
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
-        const bool wasArma = ui->StatusBar1->panelText(StatusBar::kGameModePanel) == QLatin1String("ArmA");
-        ui->OFP1->setChecked(!wasArma);
-        ui->ArmA1->setChecked(wasArma);
+        showGame(m_game.game()); // the menu item just checked goes back
         return;
     }
 
-    ui->N53->setText(arma ? QStringLiteral("Запустить/Развернуть ArmA   ") : QStringLiteral("Запустить/Развернуть OFP   "));
-    setSpeedItemImage(ui->RunBTN, arma ? 16 : 15);
-    ProgramState::gameMode = arma ? QStringLiteral("ArmA") : QStringLiteral("OFP");
-    ui->StatusBar1->setPanelText(StatusBar::kGameModePanel, ProgramState::gameMode);
-    ui->OFP1->setChecked(!arma);
-    ui->ArmA1->setChecked(arma);
-
-    m_completion->insertTexts = GameDataFile::entries(game.commands);
-    m_lexer->setKeyWords(game.commands);
-    m_completion->shownTexts = GameDataFile::entries(game.commandItems);
-    ProgramState::weaponList = game.weapons;
-    ProgramState::animationList = game.animations;
-    ProgramState::magazineList = game.magazines;
+    m_completion->insertTexts = GameDataFile::entries(loaded.commands);
+    m_lexer->setKeyWords(loaded.commands);
+    m_completion->shownTexts = GameDataFile::entries(loaded.commandItems);
+    ProgramState::weaponList = loaded.weapons;
+    ProgramState::animationList = loaded.animations;
+    ProgramState::magazineList = loaded.magazines;
 
     // Off and on again: the editor restyles every line with the new keywords.
     m_lexer->setEnabled(false);
     m_lexer->setEnabled(true);
 
-    buildTree(lines, arma);
-    ProgramState::lastPRIndex = ProgramState::lastSWIndex = ProgramState::lastHGIndex = 0;
+    buildTree(lines, game == Game::Arma);
+    m_game.set(game);
+}
+
+// What shows the game in force: the two menu items, the launch item and button, the last panel.
+void MainWindow::showGame(Game game)
+{
+    const bool arma = game == Game::Arma;
+    ui->N53->setText(QStringLiteral("Запустить/Развернуть %1   ").arg(Games::displayName(game)));
+    setSpeedItemImage(ui->RunBTN, arma ? 16 : 15);
+    ui->StatusBar1->setPanelText(StatusBar::kGameModePanel, Games::displayName(game));
+    ui->OFP1->setChecked(!arma);
+    ui->ArmA1->setChecked(arma);
 }

@@ -4,7 +4,7 @@
 #include "ui_MainWindow.h"
 
 #include "AppError.h"
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
 #include "text/EditorText.h"

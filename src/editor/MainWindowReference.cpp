@@ -3,14 +3,12 @@
 
 #include "AppError.h"
 #include "AppPaths.h"
-#include "app/AppWindows.h"
 #include "editor/ProgramState.h"
 #include "gamedata/HelpCard.h"
 #include "platform/Dialogs.h"
-#include "reference/CommandHelpWindow.h"
 #include "reference/CommandTree.h"
 #include "reference/CompletionList.h"
-#include "reference/EditorCaret.h"
+#include "common/EditorCaret.h"
 #include "script/CaretText.h"
 #include "script/CompletionRules.h"
 #include "settings/ShortcutCode.h"
@@ -103,7 +101,7 @@ QString MainWindow::helpCardPath(const QString &name) const
 void MainWindow::showCommandHelp(const QString &name)
 {
     const QString path = helpCardPath(name);
-    if (path.isEmpty() || !m_windows)
+    if (path.isEmpty())
         return;
     QStringList rows;
     try {
@@ -112,7 +110,7 @@ void MainWindow::showCommandHelp(const QString &name)
         Dialogs::showError(this, error);
         return;
     }
-    m_windows->commandHelpWindow()->showCard(rows);
+    emit commandHelpRequested(rows);
     activateWindow();
 }
 

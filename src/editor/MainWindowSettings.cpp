@@ -38,7 +38,7 @@ EditorSettings MainWindow::currentSettings() const
     s.ofpExePath = ProgramState::ofpExePath;
     s.armaExePath = ProgramState::armaExePath;
     s.saveBeforeRun = ProgramState::saveBeforeRun;
-    s.game = ui->ArmA1->isChecked() ? Game::Arma : Game::Ofp;
+    s.game = m_game.game();
     return s;
 }
 
@@ -52,7 +52,7 @@ void MainWindow::readSettings(const IniFile &ini)
         Dialogs::showError(this, error);
     });
     applyViewSettings(s);
-    setGameMode(s.game == Game::Arma);
+    setGame(s.game);
     applyLookSettings(s);
     m_commentStyleSetting = s.sqsComments;
     m_commentKeysRead = s.comment;

@@ -3,11 +3,6 @@
 #include "editor/MainWindow.h"
 
 #include "AppError.h"
-#include "app/AppWindows.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/GoToLineDialog.h"
-#include "dialogs/SettingsDialog.h"
-#include "dialogs/ShortcutListDialog.h"
 #include "editor/ProgramState.h"
 #include "editor/ScriptLexer.h"
 #include "platform/Clipboard.h"
@@ -23,15 +18,8 @@
 #include "text/EditorText.h"
 #include "text/FileText.h"
 #include "ui_MainWindow.h"
-#include "wizards/BriefingWizard.h"
-#include "wizards/CrateWizard.h"
-#include "wizards/DescriptionWizard.h"
-#include "wizards/OverviewWizard.h"
-#include "wizards/StringtableWizard.h"
-#include "wizards/UnitWizard.h"
 
 #include <QFileInfo>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -65,81 +53,35 @@ void MainWindow::connectToolActions()
 
 void MainWindow::connectWindowLaunchers()
 {
-    connect(ui->N49, &QAction::triggered, this, &MainWindow::showGoToLine);
-    connect(ui->btnGoTo, &QAction::triggered, this, &MainWindow::showGoToLine);
-    connect(ui->N51, &QAction::triggered, this, &MainWindow::showShortcutList);
-    connect(ui->N42, &QAction::triggered, this, &MainWindow::showAboutBox);
-    const auto wizard = [this](QAction *menuItem, QAction *speedItem, int image, auto windowOf) {
-        const auto open = [this, windowOf] { showModeless((m_windows->*windowOf)()); };
-        connect(menuItem, &QAction::triggered, this, open);
-        connect(speedItem, &QAction::triggered, this, open);
-        setSpeedItemImage(speedItem, image);
+    const auto launch = [this](Window window, std::initializer_list<QAction *> items) {
+        for (QAction *item : items)
+            connect(item, &QAction::triggered, this, [this, window] { emit windowRequested(window); });
     };
-    wizard(ui->N64, ui->ToolButton3, 18, &AppWindows::briefingWizard);
-    wizard(ui->N73, ui->ToolButton2, 17, &AppWindows::overviewWizard);
-    wizard(ui->N76, ui->ToolButton4, 19, &AppWindows::descriptionWizard);
-    wizard(ui->N75, ui->ToolButton6, 21, &AppWindows::crateWizard);
-    wizard(ui->Stringtable1, ui->SpeedItem1, 24, &AppWindows::stringtableWizard);
-    // "Снайпер" is offered only in OFP, decided anew at every opening.
-    const auto openUnitWizard = [this] {
-        m_windows->unitWizard()->setSniperEnabled(ProgramState::gameMode != QLatin1String("ArmA"));
-        showModeless(m_windows->unitWizard());
-    };
-    connect(ui->N74, &QAction::triggered, this, openUnitWizard);
-    connect(ui->ToolButton5, &QAction::triggered, this, openUnitWizard);
-    setSpeedItemImage(ui->ToolButton5, 20);
-    setSpeedItemImage(ui->btnGoTo, 11);
-}
-
-void MainWindow::showGoToLine()
-{
-    showModal(m_windows->goToLineDialog());
-}
-
-void MainWindow::showShortcutList()
-{
-    showModal(m_windows->shortcutListDialog());
-}
-
-void MainWindow::showAboutBox()
-{
-    showModal(m_windows->aboutBox());
-}
-
-// Modal without a nested event loop: the dialog blocks the other windows while it is shown, and
-// nobody waits for its answer.
-void MainWindow::showModal(QDialog *dialog, bool overMainWindow)
-{
-    dialog->adjustSize();
-    const QRect over = overMainWindow ? frameGeometry() : screen()->availableGeometry();
-    dialog->move(over.center() - dialog->rect().center());
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
-// A window already open comes to the front.
-void MainWindow::showModeless(QDialog *dialog)
-{
-    dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    launch(Window::GoToLine, {ui->N49, ui->btnGoTo});
+    launch(Window::ShortcutList, {ui->N51});
+    launch(Window::About, {ui->N42});
+    launch(Window::Briefing, {ui->N64, ui->ToolButton3});
+    launch(Window::Overview, {ui->N73, ui->ToolButton2});
+    launch(Window::Description, {ui->N76, ui->ToolButton4});
+    launch(Window::Crate, {ui->N75, ui->ToolButton6});
+    launch(Window::Stringtable, {ui->Stringtable1, ui->SpeedItem1});
+    launch(Window::Unit, {ui->N74, ui->ToolButton5});
+    const std::pair<QAction *, int> images[] = {{ui->ToolButton3, 18}, {ui->ToolButton2, 17}, {ui->ToolButton4, 19},
+                                                {ui->ToolButton6, 21}, {ui->SpeedItem1, 24},  {ui->ToolButton5, 20},
+                                                {ui->btnGoTo, 11}};
+    for (const auto &[item, image] : images)
+        setSpeedItemImage(item, image);
 }
 
 void MainWindow::openSettings()
 {
-    // The dialog's comment style starts from the style in force.
     m_commentStyleSetting = ProgramState::sqsCommentMode;
-    m_settingsDialog->setSettings(currentSettings());
-    connect(m_settingsDialog, &QDialog::accepted, this, &MainWindow::applySettings, Qt::UniqueConnection);
-    showModal(m_settingsDialog, false);
+    emit windowRequested(Window::Settings);
 }
 
 // The dialog's values into the live objects; config.ini is written from them at the next close.
-void MainWindow::applySettings()
+void MainWindow::applySettings(const EditorSettings &s)
 {
-    const EditorSettings s = m_settingsDialog->settings(currentSettings());
     applyLookSettings(s);
     // The comment row after "Обычный", whose style the other comment style's attributes take.
     m_commentStyleSetting = s.sqsComments;
@@ -148,7 +90,7 @@ void MainWindow::applySettings()
 
 GameTarget MainWindow::currentGame() const
 {
-    return GameTarget::forMode(ProgramState::gameMode, {ProgramState::ofpExePath, ProgramState::armaExePath,
+    return GameTarget::forGame(m_game.game(), {ProgramState::ofpExePath, ProgramState::armaExePath,
                                                         WinePrefix::path(), UserName::current()});
 }
 

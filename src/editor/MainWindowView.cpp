@@ -45,8 +45,8 @@ void MainWindow::connectViewActions()
     connect(ui->btnSelMod, &QAction::triggered, this, &MainWindow::toggleSelectionMode);
     connect(ui->N84, &QAction::triggered, this, &MainWindow::setBigSpeedButtons);
     connect(ui->N85, &QAction::triggered, this, &MainWindow::setSmallSpeedButtons);
-    connect(ui->OFP1, &QAction::triggered, this, [this] { setGameMode(false); });
-    connect(ui->ArmA1, &QAction::triggered, this, [this] { setGameMode(true); });
+    connect(ui->OFP1, &QAction::triggered, this, [this] { setGame(Game::Ofp); });
+    connect(ui->ArmA1, &QAction::triggered, this, [this] { setGame(Game::Arma); });
     setUpSpeedBar();
 }
 

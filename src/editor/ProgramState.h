@@ -11,17 +11,8 @@ namespace ProgramState {
 // Full path of the edited document; empty until the first open or Save As. New keeps it.
 inline QString currentFileName;
 
-// The game in force, "OFP" or "ArmA", as the last panel of the status bar shows it.
-// Only the main window's game switch writes it.
-inline QString gameMode = QStringLiteral("OFP");
-
 // True for the SQS comment style (';' in the first column), false for the C style ("//", "/* */").
 inline bool sqsCommentMode = true;
-
-// The unit wizard's remembered list positions: primary weapon, secondary weapon, handgun.
-inline int lastPRIndex = 0;
-inline int lastSWIndex = 0;
-inline int lastHGIndex = 0;
 
 // Names of the current game for the argument completion; every game switch replaces them.
 inline QStringList weaponList;

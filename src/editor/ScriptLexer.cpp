@@ -1,7 +1,7 @@
 // Styling of the editor's bytes line by line, and the attributes turned into Scintilla styles.
 #include "editor/ScriptLexer.h"
 
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 
 #include <QFontInfo>
 #include <Qsci/qsciscintilla.h>

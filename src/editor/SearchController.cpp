@@ -2,7 +2,7 @@
 // refusals and misses are answered with a beep alone.
 #include "editor/SearchController.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "editor/FindDialog.h"
 #include "editor/ReplaceDialog.h"
 #include "platform/Dialogs.h"

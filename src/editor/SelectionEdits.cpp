@@ -1,7 +1,7 @@
 // Selection edits over QScintilla's byte positions; every one runs inside one undo action.
 #include "editor/SelectionEdits.h"
 
-#include "reference/EditorCaret.h"
+#include "common/EditorCaret.h"
 #include "script/LineComments.h"
 
 #include <Qsci/qsciscintilla.h>

@@ -1,7 +1,7 @@
 // Caret position, lock keys, insert mode, time, memory load and the viewed share of the text.
 #include "editor/StatusBarUpdater.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "editor/StatusBar.h"
 #include "platform/KeyState.h"
 #include "platform/MemoryLoad.h"

@@ -3,9 +3,7 @@
 
 #include "AppError.h"
 #include "AppPaths.h"
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
-#include "editor/WindowPlacement.h"
+#include "common/WindowPlacement.h"
 #include "gamedata/HelpCard.h"
 #include "platform/Dialogs.h"
 #include "ui_CommandHelpWindow.h"
@@ -21,9 +19,8 @@ constexpr int kTop = 92;
 
 } // namespace
 
-CommandHelpWindow::CommandHelpWindow(AppWindows &windows, QWidget *parent)
-    : QDialog(parent ? parent : windows.mainWindow()), ui(std::make_unique<Ui::CommandHelpWindow>()),
-      m_windows(windows)
+CommandHelpWindow::CommandHelpWindow(QWidget *mainWindow)
+    : QDialog(mainWindow), ui(std::make_unique<Ui::CommandHelpWindow>())
 {
     ui->setupUi(this);
     // A tool window stays above its main window; shown, it leaves the focus where it was.

@@ -10,14 +10,14 @@ namespace Ui {
 class CommandHelpWindow;
 }
 
-class AppWindows;
 class WindowPlacement;
 
 class CommandHelpWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CommandHelpWindow(AppWindows &windows, QWidget *parent = nullptr);
+    // Stays above `mainWindow`, whose focus it leaves alone.
+    explicit CommandHelpWindow(QWidget *mainWindow);
     ~CommandHelpWindow() override;
 
     // Puts the card's seven rows into the value column and shows the window without taking the
@@ -33,7 +33,6 @@ private:
     void restorePlacement();
 
     std::unique_ptr<Ui::CommandHelpWindow> ui;
-    AppWindows &m_windows;
     std::unique_ptr<WindowPlacement> m_placement;
     bool m_shown = false; // the placement is written only for a window that was shown
 };

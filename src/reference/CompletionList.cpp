@@ -1,8 +1,8 @@
 // The editor's completion pop-ups: opening, filtering as the user types, and completing.
 #include "reference/CompletionList.h"
 
-#include "editor/EditorBytes.h"
-#include "reference/EditorCaret.h"
+#include "common/EditorBytes.h"
+#include "common/EditorCaret.h"
 #include "script/CaretText.h"
 #include "script/CompletionRules.h"
 #include "settings/ShortcutCode.h"

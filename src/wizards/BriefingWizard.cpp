@@ -2,8 +2,6 @@
 // makes marker links for the clipboard.
 #include "wizards/BriefingWizard.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
 #include "platform/Clipboard.h"
 #include "ui_BriefingWizard.h"
 #include "wizards/BriefingPage.h"
@@ -20,8 +18,10 @@ QString memoText(const QPlainTextEdit *memo)
 
 } // namespace
 
-BriefingWizard::BriefingWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), m_windows(windows), ui(std::make_unique<Ui::BriefingWizard>())
+BriefingWizard::BriefingWizard(const CurrentGame &game, QWidget *parent)
+    : WizardWindow(parent), m_game(game), ui(std::make_unique<Ui::BriefingWizard>()),
+      m_saveDialog(this, {"SVD", QStringLiteral("Сохранить брифинг как"), QStringLiteral("briefing"),
+                          QStringLiteral("Брифинг (*.html)|*.html|Все файлы|*"), QStringLiteral(".html")})
 {
     ui->setupUi(this);
     connectControls();
@@ -169,21 +169,12 @@ BriefingForm BriefingWizard::form() const
 
 void BriefingWizard::insertIntoEditor()
 {
-    WizardOutput::insert(this, m_windows.mainWindow()->editor(), buildBriefingPage(form()),
-                         QStringLiteral("Брифинг успешно создан и вставлен в позицию курсора."));
+    insertAndHide(buildBriefingPage(form()), QStringLiteral("Брифинг успешно создан и вставлен в позицию курсора."));
 }
 
 void BriefingWizard::saveToFile()
 {
-    const QString page = buildBriefingPage(form());
-    const bool utf8 = WizardOutput::gameSavesUtf8();
-    if (!m_saveDialog)
-        m_saveDialog = new WizardSaveDialog(this, {"SVD", QStringLiteral("Сохранить брифинг как"),
-                                                   QStringLiteral("briefing"),
-                                                   QStringLiteral("Брифинг (*.html)|*.html|Все файлы|*"),
-                                                   QStringLiteral(".html")});
-    const QString path = m_saveDialog->choosePath();
-    if (!path.isEmpty()
-        && WizardOutput::saveText(this, page, utf8, path, QStringLiteral("Брифинг сохранен."), WizardOutput::Report::Plain))
-        hide();
+    WizardOutput::chooseAndSave(this, m_saveDialog,
+                                {buildBriefingPage(form()), Games::usesUtf8(m_game.game()),
+                                 QStringLiteral("Брифинг сохранен."), WizardOutput::Report::Plain});
 }

@@ -1,7 +1,10 @@
 // The briefing.html wizard; made at start-up, shown and hidden until exit.
 #pragma once
 
-#include <QDialog>
+#include "gamedata/Game.h"
+#include "wizards/WizardSaveDialog.h"
+#include "wizards/WizardWindow.h"
+
 #include <array>
 #include <memory>
 
@@ -9,18 +12,16 @@ namespace Ui {
 class BriefingWizard;
 }
 
-class AppWindows;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
-class WizardSaveDialog;
 struct BriefingForm;
 
-class BriefingWizard : public QDialog
+class BriefingWizard : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit BriefingWizard(AppWindows &windows, QWidget *parent = nullptr);
+    explicit BriefingWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~BriefingWizard() override;
 
 private:
@@ -43,7 +44,7 @@ private:
     void insertIntoEditor();
     void saveToFile();
 
-    AppWindows &m_windows;
+    const CurrentGame &m_game;
     std::unique_ptr<Ui::BriefingWizard> ui;
-    WizardSaveDialog *m_saveDialog = nullptr; // made on first use
+    WizardSaveDialog m_saveDialog; // SVD
 };

@@ -1,19 +1,15 @@
 // The ammunition crate wizard: weapons, magazines and equipment put in a crate with their counts.
 #include "wizards/CrateWizard.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
 #include "gamedata/DatParser.h"
 #include "SharedRandom.h"
 #include "wizards/InitLine.h"
-#include "wizards/InitLineDialog.h"
 #include "wizards/UnitData.h"
 #include "wizards/WizardOutput.h"
 #include "wizards/WizardSaveDialog.h"
 
 #include "ui_CrateWizard.h"
 
-#include <QFileDialog>
 #include <QShowEvent>
 
 namespace {
@@ -36,8 +32,10 @@ void refill(QComboBox *list, const QStringList &entries)
 
 } // namespace
 
-CrateWizard::CrateWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::CrateWizard>()), m_windows(windows)
+CrateWizard::CrateWizard(const CurrentGame &game, QWidget *parent)
+    : WizardWindow(parent), ui(std::make_unique<Ui::CrateWizard>()), m_game(game),
+      m_saveDialog(this, {"Savik", QStringLiteral("Сохранить скрипт ящика как"), QString(),
+                          QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()})
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -69,7 +67,7 @@ void CrateWizard::showEvent(QShowEvent *event)
 void CrateWizard::prepareShowing()
 {
     ui->BitBtn1->setText(QStringLiteral("Строка для поля\nинициализации"));
-    const std::unique_ptr<DatParser> unitData = UnitData::load(this);
+    const std::unique_ptr<DatParser> unitData = UnitData::load(this, m_game.game());
     const CratePools pools = unitData ? CrateScript::pools(*unitData) : CratePools{};
     refill(ui->Weap, pools.weapons);
     refill(ui->Mag, pools.magazines);
@@ -119,29 +117,21 @@ void CrateWizard::removeAll()
 
 void CrateWizard::insertScript()
 {
-    WizardOutput::insert(this, m_windows.mainWindow()->editor(), CrateScript::script(form()),
-                         WizardOutput::kScriptInserted);
+    insertAndHide(CrateScript::script(form()), WizardOutput::kScriptInserted);
 }
 
 void CrateWizard::saveScript()
 {
-    // Made at the first save: a file dialog reads its folder when it is made.
-    if (!m_saveDialog)
-        m_saveDialog = new WizardSaveDialog(this, {"Savik", QStringLiteral("Сохранить скрипт ящика как"), QString(),
-                                                   QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
-    const QString path = m_saveDialog->choosePath(ui->NamED->text() + QStringLiteral(".sqs"));
-    if (path.isEmpty())
-        return;
-    if (WizardOutput::saveText(this, CrateScript::script(form()), false, path, WizardOutput::kScriptSaved,
-                               WizardOutput::Report::Plain))
-        close();
+    WizardOutput::chooseAndSave(this, m_saveDialog,
+                                {CrateScript::script(form()), false, WizardOutput::kScriptSaved, WizardOutput::Report::Plain},
+                                ui->NamED->text() + QStringLiteral(".sqs"));
 }
 
 void CrateWizard::showInitLine()
 {
     const QString line = InitLine::forCrate(form());
     if (!line.isEmpty())
-        m_windows.initLineDialog()->showLine(line, this);
+        emit initLineRequested(line, this);
 }
 
 CrateForm CrateWizard::form() const

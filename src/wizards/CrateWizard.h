@@ -1,26 +1,30 @@
 // The ammunition crate wizard; made at start-up, shown and hidden until exit.
 #pragma once
 
+#include "gamedata/Game.h"
 #include "wizards/CrateScript.h"
+#include "wizards/WizardSaveDialog.h"
+#include "wizards/WizardWindow.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
 class CrateWizard;
 }
 
-class AppWindows;
 class QComboBox;
-class WizardSaveDialog;
 class QSpinBox;
 
-class CrateWizard : public QDialog
+class CrateWizard : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit CrateWizard(AppWindows &windows, QWidget *parent = nullptr);
+    explicit CrateWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~CrateWizard() override;
+
+signals:
+    // The script as one line for the crate's init field, to be shown beside `owner`.
+    void initLineRequested(const QString &line, QWidget *owner);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -43,7 +47,7 @@ private:
     CrateForm form() const;
 
     std::unique_ptr<Ui::CrateWizard> ui;
-    AppWindows &m_windows;
-    QList<CrateCargo> m_cargo;           // one for each line of CRT
-    WizardSaveDialog *m_saveDialog = nullptr; // Savik
+    const CurrentGame &m_game;
+    QList<CrateCargo> m_cargo;     // one for each line of CRT
+    WizardSaveDialog m_saveDialog; // Savik
 };

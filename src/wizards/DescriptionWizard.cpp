@@ -2,8 +2,6 @@
 // respawn, inserted into the editor or saved in Windows-1251.
 #include "wizards/DescriptionWizard.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
 #include "gamedata/DatParser.h"
 #include "platform/Dialogs.h"
 #include "ui_DescriptionWizard.h"
@@ -15,7 +13,6 @@
 #include "wizards/WizardOutput.h"
 #include "wizards/WizardSaveDialog.h"
 
-#include <QDir>
 #include <QShowEvent>
 
 namespace {
@@ -36,8 +33,10 @@ void setAllEnabled(std::initializer_list<QWidget *> widgets, bool on)
 
 } // namespace
 
-DescriptionWizard::DescriptionWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), m_windows(windows), ui(std::make_unique<Ui::DescriptionWizard>())
+DescriptionWizard::DescriptionWizard(const CurrentGame &game, QWidget *parent)
+    : WizardWindow(parent), m_game(game), ui(std::make_unique<Ui::DescriptionWizard>()),
+      m_saveDialog(this, {"DSV", QStringLiteral("Сохранить как"), QStringLiteral("description.ext"),
+                          QStringLiteral("Description file (*.ext)|*.ext|All files (*.*)|*.*"), QString()})
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
@@ -88,7 +87,7 @@ void DescriptionWizard::showEvent(QShowEvent *event)
 void DescriptionWizard::refresh()
 {
     clearUnitChoices();
-    const std::unique_ptr<DatParser> unitData = UnitData::load(this);
+    const std::unique_ptr<DatParser> unitData = UnitData::load(this, m_game.game());
     // Without the game's data the wizard offers nothing and writes nothing.
     ui->Button8->setEnabled(unitData != nullptr);
     ui->Button9->setEnabled(unitData != nullptr);
@@ -230,22 +229,13 @@ DescriptionExtForm DescriptionWizard::form() const
 
 void DescriptionWizard::insertIntoEditor()
 {
-    WizardOutput::insert(this, m_windows.mainWindow()->editor(), buildDescriptionExt(form()),
-                         QStringLiteral("Текст файла Description.ext вставлен в позицию курсора."));
+    insertAndHide(buildDescriptionExt(form()), QStringLiteral("Текст файла Description.ext вставлен в позицию курсора."));
 }
 
 void DescriptionWizard::saveToFile()
 {
-    if (!m_saveDialog)
-        m_saveDialog = new WizardSaveDialog(
-            this, {"DSV", QStringLiteral("Сохранить как"), QStringLiteral("description.ext"),
-                   QStringLiteral("Description file (*.ext)|*.ext|All files (*.*)|*.*"), QString()});
-    const QString path = m_saveDialog->choosePath();
-    if (path.isEmpty())
-        return;
     // The game reads description.ext in the ANSI code page in both games.
-    if (WizardOutput::saveText(this, buildDescriptionExt(form()), false, path,
-                       QStringLiteral("Файл %1 сохранен.").arg(QDir::toNativeSeparators(path)),
-                       WizardOutput::Report::Plain))
-        hide();
+    WizardOutput::chooseAndSave(this, m_saveDialog,
+                                {buildDescriptionExt(form()), false, QStringLiteral("Файл %1 сохранен."),
+                                 WizardOutput::Report::Plain});
 }

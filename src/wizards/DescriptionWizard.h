@@ -1,27 +1,27 @@
 // The description.ext wizard; made at start-up, shown and hidden until exit.
 #pragma once
 
-#include <QDialog>
+#include "gamedata/Game.h"
+#include "wizards/WizardSaveDialog.h"
+#include "wizards/WizardWindow.h"
 #include <memory>
 
 namespace Ui {
 class DescriptionWizard;
 }
 
-class AppWindows;
 class QComboBox;
 class QFileDialog;
 class QLineEdit;
 class QListWidget;
 class QSpinBox;
-class WizardSaveDialog;
 struct DescriptionExtForm;
 
-class DescriptionWizard : public QDialog
+class DescriptionWizard : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit DescriptionWizard(AppWindows &windows, QWidget *parent = nullptr);
+    explicit DescriptionWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~DescriptionWizard() override;
 
 protected:
@@ -52,9 +52,9 @@ private:
     void insertIntoEditor();
     void saveToFile();
 
-    AppWindows &m_windows;
+    const CurrentGame &m_game;
     std::unique_ptr<Ui::DescriptionWizard> ui;
     QFileDialog *m_soundDialog = nullptr; // made on first use
     QFileDialog *m_musicDialog = nullptr;
-    WizardSaveDialog *m_saveDialog = nullptr;
+    WizardSaveDialog m_saveDialog; // DSV
 };

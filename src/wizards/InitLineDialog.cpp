@@ -1,16 +1,13 @@
 // The init-line dialog: the line to copy or to insert into the editor.
 #include "wizards/InitLineDialog.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
 #include "wizards/WizardOutput.h"
 
 #include "ui_InitLineDialog.h"
 
 #include <climits>
 
-InitLineDialog::InitLineDialog(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::InitLineDialog>()), m_windows(windows)
+InitLineDialog::InitLineDialog(QWidget *parent) : WizardWindow(parent), ui(std::make_unique<Ui::InitLineDialog>())
 {
     ui->setupUi(this);
     ui->Edit1->setMaxLength(INT_MAX); // a long load-out makes a long line
@@ -47,6 +44,5 @@ void InitLineDialog::copyLine()
 
 void InitLineDialog::insertLine()
 {
-    WizardOutput::insert(this, m_windows.mainWindow()->editor(), ui->Edit1->text(),
-                         WizardOutput::kScriptInserted);
+    insertAndHide(ui->Edit1->text(), WizardOutput::kScriptInserted);
 }

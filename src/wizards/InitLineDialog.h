@@ -1,20 +1,19 @@
 // The init-line dialog; made at start-up, shown and hidden until exit.
 #pragma once
 
-#include <QDialog>
+#include "wizards/WizardWindow.h"
+
 #include <memory>
 
 namespace Ui {
 class InitLineDialog;
 }
 
-class AppWindows;
-
-class InitLineDialog : public QDialog
+class InitLineDialog : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit InitLineDialog(AppWindows &windows, QWidget *parent = nullptr);
+    explicit InitLineDialog(QWidget *parent = nullptr);
     ~InitLineDialog() override;
 
     // Puts the line in the edit field and shows the dialog over `owner`, or brings it to the
@@ -27,5 +26,4 @@ private:
     void insertLine();
 
     std::unique_ptr<Ui::InitLineDialog> ui;
-    AppWindows &m_windows;
 };

@@ -3,9 +3,7 @@
 #include "wizards/OverviewWizard.h"
 
 #include "AppError.h"
-#include "app/AppWindows.h"
-#include "dialogs/ToolWindow.h"
-#include "editor/MainWindow.h"
+#include "common/ToolWindow.h"
 #include "platform/Dialogs.h"
 #include "ui_OverviewWizard.h"
 #include "wizards/JpegSize.h"
@@ -21,8 +19,10 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 
-OverviewWizard::OverviewWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent, kToolWindow), m_windows(windows), ui(std::make_unique<Ui::OverviewWizard>())
+OverviewWizard::OverviewWizard(const CurrentGame &game, QWidget *parent)
+    : WizardWindow(parent, kToolWindow), m_game(game), ui(std::make_unique<Ui::OverviewWizard>()),
+      m_saveDialog(this, {"SAVD", QStringLiteral("Сохранить овервью как"), QStringLiteral("overview.html"),
+                          QStringLiteral("overview.html|*.html|Все файлы (*.*)|*"), QString()})
 {
     ui->setupUi(this);
     // Not resizable: the designed size, or as much more as the controls need in this font.
@@ -116,24 +116,14 @@ void OverviewWizard::insertIntoEditor()
 {
     if (refuseQuotedName())
         return;
-    WizardOutput::insert(this, m_windows.mainWindow()->editor(), buildOverviewPage(form()),
-                         QStringLiteral("Оверьвью создан и вставлен в позицию курсора."));
+    insertAndHide(buildOverviewPage(form()), QStringLiteral("Оверьвью создан и вставлен в позицию курсора."));
 }
 
 void OverviewWizard::saveToFile()
 {
     if (refuseQuotedName())
         return;
-    const QString page = buildOverviewPage(form());
-    const bool utf8 = WizardOutput::gameSavesUtf8();
-    if (!m_saveDialog)
-        m_saveDialog = new WizardSaveDialog(this, {"SAVD", QStringLiteral("Сохранить овервью как"),
-                                                   QStringLiteral("overview.html"),
-                                                   QStringLiteral("overview.html|*.html|Все файлы (*.*)|*"),
-                                                   QString()});
-    const QString path = m_saveDialog->choosePath();
-    if (!path.isEmpty()
-        && WizardOutput::saveText(this, page, utf8, path, QStringLiteral("Файл овервью успешно сохранен"),
-                          WizardOutput::Report::Information))
-        hide();
+    WizardOutput::chooseAndSave(this, m_saveDialog,
+                                {buildOverviewPage(form()), Games::usesUtf8(m_game.game()),
+                                 QStringLiteral("Файл овервью успешно сохранен")});
 }

@@ -1,23 +1,24 @@
 // The overview.html wizard; made at start-up, shown and hidden until exit.
 #pragma once
 
-#include <QDialog>
+#include "gamedata/Game.h"
+#include "wizards/WizardSaveDialog.h"
+#include "wizards/WizardWindow.h"
+
 #include <memory>
 
 namespace Ui {
 class OverviewWizard;
 }
 
-class AppWindows;
 class QFileDialog;
-class WizardSaveDialog;
 struct OverviewForm;
 
-class OverviewWizard : public QDialog
+class OverviewWizard : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit OverviewWizard(AppWindows &windows, QWidget *parent = nullptr);
+    explicit OverviewWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~OverviewWizard() override;
 
 private:
@@ -34,9 +35,9 @@ private:
     void insertIntoEditor();
     void saveToFile();
 
-    AppWindows &m_windows;
+    const CurrentGame &m_game;
     std::unique_ptr<Ui::OverviewWizard> ui;
     QString m_pictureFolder; // where the last picture was chosen; typed names are looked for there
     QFileDialog *m_pictureDialog = nullptr; // made on first use
-    WizardSaveDialog *m_saveDialog = nullptr;
+    WizardSaveDialog m_saveDialog; // SAVD
 };

@@ -1,9 +1,7 @@
 // The stringtable row dialog: an identifier and one text per chosen language.
 #include "wizards/StringtableRowDialog.h"
 
-#include "app/AppWindows.h"
-#include "dialogs/ToolWindow.h"
-#include "editor/MainWindow.h"
+#include "common/ToolWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
 #include "ui_StringtableRowDialog.h"
@@ -23,8 +21,8 @@ constexpr int kButtonsAboveBottom = 60;
 
 } // namespace
 
-StringtableRowDialog::StringtableRowDialog(AppWindows &windows, QWidget *parent)
-    : QDialog(parent, kToolWindow), m_windows(windows), ui(std::make_unique<Ui::StringtableRowDialog>()),
+StringtableRowDialog::StringtableRowDialog(StringtableWizard &wizard, const QWidget *framed, QWidget *parent)
+    : QDialog(parent, kToolWindow), m_wizard(wizard), m_framed(framed), ui(std::make_unique<Ui::StringtableRowDialog>()),
       m_menu(new QMenu(this))
 {
     ui->setupUi(this);
@@ -62,7 +60,7 @@ std::array<QLineEdit *, 7> StringtableRowDialog::fields() const
 
 void StringtableRowDialog::addRow()
 {
-    layOut(m_windows.stringtableWizard()->chosenLanguageNames());
+    layOut(m_wizard.chosenLanguageNames());
     for (QLineEdit *field : fields())
         field->clear();
     ui->eID->setText(QStringLiteral("STR_"));
@@ -107,23 +105,21 @@ void StringtableRowDialog::fitHeight(int outerHeight)
 // on the screen from the start, has the same frame.
 QMargins StringtableRowDialog::desktopFrame() const
 {
-    const QWidget *main = m_windows.mainWindow();
-    return main && main->windowHandle() ? main->windowHandle()->frameMargins() : QMargins();
+    return m_framed && m_framed->windowHandle() ? m_framed->windowHandle()->frameMargins() : QMargins();
 }
 
 void StringtableRowDialog::confirm()
 {
-    StringtableWizard *wizard = m_windows.stringtableWizard();
     const QString id = ui->eID->text();
-    if (!wizard->isUniqueId(id)) {
+    if (!m_wizard.isUniqueId(id)) {
         Dialogs::warning(this, QStringLiteral("Внимание! Строка с таким идентификатором уже существует."));
         return;
     }
     QStringList cells{id};
     const auto edits = fields();
-    for (qsizetype i = 0; i < wizard->chosenLanguageNames().size(); ++i)
+    for (qsizetype i = 0; i < m_wizard.chosenLanguageNames().size(); ++i)
         cells << edits[i]->text();
-    wizard->insertFilledRow(cells);
+    m_wizard.insertFilledRow(cells);
     accept();
 }
 

@@ -10,7 +10,7 @@ namespace Ui {
 class StringtableRowDialog;
 }
 
-class AppWindows;
+class StringtableWizard;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -19,7 +19,8 @@ class StringtableRowDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit StringtableRowDialog(AppWindows &windows, QWidget *parent = nullptr);
+    // The dialog of `wizard`; `framed` is a window on the screen whose desktop frame it measures itself by.
+    StringtableRowDialog(StringtableWizard &wizard, const QWidget *framed, QWidget *parent = nullptr);
     ~StringtableRowDialog() override;
 
     // Lays the dialog out for the wizard's languages, empties it and takes one row; the row
@@ -37,7 +38,8 @@ private:
     // Copies the text of the field whose menu was opened into every shown field.
     void duplicate();
 
-    AppWindows &m_windows;
+    StringtableWizard &m_wizard;
+    const QWidget *m_framed;
     std::unique_ptr<Ui::StringtableRowDialog> ui;
     QMenu *m_menu;                  // PopupMenu1
     QLineEdit *m_menuField = nullptr; // where PopupMenu1 was opened

@@ -1,21 +1,20 @@
 // The stringtable.csv wizard: a grid of identifiers and texts in up to seven languages.
 #include "wizards/StringtableWizard.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "ui_StringtableWizard.h"
 #include "wizards/StringtableModel.h"
-#include "wizards/StringtableRowDialog.h"
 #include "wizards/WizardIcons.h"
 #include "wizards/WizardOutput.h"
 #include "wizards/WizardSaveDialog.h"
 
 #include <QHeaderView>
 
-StringtableWizard::StringtableWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), m_windows(windows), ui(std::make_unique<Ui::StringtableWizard>()),
-      m_model(new StringtableModel(this))
+StringtableWizard::StringtableWizard(const CurrentGame &game, QWidget *parent)
+    : WizardWindow(parent), m_game(game), ui(std::make_unique<Ui::StringtableWizard>()),
+      m_model(new StringtableModel(this)),
+      m_saveDialog(this, {"SAVD", QStringLiteral("Сохранить файл stringtable"), QStringLiteral("stringtable.csv"),
+                          QStringLiteral("Stringtable file|stringtable.csv"), QStringLiteral(".csv")})
 {
     ui->setupUi(this);
     ui->CSV->setModel(m_model);
@@ -33,7 +32,7 @@ StringtableWizard::StringtableWizard(AppWindows &windows, QWidget *parent)
 
     for (QCheckBox *box : languageBoxes())
         connect(box, &QCheckBox::toggled, this, &StringtableWizard::updateLanguages);
-    connect(ui->Button1, &QPushButton::clicked, this, [this] { m_windows.stringtableRowDialog()->addRow(); });
+    connect(ui->Button1, &QPushButton::clicked, this, &StringtableWizard::addRowRequested);
     connect(ui->Button6, &QPushButton::clicked, this, &StringtableWizard::insertBlankRow);
     connect(ui->Button2, &QPushButton::clicked, this, &StringtableWizard::deleteRow);
     connect(ui->Button3, &QPushButton::clicked, this, &StringtableWizard::clearRow);
@@ -163,23 +162,14 @@ std::optional<QString> StringtableWizard::csvText() const
 void StringtableWizard::insertIntoEditor()
 {
     if (const std::optional<QString> text = csvText())
-        WizardOutput::insert(this, m_windows.mainWindow()->editor(), *text,
-                             QStringLiteral("Текст файла Stringtable.csv вставлен в позицию курсора."));
+        insertAndHide(*text, QStringLiteral("Текст файла Stringtable.csv вставлен в позицию курсора."));
 }
 
 void StringtableWizard::saveToFile()
 {
-    const std::optional<QString> text = csvText();
-    if (!text)
-        return;
-    const bool utf8 = WizardOutput::gameSavesUtf8();
-    if (!m_saveDialog)
-        m_saveDialog = new WizardSaveDialog(this, {"SAVD", QStringLiteral("Сохранить файл stringtable"),
-                                                   QStringLiteral("stringtable.csv"),
-                                                   QStringLiteral("Stringtable file|stringtable.csv"),
-                                                   QStringLiteral(".csv")});
-    const QString path = m_saveDialog->choosePath();
-    if (!path.isEmpty())
-        WizardOutput::saveText(this, *text, utf8, path, QStringLiteral("Файл stringtable.csv успешно сохранен"),
-                       WizardOutput::Report::Information);
+    if (const std::optional<QString> text = csvText())
+        WizardOutput::chooseAndSave(this, m_saveDialog,
+                                    {*text, Games::usesUtf8(m_game.game()),
+                                     QStringLiteral("Файл stringtable.csv успешно сохранен"),
+                                     WizardOutput::Report::Information, false});
 }

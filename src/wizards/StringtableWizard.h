@@ -1,7 +1,10 @@
 // The stringtable.csv wizard; made at start-up, shown and hidden until exit.
 #pragma once
 
-#include <QDialog>
+#include "gamedata/Game.h"
+#include "wizards/WizardSaveDialog.h"
+#include "wizards/WizardWindow.h"
+
 #include <array>
 #include <memory>
 #include <optional>
@@ -10,16 +13,14 @@ namespace Ui {
 class StringtableWizard;
 }
 
-class AppWindows;
 class QCheckBox;
 class StringtableModel;
-class WizardSaveDialog;
 
-class StringtableWizard : public QDialog
+class StringtableWizard : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit StringtableWizard(AppWindows &windows, QWidget *parent = nullptr);
+    explicit StringtableWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~StringtableWizard() override;
 
     // What the row dialog asks of the wizard.
@@ -28,6 +29,10 @@ public:
     // Inserts a blank row at the current row, which then designates it, and fills its first
     // cells: the identifier, then the texts of the chosen languages in their order.
     void insertFilledRow(const QStringList &cells);
+
+signals:
+    // "Добавить": the row dialog is to take a new row.
+    void addRowRequested();
 
 private:
     std::array<QCheckBox *, 7> languageBoxes() const;
@@ -46,8 +51,8 @@ private:
     void insertIntoEditor();
     void saveToFile();
 
-    AppWindows &m_windows;
+    const CurrentGame &m_game;
     std::unique_ptr<Ui::StringtableWizard> ui;
     StringtableModel *m_model;
-    WizardSaveDialog *m_saveDialog = nullptr; // made on first use
+    WizardSaveDialog m_saveDialog; // SAVD
 };

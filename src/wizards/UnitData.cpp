@@ -3,21 +3,14 @@
 
 #include "AppError.h"
 #include "AppPaths.h"
-#include "editor/ProgramState.h"
 #include "gamedata/DatParser.h"
 #include "platform/Dialogs.h"
 
 namespace UnitData {
 
-QString pathFor(const QString &gameMode)
+std::unique_ptr<DatParser> load(QWidget *parent, Game game)
 {
-    return AppPaths::dataFile(gameMode == QLatin1String("OFP") ? QStringLiteral("ofp_unit.dat")
-                                                                : QStringLiteral("arma_unit.dat"));
-}
-
-std::unique_ptr<DatParser> load(QWidget *parent)
-{
-    const QString path = pathFor(ProgramState::gameMode);
+    const QString path = AppPaths::dataFile(Games::unitDataFileName(game));
     try {
         auto parser = std::make_unique<DatParser>(path);
         checkUnitData(*parser, path);

@@ -1,6 +1,8 @@
 // The unit data file of the game in force, as the loadout, crate and description.ext wizards read it.
 #pragma once
 
+#include "gamedata/Game.h"
+
 #include <QString>
 #include <memory>
 
@@ -9,11 +11,8 @@ class QWidget;
 
 namespace UnitData {
 
-// data/ofp_unit.dat for "OFP", data/arma_unit.dat for any other game.
-QString pathFor(const QString &gameMode);
-
-// The file of the current game, read and checked. A file that cannot be read or fails the check
+// The unit data file of the game, read and checked. A file that cannot be read or fails the check
 // shows its error (parent of the message box) and gives nothing, so the caller keeps no stale data.
-std::unique_ptr<DatParser> load(QWidget *parent);
+std::unique_ptr<DatParser> load(QWidget *parent, Game game);
 
 } // namespace UnitData

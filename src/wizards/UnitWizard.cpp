@@ -1,14 +1,10 @@
 // The unit loadout wizard: weapons, magazines and equipment against the unit's capacity.
 #include "wizards/UnitWizard.h"
 
-#include "app/AppWindows.h"
-#include "editor/MainWindow.h"
-#include "editor/ProgramState.h"
 #include "gamedata/DatParser.h"
 #include "platform/Dialogs.h"
 #include "SharedRandom.h"
 #include "wizards/InitLine.h"
-#include "wizards/InitLineDialog.h"
 #include "wizards/UnitData.h"
 #include "wizards/UnitLoad.h"
 #include "wizards/UnitScript.h"
@@ -17,7 +13,6 @@
 
 #include "ui_UnitWizard.h"
 
-#include <QFileDialog>
 #include <QShowEvent>
 #include <QSignalBlocker>
 
@@ -36,8 +31,10 @@ QString equipmentEntry(int count, const QString &item)
 
 } // namespace
 
-UnitWizard::UnitWizard(AppWindows &windows, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::UnitWizard>()), m_windows(windows)
+UnitWizard::UnitWizard(const CurrentGame &game, QWidget *parent)
+    : WizardWindow(parent), ui(std::make_unique<Ui::UnitWizard>()), m_game(game),
+      m_saveDialog(this, {"SVDD", QStringLiteral("Сохранить скрипт юнита как"), QString(),
+                          QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()})
 {
     ui->setupUi(this);
     // The warning comes and goes with the load; the window keeps its size.
@@ -45,6 +42,8 @@ UnitWizard::UnitWizard(AppWindows &windows, QWidget *parent)
     warningPolicy.setRetainSizeWhenHidden(true);
     ui->OverL->setSizePolicy(warningPolicy);
     connectControls();
+    // A game switch forgets the weapons remembered from the other game's lists.
+    connect(&m_game, &CurrentGame::changed, this, [this] { m_remembered = {}; });
 }
 
 UnitWizard::~UnitWizard() = default;
@@ -88,9 +87,7 @@ void UnitWizard::showEvent(QShowEvent *event)
 void UnitWizard::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous()) {
-        ProgramState::lastPRIndex = ui->PR->currentIndex();
-        ProgramState::lastSWIndex = ui->SW->currentIndex();
-        ProgramState::lastHGIndex = ui->HG->currentIndex();
+        m_remembered = {ui->PR->currentIndex(), ui->SW->currentIndex(), ui->HG->currentIndex()};
     }
     QDialog::hideEvent(event);
 }
@@ -98,7 +95,7 @@ void UnitWizard::hideEvent(QHideEvent *event)
 void UnitWizard::prepareShowing()
 {
     ui->GenInit->setText(QStringLiteral("Строка для поля\nинициализации"));
-    m_data = UnitData::load(this); // the game may have changed since the last showing
+    m_data = UnitData::load(this, m_game.game()); // the game may have changed since the last showing
     if (!m_firstShow)
         reset();
     ui->OverL->hide();
@@ -144,9 +141,8 @@ void UnitWizard::fillEquipment()
 
 void UnitWizard::selectRememberedWeapons()
 {
-    const std::pair<QComboBox *, int> lists[] = {{ui->PR, ProgramState::lastPRIndex},
-                                                 {ui->SW, ProgramState::lastSWIndex},
-                                                 {ui->HG, ProgramState::lastHGIndex}};
+    const std::pair<QComboBox *, int> lists[] = {
+        {ui->PR, m_remembered.primary}, {ui->SW, m_remembered.secondary}, {ui->HG, m_remembered.handgun}};
     for (const auto &[list, index] : lists)
         list->setCurrentIndex(index > 0 && index < list->count() ? index : 0);
     // The counts of a weapon shown as chosen are open to the user.
@@ -155,7 +151,7 @@ void UnitWizard::selectRememberedWeapons()
 
 void UnitWizard::setCountLimits()
 {
-    const bool ofp = ProgramState::gameMode == QLatin1String("OFP");
+    const bool ofp = !m_game.isArma();
     const QSignalBlocker blockHandgun(ui->HGMG), blockGrenades(ui->PRGR);
     ui->Capa->setMaximum(ofp ? UnitCapacity::kOfp : UnitCapacity::kArma);
     ui->HGMG->setMaximum(ofp ? 4 : 8);
@@ -186,7 +182,7 @@ void UnitWizard::reset()
     ui->EQ->setCurrentRow(0);
     applyCountStates();
     proposeName();
-    ProgramState::lastPRIndex = ProgramState::lastSWIndex = ProgramState::lastHGIndex = 0;
+    m_remembered = {};
     updateCapacity();
 }
 
@@ -224,29 +220,21 @@ void UnitWizard::updateCapacity()
 
 void UnitWizard::insertScript()
 {
-    WizardOutput::insert(this, m_windows.mainWindow()->editor(), UnitScript::script(form()),
-                         WizardOutput::kScriptInserted);
+    insertAndHide(UnitScript::script(form()), WizardOutput::kScriptInserted);
 }
 
 void UnitWizard::saveScript()
 {
-    // Made at the first save: a file dialog reads its folder when it is made.
-    if (!m_saveDialog)
-        m_saveDialog = new WizardSaveDialog(this, {"SVDD", QStringLiteral("Сохранить скрипт юнита как"), QString(),
-                                                   QStringLiteral("Скрипты (*.sqs)|*.sqs|Все файлы (*.*)|*"), QString()});
-    const QString path = m_saveDialog->choosePath(ui->NamEd->text() + QStringLiteral(".sqs"));
-    if (path.isEmpty())
-        return;
-    if (WizardOutput::saveText(this, UnitScript::script(form()), false, path, WizardOutput::kScriptSaved,
-                               WizardOutput::Report::Plain))
-        close();
+    WizardOutput::chooseAndSave(this, m_saveDialog,
+                                {UnitScript::script(form()), false, WizardOutput::kScriptSaved, WizardOutput::Report::Plain},
+                                ui->NamEd->text() + QStringLiteral(".sqs"));
 }
 
 void UnitWizard::showInitLine()
 {
     const QString line = InitLine::forUnit(form());
     if (!line.isEmpty())
-        m_windows.initLineDialog()->showLine(line, this);
+        emit initLineRequested(line, this);
 }
 
 // Without unit data there is nothing to give the unit.
@@ -289,6 +277,6 @@ UnitForm UnitWizard::form() const
     f.binoculars = ui->Binok->isChecked();
     f.nightVision = ui->PNV->isChecked();
     f.sniper = ui->IsSniper->isChecked();
-    f.arma = ProgramState::gameMode != QLatin1String("OFP");
+    f.arma = m_game.isArma();
     return f;
 }

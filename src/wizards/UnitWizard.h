@@ -1,29 +1,34 @@
 // The unit loadout wizard; made at start-up, shown and hidden until exit.
 #pragma once
 
-#include <QDialog>
+#include "gamedata/Game.h"
+#include "wizards/WizardSaveDialog.h"
+#include "wizards/WizardWindow.h"
+
 #include <memory>
 
 namespace Ui {
 class UnitWizard;
 }
 
-class AppWindows;
 class DatParser;
 class QComboBox;
-class WizardSaveDialog;
 struct UnitForm;
 struct UnitWeapon;
 
-class UnitWizard : public QDialog
+class UnitWizard : public WizardWindow
 {
     Q_OBJECT
 public:
-    explicit UnitWizard(AppWindows &windows, QWidget *parent = nullptr);
+    explicit UnitWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~UnitWizard() override;
 
     // "Снайпер" is offered only where the game has the sniper rule; the launcher sets it at every opening.
     void setSniperEnabled(bool enabled);
+
+signals:
+    // The script as one line for a unit's init field, to be shown beside `owner`.
+    void initLineRequested(const QString &line, QWidget *owner);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,8 +59,15 @@ private:
     UnitWeapon chosenWeapon(int section, const QComboBox *list) const;
 
     std::unique_ptr<Ui::UnitWizard> ui;
-    AppWindows &m_windows;
+    const CurrentGame &m_game;
     std::unique_ptr<DatParser> m_data; // none until shown, and after a failed read
-    WizardSaveDialog *m_saveDialog = nullptr; // SVDD
+    WizardSaveDialog m_saveDialog;     // SVDD
+    // The positions of the three weapon lists when the wizard was last closed.
+    struct RememberedWeapons
+    {
+        int primary = 0;
+        int secondary = 0;
+        int handgun = 0;
+    } m_remembered;
     bool m_firstShow = true;
 };

@@ -1,39 +1,32 @@
-// Insertion into the editor and saving of a wizard's text.
+// Saving of a wizard's text.
 #include "wizards/WizardOutput.h"
 
 #include "AppError.h"
-#include "editor/ProgramState.h"
-#include "editor/ReplacedCharacters.h"
+#include "common/ReplacedCharacters.h"
 #include "platform/Dialogs.h"
 #include "text/Cp1251.h"
 #include "text/FileText.h"
+#include "wizards/WizardSaveDialog.h"
 
+#include <QDir>
 #include <QWidget>
-#include <Qsci/qsciscintilla.h>
 
 namespace WizardOutput {
 
-void insert(QWidget *wizard, QsciScintilla *editor, const QString &text, const QString &message)
-{
-    editor->beginUndoAction();
-    editor->replaceSelectedText(text);
-    editor->endUndoAction();
-    Dialogs::information(wizard, message);
-    wizard->hide();
-}
-
-bool saveText(QWidget *wizard, const QString &text, bool utf8, const QString &path, const QString &message,
-              Report report)
+bool saveText(QWidget *wizard, const SavedText &saved, const QString &path)
 {
     QString replaced;
-    const QByteArray bytes = utf8 ? text.toUtf8() : Cp1251::encode(text, &replaced);
+    const QByteArray bytes = saved.utf8 ? saved.text.toUtf8() : Cp1251::encode(saved.text, &replaced);
     try {
         saveTextToFile(bytes, path);
     } catch (const AppError &error) {
         Dialogs::showError(wizard, error);
         return false;
     }
-    if (report == Report::Information)
+    const QString message = saved.message.contains(QLatin1String("%1"))
+        ? saved.message.arg(QDir::toNativeSeparators(path))
+        : saved.message;
+    if (saved.report == Report::Information)
         Dialogs::information(wizard, message);
     else
         Dialogs::plain(wizard, message);
@@ -41,9 +34,14 @@ bool saveText(QWidget *wizard, const QString &text, bool utf8, const QString &pa
     return true;
 }
 
-bool gameSavesUtf8()
+bool chooseAndSave(QWidget *wizard, WizardSaveDialog &dialog, const SavedText &saved, const QString &name)
 {
-    return ProgramState::gameMode == QLatin1String("ArmA");
+    const QString path = dialog.choosePath(name);
+    if (path.isEmpty() || !saveText(wizard, saved, path))
+        return false;
+    if (saved.hideWizard)
+        wizard->hide();
+    return true;
 }
 
 } // namespace WizardOutput

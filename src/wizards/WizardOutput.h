@@ -1,28 +1,32 @@
-// The one way every wizard hands on its text: into the editor, or into a file.
+// The one way every wizard writes its text into a file: a path chosen, the file written, the user told.
 #pragma once
 
 #include <QString>
 
 class QWidget;
-class QsciScintilla;
+class WizardSaveDialog;
 
 namespace WizardOutput {
 
-// Replaces the editor's selection with the text (at the caret when nothing is selected) as one
-// step the user can undo, shows `message` as information and hides the wizard.
-void insert(QWidget *wizard, QsciScintilla *editor, const QString &text, const QString &message);
-
 enum class Report { Plain, Information };
 
-// Writes the text as UTF-8 without a mark or as Windows-1251 through the program's one save
-// routine; characters Windows-1251 lacks are written as '?' and named in a warning. Only when
-// the file was written is `message` shown, plain or as information, and the result true; a
-// failed write shows the error and leaves any old file whole.
-bool saveText(QWidget *wizard, const QString &text, bool utf8, const QString &path, const QString &message,
-              Report report = Report::Information);
+struct SavedText
+{
+    QString text;
+    bool utf8 = false;                  // UTF-8 without a mark; else Windows-1251
+    QString message;                    // shown once the file is written; %1 stands for its path
+    Report report = Report::Information;
+    bool hideWizard = true;             // the wizard steps aside once the file is written
+};
 
-// The overview, stringtable and briefing files are UTF-8 in ArmA.
-bool gameSavesUtf8();
+// Writes the text through the program's one save routine; characters Windows-1251 lacks are
+// written as '?' and named in a warning. Only when the file was written is the message shown and
+// the result true; a failed write shows the error and leaves any old file whole.
+bool saveText(QWidget *wizard, const SavedText &saved, const QString &path);
+
+// Asks the wizard's save dialog for a path (proposing `name` when given), then saves there as
+// saveText() does and hides the wizard when the request says so. False when cancelled or not written.
+bool chooseAndSave(QWidget *wizard, WizardSaveDialog &dialog, const SavedText &saved, const QString &name = QString());
 
 // ---- Script wizards (unit, crate, init line) ----
 

@@ -6,37 +6,38 @@
 #include "text/FileFilters.h"
 #include "wizards/WizardFileNames.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 
-WizardSaveDialog::WizardSaveDialog(QWidget *wizard, const Setup &setup)
-    : QFileDialog(wizard), m_fileName(setup.fileName), m_defaultExtension(setup.defaultExtension)
+WizardSaveDialog::WizardSaveDialog(QWidget *wizard, Setup setup) : m_wizard(wizard), m_setup(std::move(setup)) {}
+
+QFileDialog &WizardSaveDialog::dialog()
 {
-    setObjectName(QLatin1String(setup.objectName));
-    setWindowTitle(setup.title);
-    setOption(QFileDialog::DontUseNativeDialog, true);
-    setOption(QFileDialog::DontConfirmOverwrite, true); // choosePath() asks once the name is whole
-    setAcceptMode(QFileDialog::AcceptSave);
-    setFileMode(QFileDialog::AnyFile);
-    setNameFilters(FileFilters::toQtNameFilters(setup.filter));
-    if (!m_defaultExtension.isEmpty())
-        setDefaultSuffix(m_defaultExtension.mid(1));
+    if (m_dialog)
+        return *m_dialog;
+    m_dialog = new QFileDialog(m_wizard);
+    m_dialog->setObjectName(QLatin1String(m_setup.objectName));
+    m_dialog->setWindowTitle(m_setup.title);
+    m_dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    m_dialog->setOption(QFileDialog::DontConfirmOverwrite, true); // choosePath() asks once the name is whole
+    m_dialog->setAcceptMode(QFileDialog::AcceptSave);
+    m_dialog->setFileMode(QFileDialog::AnyFile);
+    m_dialog->setNameFilters(FileFilters::toQtNameFilters(m_setup.filter));
+    if (!m_setup.defaultExtension.isEmpty())
+        m_dialog->setDefaultSuffix(m_setup.defaultExtension.mid(1));
+    return *m_dialog;
 }
 
-QString WizardSaveDialog::choosePath()
+QString WizardSaveDialog::choosePath(const QString &name)
 {
-    return choosePath(m_fileName);
-}
-
-QString WizardSaveDialog::choosePath(const QString &proposed)
-{
-    selectFile(proposed);
+    dialog().selectFile(name.isEmpty() ? m_setup.fileName : name);
     for (;;) {
         const QString path = pickPath();
         // Asked here, after the extension is added, through the program's message boxes: the
         // same question for every wizard, and one that tests can answer.
         const QFileInfo existing(path);
         if (path.isEmpty() || !existing.exists() || existing.isDir()
-            || Dialogs::question(parentWidget(), QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))
+            || Dialogs::question(m_wizard, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))
                    == Dialogs::Answer::Yes)
             return path;
     }
@@ -44,8 +45,8 @@ QString WizardSaveDialog::choosePath(const QString &proposed)
 
 QString WizardSaveDialog::pickPath()
 {
-    const QString path = ModalDialogs::chooseFile(*this);
-    if (path.isEmpty() || m_defaultExtension.isEmpty())
+    const QString path = ModalDialogs::chooseFile(dialog());
+    if (path.isEmpty() || m_setup.defaultExtension.isEmpty())
         return path;
-    return WizardFileNames::withDefaultExtension(path, m_defaultExtension);
+    return WizardFileNames::withDefaultExtension(path, m_setup.defaultExtension);
 }

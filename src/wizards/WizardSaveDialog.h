@@ -1,11 +1,14 @@
-// The save dialog of a mission file wizard, and the writing of the file it names.
+// The save dialog of a mission file wizard: the file dialog, made at its first use, and the path it
+// gives with the default extension added and replacing an existing file agreed.
 #pragma once
 
-#include <QFileDialog>
+#include <QString>
 
-class WizardSaveDialog : public QFileDialog
+class QFileDialog;
+class QWidget;
+
+class WizardSaveDialog
 {
-    Q_OBJECT
 public:
     struct Setup
     {
@@ -16,18 +19,18 @@ public:
         QString defaultExtension; // with its dot; empty: the name is kept as typed
     };
 
-    WizardSaveDialog(QWidget *wizard, const Setup &setup);
+    WizardSaveDialog(QWidget *wizard, Setup setup);
 
-    // The path the user chose, the default extension added to a name without one; empty when
-    // cancelled. An existing file is named only after the user agreed to replace it; "No" shows
-    // the dialog again, as Qt's own question does.
-    QString choosePath();
-    // The same with another proposed name (a script named in the wizard).
-    QString choosePath(const QString &proposed);
+    // The path the user chose (proposing `name`, else the setup's file name), the default extension
+    // added to a name without one; empty when cancelled. An existing file is named only after the
+    // user agreed to replace it; "No" shows the dialog again, as Qt's own question does.
+    QString choosePath(const QString &name = QString());
 
 private:
+    QFileDialog &dialog();
     QString pickPath();
 
-    QString m_fileName;
-    QString m_defaultExtension;
+    QWidget *m_wizard;
+    Setup m_setup;
+    QFileDialog *m_dialog = nullptr; // made at the first save: a file dialog reads its folder when made
 };

@@ -149,26 +149,26 @@ TEST_F(WinePrefixFixture, DetectionReadsMainOfEitherKeyAndNeedsTheExecutable)
 TEST_F(WinePrefixFixture, GameTableForBothModes)
 {
     const GameLocations where{"/games/ofp/FlashpointResistance.exe", "/games/arma/arma.exe", prefix(), "anna"};
-    const GameTarget ofp = GameTarget::forMode(u"OFP", where);
+    const GameTarget ofp = GameTarget::forGame(Game::Ofp, where);
     EXPECT_EQ(ofp.windowTitle, QString("Operation Flashpoint"));
     EXPECT_EQ(ofp.executable, where.ofpExePath);
     EXPECT_EQ(ofp.clipboardFile, QString("/games/ofp/clipboard.txt"));
-    EXPECT_EQ(GameTarget::forMode(u"OFP", {"", "/a.exe", prefix(), "anna"}).clipboardFile, QString());
-    EXPECT_EQ(GameTarget::forMode(u"OFP", {"C:\\OFP\\ofp.exe", "", prefix(), "anna"}).clipboardFile,
+    EXPECT_EQ(GameTarget::forGame(Game::Ofp, {"", "/a.exe", prefix(), "anna"}).clipboardFile, QString());
+    EXPECT_EQ(GameTarget::forGame(Game::Ofp, {"C:\\OFP\\ofp.exe", "", prefix(), "anna"}).clipboardFile,
               QString("C:\\OFP\\clipboard.txt"));
     put("drive_c/Games/OFP/CLIPBOARD.TXT"); // found in any letter case, as ArmA's below
-    EXPECT_EQ(GameTarget::forMode(u"OFP", {real("drive_c/Games/OFP") + "/ofp.exe", "", prefix(), "anna"}).clipboardFile,
+    EXPECT_EQ(GameTarget::forGame(Game::Ofp, {real("drive_c/Games/OFP") + "/ofp.exe", "", prefix(), "anna"}).clipboardFile,
               real("drive_c/Games/OFP/CLIPBOARD.TXT"));
 
-    const GameTarget arma = GameTarget::forMode(u"ArmA", where);
+    const GameTarget arma = GameTarget::forGame(Game::Arma, where);
     EXPECT_EQ(arma.windowTitle, QString("ArmA"));
     EXPECT_EQ(arma.executable, where.armaExePath);
     EXPECT_EQ(arma.clipboardFile, real("drive_c") + "/users/anna/AppData/Local/ArmA/clipboard.txt");
     put("drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt");
-    EXPECT_EQ(GameTarget::forMode(u"ArmA", where).clipboardFile,
+    EXPECT_EQ(GameTarget::forGame(Game::Arma, where).clipboardFile,
               real("drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt"));
     put("drive_c/users/anna/AppData/Local/ArmA/Clipboard.TXT");
-    EXPECT_EQ(GameTarget::forMode(u"ArmA", where).clipboardFile,
+    EXPECT_EQ(GameTarget::forGame(Game::Arma, where).clipboardFile,
               real("drive_c/users/anna/AppData/Local/ArmA/Clipboard.TXT"));
 
     for (const auto &[path, folder] : {std::pair{"/a/b.exe", "/a/"}, {"C:\\a\\b.exe", "C:\\a\\"}, {"C:b.exe", "C:"},

@@ -1,6 +1,6 @@
 // The highlighter in a real editor: example scripts styled whole and line by line, attributes as
 // Scintilla styles, switching off and on, new keywords.
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 #include "editor/ScriptLexer.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "AppFixture.h"
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "search/TextOffsets.h"
 
 class EditorSteps : public AppFixture

@@ -30,7 +30,6 @@ protected:
     {
         ModalDialogs::setFileHandler(nullptr);
         ModalDialogs::setConfirmHandler(nullptr);
-        ProgramState::gameMode = QStringLiteral("OFP");
         AppFixture::TearDown();
     }
 

@@ -2,7 +2,7 @@
 #include "EditorSteps.h"
 
 #include "editor/BracketMatcher.h"
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 
 #include <QMouseEvent>
 

@@ -80,7 +80,7 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
 
     scope->show();
     memo("Edit1")->setPlainText(QStringLiteral("План атаки"));
-    ProgramState::gameMode = QStringLiteral("ArmA");
+    mainWindow()->setGame(Game::Arma);
     saveAs("Button2", QStringLiteral("brief"));
     const QByteArray saved = bytes(QStringLiteral("brief.html"));
     EXPECT_TRUE(saved.contains("\r\n\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD0\xB0\xD1\x82\xD0\xB0\xD0\xBA\xD0\xB8\r\n"));
@@ -91,7 +91,7 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
     EXPECT_FALSE(scope->isVisible());
 
     scope->show();
-    ProgramState::gameMode = QStringLiteral("OFP");
+    mainWindow()->setGame(Game::Ofp);
     saveAs("Button2", QStringLiteral("briefing.html"));
     EXPECT_EQ(bytes(QStringLiteral("briefing.html")), Cp1251::encode(QString::fromUtf8(saved)));
 }

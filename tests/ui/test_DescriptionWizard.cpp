@@ -141,7 +141,7 @@ TEST_F(DescriptionWizardTest, UnitDataIsReadAtEveryShowingOfTheCurrentGame)
     add("Weap", "AK74", 1, "Button1");
     EXPECT_EQ(items("WeapLst").size(), 1);
 
-    mainWindow()->setGameMode(true);
+    mainWindow()->setGame(Game::Arma);
     showWizard();
     EXPECT_EQ(items("Weap"), QStringList({"M4"}));
     EXPECT_TRUE(items("WeapLst").isEmpty());

@@ -95,7 +95,7 @@ TEST_F(Documents, OpenAndSaveKeepTheBytesAndTheFinalLineBreaks)
     const char *const radio[] = {nullptr, "AUTORADIO", "ANSIRADIO", "UTFRRADIO", "UTFRRADIO"};
     for (bool arma : {false, true}) {
         start();
-        mainWindow()->setGameMode(arma);
+        mainWindow()->setGame(arma ? Game::Arma : Game::Ofp);
         for (Choice choice : {Save, Auto, Ansi, Utf8, Utf8Mark}) {
             if (choice != Save) {
                 stripControl<QRadioButton>(saveDialog(), radio[choice])->click();
@@ -318,7 +318,7 @@ TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Warning);
     EXPECT_TRUE(messages[0].text.contains(u"\u4E2D \u00E9"_qs)) << qPrintable(messages[0].text);
-    mainWindow()->setGameMode(true); // UTF-8 holds them all
+    mainWindow()->setGame(Game::Arma); // UTF-8 holds them all
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QString(u"\u4E2D\u00E9\u4E2D"_qs).toUtf8());
     EXPECT_EQ(messages.size(), 1u);

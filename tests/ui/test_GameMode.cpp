@@ -28,8 +28,6 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     expectGame("OFP", false);
     editor()->setText("setVehicleInit hint");
     EXPECT_EQ(firstStyle(), int(tkIdentifier));
-    ProgramState::lastPRIndex = 3;
-    ProgramState::lastHGIndex = 2;
 
     action("ArmA1")->trigger();
     expectGame("ArmA", true);
@@ -40,8 +38,6 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     EXPECT_EQ(ProgramState::weaponList, QStringList({"M16A2"}));
     EXPECT_EQ(ProgramState::magazineList, QStringList({"30Rnd_556x45_Stanag", "HandGrenadeTimed"}));
     EXPECT_EQ(ProgramState::animationList, QStringList({"AmovPercMstpSnonWnonDnon"}));
-    EXPECT_EQ(ProgramState::lastPRIndex, 0);
-    EXPECT_EQ(ProgramState::lastHGIndex, 0);
     EXPECT_EQ(firstStyle(), int(tkKey));
 
     for (int again = 0; again < 2; ++again) { // the game in force, chosen again, stays checked

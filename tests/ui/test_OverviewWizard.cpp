@@ -102,7 +102,7 @@ TEST_F(OverviewWizardTest, InsertAndSaveInBothGames)
     saveAs("Button3", QStringLiteral("ofp.html"));
     EXPECT_EQ(bytes(QStringLiteral("ofp.html")), Cp1251::encode(page));
 
-    ProgramState::gameMode = QStringLiteral("ArmA");
+    mainWindow()->setGame(Game::Arma);
     saveAs("Button3", QStringLiteral("arma.html"));
     EXPECT_EQ(bytes(QStringLiteral("arma.html")), page.toUtf8());
     EXPECT_EQ(takeMessages(), QStringList(2, u"Файл овервью успешно сохранен"_qs));

@@ -2,7 +2,7 @@
 // main window shows them.
 #include "AppFixture.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "reference/CommandHelpWindow.h"
 #include "reference/CompletionList.h"
 #include "reference/TreeList.h"

@@ -180,11 +180,11 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
         wizard->hide();
     }
     // The unit wizard offers "Снайпер" only in OFP, decided at every opening.
-    mainWindow()->setGameMode(true);
+    mainWindow()->setGame(Game::Arma);
     action("ToolButton5")->trigger();
     EXPECT_FALSE(find<QCheckBox>("IsSniper")->isEnabled());
     find<QDialog>("Form10")->hide();
-    mainWindow()->setGameMode(false);
+    mainWindow()->setGame(Game::Ofp);
     action("N74")->trigger();
     EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
 }

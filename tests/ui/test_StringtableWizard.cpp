@@ -206,11 +206,11 @@ TEST_F(StringtableWizardTest, SaveInTheGameEncodingWithTheExtensionAdded)
     setCell(0, 1, QStringLiteral("Привет"));
     const QString csv = u"LANGUAGE,\"Russian\"\r\n\r\nSTR_RU,\"Привет\",\r\n"_qs;
 
-    ProgramState::gameMode = QStringLiteral("ArmA");
+    mainWindow()->setGame(Game::Arma);
     saveAs("Button5", QStringLiteral("table"));
     EXPECT_EQ(bytes(QStringLiteral("table.csv")), csv.toUtf8());
 
-    ProgramState::gameMode = QStringLiteral("OFP");
+    mainWindow()->setGame(Game::Ofp);
     saveAs("Button5", QStringLiteral("stringtable.csv"));
     EXPECT_EQ(bytes(QStringLiteral("stringtable.csv")), Cp1251::encode(csv));
     EXPECT_EQ(takeMessages(), QStringList(2, u"Файл stringtable.csv успешно сохранен"_qs));

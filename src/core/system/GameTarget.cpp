@@ -36,9 +36,9 @@ QString armaClipboardFile(const GameLocations &where)
 
 } // namespace
 
-GameTarget GameTarget::forMode(QStringView gameMode, const GameLocations &where)
+GameTarget GameTarget::forGame(Game game, const GameLocations &where)
 {
-    if (gameMode == u"ArmA")
+    if (game == Game::Arma)
         return {QStringLiteral("ArmA"), where.armaExePath, armaClipboardFile(where)};
     // Without a path there is no folder to look in; the current folder is no place for it.
     const QString clipboard = where.ofpExePath.isEmpty()

@@ -1,6 +1,8 @@
 // What the editor needs to know of the game it starts: window title, executable, clipboard file.
 #pragma once
 
+#include "gamedata/Game.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -19,8 +21,7 @@ struct GameTarget
     QString executable;    // may be empty
     QString clipboardFile; // empty when there is no file to look for
 
-    // The row of the game mode "OFP" or "ArmA" (any other text counts as OFP).
-    static GameTarget forMode(QStringView gameMode, const GameLocations &where);
+    static GameTarget forGame(Game game, const GameLocations &where);
 
     // Everything up to and including the last '/', '\\' or ':'; empty for a bare name.
     static QString folderOf(QStringView path);

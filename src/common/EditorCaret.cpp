@@ -1,9 +1,9 @@
 // Reading the editor's caret line. QScintilla's own line and index count characters, while a
 // QString counts UTF-16 units: a character above U+FFFF takes one of the first but two of the
 // second, so the index is worked out here from the bytes instead.
-#include "reference/EditorCaret.h"
+#include "common/EditorCaret.h"
 
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 #include "search/TextOffsets.h"
 
 namespace {

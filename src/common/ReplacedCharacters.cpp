@@ -1,5 +1,5 @@
 // The replaced-characters warning of every Windows-1251 save.
-#include "editor/ReplacedCharacters.h"
+#include "common/ReplacedCharacters.h"
 
 #include "platform/Dialogs.h"
 

@@ -1,9 +1,11 @@
 // Saves and restores a window's placement, and a speed bar's layout, in the settings file.
 #pragma once
 
-#include <QString>
+#include "settings/SpeedBarLayout.h"
 
-class SpeedBar;
+#include <QString>
+#include <optional>
+
 class QWidget;
 
 class WindowPlacement
@@ -21,9 +23,9 @@ public:
 
     // The speed bar's section: the placement section, a backslash, then `ownerAndBar` (the name
     // that older settings files use for the main window's bar, "TForm1ToolBar1").
-    void saveToolBar(const SpeedBar *bar, const QString &ownerAndBar);
-    // Names the bar no longer knows are skipped; items the layout does not name come as at first.
-    void restoreToolBar(SpeedBar *bar, const QString &ownerAndBar);
+    void saveBarLayout(const SpeedBarLayout &layout, const QString &ownerAndBar, int barWidth, int buttonSize);
+    // Nothing when the section holds no layout.
+    std::optional<SpeedBarLayout> readBarLayout(const QString &ownerAndBar) const;
 
 private:
     QWidget *m_window;

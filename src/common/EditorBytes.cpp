@@ -1,5 +1,5 @@
 // Thin wrappers over Scintilla's byte-position messages.
-#include "editor/EditorBytes.h"
+#include "common/EditorBytes.h"
 
 #include <Qsci/qsciscintilla.h>
 

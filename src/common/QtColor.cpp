@@ -1,5 +1,5 @@
 // The Windows desktop colour indexes mapped onto the roles of the Qt palette.
-#include "editor/QtColor.h"
+#include "common/QtColor.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,7 +1,6 @@
 // Placement keys: FormVersion, Flags, ShowCmd, PixelsPerInch, MinMaxPos, NormPos, Visible.
-#include "editor/WindowPlacement.h"
+#include "common/WindowPlacement.h"
 
-#include "editor/SpeedBar.h"
 #include "settings/IniFile.h"
 #include "settings/PlacementRect.h"
 #include "settings/SpeedBarLayout.h"
@@ -50,19 +49,21 @@ void WindowPlacement::save()
     ini.writeBool(m_section, QStringLiteral("Visible"), m_window->isVisible());
 }
 
-void WindowPlacement::saveToolBar(const SpeedBar *bar, const QString &ownerAndBar)
+void WindowPlacement::saveBarLayout(const SpeedBarLayout &layout, const QString &ownerAndBar, int barWidth,
+                                    int buttonSize)
 {
     if (m_iniFileName.isEmpty())
         return;
     IniFile ini(m_iniFileName);
-    bar->itemLayout().write(ini, m_section + u'\\' + ownerAndBar, bar->width(), dpi(m_window), bar->buttonSize());
+    layout.write(ini, m_section + u'\\' + ownerAndBar, barWidth, dpi(m_window), buttonSize);
 }
 
-void WindowPlacement::restoreToolBar(SpeedBar *bar, const QString &ownerAndBar)
+std::optional<SpeedBarLayout> WindowPlacement::readBarLayout(const QString &ownerAndBar) const
 {
     if (m_iniFileName.isEmpty())
-        return;
+        return std::nullopt;
     SpeedBarLayout layout;
-    if (SpeedBarLayout::read(IniFile(m_iniFileName), m_section + u'\\' + ownerAndBar, &layout))
-        bar->setItemLayout(layout);
+    if (!SpeedBarLayout::read(IniFile(m_iniFileName), m_section + u'\\' + ownerAndBar, &layout))
+        return std::nullopt;
+    return layout;
 }
