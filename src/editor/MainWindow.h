@@ -40,10 +40,10 @@ public:
     // The windows the menus and the speed bar open; the program wires them to the requests.
     enum class Window { GoToLine, ShortcutList, About, Settings, Briefing, Overview, Unit, Crate, Description, Stringtable };
 
+    // ---- Life: construction, start-up, the close question, shutdown (MainWindow.cpp) ----
     // `game` is the game in force, which only this window's game switch sets.
     explicit MainWindow(CurrentGame &game, QWidget *parent = nullptr);
     ~MainWindow() override;
-
     // Runs once after construction, before any other window exists: the settings, the game
     // data, the templates and the file named on the command line.
     void start(const QStringList &arguments);
@@ -53,28 +53,17 @@ public:
     CompletionList *completion() const { return m_completion; }
     StatusBar *statusPanels() const;
     const EditorLook &look() const { return m_look; }
+    RecentFiles *recentFiles() const { return m_recentFiles; }
     // Made at the first Save As (a file dialog reads its folder when it is made) and kept.
     SaveDialog *saveDialog();
-    RecentFiles *recentFiles() const { return m_recentFiles; }
     bool modified() const;
 
+    // ---- Documents: new, open, save, re-encode, exit (MainWindowDocuments.cpp) ----
     // The editor's text form: lines joined by CR LF.
     QString editorText() const;
     void setEditorText(const QString &text);
     // The document is the file at `path` from here on: its name in the caption, Save writes there.
     void nameDocument(const QString &path);
-
-    // The settings as the live objects hold them: what config.ini gets and the settings dialog shows.
-    EditorSettings currentSettings() const;
-
-    // The comment style an opened file asks for, carrying the comment look of the style in force.
-    void setCommentStyle(bool sqs);
-
-    // Loads the game's half of data.dat and makes it the game in force; a file that cannot be read
-    // leaves the game as it was. A switch to the game in force reloads it.
-    void setGame(Game game);
-
-    // Documents
     void newDocument();
     void newWindow();
     void openWithDialog();
@@ -88,14 +77,29 @@ public:
     bool saveInGameEncoding(const QString &text);
     void reencodeAnsiAsUtf8();
     void reencodeUtf8AsAnsi();
-    void printSetup();
-    void print();
     void exit();
     void saveAndExit();
+    // How Save and exit ends the program: at once, without the closing question. Tests replace it.
+    static std::function<void()> terminateApplication;
+
+    // ---- Printing (MainWindowPrint.cpp) ----
+    void printSetup();
+    void print();
     // The editor's lines as lines of text on the pages of a printer or a PDF file.
     void printText(QPagedPaintDevice &device);
 
-    // View options
+    // ---- Settings of config.ini (MainWindowSettings.cpp) and comment styles (MainWindowComments.cpp) ----
+    // The settings as the live objects hold them: what config.ini gets and the settings dialog shows.
+    EditorSettings currentSettings() const;
+    // The comment style an opened file asks for, carrying the comment look of the style in force.
+    void setCommentStyle(bool sqs);
+
+    // ---- The game in force (MainWindowGameMode.cpp) ----
+    // Loads the game's half of data.dat and makes it the game in force; a file that cannot be read
+    // leaves the game as it was. A switch to the game in force reloads it.
+    void setGame(Game game);
+
+    // ---- View options and the speed bar (MainWindowView.cpp) ----
     void toggleLineNumbers();
     void toggleSpeedBar();
     void toggleWordWrap();
@@ -103,19 +107,16 @@ public:
     void toggleHighlighting();
     void setNormalSelection();
     void setColumnSelection();
+    // The speed bar's button: column selection when it is off, normal selection when it is on.
+    void toggleSelectionMode();
     void setBigSpeedButtons();
     void setSmallSpeedButtons();
     // Speed-bar items show the image of their index in the program's image list.
     void setSpeedItemImage(QAction *item, int imageIndex);
+    // Shows the customise window, made on first use and kept.
+    void customizeSpeedBar();
 
-    // How Save and exit ends the program: at once, without the closing question. Tests replace it.
-    static std::function<void()> terminateApplication;
-
-    // ---- Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp) ----
-
-
-
-    // ---- Line commenting, layout and case repair, templates (MainWindowEditing.cpp) ----
+    // ---- Line commenting, layout and case repair (MainWindowEditing.cpp) ----
     // Comments or uncomments the selected lines, or the caret's line, in the comment style in force.
     void toggleLineComments();
     // The separator comment of the style in force, in place of the selection.
@@ -124,11 +125,6 @@ public:
     // nothing selected, a beep and a message.
     void repairKeyboardLayout();
     void repairLetterCase();
-
-
-    // ---- Reference tree, command help, completion, the editor's pop-up menu (MainWindowReference.cpp) ----
-
-
 
     // ---- Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp) ----
     // Asks for the settings dialog, whose comment style then starts from the style in force.
@@ -141,13 +137,6 @@ public:
     // The external formatter over the whole text or the selection, each one step to undo.
     void formatWholeText();
     void formatSelection();
-
-    // ---- Speed bar and its customise window (MainWindowView.cpp) ----
-    // The speed bar's button: column selection when it is off, normal selection when it is on.
-    void toggleSelectionMode();
-    // Shows the customise window, made on first use and kept.
-    void customizeSpeedBar();
-
 
 public slots:
     // Replaces the editor's selection (inserts at the caret when there is none), one step to undo.
@@ -169,38 +158,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Start-up and shutdown
-    bool canClose();
-    void writePlacement();
-    void releaseDocumentObjects();
+    // Life (MainWindow.cpp)
+    void connectActions();
+    // The editor's own pop-up menu PopupMenu1 in place of QScintilla's English one.
+    void createEditorMenu();
+    void removeCollidingEditorKeys();
     void createRecentFiles();
     void fillTemplateMenu();
     void insertTemplate(const QString &path);
     void openCommandLineFile(const QString &path);
-    void connectActions();
+    bool canClose();
+    void writePlacement();
+    void releaseDocumentObjects();
+
+    // Documents (MainWindowDocuments.cpp)
     void connectDocumentActions();
-    void connectViewActions();
-    void connectSearchActions();
-    void connectEditingActions();
-    void connectReferenceActions();
-    void connectToolActions();
-    // The editor's own pop-up menu PopupMenu1 in place of QScintilla's English one.
-    void createEditorMenu();
-    // Sets the pop-up menu's items for the caret and the selection, each time it opens.
-    void updateEditorMenu();
-    void removeCollidingEditorKeys();
-
-    // Settings (config.ini)
-    void readSettings(const IniFile &ini);
-    void writeSettings(IniFile &ini) const;
-    void applyViewSettings(const EditorSettings &settings);
-    void applyLookSettings(const EditorSettings &settings);
-    void applyCommentStyle(bool sqs, const TextLook &look);
-    void applyCommentKeys(bool sqs);
-    void setTabsToSpaces(bool on);
-    bool tabsToSpaces() const;
-
-    // Documents
     bool askToSaveChanges();
     // Window caption; Qt would append the application name to a caption that lacks it.
     void setDocumentTitle(const QString &title);
@@ -210,15 +182,61 @@ private:
     void replaceTextUndoably(const QString &text);
     QPrinter &printer();
 
+    // Settings and comment styles (MainWindowSettings.cpp, MainWindowComments.cpp)
+    void readSettings(const IniFile &ini);
+    void writeSettings(IniFile &ini) const;
+    void applyViewSettings(const EditorSettings &settings);
+    void applyLookSettings(const EditorSettings &settings);
+    void applyCommentStyle(bool sqs, const TextLook &look);
+    void applyCommentKeys(bool sqs);
+    void setTabsToSpaces(bool on);
+    bool tabsToSpaces() const;
+
+    // The game in force (MainWindowGameMode.cpp)
+    void showGame(Game game);
+
+    // View options and the speed bar (MainWindowView.cpp)
+    void connectViewActions();
+    void setUpSpeedBar();
     void setSpeedBarSize(int button, int bar);
 
+    // Search, editing commands and bookmarks (MainWindowSearch.cpp)
+    void connectSearchActions();
+    void connectEditCommands();
+    void connectBookmarkActions();
+
+    // Line commenting and repair (MainWindowEditing.cpp)
+    void connectEditingActions();
+    void repairSelection(QString (*convert)(QStringView), const QString &message);
+
+    // Reference tree, command help, completion, the pop-up menu (MainWindowReference.cpp)
+    void connectReferenceActions();
+    // Sets the pop-up menu's items for the caret and the selection, each time it opens.
+    void updateEditorMenu();
+    void buildTree(const QStringList &dataLines, bool arma);
+    void insertTreeEntry();
+    void showHelpForKey();
+    void showCommandHelp(const QString &name);
+    QString helpCardPath(const QString &name) const;
+    QString wordAtCaret() const;
+    void setUpCompletion();
+    bool fillArgumentNames();
+
+    // Window launchers, game launch, formatter (MainWindowTools.cpp)
+    void connectToolActions();
+    void connectWindowLaunchers();
+    GameTarget currentGame() const;
+    void reportMissingClipboardFile(const GameTarget &game);
+    void formatText(const QString &text, bool whole);
+
     std::unique_ptr<Ui::MainWindow> ui;
+    CurrentGame &m_game;
     QMenu *m_popupMenu = nullptr; // PopupMenu1
     // The editor's viewport, compared as it stands: it sends events while the editor goes.
     const QObject *m_editorViewport = nullptr;
-    CurrentGame &m_game;
     ScriptLexer *m_lexer = nullptr;
     CompletionList *m_completion = nullptr;
+    CompletionList *m_argumentCompletion = nullptr; // WeapCompleter: names inside quotes
     RecentFiles *m_recentFiles = nullptr;
     SaveDialog *m_saveDialog = nullptr;
     QFileDialog *m_openDialog = nullptr; // made on first use
@@ -231,32 +249,6 @@ private:
     // in force before an opened file switched it. A file's own style is not the user's choice.
     bool m_commentStyleSetting = true;
     CommentKeys m_commentKeysRead; // a file named on the command line has its style take them
-
-    // Window launchers, game launch, formatter, settings dialog (MainWindowTools.cpp)
-    void connectWindowLaunchers();
-    void showGame(Game game);
-    GameTarget currentGame() const;
-    void reportMissingClipboardFile(const GameTarget &game);
-    void formatText(const QString &text, bool whole);
-
-    // Editing commands, selection mode, the speed bar's customise window
-    void repairSelection(QString (*convert)(QStringView), const QString &message);
-    void setUpSpeedBar();
     ColumnSelection *m_columnSelection = nullptr;
     SpeedBarCustomizeDialog *m_speedBarDialog = nullptr;
-
-    // Reference tree, command help and completion (MainWindowReference.cpp)
-    void buildTree(const QStringList &dataLines, bool arma);
-    void insertTreeEntry();
-    void showHelpForKey();
-    void showCommandHelp(const QString &name);
-    QString helpCardPath(const QString &name) const;
-    QString wordAtCaret() const;
-    void setUpCompletion();
-    bool fillArgumentNames();
-    CompletionList *m_argumentCompletion = nullptr; // WeapCompleter: names inside quotes
-
-    // Search, editing commands, bookmarks, brackets, status bar (MainWindowSearch.cpp)
-    void connectEditCommands();
-    void connectBookmarkActions();
 };
