@@ -90,30 +90,18 @@ void AppWindows::connectRequests()
 void AppWindows::open(MainWindow::Window window)
 {
     using W = MainWindow::Window;
-    switch (window) {
-    case W::GoToLine:
-        return showModal(m_goToLine.get());
-    case W::ShortcutList:
-        return showModal(m_shortcutList.get());
-    case W::About:
-        return showModal(m_about.get());
-    case W::Settings:
+    if (window == W::Settings)
         return openSettings();
-    case W::Briefing:
-        return showModeless(m_briefing.get());
-    case W::Overview:
-        return showModeless(m_overview.get());
-    case W::Unit:
-        // "Снайпер" is offered only in OFP, decided anew at every opening.
-        m_unit->setSniperEnabled(!m_game.isArma());
-        return showModeless(m_unit.get());
-    case W::Crate:
-        return showModeless(m_crate.get());
-    case W::Description:
-        return showModeless(m_description.get());
-    case W::Stringtable:
-        return showModeless(m_stringtable.get());
-    }
+    if (window == W::Unit)
+        m_unit->setSniperEnabled(!m_game.isArma()); // "Снайпер" is offered only in OFP, decided at every opening
+    const std::pair<W, QDialog *> dialogs[] = {
+        {W::GoToLine, m_goToLine.get()}, {W::ShortcutList, m_shortcutList.get()}, {W::About, m_about.get()},
+        {W::Briefing, m_briefing.get()}, {W::Overview, m_overview.get()},         {W::Unit, m_unit.get()},
+        {W::Crate, m_crate.get()},       {W::Description, m_description.get()},   {W::Stringtable, m_stringtable.get()},
+    };
+    for (const auto &[which, dialog] : dialogs)
+        if (which == window)
+            return dialog->isModal() ? showModal(dialog) : showModeless(dialog);
 }
 
 // Filled from the live state each time; its OK hands the values back to the main window.
