@@ -73,13 +73,10 @@ void AppWindows::connectRequests()
     QObject::connect(m_settings.get(), &SettingsDialog::fileAssociationsRequested, main,
                      [this] { openFileAssociations(); });
 
-    const auto insertion = [main](WizardWindow *wizard) {
+    const WizardWindow *writers[] = {m_briefing.get(), m_overview.get(),    m_unit.get(),      m_crate.get(),
+                                     m_description.get(), m_initLine.get(), m_stringtable.get()};
+    for (const WizardWindow *wizard : writers)
         QObject::connect(wizard, &WizardWindow::insertRequested, main, &MainWindow::insertText);
-    };
-    for (WizardWindow *wizard : std::initializer_list<WizardWindow *>{m_briefing.get(), m_overview.get(), m_unit.get(),
-                                                                      m_crate.get(), m_description.get(),
-                                                                      m_initLine.get(), m_stringtable.get()})
-        insertion(wizard);
     const auto showLine = [this](const QString &line, QWidget *owner) { m_initLine->showLine(line, owner); };
     QObject::connect(m_unit.get(), &UnitWizard::initLineRequested, main, showLine);
     QObject::connect(m_crate.get(), &CrateWizard::initLineRequested, main, showLine);
