@@ -1,4 +1,5 @@
-// The few values the whole program shares; nothing else is global.
+// The few values the main window's parts share (documents, settings, reference, brackets); nothing
+// else is global. The game in force is not here: it is the CurrentGame the windows are given.
 #pragma once
 
 #include "settings/ColorText.h"
