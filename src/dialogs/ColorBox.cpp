@@ -5,6 +5,8 @@
 #include "platform/ModalDialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QHash>
 #include <QPainter>
 
 namespace {
@@ -22,7 +24,7 @@ const ColorValue kNamedColors[] = {
     0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0, // money green, sky blue, cream, medium grey
 };
 
-QIcon swatch(ColorValue color, const QPalette &palette)
+QIcon drawSwatch(ColorValue color, const QPalette &palette)
 {
     QPixmap pixmap(20, 14);
     pixmap.fill(Qt::transparent);
@@ -36,6 +38,40 @@ QIcon swatch(ColorValue color, const QPalette &palette)
     return QIcon(pixmap);
 }
 
+// The swatches drawn so far, for the palette's colours they were drawn in; emptied with the
+// application, as pixmaps cannot outlive it.
+struct Swatches
+{
+    QRgb base = 0;
+    QRgb text = 0;
+    QHash<ColorValue, QIcon> icons;
+};
+
+Swatches &swatches()
+{
+    static Swatches drawn;
+    static const bool cleared = [] {
+        qAddPostRoutine([] { swatches().icons.clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared);
+    return drawn;
+}
+
+// Every box shows the same fifty swatches: each is drawn once.
+QIcon swatch(ColorValue color, const QPalette &palette)
+{
+    Swatches &drawn = swatches();
+    const QRgb base = palette.color(QPalette::Base).rgba();
+    const QRgb text = palette.color(QPalette::Text).rgba();
+    if (base != drawn.base || text != drawn.text)
+        drawn = {base, text, {}};
+    auto it = drawn.icons.find(color);
+    if (it == drawn.icons.end())
+        it = drawn.icons.insert(color, drawSwatch(color, palette));
+    return *it;
+}
+
 ColorValue fromQColor(const QColor &c)
 {
     return ColorValue(c.red() | (c.green() << 8) | (c.blue() << 16));
@@ -46,9 +82,6 @@ ColorValue fromQColor(const QColor &c)
 ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
-    // Some styles open a fixed list as a pop-up the height of the screen and ignore the row
-    // count; the style sheet asks every style for the plain list that keeps it.
-    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setMaxVisibleItems(kVisibleRows);
     populate();
     connect(this, &QComboBox::activated, this, [this](int index) {
@@ -61,8 +94,20 @@ ColorBox::ColorBox(QWidget *parent) : QComboBox(parent)
 
 void ColorBox::setIncludeDefault(bool on)
 {
+    if (on == m_includeDefault)
+        return;
     m_includeDefault = on;
     populate();
+}
+
+// Some styles open a fixed list as a pop-up the height of the screen and ignore the row count;
+// the style sheet asks every style for the plain list that keeps it. It changes nothing but the
+// list, so it is set when the list first opens: fourteen boxes styled at start cost 4 ms.
+void ColorBox::showPopup()
+{
+    if (styleSheet().isEmpty())
+        setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    QComboBox::showPopup();
 }
 
 void ColorBox::setSelected(ColorValue color)
