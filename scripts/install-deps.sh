@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-  libqscintilla2-qt6-dev libpcre2-dev libjpeg62-turbo-dev libx11-dev libfontconfig-dev
+  libqscintilla2-qt6-dev libpcre2-dev libjpeg62-turbo-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth poppler-utils
   # Without a display `make run` uses Xvfb; x11vnc lets a VNC viewer show it.
