@@ -6,7 +6,7 @@ FUZZ_SMOKE_SECONDS ?= 4
 FUZZ_SECONDS ?= 120
 WERROR ?= OFF
 
-.PHONY: deps configure build build-app run test fuzz-smoke fuzz sanitize bench clean
+.PHONY: deps configure build build-app run test fuzz-smoke fuzz sanitize bench bench-startup clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -53,6 +53,12 @@ bench: build
 	cmake --build $(BUILD) --target velmora_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/velmora_bench \
 	  --benchmark_repetitions=$(REPS) --benchmark_report_aggregates_only=true
+
+# Start-up as a user sees it, from exec to the first painted window, under Xvfb: the program
+# against a bare QScintilla window, each started 21 times (or REPS); medians (bench/README.md).
+bench-startup: build-app
+	cmake --build $(BUILD) --target velmora_bare_editor velmora_startup_probe
+	bash bench/startup.sh $(BUILD) $(if $(filter command line environment,$(origin REPS)),$(REPS),21)
 
 # Every build folder the commands above make.
 clean:

@@ -22,6 +22,8 @@ public:
     bool includeDefault() const { return m_includeDefault; }
     void setIncludeDefault(bool on);
 
+    void showPopup() override;
+
 private:
     void populate();
     void addColor(ColorValue color, const QString &name);

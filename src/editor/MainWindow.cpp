@@ -42,6 +42,9 @@ MainWindow::MainWindow(CurrentGame &game, QWidget *parent)
     connect(&m_game, &CurrentGame::changed, this, &MainWindow::showGame);
     ProgramState::currentFileName.clear(); // a new window starts with a new text, named by its caption
     m_lexer = new ScriptLexer(this);
+    // The highlighter takes the editor's font: the settings' default font from the start, so the
+    // fonts measured before the settings are read are the ones the default settings keep.
+    ui->SynEdit1->setFont(m_look.font);
     ui->SynEdit1->setLexer(m_lexer);
     m_completion = new CompletionList(this);
     m_completion->setObjectName(QStringLiteral("SynCompletionProposal1"));

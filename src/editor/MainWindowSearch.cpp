@@ -1,6 +1,7 @@
 // Search, replace, the editing commands, bookmarks, bracket matching and the status bar.
 #include "editor/MainWindow.h"
 
+#include "common/ProgramIcons.h"
 #include "editor/Bookmarks.h"
 #include "editor/BracketMatcher.h"
 #include "editor/EditorKeys.h"
@@ -10,18 +11,6 @@
 
 #include <Qsci/qsciscintilla.h>
 
-// Outside any namespace, as the resource macro requires.
-static QIcon findButtonIcon()
-{
-    // Our icons are compiled into a static library, whose resources must be pulled in by hand.
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(velmora);
-        return true;
-    }();
-    Q_UNUSED(loaded);
-    return QIcon::fromTheme(QStringLiteral("edit-find"), QIcon(QStringLiteral(":/velmora/icons/edit-find.svg")));
-}
-
 void MainWindow::connectSearchActions()
 {
     auto *search = new SearchController(ui->SynEdit1, ui->FindEdit, ui->FindBTN, this);
@@ -30,7 +19,7 @@ void MainWindow::connectSearchActions()
     for (QAction *replace : {ui->N21, ui->btnReplace})
         connect(replace, &QAction::triggered, search, &SearchController::openReplaceDialog);
     connect(ui->N78, &QAction::triggered, search, &SearchController::quickFind);
-    ui->FindBTN->setIcon(findButtonIcon());
+    ui->FindBTN->setIcon(ProgramIcons::themedOr(QStringLiteral("edit-find"), QStringLiteral("edit-find.svg")));
 
     auto *brackets = new BracketMatcher(ui->SynEdit1, m_lexer);
     connect(ui->N89, &QAction::triggered, brackets, &BracketMatcher::jumpToPartner);

@@ -1,15 +1,11 @@
 // Theme names and our own SVG files of the speed-bar images.
 #include "editor/SpeedBarIcons.h"
 
+#include "common/ProgramIcons.h"
+
 #include <QStandardPaths>
 #include <QStringList>
 #include <array>
-
-// The resources live in a static library: nothing else would pull them into the program.
-static void loadOwnIcons()
-{
-    Q_INIT_RESOURCE(velmora);
-}
 
 namespace {
 
@@ -57,7 +53,6 @@ namespace SpeedBarIcons {
 
 void setUpTheme()
 {
-    loadOwnIcons();
     QIcon::setFallbackThemeName(kFallbackTheme);
     QStringList paths = QIcon::themeSearchPaths();
     const QStringList system =
@@ -79,7 +74,7 @@ QIcon icon(int index)
         if (name && QIcon::hasThemeIcon(QLatin1String(name)))
             return QIcon::fromTheme(QLatin1String(name));
     if (image.ownFile)
-        return QIcon(QStringLiteral(":/velmora/icons/") + QLatin1String(image.ownFile));
+        return ProgramIcons::own(QLatin1String(image.ownFile));
     return {};
 }
 
