@@ -58,7 +58,6 @@ TEST(StringtableCsv, GoldenTexts)
     StringtableForm all = withLanguages({English, Russian, German, Czech, French, Italian, Spanish});
 
     const std::pair<const char *, std::pair<StringtableForm, QString>> cases[] = {
-        {"one row and an empty one", {one, header + u"STR_A,\"Hello\",\"Привет\",\r\n\r\n"_qs}},
         {"every other empty row becomes an empty line",
          {gaps, header + u"STR_A,\"Hello\",\"Привет\",\r\n\r\n,\"\",\"\",\r\n\r\nSTR_B,\"x\",\"y\",\r\n"_qs}},
         {"a row of single blanks stays", {blanks, "LANGUAGE,\"German\"\r\n\r\n ,\" \",\r\n"}},
@@ -68,11 +67,10 @@ TEST(StringtableCsv, GoldenTexts)
     };
     for (const auto &[name, c] : cases)
         EXPECT_EQ(csv(c.first), c.second) << name;
+    // One row and an empty one, as the ArmA save writes them: UTF-8 without a mark.
+    EXPECT_TRUE(matchesGolden(csv(one).toUtf8(), "stringtable.csv"));
 
     EXPECT_EQ(buildStringtableCsv(StringtableForm{}), std::nullopt);
-    // The bytes the ArmA save writes: "Привет" in UTF-8, no mark.
-    EXPECT_TRUE(csv(one).toUtf8().startsWith("LANGUAGE"));
-    EXPECT_TRUE(csv(one).toUtf8().contains("\"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\","));
     EXPECT_TRUE(Cp1251::encode(csv(one)).contains("\"\xCF\xF0\xE8\xE2\xE5\xF2\","));
 }
 
