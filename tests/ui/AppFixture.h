@@ -73,6 +73,22 @@ protected:
             ADD_FAILURE() << found.size() << " controls named " << name;
         return found.value(0);
     }
+    // A control of one window, by its objectName: several windows share names such as "Button1".
+    // The test fails when the window has no such control.
+    template <class T = QWidget>
+    static T *control(const QObject *window, const char *name)
+    {
+        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+        if (!found)
+            ADD_FAILURE() << "no control " << name << " in " << (window ? qPrintable(window->objectName()) : "no window");
+        return found;
+    }
+    // The same, the window named by its objectName.
+    template <class T = QWidget>
+    T *control(const char *window, const char *name) const
+    {
+        return control<T>(find(window), name);
+    }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
 

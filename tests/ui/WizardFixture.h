@@ -33,20 +33,12 @@ protected:
         AppFixture::TearDown();
     }
 
-    // A control of one window: the windows share names such as Button1.
-    template <class T = QWidget>
-    static T *child(QWidget *window, const char *name)
-    {
-        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        if (!found)
-            ADD_FAILURE() << "no control " << name;
-        return found;
-    }
+    using AppFixture::control;
     // A control of the wizard under test.
     template <class T = QWidget>
     T *control(const char *name) const
     {
-        return child<T>(scope, name);
+        return control<T>(scope, name);
     }
     // Shows a wizard, as its launcher does, and makes it the one under test.
     void open(QWidget *wizard)

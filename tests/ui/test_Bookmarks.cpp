@@ -47,7 +47,7 @@ protected:
     }
     int bookmarkLine(int number) const
     {
-        return mainWindow()->findChild<Bookmarks *>("Bookmarks")->line(number) + 1;
+        return control<Bookmarks>(mainWindow(), "Bookmarks")->line(number) + 1;
     }
 };
 

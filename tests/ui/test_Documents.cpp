@@ -55,11 +55,6 @@ protected:
         chosen.push_back(path(name));
         mainWindow()->openWithDialog();
     }
-    template <class T>
-    static T *stripControl(SaveDialog &dialog, const char *name)
-    {
-        return dialog.findChild<T *>(QLatin1String(name));
-    }
     SaveDialog &saveDialog() const { return *mainWindow()->saveDialog(); }
 
     std::deque<QString> chosen; // the user's picks in the file dialogs; none left means Cancel
@@ -98,8 +93,8 @@ TEST_F(Documents, OpenAndSaveKeepTheBytesAndTheFinalLineBreaks)
         mainWindow()->setGame(arma ? Game::Arma : Game::Ofp);
         for (Choice choice : {Save, Auto, Ansi, Utf8, Utf8Mark}) {
             if (choice != Save) {
-                stripControl<QRadioButton>(saveDialog(), radio[choice])->click();
-                stripControl<QCheckBox>(saveDialog(), "SignatureBox")->setChecked(choice == Utf8Mark);
+                control<QRadioButton>(&saveDialog(), radio[choice])->click();
+                control<QCheckBox>(&saveDialog(), "SignatureBox")->setChecked(choice == Utf8Mark);
             }
             const bool utf8 = choice == Utf8 || choice == Utf8Mark || (choice <= Auto && arma);
             for (const Row &row : rows) {
@@ -159,11 +154,11 @@ TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
     put("m.sqf", "x");
     start({path("m.sqf")});
     SaveDialog &d = saveDialog();
-    QCheckBox *signature = stripControl<QCheckBox>(d, "SignatureBox");
+    QCheckBox *signature = control<QCheckBox>(&d, "SignatureBox");
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Auto);
     EXPECT_FALSE(signature->isEnabled());
     inDialog = [&](QFileDialog &) {
-        stripControl<QRadioButton>(d, "UTFRRADIO")->click();
+        control<QRadioButton>(&d, "UTFRRADIO")->click();
         signature->setChecked(true);
     };
     EXPECT_FALSE(mainWindow()->saveAs()); // cancelled
@@ -178,7 +173,7 @@ TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8);
     EXPECT_TRUE(signature->isEnabled() && signature->isChecked());
     EXPECT_EQ(bytes("m.sqf"), kBom + "x");
-    stripControl<QRadioButton>(d, "ANSIRADIO")->click();
+    control<QRadioButton>(&d, "ANSIRADIO")->click();
     EXPECT_FALSE(signature->isEnabled());
     EXPECT_FALSE(d.signatureWanted());
 }

@@ -23,7 +23,7 @@ class Reference : public AppFixture
 protected:
     TreeList *tree() const { return find<TreeList>("ComList"); }
     CommandHelpWindow *help() const { return windows->commandHelpWindow(); }
-    CompletionList *names() const { return mainWindow()->findChild<CompletionList *>("WeapCompleter"); }
+    CompletionList *names() const { return control<CompletionList>(mainWindow(), "WeapCompleter"); }
     CompletionList *commands() const { return mainWindow()->completion(); }
 
     // A top node, or a child of it.
@@ -187,7 +187,7 @@ TEST_F(Reference, TheHelpCardsLinesAreDraggedAndALongValueWraps)
     start();
     const QString description = QString("Добавляет пункт в меню действий объекта. ").repeated(8).trimmed();
     help()->showCard({"addAction", "OFP", "1.10", "", "", "Number", description});
-    auto *list = help()->findChild<QTableWidget *>("BUDDY");
+    auto *list = control<QTableWidget>(help(), "BUDDY");
     QWidget *grid = list->viewport();
     const auto drag = [grid](QPoint from, QPoint by) {
         QTest::mousePress(grid, Qt::LeftButton, {}, from);
@@ -242,7 +242,7 @@ TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
         {"f(x)|", 2, false, false},
     };
     // The stringtable row dialog has a pop-up menu of the same name.
-    QMenu *editorMenu = mainWindow()->findChild<QMenu *>("PopupMenu1");
+    QMenu *editorMenu = control<QMenu>(mainWindow(), "PopupMenu1");
     for (const Case &c : cases) {
         setText(c.text);
         if (c.selectTo >= 0)

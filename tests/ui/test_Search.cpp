@@ -18,15 +18,13 @@ protected:
     QLineEdit *findEdit() const { return find<QLineEdit>("FindEdit"); }
     QDialog *findDialog() const { return find<QDialog>("FindDialog1"); }
     QDialog *replaceDialog() const { return find<QDialog>("ReplaceDialog1"); }
-    template <class T>
-    T *in(QDialog *dialog, const char *name) const { return dialog->findChild<T *>(QLatin1String(name)); }
-    void click(QDialog *dialog, const char *button) const { in<QPushButton>(dialog, button)->click(); }
+    void click(QDialog *dialog, const char *button) const { control<QPushButton>(dialog, button)->click(); }
 
     void replaceWith(const QString &what, const QString &with)
     {
         action("N21")->trigger();
-        in<QLineEdit>(replaceDialog(), "FindText")->setText(what);
-        in<QLineEdit>(replaceDialog(), "ReplaceText")->setText(with);
+        control<QLineEdit>(replaceDialog(), "FindText")->setText(what);
+        control<QLineEdit>(replaceDialog(), "ReplaceText")->setText(with);
     }
 };
 
@@ -37,9 +35,9 @@ TEST_F(Search, FindDialogStartsFromTheSelectionAndWalksTheMatches)
     action("N20")->trigger();
     ASSERT_TRUE(findDialog()->isVisible());
     EXPECT_FALSE(findDialog()->isModal());
-    EXPECT_EQ(in<QLineEdit>(findDialog(), "FindText")->text(), QString("abc"));
+    EXPECT_EQ(control<QLineEdit>(findDialog(), "FindText")->text(), QString("abc"));
     EXPECT_EQ(findEdit()->text(), QString("abc"));
-    EXPECT_TRUE(in<QRadioButton>(findDialog(), "Down")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(findDialog(), "Down")->isChecked());
 
     click(findDialog(), "FindNext"); // letter case ignored by default
     EXPECT_EQ(selectionStart(), 6);
@@ -50,8 +48,8 @@ TEST_F(Search, FindDialogStartsFromTheSelectionAndWalksTheMatches)
     EXPECT_EQ(selectionStart(), 10);
     EXPECT_EQ(newBeeps(), 1);
 
-    in<QRadioButton>(findDialog(), "Up")->setChecked(true);
-    in<QCheckBox>(findDialog(), "MatchCase")->setChecked(true);
+    control<QRadioButton>(findDialog(), "Up")->setChecked(true);
+    control<QCheckBox>(findDialog(), "MatchCase")->setChecked(true);
     click(findDialog(), "FindNext");
     EXPECT_EQ(selectionStart(), 2);
 
@@ -61,9 +59,9 @@ TEST_F(Search, FindDialogStartsFromTheSelectionAndWalksTheMatches)
     caretAt(0);
     action("btnFind")->trigger();
     EXPECT_TRUE(findDialog()->isVisible());
-    EXPECT_TRUE(in<QCheckBox>(findDialog(), "MatchCase")->isChecked());
-    EXPECT_TRUE(in<QLineEdit>(findDialog(), "FindText")->text().isEmpty());
-    EXPECT_FALSE(in<QPushButton>(findDialog(), "FindNext")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>(findDialog(), "MatchCase")->isChecked());
+    EXPECT_TRUE(control<QLineEdit>(findDialog(), "FindText")->text().isEmpty());
+    EXPECT_FALSE(control<QPushButton>(findDialog(), "FindNext")->isEnabled());
     EXPECT_EQ(findEdit()->text(), QString("abc"));
 }
 
@@ -71,7 +69,7 @@ TEST_F(Search, F3RepeatsTheDialogsTextWithLetterCase)
 {
     setText("x ABC abc");
     action("N20")->trigger();
-    in<QLineEdit>(findDialog(), "FindText")->setText("abc");
+    control<QLineEdit>(findDialog(), "FindText")->setText("abc");
     click(findDialog(), "FindNext"); // finds ABC: the dialog ignores case
     EXPECT_EQ(selectionStart(), 2);
     EXPECT_EQ(findEdit()->text(), QString("abc"));
@@ -202,8 +200,8 @@ TEST_F(Search, EnterSearchesWhicheverButtonHadTheFocus)
     for (const char *open : {"N20", "N21"}) {
         action(open)->trigger();
         QDialog *dialog = QByteArray(open) == "N20" ? findDialog() : replaceDialog();
-        auto *field = in<QLineEdit>(dialog, "FindText");
-        in<QLineEdit>(replaceDialog(), "ReplaceText")->setText("z");
+        auto *field = control<QLineEdit>(dialog, "FindText");
+        control<QLineEdit>(replaceDialog(), "ReplaceText")->setText("z");
         for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
             field->setText("abc");
             QTest::mouseClick(button, Qt::LeftButton); // takes the focus; Cancel also closes

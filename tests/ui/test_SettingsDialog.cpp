@@ -41,12 +41,11 @@ protected:
         Launcher::setHandler(nullptr);
         AppFixture::TearDown();
     }
+    using AppFixture::control;
     template <class T = QWidget>
-    T *control(const char *name, const char *window = "Form7") const
+    T *control(const char *name) const
     {
-        T *found = find<QDialog>(window)->findChild<T *>(QLatin1String(name));
-        EXPECT_TRUE(found) << name;
-        return found;
+        return control<T>("Form7", name);
     }
     QDialog *dialog() const { return find<QDialog>("Form7"); }
     void ok() { control<QPushButton>("Button3")->click(); }
@@ -256,15 +255,15 @@ TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailur
     control<QPushButton>("Button4")->click();
     QDialog *associations = find<QDialog>("Form16");
     ASSERT_TRUE(associations->isVisible());
-    auto *registerButton = control<QPushButton>("Button1", "Form16");
+    auto *registerButton = control<QPushButton>("Form16", "Button1");
 
     const int beeps = Dialogs::beepCount();
     registerButton->click(); // nothing ticked
     EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
     EXPECT_TRUE(messages.empty());
 
-    control<QCheckBox>("cSQS", "Form16")->setChecked(true);
-    control<QCheckBox>("cCSV", "Form16")->setChecked(true);
+    control<QCheckBox>("Form16", "cSQS")->setChecked(true);
+    control<QCheckBox>("Form16", "cCSV")->setChecked(true);
     registerButton->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
@@ -282,6 +281,6 @@ TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailur
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
     EXPECT_TRUE(messages[0].text.startsWith("Тип файлов SQS не зарегистрирован.")) << messages[0].text.toStdString();
-    control<QPushButton>("Button2", "Form16")->click();
+    control<QPushButton>("Form16", "Button2")->click();
     EXPECT_FALSE(associations->isVisible());
 }

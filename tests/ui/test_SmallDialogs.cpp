@@ -22,14 +22,6 @@ protected:
         Launcher::setHandler(nullptr);
         AppFixture::TearDown();
     }
-    // A control of one window: several windows have a Button1 or an Edit1.
-    template <class T>
-    T *in(const char *window, const char *name) const
-    {
-        T *control = find<QDialog>(window)->findChild<T *>(QLatin1String(name));
-        EXPECT_TRUE(control) << window << "." << name;
-        return control;
-    }
     int caretLine() const
     {
         int line = 0, index = 0;
@@ -81,7 +73,7 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
     auto *dialog = find<QDialog>("Form4");
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->isModal());
-    auto *edit = in<QLineEdit>("Form4", "Edit1");
+    auto *edit = control<QLineEdit>("Form4", "Edit1");
     EXPECT_EQ(edit->text(), QString("57"));
     EXPECT_EQ(edit->selectedText(), QString("57"));
 
@@ -105,7 +97,7 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
     EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
     EXPECT_TRUE(dialog->isVisible());
 
-    QTest::keyClick(in<QPushButton>("Form4", "Button2"), Qt::Key_Space);
+    QTest::keyClick(control<QPushButton>("Form4", "Button2"), Qt::Key_Space);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(caretLine(), 12);
     EXPECT_FALSE(editor()->hasSelectedText());
@@ -121,14 +113,14 @@ TEST_F(SmallDialogs, GoToLineClampsToTheTextAndBeepsAtNoNumber)
     } cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
     for (const auto &c : cases) {
         openGoToLine(5);
-        auto *edit = in<QLineEdit>("Form4", "Edit1");
+        auto *edit = control<QLineEdit>("Form4", "Edit1");
         edit->setText(c.typed);
         const int beeps = Dialogs::beepCount();
         QTest::keyClick(edit, Qt::Key_Return);
         EXPECT_EQ(find<QDialog>("Form4")->isVisible(), c.line == 0) << c.typed;
         EXPECT_EQ(caretLine(), c.line ? c.line : 5) << c.typed;
         EXPECT_EQ(Dialogs::beepCount(), beeps + (c.line ? 0 : 1)) << c.typed;
-        in<QPushButton>("Form4", "Button2")->click();
+        control<QPushButton>("Form4", "Button2")->click();
     }
     EXPECT_TRUE(messages.empty());
 }
@@ -138,7 +130,7 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
     start();
     action("N51")->trigger();
     EXPECT_TRUE(find<QDialog>("Form5")->isVisible() && find<QDialog>("Form5")->isModal());
-    auto *list = in<QTableWidget>("Form5", "ValueListEditor1");
+    auto *list = control<QTableWidget>("Form5", "ValueListEditor1");
     ASSERT_EQ(list->rowCount(), 22);
     const std::tuple<int, const char *, const char *> rows[] = {
         {0, "Создать", "Ctrl+N"}, {11, "Мудьщкф<->Velmora", "Ctrl+T"}, {12, "vELMORA<->Velmora", "Ctrl+U"},
@@ -147,7 +139,7 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
         EXPECT_EQ(list->item(row, 0)->text(), QString(description));
         EXPECT_EQ(list->item(row, 1)->text(), QString(key));
     }
-    in<QPushButton>("Form5", "Button1")->click();
+    control<QPushButton>("Form5", "Button1")->click();
     EXPECT_FALSE(find<QDialog>("Form5")->isVisible());
 
     QList<QUrl> opened;
@@ -157,7 +149,7 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
     });
     action("N42")->trigger();
     ASSERT_TRUE(find<QDialog>("aboutBox")->isVisible());
-    QTest::mouseClick(in<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>({QUrl("mailto:velmora@example.org")}));
 }
 
@@ -204,9 +196,9 @@ TEST_F(SmallDialogs, WizardFramesSizesAndLook)
     EXPECT_EQ(find<QDialog>("Form9")->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     // Its controls need more room in this font than the designed 664 by 400.
     EXPECT_TRUE(fixedSize("Form13").expandedTo(QSize(664, 400)) == fixedSize("Form13"));
-    EXPECT_EQ(in<QLabel>("Form13", "RespawnDelayLabel")->text(), QString("RespawnDelay = "));
+    EXPECT_EQ(control<QLabel>("Form13", "RespawnDelayLabel")->text(), QString("RespawnDelay = "));
     // The stringtable's header row in the colours of an active title bar.
-    const QPalette header = in<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
+    const QPalette header = control<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
     EXPECT_EQ(header.color(QPalette::Button), header.color(QPalette::Highlight));
     EXPECT_EQ(header.color(QPalette::ButtonText), header.color(QPalette::HighlightedText));
 }

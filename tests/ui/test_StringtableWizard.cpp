@@ -60,9 +60,9 @@ protected:
     }
     static void enter(QWidget &dialog, const char *name, const QString &text)
     {
-        dialog.findChild<QLineEdit *>(QLatin1String(name))->setText(text);
+        control<QLineEdit>(&dialog, name)->setText(text);
     }
-    static void confirm(QWidget &dialog) { dialog.findChild<QAbstractButton *>(QStringLiteral("Button1"))->click(); }
+    static void confirm(QWidget &dialog) { control<QAbstractButton>(&dialog, "Button1")->click(); }
     // The row dialog as the user sees it: a tool window that keeps its size, `height` pixels
     // high with its frame, the buttons' top 60 pixels above its bottom edge.
     static void expectFrame(QDialog &dialog, int height)
@@ -73,7 +73,7 @@ protected:
         const QRect frame = dialog.frameGeometry();
         EXPECT_EQ(frame.height(), height);
         for (const char *name : {"Button1", "Button2"}) {
-            const QWidget *button = dialog.findChild<QWidget *>(QLatin1String(name));
+            const QWidget *button = control(&dialog, name);
             EXPECT_EQ(frame.bottom() + 1 - button->mapToGlobal(QPoint(0, 0)).y(), 60) << name;
         }
     }
@@ -89,10 +89,10 @@ TEST_F(StringtableWizardTest, RowDialogAddsUniqueRowsInTheLanguagesChosen)
 
     EXPECT_TRUE(addRow([&](QDialog &dialog) {
         expectFrame(dialog, 250);
-        EXPECT_EQ(dialog.findChild<QLineEdit *>("eID")->text(), QStringLiteral("STR_"));
-        EXPECT_EQ(dialog.findChild<QLabel *>("l1")->text(), QStringLiteral("English"));
-        EXPECT_EQ(dialog.findChild<QLabel *>("l2")->text(), QStringLiteral("Russian"));
-        EXPECT_TRUE(dialog.findChild<QLineEdit *>("e3")->isHidden());
+        EXPECT_EQ(control<QLineEdit>(&dialog, "eID")->text(), QStringLiteral("STR_"));
+        EXPECT_EQ(control<QLabel>(&dialog, "l1")->text(), QStringLiteral("English"));
+        EXPECT_EQ(control<QLabel>(&dialog, "l2")->text(), QStringLiteral("Russian"));
+        EXPECT_TRUE(control<QLineEdit>(&dialog, "e3")->isHidden());
         enter(dialog, "eID", QStringLiteral("STR_A"));
         enter(dialog, "e1", QStringLiteral("Hello"));
         enter(dialog, "e2", QStringLiteral("Привет"));
@@ -129,14 +129,14 @@ TEST_F(StringtableWizardTest, DuplicateCopiesTheFieldWhoseMenuWasOpened)
         enter(dialog, "e6", QStringLiteral("hidden stays"));
         enter(dialog, "e1", QStringLiteral("first"));
         enter(dialog, "e3", QStringLiteral("third"));
-        auto *third = dialog.findChild<QLineEdit *>("e3");
-        dialog.findChild<QLineEdit *>("e1")->setFocus();
+        auto *third = control<QLineEdit>(&dialog, "e3");
+        control<QLineEdit>(&dialog, "e1")->setFocus();
         emit third->customContextMenuRequested(QPoint(2, 2));
-        dialog.findChild<QMenu *>("PopupMenu1")->close();
-        dialog.findChild<QAction *>("N1")->trigger();
+        control<QMenu>(&dialog, "PopupMenu1")->close();
+        control<QAction>(&dialog, "N1")->trigger();
         for (const char *name : {"e1", "e2", "e3", "e4", "e5"})
-            EXPECT_EQ(dialog.findChild<QLineEdit *>(name)->text(), QStringLiteral("third")) << name;
-        EXPECT_EQ(dialog.findChild<QLineEdit *>("e6")->text(), QStringLiteral("hidden stays"));
+            EXPECT_EQ(control<QLineEdit>(&dialog, name)->text(), QStringLiteral("third")) << name;
+        EXPECT_EQ(control<QLineEdit>(&dialog, "e6")->text(), QStringLiteral("hidden stays"));
     });
 }
 
