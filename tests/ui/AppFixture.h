@@ -1,4 +1,4 @@
-// A program folder of the test's own, the answers to message boxes, and the windows.
+// A program folder of the test's own, the answers to message boxes and file dialogs, and the windows.
 #pragma once
 
 #include "../TestUtil.h"
@@ -8,6 +8,8 @@
 #include "editor/ProgramState.h"
 #include "editor/StatusBar.h"
 #include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/ModalDialogs.h"
 #include "text/FileText.h"
 
 #include <QAction>
@@ -15,10 +17,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintilla.h>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -43,13 +47,32 @@ protected:
             answers.pop_front();
             return a;
         });
+        ModalDialogs::setFileHandler([this](QFileDialog &dialog) {
+            fileDialogs.push_back(&dialog);
+            if (inFileDialog)
+                inFileDialog(dialog);
+            if (chosen.empty())
+                return QString();
+            const QString picked = chosen.front();
+            chosen.pop_front();
+            return picked;
+        });
     }
 
     void TearDown() override
     {
         windows.reset();
         Dialogs::setHandler(nullptr);
+        ModalDialogs::setFileHandler(nullptr);
+        ModalDialogs::setConfirmHandler(nullptr);
+        Launcher::setHandler(nullptr);
         AppPaths::setExeDirOverride(QString());
+        // A start keeps what the shared state holds where config.ini says nothing.
+        ProgramState::ofpExePath.clear();
+        ProgramState::armaExePath.clear();
+        ProgramState::saveBeforeRun = false;
+        ProgramState::bracketFgColor = Colors::clRed;
+        ProgramState::bracketBgColor = Colors::clNone;
     }
 
     void start(const QStringList &arguments = {}) { windows = std::make_unique<AppWindows>(arguments); }
@@ -108,9 +131,21 @@ protected:
     QString text() const { return mainWindow()->editorText(); }
     void type(const QString &s) { editor()->insert(s); }
     QString gamePanel() const { return mainWindow()->statusPanels()->panelText(StatusBar::kGameModePanel); }
+    // The texts of the messages shown so far, then forgets them.
+    QStringList takeMessages()
+    {
+        QStringList texts;
+        for (const Dialogs::Message &m : messages)
+            texts << m.text;
+        messages.clear();
+        return texts;
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<AppWindows> windows;
     std::vector<Dialogs::Message> messages;
     std::deque<Dialogs::Answer> answers; // none left means Ok
+    std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
+    std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
+    std::function<void(QFileDialog &)> inFileDialog; // what the user does in a file dialog first
 };

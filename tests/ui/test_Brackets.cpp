@@ -15,12 +15,6 @@ protected:
         mainWindow()->resize(800, 600);
         mainWindow()->show();
     }
-    void TearDown() override
-    {
-        ProgramState::bracketFgColor = Colors::clRed;
-        ProgramState::bracketBgColor = Colors::clNone;
-        EditorSteps::TearDown();
-    }
     BracketMatcher *matcher() const { return editor()->findChild<BracketMatcher *>(); }
     // Paints the editor, which brings the bracket marks up to date.
     void paint() const

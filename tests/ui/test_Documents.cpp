@@ -29,24 +29,12 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        ModalDialogs::setFileHandler([this](QFileDialog &dialog) {
-            if (inDialog)
-                inDialog(dialog);
-            if (chosen.empty())
-                return QString();
-            const QString path = chosen.front();
-            chosen.pop_front();
-            return path;
-        });
         savedTerminate = MainWindow::terminateApplication;
         MainWindow::terminateApplication = [this] { ++terminations; };
     }
-
     void TearDown() override
     {
         AppFixture::TearDown();
-        ModalDialogs::setFileHandler(nullptr);
-        ModalDialogs::setConfirmHandler(nullptr);
         MainWindow::terminateApplication = savedTerminate;
     }
 
@@ -57,8 +45,6 @@ protected:
     }
     SaveDialog &saveDialog() const { return *mainWindow()->saveDialog(); }
 
-    std::deque<QString> chosen; // the user's picks in the file dialogs; none left means Cancel
-    std::function<void(QFileDialog &)> inDialog;
     std::function<void()> savedTerminate;
     int terminations = 0;
 };
@@ -124,7 +110,7 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
     type("x");
     // The forced extension itself is the core tests' (SaveFileName).
     for (const auto &[typed, filter, written] : {std::tuple{"a.txt", 1, "a.sqs"}, {"b.txt", 8, "b.txt"}}) {
-        inDialog = [filter](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[filter - 1]); };
+        inFileDialog = [filter](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[filter - 1]); };
         chosen.push_back(path(typed));
         ASSERT_TRUE(mainWindow()->saveAs()) << typed;
         EXPECT_EQ(bytes(written), QByteArray("x"));
@@ -134,7 +120,7 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
     EXPECT_TRUE(messages.empty());
 
     // a.sqs exists now: typing a.txt with the SQS filter names it.
-    inDialog = [](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[0]); };
+    inFileDialog = [](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[0]); };
     type("y");
     answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     chosen = {path("a.txt"), path("a.txt")};
@@ -157,7 +143,7 @@ TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
     QCheckBox *signature = control<QCheckBox>(&d, "SignatureBox");
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Auto);
     EXPECT_FALSE(signature->isEnabled());
-    inDialog = [&](QFileDialog &) {
+    inFileDialog = [&](QFileDialog &) {
         control<QRadioButton>(&d, "UTFRRADIO")->click();
         signature->setChecked(true);
     };
@@ -167,7 +153,7 @@ TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
     EXPECT_EQ(d.selectedNameFilter(), QString("SQF (*.sqf)"));
     EXPECT_EQ(d.selectedFiles(), QStringList(path("m.sqf")));
 
-    inDialog = nullptr;
+    inFileDialog = nullptr;
     chosen.push_back(path("m.sqf"));
     ASSERT_TRUE(mainWindow()->saveAs());
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8);

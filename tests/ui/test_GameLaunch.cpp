@@ -28,7 +28,6 @@ protected:
             requests.push_back(r);
             return launchWorks;
         });
-        ModalDialogs::setFileHandler([](QFileDialog &) { return QString(); });
     }
     void TearDown() override
     {
@@ -37,11 +36,6 @@ protected:
         qunsetenv("WINEPREFIX");
         UserName::setOverride({});
         WindowFinder::setHandlers(nullptr, nullptr);
-        Launcher::setHandler(nullptr);
-        ModalDialogs::setFileHandler(nullptr);
-        ProgramState::ofpExePath.clear();
-        ProgramState::armaExePath.clear();
-        ProgramState::saveBeforeRun = false;
     }
     // A file in a folder that may not exist yet.
     void place(const QString &name, const QByteArray &content)

@@ -291,12 +291,12 @@ TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
         const char *typed;
         Qt::Key chooseWith;
         const char *result;
-    } chosen[] = {
+    } choices[] = {
         {"player addWeapon \"A", Qt::Key_Return, "player addWeapon \"AK47\""},
         {"player addWeapon \"", Qt::Key_Tab, "player addWeapon \"M16\""},
         {"player addWeapon \"a", Qt::Key_QuoteDbl, "player addWeapon \"AK47\""},
     };
-    for (const auto &c : chosen) {
+    for (const auto &c : choices) {
         setText("|");
         keys(c.typed);
         EXPECT_EQ(names()->shownItems().size(), QString(c.typed).endsWith('"') ? 2 : 1) << c.typed;

@@ -37,8 +37,6 @@ protected:
     {
         for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
             qunsetenv(name);
-        ModalDialogs::setConfirmHandler(nullptr);
-        Launcher::setHandler(nullptr);
         AppFixture::TearDown();
     }
     using AppFixture::control;
@@ -116,8 +114,6 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     EXPECT_TRUE(h.blockComment->style().testFlag(Attr::Bold));
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
     EXPECT_EQ(h.sqsComment->style(), Attr::FontStyles(Attr::Italic));
-    ProgramState::saveBeforeRun = false;
-    ProgramState::armaExePath.clear();
 }
 
 TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)

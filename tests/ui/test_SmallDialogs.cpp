@@ -17,11 +17,6 @@
 class SmallDialogs : public AppFixture
 {
 protected:
-    void TearDown() override
-    {
-        Launcher::setHandler(nullptr);
-        AppFixture::TearDown();
-    }
     int caretLine() const
     {
         int line = 0, index = 0;
