@@ -206,34 +206,6 @@ TEST(PlacementRect, RoundTripAndRefusals)
         EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
 }
 
-TEST(SpeedBarCatalog, SectionsImagesAndTheFirstLayout)
-{
-    EXPECT_EQ(SpeedBarCatalog::sections(), QStringList({"Файл", "Правка", "Поиск", "Инструменты"}));
-    ASSERT_EQ(SpeedBarCatalog::items().size(), 24u);
-    const std::tuple<const char *, int, int> some[] = {
-        {"btnNew", 0, 0}, {"SNE", 0, 3}, {"btnSettings", 0, 22}, {"btnrte", 1, 12}, {"btnSelMod", 1, 25},
-        {"btnGoTo", 2, 11}, {"RunBTN", 3, 16}, {"SpeedItem1", 3, 24},
-    };
-    for (const auto &[name, section, image] : some) {
-        const SpeedBarItem *item = SpeedBarCatalog::find(QString::fromLatin1(name));
-        ASSERT_TRUE(item) << name;
-        EXPECT_EQ(item->section, section) << name;
-        EXPECT_EQ(item->image, image) << name;
-    }
-    EXPECT_EQ(SpeedBarCatalog::find(u"Retired"), nullptr);
-
-    const SpeedBarLayout layout = SpeedBarLayout::defaults();
-    EXPECT_EQ(layout.placed.size(), 15);
-    EXPECT_EQ(layout.placed.first(), QString("btnNew"));
-    EXPECT_EQ(layout.hidden, QStringList({"SNE", "btnSettings", "btnSelMod", "ToolButton2", "ToolButton3",
-                                          "ToolButton4", "ToolButton5", "ToolButton6", "SpeedItem1"}));
-    QStringList groupStarts;
-    for (qsizetype i = 0; i < layout.placed.size() + 1; ++i)
-        if (layout.startsGroup(i))
-            groupStarts.append(layout.placed[i]);
-    EXPECT_EQ(groupStarts, QStringList({"btnCopy", "btnFind", "RunBTN"}));
-}
-
 TEST(SpeedBarLayout, PlacingMovingAndRemoving)
 {
     SpeedBarLayout layout{{"btnNew", "btnOpen", "btnSave"}, {"SNE", "btnCopy"}};

@@ -1,4 +1,4 @@
-// Status-bar panel texts, the viewed percentage, bookmark captions and bookmark keys.
+// The viewed percentage, the clock's format and the bookmark keys of any keyboard layout.
 #include "../TestUtil.h"
 #include "text/BookmarkCaptions.h"
 #include "text/StatusTexts.h"
@@ -22,22 +22,11 @@ TEST(StatusTexts, ViewedPercent)
         EXPECT_EQ(StatusTexts::viewedPercent(c.top, c.window, c.lines), c.percent) << c.top << " " << c.window << " " << c.lines;
 }
 
-TEST(StatusTexts, PanelTexts)
+// The clock panel drops the time zone from the desktop's time format.
+TEST(StatusTexts, TimeWithoutTheZone)
 {
-    EXPECT_EQ(StatusTexts::caretPosition(12, 5), QString("  12:5"));
-    EXPECT_EQ(StatusTexts::memoryLoad(37), u"  Память загружена на 37 %"_qs);
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));
     EXPECT_EQ(StatusTexts::withoutTimeZone("h:mm:ss 'at' t AP"), QString("h:mm:ss 'at'  AP"));
-}
-
-TEST(BookmarkCaptions, AllThreeForms)
-{
-    EXPECT_EQ(BookmarkCaptions::initial(0), QString("0      "));
-    EXPECT_EQ(BookmarkCaptions::initial(7), QString("7"));
-    EXPECT_EQ(BookmarkCaptions::afterSet(3, 12, "hint"), QString("3 (12): hint"));
-    EXPECT_EQ(BookmarkCaptions::afterSet(0, 1, ""), QString("0 (1): "));
-    EXPECT_EQ(BookmarkCaptions::afterClear(0), QString("0     "));
-    EXPECT_EQ(BookmarkCaptions::afterClear(9), QString("9     "));
 }
 
 TEST(BookmarkCaptions, DigitKeysInAnyLayout)

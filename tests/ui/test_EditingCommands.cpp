@@ -1,6 +1,7 @@
 // Line commenting, the separator, layout and case repair, and the templates, in the editor.
 #include "AppFixture.h"
 
+#include <QTest>
 #include <array>
 
 class EditingCommands : public AppFixture
@@ -109,6 +110,23 @@ TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
         EXPECT_EQ(caret(), std::make_pair(0, 2));
         EXPECT_FALSE(editor()->isModified());
     }
+}
+
+// F8 deletes the caret's line; the editor's own undo key takes the menu's path; Ctrl+Y and an Alt
+// key that no menu takes type nothing.
+TEST_F(EditingCommands, EditorKeys)
+{
+    mainWindow()->setEditorText("one\r\ntwo\r\nthree");
+    editor()->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    editor()->setCursorPosition(1, 1);
+    QTest::keyClick(editor(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
+    QTest::keyClick(editor(), Qt::Key_F8);
+    EXPECT_EQ(text(), QString("one\r\nthree"));
+    QTest::keyClick(editor(), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
+    QTest::keyClick(editor(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
 }
 
 class Templates : public AppFixture

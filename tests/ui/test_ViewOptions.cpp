@@ -2,7 +2,6 @@
 #include "AppFixture.h"
 
 #include "editor/ScriptLexer.h"
-#include "settings/SpeedBarCatalog.h"
 
 #include <QDialog>
 #include <QListWidget>
@@ -153,21 +152,6 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     QTest::keyClick(editor(), Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(selectionMode(), int(QsciScintillaBase::SC_SEL_STREAM));
     EXPECT_EQ(editor()->selectedText(), QString("bc\r\nde"));
-}
-
-TEST_F(ViewOptions, EveryItemHasItsImageAndTheSectionsAreSeparated)
-{
-    start();
-    for (const SpeedBarItem &item : SpeedBarCatalog::items()) {
-        const int expected = QLatin1String(item.name) == QLatin1String("RunBTN") ? 15 : item.image; // OFP's
-        EXPECT_EQ(image(item.name), expected) << item.name;
-        EXPECT_FALSE(action(item.name)->icon().isNull()) << item.name;
-    }
-    int separators = 0;
-    for (QAction *a : bar()->actions())
-        separators += a->isSeparator();
-    EXPECT_EQ(separators, 3);
-    EXPECT_EQ(barItems().size(), 15);
 }
 
 TEST_F(ViewOptions, TheCustomiseWindowChangesTheBarAndTheBarKeepsIt)
