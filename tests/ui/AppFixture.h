@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <Qsci/qsciscintilla.h>
 #include <deque>
 #include <functional>
@@ -115,6 +116,13 @@ protected:
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
 
+    // The main window shown and active, as the keys of its menus need it.
+    void showActive()
+    {
+        mainWindow()->show();
+        mainWindow()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
+    }
     // Closes the main window as the user would; true when it closed.
     bool closeMain()
     {
@@ -126,7 +134,12 @@ protected:
     QString configPath() const { return path(QStringLiteral("config.ini")); }
     void writeConfig(const QByteArray &text) { saveTextToFile(text, configPath()); }
     QString config() const { return QString::fromUtf8(loadFileToString(configPath())); }
-    void put(const QString &name, const QByteArray &bytes) { saveTextToFile(bytes, path(name)); }
+    // A file of the test's folder, in folders made as needed.
+    void put(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        saveTextToFile(bytes, path(name));
+    }
     QByteArray bytes(const QString &name) const { return loadFileToString(path(name)); }
     QString text() const { return mainWindow()->editorText(); }
     void type(const QString &s) { editor()->insert(s); }

@@ -97,9 +97,7 @@ TEST_F(BookmarksMenu, ABookmarkMovesWithItsLineAndShowsInTheMargin)
 
 TEST_F(BookmarksMenu, UndoingALineDeletionPutsItsBookmarkBackOnIt)
 {
-    mainWindow()->show(); // Ctrl+Z is the menu's shortcut
-    mainWindow()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
+    showActive(); // Ctrl+Z is the menu's shortcut
     caretOn(4, 2);
     action("N310")->trigger();
     caretOn(5, 2);

@@ -190,7 +190,6 @@ TEST_F(Documents, TheSaveQuestionStopsWhenTheSaveDoesNotHappen)
             start();
             mainWindow()->recentFiles()->addFile(path("other.sqs"));
             if (named) { // its folder is gone: the save fails
-                QDir(dir.path()).mkpath("gone");
                 put("gone/doc.sqs", "doc");
                 mainWindow()->openDroppedFiles({path("gone/doc.sqs")});
                 QDir(path("gone")).removeRecursively();

@@ -145,7 +145,6 @@ protected:
 TEST_F(Templates, ListedByNameEachItemCarryingItsFile)
 {
     QDir(path("templates")).removeRecursively();
-    QDir(dir.path()).mkdir("templates");
     put("templates/b.sqs", "b");
     put("templates/a.sqs", "a");
     put("templates/_c.sqs", "c");

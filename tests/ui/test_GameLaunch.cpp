@@ -37,12 +37,6 @@ protected:
         UserName::setOverride({});
         WindowFinder::setHandlers(nullptr, nullptr);
     }
-    // A file in a folder that may not exist yet.
-    void place(const QString &name, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        put(name, content);
-    }
     bool clipboardMenuEnabled()
     {
         emit menu("N23")->aboutToShow();
@@ -84,7 +78,7 @@ TEST_F(GameLaunch, ARunningGameIsShownAfterTheSaveAndNothingIsStarted)
 TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsReportedMissing)
 {
     start();
-    place("Games/OFP/FlashpointResistance.exe", "MZ");
+    put("Games/OFP/FlashpointResistance.exe", "MZ");
     ProgramState::ofpExePath = path("Games/OFP/FlashpointResistance.exe");
     action("N53")->trigger();
     ASSERT_EQ(requests.size(), 1u);
@@ -92,7 +86,7 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
     EXPECT_EQ(requests[0].arguments, QStringList({"-nosplash"}));
     EXPECT_EQ(requests[0].workingDir, path("Games/OFP"));
 
-    place("bin/wine", "#!/bin/sh\n");
+    put("bin/wine", "#!/bin/sh\n");
     QFile::setPermissions(path("bin/wine"), QFile::ReadOwner | QFile::ExeOwner);
     action("N53")->trigger();
     ASSERT_EQ(requests.size(), 2u);
@@ -127,7 +121,7 @@ TEST_F(GameLaunch, ClipboardFileOfEitherGame)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Ошибка!\nФайл \"" + path("ofp/clipboard.txt") + "\" не найден");
 
-    place("ofp/clipboard.txt", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2 hint", 11) + '\0' + "tail");
+    put("ofp/clipboard.txt", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2 hint", 11) + '\0' + "tail");
     EXPECT_TRUE(clipboardMenuEnabled());
     action("N46")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("Привет hint"));
@@ -137,7 +131,7 @@ TEST_F(GameLaunch, ClipboardFileOfEitherGame)
 
     action("ArmA1")->trigger();
     EXPECT_FALSE(clipboardMenuEnabled()); // the OFP file is not ArmA's
-    place("prefix/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
+    put("prefix/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
     EXPECT_TRUE(clipboardMenuEnabled());
     QGuiApplication::clipboard()->setText("old");
     action("N46")->trigger();

@@ -17,7 +17,6 @@ protected:
     void SetUp() override
     {
         WizardFixture::SetUp();
-        QDir().mkpath(path(QStringLiteral("mission")));
         start();
         open(windows->overviewWizard());
     }

@@ -50,12 +50,6 @@ protected:
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, at);
     }
-    void showActive()
-    {
-        mainWindow()->show();
-        mainWindow()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
-    }
     // The editor holds `text` with the caret at `caret`; '|' marks it.
     void setText(const QString &marked)
     {
@@ -65,11 +59,6 @@ protected:
     }
     void keys(const QString &typed) { QTest::keyClicks(editor(), typed); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
-    void card(const QString &file, const QByteArray &bytes)
-    {
-        QDir().mkpath(path("cmd"));
-        put("cmd/" + file, bytes);
-    }
 };
 
 TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
@@ -88,14 +77,18 @@ TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
 }
 
-TEST_F(Reference, DoubleClickInsertsACommandBareAndANameAsAString)
+TEST_F(Reference, AClickAnywhereOnARowSelectsItAndADoubleClickInsertsACommandBareOrANameAsAString)
 {
     start();
     showActive();
-    struct Case
-    {
-        const char *top, *child, *before, *after;
-    } cases[] = {
+    QTreeWidgetItem *item = node("Команды", "addWeapon");
+    const int y = centreOf(item).y();
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(tree()->viewport()->width() - 3, y));
+    EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(2, y)); // in the indent
+    EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
+
+    struct Case { const char *top, *child, *before, *after; } cases[] = {
         {"Команды", "hint", "a|bc", "ahintbc"},
         {"Команды", "hint", "\"a|b\"", "\"ahintb\""}, // a command stays bare also inside a string
         {"Оружие пехоты", "M16", "player addWeapon |", "player addWeapon \"M16\""},
@@ -114,25 +107,10 @@ TEST_F(Reference, DoubleClickInsertsACommandBareAndANameAsAString)
     EXPECT_EQ(text(), QString("x \"M16\" y"));
 }
 
-TEST_F(Reference, AClickAnywhereOnARowSelectsIt)
-{
-    start();
-    showActive();
-    QTreeWidgetItem *item = node("Команды", "addWeapon");
-    centreOf(item);
-    const QRect row = tree()->visualItemRect(item);
-    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(tree()->viewport()->width() - 3, row.center().y()));
-    EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
-    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(2, row.center().y())); // in the indent
-    EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
-    EXPECT_EQ(row.height(), 16);
-    EXPECT_EQ(tree()->indentation(), 19);
-}
-
 TEST_F(Reference, F1ShowsTheTreesCommandOrTheWordAtTheCaret)
 {
-    card("hint.txt", "hint\r\nOFP\r\n1.00\r\n");
-    card("ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
+    put("cmd/hint.txt", "hint\r\nOFP\r\n1.00\r\n");
+    put("cmd/ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
     start();
     showActive();
     setText("player add|Weapon \"x\"");
@@ -143,7 +121,6 @@ TEST_F(Reference, F1ShowsTheTreesCommandOrTheWordAtTheCaret)
     QTest::keyClick(tree(), Qt::Key_F1);
     EXPECT_EQ(help()->values(), QStringList({"hint", "OFP", "1.00", "", "", "", ""}));
     EXPECT_TRUE(help()->isVisible());
-    EXPECT_EQ(help()->windowTitle(), QString("Dravenport"));
     EXPECT_EQ(QApplication::activeWindow(), mainWindow()); // typing goes on where it was
     EXPECT_TRUE(tree()->hasFocus());
 
@@ -227,14 +204,9 @@ TEST_F(Reference, TheHelpCardsLinesAreDraggedAndALongValueWraps)
 
 TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
 {
-    card("hint.txt", "hint\r\n");
+    put("cmd/hint.txt", "hint\r\n");
     start();
-    struct Case
-    {
-        const char *text;
-        int selectTo; // -1: no selection
-        bool jump, help;
-    } cases[] = {
+    struct Case { const char *text; int selectTo; bool jump, help; } cases[] = { // selectTo -1: no selection
         {"f(x)|", -1, true, false},
         {"|(x)", -1, true, false},
         {"hi|nt x", -1, false, true},
@@ -260,11 +232,7 @@ TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
 TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
 {
     start();
-    struct Case
-    {
-        const char *typed;
-        QStringList shown;
-    } cases[] = {
+    struct Case { const char *typed; QStringList shown; } cases[] = {
         {"player addWeapon \"", {"M16", "AK47"}},
         {"this addMagazine \"", {"M16", "AK47", "HandGrenade"}},
         {"unit switchMove \"", {"FXStandDip"}},
@@ -286,12 +254,7 @@ TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
     EXPECT_EQ(text(), QString("hint \"😀\"; player addWeapon \"M16\""));
 
     // A chosen name is closed by exactly one quote.
-    const struct
-    {
-        const char *typed;
-        Qt::Key chooseWith;
-        const char *result;
-    } choices[] = {
+    const struct { const char *typed; Qt::Key chooseWith; const char *result; } choices[] = {
         {"player addWeapon \"A", Qt::Key_Return, "player addWeapon \"AK47\""},
         {"player addWeapon \"", Qt::Key_Tab, "player addWeapon \"M16\""},
         {"player addWeapon \"a", Qt::Key_QuoteDbl, "player addWeapon \"AK47\""},

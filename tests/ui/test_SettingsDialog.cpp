@@ -214,7 +214,6 @@ TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
 TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)
 {
     const QString prefix = dir.filePath("WINEPREFIX");
-    QDir(prefix).mkpath("drive_c/OFP");
     put("WINEPREFIX/drive_c/OFP/FlashpointResistance.exe", "MZ");
     put("WINEPREFIX/system.reg", "WINE REGISTRY Version 2\n[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n"
                                  "\"MAIN\"=\"C:\\\\OFP\"\n");
