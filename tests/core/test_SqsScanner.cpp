@@ -90,50 +90,6 @@ TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
     }
 }
 
-namespace {
-
-// Tokens cover the line exactly, in order; only the last is tkNull; the style buffer agrees.
-void expectWellFormed(const SqsScanner &scanner, const std::string &line, RangeState in)
-{
-    std::vector<SqsToken> tokens;
-    const QByteArrayView view(line.data(), qsizetype(line.size()));
-    const RangeState out = scanner.scanLine(view, in, tokens);
-    ASSERT_TRUE(out == rsNone || out == rsSdot);
-    std::string styles(line.size(), '\xff');
-    ASSERT_EQ(scanner.styleLine(view, in, styles.data()), out);
-    qsizetype pos = 0;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const SqsToken &t = tokens[i];
-        ASSERT_EQ(t.start, pos);
-        ASSERT_EQ(t.kind == tkNull, i + 1 == tokens.size());
-        ASSERT_TRUE(t.length > 0 || t.kind == tkNull);
-        ASSERT_TRUE(t.kind != 9 && t.kind <= tkUnknown);
-        for (qsizetype k = t.start; k < t.start + t.length; ++k)
-            ASSERT_EQ(styles[std::size_t(k)], char(t.kind));
-        pos += t.length;
-    }
-    ASSERT_EQ(pos, qsizetype(line.size()));
-}
-
-} // namespace
-
-TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
-{
-    SqsScanner scanner;
-    scanner.setKeyWords(QStringLiteral("hint\nif"));
-    // Mostly the characters the rules care about, so that every rule meets every other.
-    const QByteArrayView alphabet("\"#/*;~_.059aFz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0", 28);
-    std::mt19937 rng(20240611);
-    for (int round = 0; round < 20000 && !HasFatalFailure(); ++round) {
-        const std::string line = randomBytes(rng, 120, alphabet).toStdString();
-        expectWellFormed(scanner, line, RangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4));
-    }
-    const std::string text = "hint \"Привет\"; _x = ~1.5 /* ёж */ // конец €😀";
-    for (std::size_t cut = 0; cut <= text.size() && !HasFatalFailure(); ++cut)
-        for (RangeState in : {rsNone, rsSdot})
-            expectWellFormed(scanner, text.substr(0, cut), in);
-}
-
 // Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
 TEST(SqsScanner, AnEmptyLineWritesNoStyles)
 {
