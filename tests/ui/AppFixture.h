@@ -144,6 +144,15 @@ protected:
     QString text() const { return mainWindow()->editorText(); }
     void type(const QString &s) { editor()->insert(s); }
     QString gamePanel() const { return mainWindow()->statusPanels()->panelText(StatusBar::kGameModePanel); }
+    // The text of the one message shown since the last look, which must be of `kind`; then forgets it.
+    QString onlyMessage(Dialogs::Kind kind)
+    {
+        EXPECT_EQ(messages.size(), 1u);
+        const QString text = messages.empty() ? QString() : messages[0].text;
+        EXPECT_TRUE(!messages.empty() && messages[0].kind == kind) << text.toStdString();
+        messages.clear();
+        return text;
+    }
     // The texts of the messages shown so far, then forgets them.
     QStringList takeMessages()
     {

@@ -85,9 +85,7 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
     const QByteArray saved = bytes(QStringLiteral("brief.html"));
     EXPECT_TRUE(saved.contains("\r\n\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD0\xB0\xD1\x82\xD0\xB0\xD0\xBA\xD0\xB8\r\n"));
     EXPECT_FALSE(saved.startsWith("\xEF\xBB\xBF"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Брифинг сохранен."));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Plain), QStringLiteral("Брифинг сохранен."));
     EXPECT_FALSE(scope->isVisible());
 
     scope->show();

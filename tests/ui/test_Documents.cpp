@@ -272,22 +272,6 @@ TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
     EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
 }
 
-TEST_F(Documents, AFailedWriteKeepsTheOldFileAndTheTextModified)
-{
-    put("keep.sqs", "original");
-    start({path("keep.sqs")});
-    type(QString(64, u'x'));
-    EXPECT_FALSE([this] {
-        FileSizeLimit limit(16);
-        return mainWindow()->save();
-    }());
-    EXPECT_EQ(bytes("keep.sqs"), QByteArray("original"));
-    EXPECT_TRUE(mainWindow()->modified());
-    EXPECT_EQ(mainWindow()->windowTitle(), QString("keep.sqs - Velmora"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Cannot create file \"" + path("keep.sqs") + "\"."));
-}
-
 TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
 {
     put("a.sqs", "");
@@ -295,13 +279,11 @@ TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
     type(u"\u4E2D\u00E9\u4E2D"_qs);
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("???"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Warning);
-    EXPECT_TRUE(messages[0].text.contains(u"\u4E2D \u00E9"_qs)) << qPrintable(messages[0].text);
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Warning).contains(u"\u4E2D \u00E9"_qs));
     mainWindow()->setGame(Game::Arma); // UTF-8 holds them all
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QString(u"\u4E2D\u00E9\u4E2D"_qs).toUtf8());
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)

@@ -260,22 +260,17 @@ TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailur
     control<QCheckBox>("Form16", "cSQS")->setChecked(true);
     control<QCheckBox>("Form16", "cCSV")->setChecked(true);
     registerButton->click();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
-    EXPECT_EQ(messages[0].text, QString("Выбранные типы файлов зарегистрированы."));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Plain), QString("Выбранные типы файлов зарегистрированы."));
     EXPECT_TRUE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqs.xml")));
     EXPECT_FALSE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqf.xml")));
     EXPECT_TRUE(bytes("XDG_CONFIG_HOME/mimeapps.list").contains("text/csv=velmora.desktop"));
     for (const QString &folder : refreshed)
         EXPECT_TRUE(folder.startsWith(path("XDG_DATA_HOME/"))) << folder.toStdString();
 
-    messages.clear();
     QDir(path("XDG_CONFIG_HOME")).removeRecursively();
     put("XDG_CONFIG_HOME", "a file where the folder belongs");
     registerButton->click();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
-    EXPECT_TRUE(messages[0].text.startsWith("Тип файлов SQS не зарегистрирован.")) << messages[0].text.toStdString();
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Тип файлов SQS не зарегистрирован."));
     control<QPushButton>("Form16", "Button2")->click();
     EXPECT_FALSE(associations->isVisible());
 }
