@@ -3,7 +3,6 @@
 #include "editor/Bookmarks.h"
 
 #include <QKeyEvent>
-#include <QTest>
 
 namespace {
 

@@ -1,11 +1,9 @@
 // Documents through the main window: open, save, save as, the save question, the re-encodings,
 // drops, the save dialog's strip and printing.
-#include "../TestUtil.h"
 #include "AppFixture.h"
 
 #include "editor/RecentFiles.h"
 #include "editor/SaveDialog.h"
-#include "platform/ModalDialogs.h"
 
 #include <QCheckBox>
 #include <QDropEvent>

@@ -1,7 +1,6 @@
 // Line commenting, the separator, layout and case repair, and the templates, in the editor.
 #include "AppFixture.h"
 
-#include <QTest>
 #include <array>
 
 class EditingCommands : public AppFixture

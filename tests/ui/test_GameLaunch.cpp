@@ -1,13 +1,10 @@
 // F9 and the run button, the game's clipboard file and the external formatter.
 #include "AppFixture.h"
 
-#include "platform/Launcher.h"
-#include "platform/ModalDialogs.h"
 #include "platform/UserName.h"
 #include "platform/WindowFinder.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 
 #include <dlfcn.h>

@@ -16,7 +16,6 @@
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTest>
 
 class Reference : public AppFixture
 {

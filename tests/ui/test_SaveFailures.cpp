@@ -5,11 +5,8 @@
 
 #include "wizards/BriefingWizard.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTextEdit>
 #include <cerrno>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolButton>
 
 class Search : public EditorSteps

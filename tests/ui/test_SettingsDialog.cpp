@@ -2,12 +2,9 @@
 // and the file-type registration it opens.
 #include "AppFixture.h"
 
-#include "platform/Launcher.h"
-
 #include "dialogs/ColorBox.h"
 #include "dialogs/HotKeyBox.h"
 #include "editor/ScriptLexer.h"
-#include "platform/ModalDialogs.h"
 #include "reference/CompletionList.h"
 #include "settings/IniFile.h"
 
@@ -20,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
 
 using Attr = LexerAttributes;
 

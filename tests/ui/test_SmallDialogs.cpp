@@ -2,7 +2,6 @@
 #include "AppFixture.h"
 
 #include "dialogs/GoToLineDialog.h"
-#include "platform/Launcher.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -11,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <QToolButton>
 
 class SmallDialogs : public AppFixture

@@ -8,9 +8,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
 #include <QTableView>
-#include <QTest>
 
 namespace {
 

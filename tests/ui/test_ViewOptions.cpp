@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
-#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
