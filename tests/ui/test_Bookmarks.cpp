@@ -4,12 +4,8 @@
 
 #include <QKeyEvent>
 
-namespace {
-
 const char *const kSetItems[] = {"N01", "N110", "N210", "N310", "N410", "N510", "N61", "N71", "N81", "N91"};
 const char *const kGoItems[] = {"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", "g8", "g9"};
-
-} // namespace
 
 class BookmarksMenu : public EditorSteps
 {

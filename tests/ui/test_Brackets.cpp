@@ -99,7 +99,6 @@ TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
     EXPECT_TRUE(painted().empty());
     action("N89")->trigger();
     EXPECT_EQ(selected(), QString("("));
-    EXPECT_EQ(action("N89")->shortcut(), QKeySequence("Alt+G"));
 }
 
 TEST_F(Brackets, ColoursAreReadWhenPainting)

@@ -11,8 +11,6 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 
-namespace {
-
 class BriefingWizardTest : public WizardFixture
 {
 protected:
@@ -37,8 +35,6 @@ protected:
         return states.join(u' ');
     }
 };
-
-} // namespace
 
 TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
 {

@@ -10,8 +10,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-namespace {
-
 const QByteArray kOfpUnits = "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\n"
                              "[SECONDARY]\r\nLAW,LAWLauncher,4\r\n[HANDGUN]\r\nBeretta,BerettaMag,1\r\n"
                              "[EQUIPMENT]\r\nMedkit,1\r\n";
@@ -40,8 +38,6 @@ protected:
     }
     void check(const char *name) { control<QCheckBox>(name)->setChecked(true); }
 };
-
-} // namespace
 
 TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
 {

@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
-namespace {
-
 class OverviewWizardTest : public WizardFixture
 {
 protected:
@@ -27,8 +25,6 @@ protected:
         control<QSpinBox>("Hei")->setValue(height);
     }
 };
-
-} // namespace
 
 // Which sides are powers of two, which extensions pass and how JPEG data fails is checked in
 // the core tests; here the window reads the chosen picture and shows what it found.

@@ -10,8 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
 // Root passes every permission check; for a read-only folder to refuse, the save runs as nobody.
 struct AsUnprivilegedUser
 {
@@ -25,8 +23,6 @@ struct AsUnprivilegedUser
     AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
     bool switched;
 };
-
-} // namespace
 
 class SaveFailures : public WizardFixture
 {

@@ -14,8 +14,6 @@
 #include <QListWidget>
 #include <QSpinBox>
 
-namespace {
-
 const QByteArray kOfpUnits = "Test data\r\n"
                              "[PRIMARY] Syntax = WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)\r\n"
                              "M16,M16,1,Mortar,2\r\nAK47,AK47,1\r\n"
@@ -25,8 +23,6 @@ const QByteArray kOfpUnits = "Test data\r\n"
 const QByteArray kArmaUnits = "[PRIMARY]\r\nM16A2,30Rnd_556x45_Stanag,1,1Rnd_HE_M203,1\r\n"
                               "[SECONDARY]\r\nM136,M136,6\r\n[HANDGUN]\r\nM9,15Rnd_9x19_M9,1\r\n"
                               "[EQUIPMENT]\r\nHandGrenadeTimed,1\r\n";
-
-} // namespace
 
 class ScriptWizards : public WizardFixture
 {

@@ -166,19 +166,3 @@ TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeRea
     EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
     EXPECT_TRUE(ProgramState::currentFileName.isEmpty());
 }
-
-TEST_F(StartupSettings, TheSpeedBarLayoutIsRestoredAndNewItemsKeepTheirDefault)
-{
-    writeConfig("[position\\TForm1ToolBar1]\r\nCount=3\r\nButton0=btnNew\r\nButton1=Retired\r\nButton2=SNE\r\n"
-                "Hidden=1\r\nHidden0=btnOpen\r\n");
-    start();
-    mainWindow()->show();
-    EXPECT_TRUE(action("btnNew")->isVisible());
-    EXPECT_TRUE(action("SNE")->isVisible()); // hidden at first, placed by the user
-    EXPECT_FALSE(action("btnOpen")->isVisible());
-    EXPECT_TRUE(action("btnSave")->isVisible()); // not in that layout: as it comes
-    ASSERT_TRUE(closeMain());
-    const IniFile ini(configPath());
-    EXPECT_EQ(ini.readString("position\\TForm1ToolBar1", "Button1", ""), QString("btnSave"));
-    EXPECT_EQ(ini.readString("position\\TForm1ToolBar1", "Hidden0", ""), QString("btnOpen"));
-}

@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QTableView>
 
-namespace {
-
 class StringtableWizardTest : public WizardFixture
 {
 protected:
@@ -76,8 +74,6 @@ protected:
         }
     }
 };
-
-} // namespace
 
 TEST_F(StringtableWizardTest, RowDialogAddsUniqueRowsInTheLanguagesChosen)
 {
