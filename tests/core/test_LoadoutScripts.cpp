@@ -13,10 +13,7 @@ namespace {
 UnitWeapon weapon(const QString &w, const QString &m, int magazines, int magazineSlots = 1)
 {
     UnitWeapon u;
-    u.weapon = w;
-    u.magazine = m;
-    u.magazines = magazines;
-    u.magazineSlots = magazineSlots;
+    u.weapon = w, u.magazine = m, u.magazines = magazines, u.magazineSlots = magazineSlots;
     return u;
 }
 
@@ -24,20 +21,12 @@ UnitWeapon weapon(const QString &w, const QString &m, int magazines, int magazin
 UnitWeapon launcher()
 {
     UnitWeapon u = weapon("W", "M", 10);
-    u.grenadeMagazine = "G";
-    u.grenadeSlots = 2;
-    u.grenades = 3;
+    u.grenadeMagazine = "G", u.grenadeSlots = 2, u.grenades = 3;
     return u;
 }
 
-CrateCargo weaponCargo(const QString &c, int n)
-{
-    return {CargoKind::Weapon, c, n};
-}
-CrateCargo magazineCargo(const QString &c, int n)
-{
-    return {CargoKind::Magazine, c, n};
-}
+CrateCargo weaponCargo(const QString &c, int n) { return {CargoKind::Weapon, c, n}; }
+CrateCargo magazineCargo(const QString &c, int n) { return {CargoKind::Magazine, c, n}; }
 
 } // namespace
 
@@ -76,16 +65,9 @@ TEST(UnitScript, MagazineLinesAndLoadoutBlocks)
 
     const std::pair<void (*)(UnitForm &), QString> blocks[] = {
         {[](UnitForm &) {}, ""},
-        {[](UnitForm &f) { // a launcher with no grenade magazines
-             f.primary = weapon("W", "M", 0);
-             f.primary.grenadeMagazine = "G";
-         },
+        {[](UnitForm &f) { f.primary = weapon("W", "M", 0), f.primary.grenadeMagazine = "G"; }, // no grenades
          "_unit addWeapon \"W\"\r\n_unit selectWeapon \"W\"\r\n\r\n"},
-        {[](UnitForm &f) {
-             f.primary = weapon("W", "M", 0);
-             f.primary.grenadeMagazine = "G";
-             f.primary.grenades = 2;
-         },
+        {[](UnitForm &f) { f.primary = weapon("W", "M", 0), f.primary.grenadeMagazine = "G", f.primary.grenades = 2; },
          "{_unit addMagazine \"G\"} forEach [1,2]\r\n_unit addWeapon \"W\"\r\n_unit selectWeapon \"W\"\r\n\r\n"},
         {[](UnitForm &f) { f.equipment = {{"E", 1, 1}, {"F", 1, 0}}; }, "_unit addMagazine \"E\"\r\n"},
         {[](UnitForm &f) { f.secondary = weapon("S", "SM", 2), f.handgun = weapon("H", "HM", 0); },
@@ -203,12 +185,8 @@ TEST(InitLine, Examples)
          "; this AddWeapon \"Binocular\"; this AddWeapon \"NVGoggles\""},
         {unit([](UnitForm &f) { f.primary = {}; }), "RemoveAllWeapons this "},
         {unit([](UnitForm &f) { f.primary = {}, f.removeStandardArms = false; }), ""},
-        {unit([](UnitForm &f) { // one "; " between blocks, not two
-             f.removeStandardArms = false;
-             f.handgun = weapon("H", "HM", 1);
-             f.equipment = {{"E", 1, 1}};
-         }),
-         primary + "; this addMagazine \"HM\"; this addWeapon \"H\"; this addMagazine \"E\" "},
+        {unit([](UnitForm &f) { f.removeStandardArms = false, f.handgun = weapon("H", "HM", 1), f.equipment = {{"E", 1, 1}}; }),
+         primary + "; this addMagazine \"HM\"; this addWeapon \"H\"; this addMagazine \"E\" "}, // one "; " between blocks
         {unit([](UnitForm &f) { f.primary.weapon = "W_unit", f.removeStandardArms = false; }),
          "{this addMagazine \"M\"} forEach [1,2]; this addWeapon \"W_unit\"; this selectWeapon \"W_unit\" "},
         {InitLine::forCrate({"c", true, {weaponCargo("W", 3)}}),

@@ -156,15 +156,6 @@ TEST(CompletionRules, AQuoteOpensTheCommandsNamesOnlyWhenItOpensAString)
     EXPECT_EQ(CompletionRules::argumentListOf(u"addweapons"), None);
 }
 
-TEST(CompletionRules, EntriesMatchThePrefixWithoutRegardToCase)
-{
-    const QStringList keys = {"addWeapon", "addMagazine", "AddAction", "hint"};
-    EXPECT_EQ(CompletionRules::matchingRows(keys, u"add"), QList<int>({0, 1, 2}));
-    EXPECT_EQ(CompletionRules::matchingRows(keys, u"ADDW"), QList<int>({0}));
-    EXPECT_EQ(CompletionRules::matchingRows(keys, u""), QList<int>({0, 1, 2, 3}));
-    EXPECT_TRUE(CompletionRules::matchingRows(keys, u"x").isEmpty());
-}
-
 TEST(ColumnText, PartsGoIntoTheirColumnsAndTheRestToTheRowsEnd)
 {
     using ColumnText::Part;

@@ -106,7 +106,7 @@ TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
-    QFile::copy(VELMORA_SOURCE_DIR "/tests/fixtures/golden/settings-kept.ini", path);
+    QFile::copy(goldenPath("settings-kept.ini"), path);
     QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     IniFile ini(path);
     QStringList errors;

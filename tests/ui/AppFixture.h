@@ -134,6 +134,12 @@ protected:
     QString configPath() const { return path(QStringLiteral("config.ini")); }
     void writeConfig(const QByteArray &text) { saveTextToFile(text, configPath()); }
     QString config() const { return QString::fromUtf8(loadFileToString(configPath())); }
+    // What config.ini holds of the settings, the window placements after them left out.
+    QByteArray writtenSettings() const
+    {
+        const QByteArray written = loadFileToString(configPath());
+        return written.first(written.indexOf("[position]"));
+    }
     // A file of the test's folder, in folders made as needed.
     void put(const QString &name, const QByteArray &bytes)
     {
