@@ -98,7 +98,8 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
     for (const QString &exe : {QString(), path("missing.exe"), path(".")}) {
         ProgramState::ofpExePath = exe;
         action("N53")->trigger();
-        EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
+        EXPECT_EQ(onlyMessage(Dialogs::Kind::Error),
+                  QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
     }
     EXPECT_EQ(requests.size(), 3u);
 }
