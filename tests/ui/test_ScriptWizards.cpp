@@ -14,24 +14,13 @@
 #include <QListWidget>
 #include <QSpinBox>
 
-const QByteArray kOfpUnits = "Test data\r\n"
-                             "[PRIMARY] Syntax = WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)\r\n"
-                             "M16,M16,1,Mortar,2\r\nAK47,AK47,1\r\n"
-                             "[SECONDARY]\r\nLAWLauncher,LAWLauncher,2\r\n"
-                             "[HANDGUN]\r\nBeretta,BerettaMag,1\r\n"
-                             "[EQUIPMENT] Syntax = ITEM,SIZE\r\nHandGrenade,1\r\nMine,2\r\n";
-const QByteArray kArmaUnits = "[PRIMARY]\r\nM16A2,30Rnd_556x45_Stanag,1,1Rnd_HE_M203,1\r\n"
-                              "[SECONDARY]\r\nM136,M136,6\r\n[HANDGUN]\r\nM9,15Rnd_9x19_M9,1\r\n"
-                              "[EQUIPMENT]\r\nHandGrenadeTimed,1\r\n";
-
+// The unit data are those of the test program folder, tests/fixtures/exe.
 class ScriptWizards : public WizardFixture
 {
 protected:
     void SetUp() override
     {
         WizardFixture::SetUp();
-        put("data/ofp_unit.dat", kOfpUnits);
-        put("data/arma_unit.dat", kArmaUnits);
         SharedRandom::setTestSeed(7);
         start();
     }
