@@ -1,24 +1,12 @@
 // Line commenting, the separator, layout and case repair, and the templates, in the editor.
-#include "AppFixture.h"
+#include "EditorSteps.h"
 
 #include <array>
 
-class EditingCommands : public AppFixture
+class EditingCommands : public EditorSteps
 {
 protected:
     using Sci = QsciScintillaBase;
-
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        start();
-    }
-    std::pair<int, int> caret() const
-    {
-        int line = 0, index = 0;
-        editor()->getCursorPosition(&line, &index);
-        return {line, index};
-    }
 };
 
 // Each command changes the lines or the text its selection takes, and one undo gives the text back.
@@ -69,7 +57,7 @@ TEST_F(EditingCommands, EachCommandChangesTheSelectionAsOneUndoStep)
     editor()->setText("hint x");
     editor()->setCursorPosition(0, 3);
     action("N72")->trigger();
-    EXPECT_EQ(caret(), std::make_pair(0, 3));
+    EXPECT_EQ(caret(), 3);
     // A character outside the basic plane before it counts once, however QString counts it.
     editor()->setText(QString::fromUtf8(";\xF0\x9F\x98\x80 x\r\nnext"));
     editor()->SendScintilla(Sci::SCI_GOTOPOS, editor()->SendScintilla(Sci::SCI_GETLINEENDPOSITION, 0L));
@@ -86,13 +74,13 @@ TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
     editor()->setText("Ghbdtn");
     editor()->setModified(false);
     editor()->setCursorPosition(0, 2);
+    int beepsSoFar = 0;
     for (const auto &[command, message] : cases) {
-        const int beeps = Dialogs::beepCount();
         action(command)->trigger();
-        EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+        EXPECT_EQ(newBeeps(), ++beepsSoFar);
         EXPECT_EQ(onlyMessage(Dialogs::Kind::Plain), QString(message));
         EXPECT_EQ(text(), QString("Ghbdtn"));
-        EXPECT_EQ(caret(), std::make_pair(0, 2));
+        EXPECT_EQ(caret(), 2);
         EXPECT_FALSE(editor()->isModified());
     }
 }

@@ -1,5 +1,5 @@
 // The launchers of the program's windows, go to line, the shortcut list and the about box.
-#include "AppFixture.h"
+#include "EditorSteps.h"
 
 #include "dialogs/GoToLineDialog.h"
 
@@ -12,15 +12,9 @@
 #include <QTableView>
 #include <QToolButton>
 
-class SmallDialogs : public AppFixture
+class SmallDialogs : public EditorSteps
 {
 protected:
-    int caretLine() const
-    {
-        int line = 0, index = 0;
-        editor()->getCursorPosition(&line, &index);
-        return line + 1;
-    }
     void openGoToLine(int line)
     {
         QStringList lines;
@@ -49,7 +43,6 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
 
 TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
 {
-    start();
     openGoToLine(57);
     auto *dialog = find<QDialog>("Form4");
     ASSERT_TRUE(dialog->isVisible());
@@ -58,12 +51,11 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
     EXPECT_EQ(edit->text(), QString("57"));
     EXPECT_EQ(edit->selectedText(), QString("57"));
 
-    const int beeps = Dialogs::beepCount();
     QTest::keyClicks(edit, "1x23");
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), QString("123"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    EXPECT_EQ(newBeeps(), 3);
     // Delete, the arrows and Home edit the number as in any field; Delete carries the text X11 gives it.
     QTest::keyClick(edit, Qt::Key_End);
     const auto del = [edit] {
@@ -77,7 +69,7 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
     EXPECT_EQ(edit->text(), QString("2"));
     QTest::keyClick(edit, Qt::Key_1);
     EXPECT_EQ(edit->text(), QString("12"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    EXPECT_EQ(newBeeps(), 3);
     EXPECT_TRUE(dialog->isVisible());
 
     QTest::keyClick(control<QPushButton>("Form4", "Button2"), Qt::Key_Space);
@@ -88,17 +80,16 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
 
 TEST_F(SmallDialogs, GoToLineClampsToTheTextAndBeepsAtNoNumber)
 {
-    start();
     const std::pair<const char *, int> cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
     for (const auto &[typed, line] : cases) { // line 0: refused, the dialog stays
         openGoToLine(5);
         auto *edit = control<QLineEdit>("Form4", "Edit1");
         edit->setText(typed);
-        const int beeps = Dialogs::beepCount();
+        const int before = newBeeps();
         QTest::keyClick(edit, Qt::Key_Return);
         EXPECT_EQ(find<QDialog>("Form4")->isVisible(), line == 0) << typed;
         EXPECT_EQ(caretLine(), line ? line : 5) << typed;
-        EXPECT_EQ(Dialogs::beepCount(), beeps + (line ? 0 : 1)) << typed;
+        EXPECT_EQ(newBeeps() - before, line ? 0 : 1) << typed;
         control<QPushButton>("Form4", "Button2")->click();
     }
     EXPECT_TRUE(messages.empty());
@@ -106,7 +97,6 @@ TEST_F(SmallDialogs, GoToLineClampsToTheTextAndBeepsAtNoNumber)
 
 TEST_F(SmallDialogs, ShortcutListAndAboutBox)
 {
-    start();
     action("N51")->trigger();
     EXPECT_TRUE(find<QDialog>("Form5")->isVisible() && find<QDialog>("Form5")->isModal());
     control<QPushButton>("Form5", "Button1")->click();
@@ -125,7 +115,6 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
 
 TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsOnly)
 {
-    start();
     const std::pair<const char *, const char *> launchers[] = {
         {"N64", "Form8"}, {"ToolButton3", "Form8"}, {"N73", "Form9"},  {"ToolButton2", "Form9"},
         {"N76", "Form13"}, {"ToolButton4", "Form13"}, {"N74", "Form10"}, {"ToolButton5", "Form10"},
@@ -155,7 +144,6 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
 // their look.
 TEST_F(SmallDialogs, WizardFramesSizesAndLook)
 {
-    start();
     const auto fixedSize = [this](const char *window) {
         const QWidget *w = find<QDialog>(window);
         return w->minimumSize() == w->maximumSize() ? w->size() : QSize();
@@ -175,7 +163,6 @@ TEST_F(SmallDialogs, WizardFramesSizesAndLook)
 // Screen readers, and tests, find a button that shows only its picture by the name of its tip.
 TEST_F(SmallDialogs, PictureButtonsAreNamedAsTheirTips)
 {
-    start();
     mainWindow()->show();
     action("N80")->trigger(); // the customise window is made on first use
     int seen = 0;
