@@ -40,6 +40,7 @@ protected:
             QFile::copy(from, to);
         }
         AppPaths::setExeDirOverride(dir.path());
+        beeps = Dialogs::beepCount();
         Dialogs::setHandler([this](const Dialogs::Message &m) {
             messages.push_back(m);
             if (answers.empty())
@@ -150,6 +151,7 @@ protected:
     QString text() const { return mainWindow()->editorText(); }
     void type(const QString &s) { editor()->insert(s); }
     QString gamePanel() const { return mainWindow()->statusPanels()->panelText(StatusBar::kGameModePanel); }
+    int newBeeps() const { return Dialogs::beepCount() - beeps; } // since the test began
     // The text of the one message shown since the last look, which must be of `kind`; then forgets it.
     QString onlyMessage(Dialogs::Kind kind)
     {
@@ -173,6 +175,7 @@ protected:
     std::unique_ptr<AppWindows> windows;
     std::vector<Dialogs::Message> messages;
     std::deque<Dialogs::Answer> answers; // none left means Ok
+    int beeps = 0;
     std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
     std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
     std::function<void(QFileDialog &)> inFileDialog; // what the user does in a file dialog first

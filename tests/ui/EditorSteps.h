@@ -12,7 +12,6 @@ protected:
     {
         AppFixture::SetUp();
         start();
-        beeps = Dialogs::beepCount();
     }
 
     // Byte offset of a character offset of the editor's text.
@@ -33,7 +32,4 @@ protected:
     int caretLine() const { return int(EditorBytes::lineOf(editor(), EditorBytes::caret(editor()))) + 1; }
     QString selected() const { return editor()->selectedText(); }
     qsizetype selectionStart() const { return chars(EditorBytes::selectionStart(editor())); }
-    int newBeeps() const { return Dialogs::beepCount() - beeps; }
-
-    int beeps = 0;
 };

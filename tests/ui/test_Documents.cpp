@@ -263,11 +263,10 @@ TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
     EXPECT_EQ(text(), u"РџСЂ\r\n"_qs);
 
     editor()->redo(); // "Пр" as bytes is no UTF-8
-    const int beeps = Dialogs::beepCount();
     mainWindow()->reencodeUtf8AsAnsi();
     EXPECT_EQ(text(), u"Пр\r\n"_qs);
     EXPECT_FALSE(mainWindow()->modified());
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_EQ(newBeeps(), 1);
 }
 
 TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)

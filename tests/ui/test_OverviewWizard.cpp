@@ -41,7 +41,6 @@ TEST_F(OverviewWizardTest, PictureCheck)
          u"Внимание! Неправильное расширение файла. Поддерживаются только следующие расширения: .jpg .paa .pac"_qs},
         {"cut.jpg", good.left(good.size() / 2), {7, 9}, "JPEG error #"},
     };
-    const int beeps = Dialogs::beepCount();
     for (const auto &[name, content, size, message] : cases) {
         put(QStringLiteral("mission/") + name, content);
         setSides(7, 9);
@@ -53,7 +52,7 @@ TEST_F(OverviewWizardTest, PictureCheck)
         ASSERT_EQ(messages.size(), message.isEmpty() ? 0u : 1u) << name;
         EXPECT_TRUE(message.isEmpty() || messages[0].text.startsWith(message)) << name;
     }
-    EXPECT_EQ(Dialogs::beepCount() - beeps, 1); // the wrong extension
+    EXPECT_EQ(newBeeps(), 1); // the wrong extension
 
     // A typed name is looked for where the last picture was chosen; a missing one says nothing.
     put(QStringLiteral("mission/other.jpg"), makeJpeg(64, 32));

@@ -205,9 +205,8 @@ TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)
     EXPECT_TRUE(ProgramState::ofpExePath.isEmpty()); // taken only by OK
 
     control<QLineEdit>("AApath")->setText("/typed.exe");
-    const int beeps = Dialogs::beepCount();
     QTest::mouseClick(control<QLabel>("Label17"), Qt::LeftButton);
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_EQ(newBeeps(), 1);
     EXPECT_EQ(control<QLineEdit>("AApath")->text(), QString("/typed.exe"));
 }
 
@@ -225,9 +224,8 @@ TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailur
     ASSERT_TRUE(associations->isVisible());
     auto *registerButton = control<QPushButton>("Form16", "Button1");
 
-    const int beeps = Dialogs::beepCount();
     registerButton->click(); // nothing ticked
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_EQ(newBeeps(), 1);
     EXPECT_TRUE(messages.empty());
 
     control<QCheckBox>("Form16", "cSQS")->setChecked(true);
