@@ -66,22 +66,12 @@ TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
         EXPECT_EQ(withRussianRanges(pattern), widened) << pattern.toStdString();
 }
 
-struct FindCase
-{
-    const char *name;
-    QString text;
-    QString pattern;
-    bool matchCase;
-    bool wholeWord;
-    bool forward;
-    qsizetype selectionStart; // characters
-    Result result;
-    QString found;            // the selected text
-    qsizetype foundAt = -1;   // characters, when it matters
-};
-
+// From a selection start in characters (-1: none) to the text found and, where it matters, its
+// start in characters.
 TEST(TextSearch, FindFromTheSelection)
 {
+    struct FindCase { const char *name; QString text, pattern; bool matchCase, wholeWord, forward;
+                      qsizetype selectionStart; Result result; QString found; qsizetype foundAt = -1; };
     const QString emoji = QString::fromUtf8(kEmoji);
     const FindCase cases[] = {
         {"whole word after a same-length run", "ab(c", "\\(c", false, true, true, 0, Result::Found, "(c", 2},
