@@ -1,8 +1,6 @@
 // The "Опции" switches, the speed bar's sizes and images, its customise window and stored layout.
 #include "AppFixture.h"
 
-#include "editor/ScriptLexer.h"
-
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,33 +50,26 @@ protected:
     void click(const char *button) { find<QPushButton>(button)->click(); }
 };
 
+// The speed bar's, the command panel's and the highlighting's switches have tests of their own.
 TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
 {
     start();
-    struct Switch
-    {
-        const char *item;
-        std::function<bool()> state;
-    };
-    const Switch switches[] = {
+    const std::pair<const char *, std::function<bool()>> switches[] = {
         {"N4", [this] {
              const bool shown = EditorLook::gutterVisible(editor());
              EXPECT_EQ(editor()->marginWidth(1) > 0, shown) << "the bookmarks go with the line numbers";
              return shown;
          }},
-        {"N52", [this] { return !bar()->isHidden(); }},
         {"N54", [this] { return EditorLook::wordWrap(editor()); }},
         {"btnWrap", [this] { return action("N54")->isChecked() && EditorLook::wordWrap(editor()); }},
-        {"N36", [this] { return !find("Panel1")->isHidden(); }},
-        {"N77", [this] { return mainWindow()->lexer()->enabled(); }},
     };
-    for (const Switch &s : switches) {
-        const bool first = s.state();
+    for (const auto &[item, state] : switches) {
+        const bool first = state();
         for (const bool expected : {!first, first}) {
-            action(s.item)->trigger();
-            EXPECT_EQ(s.state(), expected) << s.item;
-            if (action(s.item)->isCheckable()) {
-                EXPECT_EQ(action(s.item)->isChecked(), expected) << s.item;
+            action(item)->trigger();
+            EXPECT_EQ(state(), expected) << item;
+            if (action(item)->isCheckable()) {
+                EXPECT_EQ(action(item)->isChecked(), expected) << item;
             }
         }
     }
