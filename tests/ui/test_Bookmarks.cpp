@@ -46,7 +46,7 @@ protected:
     }
 };
 
-TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearing)
+TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearingAndABookmarkMovesWithItsLine)
 {
     expectCaptions(0, QString("0      ")); // the others are their digits alone
 
@@ -73,10 +73,8 @@ TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearing)
     caretOn(9, 0);
     action("g3")->trigger();
     EXPECT_EQ(caretLine(), 9);
-}
 
-TEST_F(BookmarksMenu, ABookmarkMovesWithItsLineAndShowsInTheMargin)
-{
+    // A bookmark shows in the margin and moves with its line; its caption keeps the moment of setting.
     caretOn(4, 2);
     action("N510")->trigger();
     const int marker = int(editor()->SendScintilla(QsciScintillaBase::SCI_MARKERGET, 3L));

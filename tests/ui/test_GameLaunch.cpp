@@ -164,8 +164,10 @@ protected:
     void *library = nullptr;
 };
 
-TEST_F(Formatter, OfferedOnlyInTheCStyleAndForASelection)
+// Offered only in the C style, on a selection too; the whole text and a selection each one step to undo.
+TEST_F(Formatter, OfferedInTheCStyleAndFormatsTheTextOrTheSelectionAsOneStepCutAtANul)
 {
+    installFormatter();
     start();
     emit menu("N13")->aboutToShow();
     EXPECT_FALSE(menu("N90")->menuAction()->isEnabled());
@@ -176,12 +178,7 @@ TEST_F(Formatter, OfferedOnlyInTheCStyleAndForASelection)
     editor()->selectAll();
     emit menu("N90")->aboutToShow();
     EXPECT_TRUE(action("N93")->isEnabled());
-}
 
-TEST_F(Formatter, WholeTextAndSelectionEachOneStepToUndoAndCutAtANul)
-{
-    installFormatter();
-    start();
     mainWindow()->setEditorText("if (a) then {\r\nb\r\n};");
     sqf();
     action("N92")->trigger();
@@ -209,11 +206,7 @@ TEST_F(Formatter, WholeTextAndSelectionEachOneStepToUndoAndCutAtANul)
 
 TEST_F(Formatter, FailuresNameTheLibraryAndLeaveTheText)
 {
-    const struct
-    {
-        bool library, release;
-        const char *typed, *message;
-    } cases[] = {
+    const struct { bool library, release; const char *typed, *message; } cases[] = {
         {false, true, "a", "Невозможно загрузить библиотеку autoformat.so"},
         {true, false, "a", "Ошибка нахождения точек входа в процедуры библиотеки autoformat.so"},
         {true, true, "null", "Библиотека autoformat.so не вернула текст. Текст не изменен."},

@@ -225,7 +225,7 @@ TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
     }
 }
 
-TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
+TEST_F(Reference, AQuoteOrCtrlSpaceAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesThem)
 {
     start();
     struct Case { const char *typed; QStringList shown; } cases[] = {
@@ -268,6 +268,27 @@ TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesIt)
         editor()->undo(); // one step takes the whole completion back
         EXPECT_EQ(text(), QString(c.typed).remove('"').isEmpty() ? QString() : QString(c.typed)) << c.typed;
     }
+
+    // Ctrl+Space, and the commands once they share it.
+    setText("player addWeapon \"M|"); // after letters: no names, and the commands are on Tab
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(names()->isOpen());
+    EXPECT_FALSE(commands()->isOpen());
+    EXPECT_EQ(text(), QString("player addWeapon \"M"));
+
+    commands()->shortcutCode = 0x4020; // Ctrl+Space, as the settings dialog sets it
+    setText("|");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(text(), QString("\t"));
+    EXPECT_FALSE(commands()->isOpen());
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(commands()->isOpen());
+    key(Qt::Key_Escape);
+    // On the same key, a quoted argument still gets the names.
+    setText("player addWeapon \"|");
+    key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(names()->isOpen());
+    EXPECT_FALSE(commands()->isOpen());
 }
 
 TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
@@ -311,30 +332,6 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     key(Qt::Key_Tab); // nothing matches: the key opens nothing and inserts nothing
     EXPECT_FALSE(commands()->isOpen());
     EXPECT_EQ(text(), QString("x"));
-}
-
-TEST_F(Reference, CtrlSpaceOpensTheNamesAndTheCommandsOnceTheyShareIt)
-{
-    start();
-    setText("player addWeapon \"M|"); // after letters: no names, and the commands are on Tab
-    key(Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_FALSE(names()->isOpen());
-    EXPECT_FALSE(commands()->isOpen());
-    EXPECT_EQ(text(), QString("player addWeapon \"M"));
-
-    commands()->shortcutCode = 0x4020; // Ctrl+Space, as the settings dialog sets it
-    setText("|");
-    key(Qt::Key_Tab);
-    EXPECT_EQ(text(), QString("\t"));
-    EXPECT_FALSE(commands()->isOpen());
-    key(Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_TRUE(commands()->isOpen());
-    key(Qt::Key_Escape);
-    // On the same key, a quoted argument still gets the names.
-    setText("player addWeapon \"|");
-    key(Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_TRUE(names()->isOpen());
-    EXPECT_FALSE(commands()->isOpen());
 }
 
 TEST_F(Reference, TreeListColumnsLinesAndHeader)

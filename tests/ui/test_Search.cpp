@@ -124,7 +124,7 @@ TEST_F(Search, TheQuickFindBoxAndItsButton)
     }
 }
 
-TEST_F(Search, ReplaceAllReplacesEveryMatchAsOneUndoStep)
+TEST_F(Search, ReplaceAllReplacesEveryMatchAsOneUndoStepAndKeepsBookmarksOnTheirLines)
 {
     setText("aaaa");
     caretAt(0);
@@ -142,10 +142,7 @@ TEST_F(Search, ReplaceAllReplacesEveryMatchAsOneUndoStep)
     EXPECT_EQ(text(), QString("aabb"));
     click(replaceDialog(), "ReplaceAll"); // nothing left after the caret
     EXPECT_EQ(newBeeps(), 1);
-}
 
-TEST_F(Search, ReplaceAllKeepsBookmarksOnTheirLines)
-{
     setText("aXa\r\nline\r\naXa\r\nend");
     caretOn(3, 0);
     action("N310")->trigger();

@@ -41,7 +41,7 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
     }
 }
 
-TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
+TEST_F(SmallDialogs, GoToLineShowsTheCaretLineClampsToTheTextAndSpaceConfirmsEvenOnCancel)
 {
     openGoToLine(57);
     auto *dialog = find<QDialog>("Form4");
@@ -76,18 +76,15 @@ TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(caretLine(), 12);
     EXPECT_FALSE(editor()->hasSelectedText());
-}
 
-TEST_F(SmallDialogs, GoToLineClampsToTheTextAndBeepsAtNoNumber)
-{
+    // A number past the text goes to its end; no number beeps and the dialog stays.
     const std::pair<const char *, int> cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
     for (const auto &[typed, line] : cases) { // line 0: refused, the dialog stays
         openGoToLine(5);
-        auto *edit = control<QLineEdit>("Form4", "Edit1");
         edit->setText(typed);
         const int before = newBeeps();
         QTest::keyClick(edit, Qt::Key_Return);
-        EXPECT_EQ(find<QDialog>("Form4")->isVisible(), line == 0) << typed;
+        EXPECT_EQ(dialog->isVisible(), line == 0) << typed;
         EXPECT_EQ(caretLine(), line ? line : 5) << typed;
         EXPECT_EQ(newBeeps() - before, line ? 0 : 1) << typed;
         control<QPushButton>("Form4", "Button2")->click();

@@ -179,7 +179,7 @@ TEST_F(StringtableWizardTest, RowButtonsAndLanguagesKeepTextsInPlace)
     EXPECT_FALSE(control<QCheckBox>("Eng")->isChecked());
 }
 
-TEST_F(StringtableWizardTest, NoLanguageStopsAfterTheBeep)
+TEST_F(StringtableWizardTest, NoLanguageStopsAfterTheBeepOneIsSavedInTheGameEncodingWithTheExtensionAdded)
 {
     type(QStringLiteral("keep"));
     editor()->selectAll();
@@ -190,10 +190,7 @@ TEST_F(StringtableWizardTest, NoLanguageStopsAfterTheBeep)
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(fileDialogs.empty());
     EXPECT_TRUE(scope->isVisible());
-}
 
-TEST_F(StringtableWizardTest, SaveInTheGameEncodingWithTheExtensionAdded)
-{
     check("rus");
     setCell(0, 0, QStringLiteral("STR_RU"));
     setCell(0, 1, QStringLiteral("Привет"));
@@ -209,3 +206,4 @@ TEST_F(StringtableWizardTest, SaveInTheGameEncodingWithTheExtensionAdded)
     EXPECT_EQ(takeMessages(), QStringList(2, u"Файл stringtable.csv успешно сохранен"_qs));
     EXPECT_TRUE(scope->isVisible());
 }
+
