@@ -23,7 +23,7 @@ TEST(BriefingPage, GoldenPages)
     EXPECT_TRUE(Cp1251::encode(page).contains("<! **** \xCF\xEB\xE0\xED >")); // "План" for OFP
 }
 
-TEST(BriefingPage, TextsAndTitlesAsTyped)
+TEST(BriefingPage, TextsAndTitlesAsTypedAndTheMarkerLink)
 {
     BriefingForm form;
     form.objectiveOn[0] = true;
@@ -33,10 +33,8 @@ TEST(BriefingPage, TextsAndTitlesAsTyped)
     EXPECT_TRUE(page.contains(QStringLiteral("OBJ_1\"></a>\r\na<b<br>\r\nx & y<br>\r\n\r\n</p><hr>")));
     // A title is one line as the user typed it: no <br> added.
     EXPECT_TRUE(page.contains(QStringLiteral("End1\">\r\nWin\r\nall\r\n</a>")));
-}
 
-TEST(BriefingPage, MarkerLink)
-{
     EXPECT_EQ(markerLink(QStringLiteral("Base"), QStringLiteral("m1")), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     EXPECT_EQ(markerLink(u"База"_qs, QStringLiteral("a b")), u"<a href = \"marker:a b\">База</a>"_qs);
 }
+

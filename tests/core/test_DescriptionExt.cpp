@@ -31,7 +31,7 @@ TEST(DescriptionExt, GoldenTexts)
     }
 }
 
-TEST(DescriptionExt, PoolEntries)
+TEST(DescriptionExt, PoolEntriesAndPoolsThatFollowTheSectionsAndOfferEachMagazineOnce)
 {
     EXPECT_EQ(PoolEntry::make(QStringLiteral("M16"), 12), QStringLiteral("M16 (12)"));
     EXPECT_EQ(PoolEntry::className(QStringLiteral("M16 (12)")), QStringLiteral("M16"));
@@ -46,10 +46,7 @@ TEST(DescriptionExt, PoolEntries)
     for (const auto &[item, weapon] : {std::pair{"Binocular", true}, {"NVGoggles", true}, {"binocular", false},
                                        {"Medkit", false}})
         EXPECT_EQ(PoolEntry::isWeaponEquipment(item), weapon) << item;
-}
 
-TEST(DescriptionExt, PoolsFollowTheSectionsAndOfferEachMagazineOnce)
-{
     const DatParser data(tempFile("unit.dat", "[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n"
                                               "[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n"
                                               "[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n"
@@ -61,7 +58,7 @@ TEST(DescriptionExt, PoolsFollowTheSectionsAndOfferEachMagazineOnce)
     EXPECT_EQ(pools.equipment, QStringList({"Medkit", "Mine", "Medkit", "Binocular", "NVGoggles"}));
 }
 
-TEST(WizardFileNames, SoundFileNames)
+TEST(WizardFileNames, SoundFileNamesClassNamesExtensionsAndDefaults)
 {
     // What the field keeps of a chosen or typed name, the list entry and its class.
     const std::array<const char *, 4> cases[] = {
@@ -80,10 +77,7 @@ TEST(WizardFileNames, SoundFileNames)
         EXPECT_EQ(WizardFileNames::oggEntry(field), QString(entry)) << typed;
         EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString(className)) << typed;
     }
-}
 
-TEST(WizardFileNames, ClassNamesExtensionsAndDefaults)
-{
     const std::pair<QString, bool> classNames[] = {
         {"alarm", true},  {"Alarm_2", true}, {"6G30", true},  {"", false},
         {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false},
@@ -108,3 +102,4 @@ TEST(WizardFileNames, ClassNamesExtensionsAndDefaults)
         EXPECT_EQ(WizardFileNames::withDefaultExtension(QString::fromLatin1(path), QString::fromLatin1(extension)),
                   QString::fromLatin1(expected));
 }
+

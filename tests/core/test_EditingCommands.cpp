@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(LineComments, OneLineInEachStyle)
+TEST(LineComments, OneLineInEachStyleAndBlocksThatEndEveryLineWithABreak)
 {
     const std::tuple<bool, const char16_t *, const char16_t *> cases[] = {
         {true, u"hint x", u";hint x"},
@@ -31,10 +31,7 @@ TEST(LineComments, OneLineInEachStyle)
     for (const bool sqs : {true, false})
         for (const char16_t *line : {u"hint x", u"  x = [1, 2]", u"\"a//b\""})
             EXPECT_EQ(LineComments::toggle(LineComments::toggle(line, sqs), sqs), QString::fromUtf16(line));
-}
 
-TEST(LineComments, BlocksToggleEachLineAndEndEveryLineWithABreak)
-{
     EXPECT_EQ(LineComments::toggleLines({"a", ";b", "", "c"}, true), QString(";a\r\nb\r\n\r\n;c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({"a", "//b", "c"}, false), QString("//a\r\nb\r\n//c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({""}, false), QString("\r\n"));
@@ -43,7 +40,7 @@ TEST(LineComments, BlocksToggleEachLineAndEndEveryLineWithABreak)
     EXPECT_EQ(LineComments::separator(false), QString("// ***********************"));
 }
 
-TEST(KeyboardRepair, LayoutTable)
+TEST(KeyboardRepair, LayoutAndCaseTables)
 {
     const std::pair<const char16_t *, const char16_t *> cases[] = {
         {u"Ghbdtn", u"Привет"},
@@ -59,17 +56,15 @@ TEST(KeyboardRepair, LayoutTable)
         EXPECT_EQ(KeyboardRepair::switchLayout(from), QString::fromUtf16(to)) << QString::fromUtf16(from).toStdString();
     // Twice gives back the letters, not every punctuation mark: "/" -> "." -> "ю".
     EXPECT_EQ(KeyboardRepair::switchLayout(KeyboardRepair::switchLayout(u"Hello, мир/")), QString("Hello, мирю"));
-}
 
-TEST(KeyboardRepair, CaseTable)
-{
-    const std::pair<const char16_t *, const char16_t *> cases[] = {
+    const std::pair<const char16_t *, const char16_t *> caseSwitches[] = {
         {u"пРИВЕТ", u"Привет"},
         {u"ёЖИК", u"ёжик"},
         {u"Ёлка", u"ЁЛКА"},
         {u"hELLO wORLD 42!", u"Hello World 42!"},
         {u"\U0001F600ß№", u"\U0001F600ß№"},
     };
-    for (const auto &[from, to] : cases)
+    for (const auto &[from, to] : caseSwitches)
         EXPECT_EQ(KeyboardRepair::switchCase(from), QString::fromUtf16(to)) << QString::fromUtf16(from).toStdString();
 }
+

@@ -32,7 +32,7 @@ QMap<QString, QByteArray> filesUnder(const QString &root)
 
 } // namespace
 
-TEST(FileTypes, ExecArgumentQuotingAndEscapes)
+TEST(FileTypes, ExecArgumentQuotingAndEscapesAndDefaultApplicationLinesThatKeepTheRest)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"/usr/bin/velmora", "/usr/bin/velmora"},
@@ -47,11 +47,8 @@ TEST(FileTypes, ExecArgumentQuotingAndEscapes)
     // The file format's own escapes come on top: a quoted backslash is written twice over.
     EXPECT_TRUE(FileTypeRegistration::desktopEntry("/a b/\"v\"", {"text/x-sqs"})
                     .contains("\nExec=\"/a b/\\\\\"v\\\\\"\" %f\n"));
-}
 
-TEST(FileTypes, DefaultApplicationLinesKeepTheRest)
-{
-    const std::pair<const char *, const char *> cases[] = {
+    const std::pair<const char *, const char *> mimeApps[] = {
         {"", "[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
         {"[Added Associations]\ntext/plain=a.desktop;\n",
          "[Added Associations]\ntext/plain=a.desktop;\n\n[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
@@ -61,7 +58,7 @@ TEST(FileTypes, DefaultApplicationLinesKeepTheRest)
          "[Default Applications]\ntext/x-sqs=velmora.desktop\ntext/x-sqsx=b.desktop\n"},
         {"[Other]\ntext/x-sqs=kate.desktop", "[Other]\ntext/x-sqs=kate.desktop\n\n[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
     };
-    for (const auto &[before, after] : cases)
+    for (const auto &[before, after] : mimeApps)
         EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after)
             << before;
 }

@@ -27,7 +27,7 @@ QString fileError(const QString &path)
 
 } // namespace
 
-TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEnd)
+TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEndOfAWindows1251FileWithAnyLineBreaks)
 {
     EXPECT_EQ(readSection(kDataDat, "[COMMANDS OFP]"),
               QString("hint\r\n[note] in the list\r\n blank-led\r\naddWeapon\r\n"));
@@ -47,10 +47,7 @@ TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEnd)
     EXPECT_EQ(data.magazines, QStringList({"M16", "AK47", "HandGrenade", "Mine"}));
     EXPECT_TRUE(data.weapons.isEmpty());
     EXPECT_TRUE(data.commands.isEmpty());
-}
 
-TEST(GameDataFile, LoadsWindows1251WithAnyLineBreaks)
-{
     const QString path = tempFile("data.dat", "[MAN OFP]\r\n\xD1\xEE\xEB\xE4\xE0\xF2\nSoldierWB\rLast");
     EXPECT_EQ(GameDataFile::loadLines(path), QStringList({"[MAN OFP]", u"Солдат"_qs, "SoldierWB", "Last"}));
     EXPECT_THROW(GameDataFile::loadLines(path + ".missing"), AppError);
@@ -111,7 +108,7 @@ TEST(DatParser, FieldsHeadersAndSyntax)
     EXPECT_EQ(lines, (QStringList{"a", "b\x7f", "c"})); // DEL is no padding: only codes up to the blank are
 }
 
-TEST(DatParser, ReadsSectionsRecordsAndSyntax)
+TEST(DatParser, ReadsSectionsRecordsAndSyntaxDecodesWindows1251StopsAtNulAndCutsLongNames)
 {
     DatParser parser(tempFile("unit.dat", "comment before any header\r\nanother, with a comma\r\n"
                                           "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\n  M16,M16,1  \r\n\r\n\t\r\n"
@@ -138,17 +135,14 @@ TEST(DatParser, ReadsSectionsRecordsAndSyntax)
     // Names are not looked up: a repeated one is simply a later section.
     EXPECT_EQ(parser.sections[3]->name, QStringLiteral("PRIMARY"));
     EXPECT_EQ(parser.sections[3]->lines, QStringList{"dup,1"});
-}
 
-TEST(DatParser, DecodesWindows1251StopsAtNulAndCutsLongNames)
-{
     // "[ОРУЖИЕ]" and "Гранату,1" in Windows-1251, then a NUL after which nothing is read.
     static const char raw[] = "[\xCE\xD0\xD3\xC6\xC8\xC5]\r\n\xC3\xF0\xE0\xED\xE0\xF2\xF3,1\r\n"
                               "x,2\0[LOST]\r\ny,3\r\n";
-    DatParser parser(tempFile("unit.dat", QByteArray(raw, sizeof raw - 1)));
-    ASSERT_EQ(parser.sections.size(), 1u);
-    EXPECT_EQ(parser.sections[0]->name, QStringLiteral("ОРУЖИЕ"));
-    EXPECT_EQ(parser.sections[0]->lines, (QStringList{"Гранату,1", "x,2"}));
+    DatParser cyrillic(tempFile("unit.dat", QByteArray(raw, sizeof raw - 1)));
+    ASSERT_EQ(cyrillic.sections.size(), 1u);
+    EXPECT_EQ(cyrillic.sections[0]->name, QStringLiteral("ОРУЖИЕ"));
+    EXPECT_EQ(cyrillic.sections[0]->lines, (QStringList{"Гранату,1", "x,2"}));
 
     DatParser cut(tempFile("unit.dat", "[S]\r\n" + QByteArray(300, 'w') + ",m,1\r\n"));
     const DatSection &s = *cut.sections.at(0);

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <jerror.h>
 
-TEST(OverviewPage, GoldenPageInBothEncodings)
+TEST(OverviewPage, GoldenPageInBothEncodingsAndSidesThatAreNoPowerOfTwo)
 {
     OverviewForm form;
     form.missionName = u"Операция Рассвет"_qs;
@@ -24,10 +24,7 @@ TEST(OverviewPage, GoldenPageInBothEncodings)
 
     form.description.clear();
     EXPECT_TRUE(buildOverviewPage(form).contains(QStringLiteral("<p><br>\r\n\r\n<br></p>")));
-}
 
-TEST(OverviewPage, SidesThatAreNoPowerOfTwo)
-{
     const QString width = QStringLiteral("Ширина картинки не является степенью числа 2. Текущее значение:");
     const QString height = QStringLiteral("Высота картинки не является степенью числа 2. Текущее значение:");
     const std::tuple<int, int, QString> cases[] = {

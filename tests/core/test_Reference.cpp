@@ -40,7 +40,7 @@ const QStringList kDataFile = {
 
 } // namespace
 
-TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSections)
+TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnlyWhereMissing)
 {
     EXPECT_EQ(flat(ReferenceTree::build(kDataFile, false)),
               QStringList({"lone", "loose", "Команды", ".hint", "Оружие пехоты", ".M16mag", ".M16", "..M16mag",
@@ -50,10 +50,7 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSections)
               QStringList({"lone", "loose", "Команды", ".orphan", ".setVehicleInit", "Notes", ".neutral entry",
                            "A]B]", ".inner bracket", "Снаряжение", ".NVGoggles"}));
     EXPECT_TRUE(ReferenceTree::build({}, false).empty());
-}
 
-TEST(ReferenceTree, QuotesAreAddedOnlyWhereMissing)
-{
     const std::tuple<const char *, int, const char *> cases[] = {
         {"a \"\" b", 3, "M16"},       // between two quotes
         {"a \"", 3, "M16\""},         // after an opening quote
@@ -69,7 +66,7 @@ TEST(ReferenceTree, QuotesAreAddedOnlyWhereMissing)
         EXPECT_EQ(ReferenceTree::quotedName(line, caret, "M16"), QString(inserted)) << line << " @" << caret;
 }
 
-TEST(HelpCard, StripFirstTagsRemovesOnlyTheFirstPair)
+TEST(HelpCard, RowsOfLongAndShortCardsAndStripFirstTagsRemovesOnlyTheFirstPair)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"<b>addWeapon</b>", "addWeapon"},
@@ -83,10 +80,7 @@ TEST(HelpCard, StripFirstTagsRemovesOnlyTheFirstPair)
     };
     for (const auto &[line, stripped] : cases)
         EXPECT_EQ(HelpCard::stripFirstTags(line), QString(stripped)) << line;
-}
 
-TEST(HelpCard, RowsOfLongAndShortCards)
-{
     const QStringList eight = HelpCard::rows("hint\r\nOFP\r\n1.00\r\nhint text\r\n<b>text</b>\r\nNothing\r\n"
                                              "\xCF\xEE\xEA\xE0\xE7\r\nextra\r\n");
     EXPECT_EQ(eight, QStringList({"hint", "OFP", "1.00", "hint text", "text", "Nothing", u"Показ"_qs}));

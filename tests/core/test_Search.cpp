@@ -116,14 +116,11 @@ TEST(TextSearch, FindFromTheSelection)
     }
 }
 
-TEST(TextSearch, QuickFind)
+TEST(TextSearch, QuickFindRefusalsAndPlainFindNext)
 {
     EXPECT_TRUE(isRefusedQuickFind(u"a[]b"));
     EXPECT_FALSE(isRefusedQuickFind(u"[a]"));
-}
 
-TEST(TextSearch, PlainFindNext)
-{
     struct Case { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
     const Case cases[] = {
         {"ABC abc", "abc", true, false, 0, 4},
@@ -137,7 +134,7 @@ TEST(TextSearch, PlainFindNext)
     }
 }
 
-TEST(TextSearch, ReplaceAllInOnePass)
+TEST(TextSearch, ReplaceAllInOnePassAndPositionsAfterIt)
 {
     struct Case { const char *name; QString text; QString pattern; bool wholeWord; qsizetype from; QString with; QString result; };
     const Case cases[] = {
@@ -158,15 +155,11 @@ TEST(TextSearch, ReplaceAllInOnePass)
     }
     EXPECT_EQ(replaceAll("aaaa", 4, {"a", true, false, true}, "b").result, Result::NoneFurther);
     EXPECT_EQ(replaceAll("aaaa", 0, {"(", true, false, true}, "b").result, Result::Failed);
-}
 
-TEST(TextSearch, PositionsAfterReplaceAll)
-{
     // "ab\r\nab\r\nab" with "ab" -> "xyz": line starts 0, 4, 8 become 0, 5, 10.
     const QByteArray text = "ab\r\nab\r\nab";
     const Replacement r = replaceAll(text, 0, {"ab", true, false, true}, "xyz");
-    const std::pair<qsizetype, qsizetype> cases[] = {{0, 0}, {1, 0}, {2, 3}, {4, 5}, {8, 10}, {10, 13}};
-    for (const auto &[before, after] : cases)
+    for (const auto &[before, after] : {std::pair{0, 0}, {1, 0}, {2, 3}, {4, 5}, {8, 10}, {10, 13}})
         EXPECT_EQ(r.newPosition(before), after) << before;
 }
 

@@ -129,7 +129,7 @@ TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
     EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 
-TEST(ColorText, IdentifiersNumbersAndRefusals)
+TEST(SettingsTexts, ColoursAndShortcutCodes)
 {
     EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
     EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
@@ -140,10 +140,7 @@ TEST(ColorText, IdentifiersNumbersAndRefusals)
     EXPECT_EQ(colorToString(Colors::clWindowText), QString("clWindowText"));
     EXPECT_EQ(colorToString(0x808080), QString("clGray"));
     EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
-}
 
-TEST(ShortcutCode, CodesAndKeys)
-{
     EXPECT_EQ(ShortcutCode::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
     EXPECT_EQ(ShortcutCode::toKey(9), QKeyCombination(Qt::Key_Tab));
     EXPECT_EQ(ShortcutCode::toKey(0xE000 | 'K'),
@@ -198,7 +195,7 @@ TEST(PlacementRect, RoundTripAndRefusals)
         EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
 }
 
-TEST(SpeedBarLayout, PlacingMovingAndRemoving)
+TEST(SpeedBarLayout, PlacingMovingRemovingWrittenReadBackAndMadeWholeLikeAnOlderLayout)
 {
     SpeedBarLayout layout{{"btnNew", "btnOpen", "btnSave"}, {"SNE", "btnCopy"}};
     layout.place("SNE", 1);
@@ -217,10 +214,7 @@ TEST(SpeedBarLayout, PlacingMovingAndRemoving)
     EXPECT_EQ(layout.hidden, QStringList({"btnNew", "SNE"})); // in the catalogue's order
     EXPECT_TRUE(layout.startsGroup(2));
     EXPECT_FALSE(layout.startsGroup(1));
-}
 
-TEST(SpeedBarLayout, WrittenReadBackAndMadeWholeLikeAnOlderLayout)
-{
     QTemporaryDir dir;
     IniFile ini(dir.filePath("config.ini"));
     const QString section = QStringLiteral("position\\TForm1ToolBar1");
@@ -235,7 +229,7 @@ TEST(SpeedBarLayout, WrittenReadBackAndMadeWholeLikeAnOlderLayout)
     ASSERT_TRUE(SpeedBarLayout::read(ini, section, &back));
     EXPECT_EQ(back, stored);
     EXPECT_EQ(ini.readInteger(section, "BtnWidth", 0), 28);
-    const SpeedBarLayout layout = SpeedBarLayout::fromStored(back);
+    layout = SpeedBarLayout::fromStored(back);
     EXPECT_EQ(layout.placed.mid(0, 6), QStringList({"RunBTN", "btnNew", "btnOpen", "btnSave", "SNE", "btnCut"}));
     EXPECT_FALSE(layout.placed.contains("btnCopy"));
     EXPECT_FALSE(layout.placed.contains("SpeedItem1"));

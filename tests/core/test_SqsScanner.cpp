@@ -28,7 +28,7 @@ void expectCases(const SqsScanner &scanner, const std::vector<Case> &cases)
 } // namespace
 
 // Mostly what the styles of the example scripts cannot show: where tokens of one kind meet, and ranges.
-TEST(SqsScanner, TokenBoundariesAndRanges)
+TEST(SqsScanner, TokenBoundariesAndRangesAndAnEmptyLineWritesNoStyles)
 {
     expectCases(SqsScanner(), {
         {";x /* y", rsNone, "[;x /* y]C", rsNone},
@@ -49,6 +49,11 @@ TEST(SqsScanner, TokenBoundariesAndRanges)
         // Handed a line with its break: blanks run through it, a bare break is one blank token.
         {"a \r\nb/* c\nd", rsNone, "[a]I[ \r\n].[b]I[/* c]B[\n].[d]B", rsSdot},
     });
+
+    // Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
+    const SqsScanner scanner;
+    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
+    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
 }
 
 TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
@@ -90,10 +95,3 @@ TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
     }
 }
 
-// Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
-TEST(SqsScanner, AnEmptyLineWritesNoStyles)
-{
-    const SqsScanner scanner;
-    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
-    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
-}

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(StatusTexts, ViewedPercent)
+TEST(StatusTexts, ViewedPercentAndTimeWithoutTheZone)
 {
     struct Case { qsizetype top, window, lines; int percent; };
     const Case cases[] = {
@@ -20,11 +20,8 @@ TEST(StatusTexts, ViewedPercent)
     };
     for (const Case &c : cases)
         EXPECT_EQ(StatusTexts::viewedPercent(c.top, c.window, c.lines), c.percent) << c.top << " " << c.window << " " << c.lines;
-}
 
-// The clock panel drops the time zone from the desktop's time format.
-TEST(StatusTexts, TimeWithoutTheZone)
-{
+    // The clock panel drops the time zone from the desktop's time format.
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));
     EXPECT_EQ(StatusTexts::withoutTimeZone("h:mm:ss 'at' t AP"), QString("h:mm:ss 'at'  AP"));
 }

@@ -32,7 +32,7 @@ const QByteArray kSystemReg = "WINE REGISTRY Version 2\n"
 
 } // namespace
 
-TEST(WineRegistry, ValuesByKeyAndNameWithoutCase)
+TEST(WineRegistry, ValuesByKeyAndNameWithoutCaseAndBrokenFilesReadAsMissing)
 {
     using WineRegistry::ValueKind;
     const std::tuple<const char *, const char *, ValueKind, QString> cases[] = {
@@ -54,10 +54,7 @@ TEST(WineRegistry, ValuesByKeyAndNameWithoutCase)
         EXPECT_EQ(v.kind, kind) << key << " " << name;
         EXPECT_EQ(v.text, text) << key << " " << name;
     }
-}
 
-TEST(WineRegistry, BrokenAndTruncatedFilesReadAsMissing)
-{
     for (qsizetype cut = 0; cut < kSystemReg.size(); ++cut) {
         const auto v = WineRegistry::readValue(kSystemReg.left(cut), u"Software\\Numbers", u"Hex");
         EXPECT_TRUE(v.kind != WineRegistry::ValueKind::String || v.text.size() <= 2) << cut;
