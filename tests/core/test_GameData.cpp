@@ -71,7 +71,7 @@ TEST(GameDataFile, RandomFilesNeitherCrashNorHang)
     }
 }
 
-TEST(DatParser, FieldsHeadersAndSyntax)
+TEST(DatParser, FieldsHeadersSyntaxAndSectionsReadInWindows1251UpToANulWithLongNamesCut)
 {
     const std::pair<QString, DatParams> fields[] = {
         {"a,,b", {"a", "", "b"}}, {"a,b,", {"a", "b"}},  {",a", {"", "a"}},   {"single", {"single"}},
@@ -106,10 +106,7 @@ TEST(DatParser, FieldsHeadersAndSyntax)
     QStringList lines{" a ", "", "\t\x01 b\x7f", "  ", "\r", "c"};
     trimAndPackLines(lines);
     EXPECT_EQ(lines, (QStringList{"a", "b\x7f", "c"})); // DEL is no padding: only codes up to the blank are
-}
 
-TEST(DatParser, ReadsSectionsRecordsAndSyntaxDecodesWindows1251StopsAtNulAndCutsLongNames)
-{
     DatParser parser(tempFile("unit.dat", "comment before any header\r\nanother, with a comma\r\n"
                                           "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\n  M16,M16,1  \r\n\r\n\t\r\n"
                                           "AK74 , AK74 ,1,\r\n[]\r\n[SECONDARY]\nLAWLauncher\rempty]\r\n"
@@ -151,7 +148,7 @@ TEST(DatParser, ReadsSectionsRecordsAndSyntaxDecodesWindows1251StopsAtNulAndCuts
     EXPECT_EQ(DatSection(QString(256, u'd')).name.size(), 255);
 }
 
-TEST(DatParser, UnreadableFilesAndBadIndexesRaiseTheirErrors)
+TEST(DatParser, UnreadableFilesBadIndexesAndTheUnitDataCheck)
 {
     const QString empty = tempFile("empty.dat", ""), blank = tempFile("blank.dat", " \r\n\t\r\n\r\n   ");
     for (const QString &path : {empty, blank, empty + ".missing", QFileInfo(empty).path()})
@@ -170,10 +167,7 @@ TEST(DatParser, UnreadableFilesAndBadIndexesRaiseTheirErrors)
     for (const int index : {5, -1})
         EXPECT_EQ(thrown([&] { five.nameAt(index); }), QStringLiteral("List index out of bounds (%1)").arg(index));
     EXPECT_EQ(thrown([&] { none.nameAt(0); }), QStringLiteral("List index out of bounds (0)"));
-}
 
-TEST(DatParser, UnitDataCheck)
-{
     const auto check = [](const char *name, const QByteArray &bytes) {
         const QString path = tempFile(name, bytes);
         const QString error = thrown([&] { checkUnitData(DatParser(path), path); });
@@ -204,3 +198,4 @@ TEST(DatParser, UnitDataCheck)
     for (const auto &[name, bytes] : bad)
         EXPECT_EQ(check("bad.dat", bytes), "refused") << name;
 }
+

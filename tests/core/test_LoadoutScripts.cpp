@@ -112,7 +112,7 @@ TEST(UnitCapacity, LoadAndMaximum)
     }
 }
 
-TEST(CrateScript, EmptyAndFilledScripts)
+TEST(CrateScript, EmptyAndFilledScriptsAndTheTwinRule)
 {
     CrateForm f{"crate_5", false, {}};
     EXPECT_TRUE(CrateScript::script(f).endsWith("\r\n_crate = _this Select 0\r\n\r\n\r\nexit"));
@@ -121,10 +121,8 @@ TEST(CrateScript, EmptyAndFilledScripts)
     EXPECT_TRUE(matchesGolden(CrateScript::script(f).toUtf8(), "crate_5.sqs"));
     f.cargo.clear();
     EXPECT_TRUE(CrateScript::script(f).endsWith("Select 0\r\n\r\nClearMagazineCargo _crate\r\nClearWeaponCargo _crate\r\n\r\n\r\nexit"));
-}
 
-TEST(CrateScript, TheTwinRule)
-{
+    // A class is in each cargo command once, whatever its case.
     QList<CrateCargo> crate;
     const std::pair<CrateCargo, bool> adds[] = {
         {weaponCargo("W", 2), true},

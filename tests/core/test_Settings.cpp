@@ -129,7 +129,7 @@ TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
     EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 
-TEST(SettingsTexts, ColoursAndShortcutCodes)
+TEST(SettingsTexts, ColoursShortcutCodesAndPlacements)
 {
     EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
     EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
@@ -148,6 +148,13 @@ TEST(SettingsTexts, ColoursAndShortcutCodes)
     EXPECT_EQ(ShortcutCode::toKey(0), QKeyCombination());
     for (int code : {9, 0x4020, 0x2000 | 0x70, 0x8000 | '5', 0xBD, 0x4000 | 0xDB})
         EXPECT_EQ(ShortcutCode::fromKey(ShortcutCode::toKey(code)), code) << code;
+
+    const QRect r(QPoint(10, 20), QPoint(809, 619));
+    EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
+    EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
+    EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
+    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
+        EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
 }
 
 TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
@@ -183,16 +190,6 @@ TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
     list.save(ini);
     EXPECT_EQ(ini.readString("MRU List", "1", ""), QString("/m/c.sqs"));
     EXPECT_EQ(ini.readString("MRU List", "4", "?"), QString());
-}
-
-TEST(PlacementRect, RoundTripAndRefusals)
-{
-    const QRect r(QPoint(10, 20), QPoint(809, 619));
-    EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
-    EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
-    EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
-    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
-        EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
 }
 
 TEST(SpeedBarLayout, PlacingMovingRemovingWrittenReadBackAndMadeWholeLikeAnOlderLayout)

@@ -35,7 +35,7 @@ TEST(Encodings, EveryWindows1251ByteButNulSurvivesARoundTripAndUtf8IsStrict)
 }
 
 // Line breaks, NUL, marks and both encodings go through the window tests' open and save table.
-TEST(DocumentCodec, DecodingTable)
+TEST(DocumentCodec, DecodingAndReEncodingsThatUndoEachOther)
 {
     const std::pair<QByteArray, QString> cases[] = {
         {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", u"привет"_qs},
@@ -45,6 +45,15 @@ TEST(DocumentCodec, DecodingTable)
     };
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(DocumentCodec::decode(bytes), text) << bytes.toHex().constData();
+
+    // "И" becomes D0 98, and 0x98 is the one byte Windows-1251 leaves undefined.
+    for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs})
+        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(DocumentCodec::utf8BytesAsAnsi(text)), text) << qPrintable(text);
+    EXPECT_EQ(DocumentCodec::utf8BytesAsAnsi(u"Привет"), u"РџСЂРёРІРµС‚"_qs);
+    EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(u"\u043F\u00BB\u0457Рџ"), u"П"_qs); // a mark in front is dropped
+    // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
+    for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
+        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
 }
 
 TEST(DocumentCodec, SaveBytesByEncoding)
@@ -64,18 +73,6 @@ TEST(DocumentCodec, SaveBytesByEncoding)
         EXPECT_EQ(DocumentCodec::encode(c.text, c.encoding, c.bom, &replaced), c.bytes) << qPrintable(c.text);
         EXPECT_EQ(replaced, c.replaced) << qPrintable(c.text);
     }
-}
-
-TEST(DocumentCodec, ReEncodingsUndoEachOther)
-{
-    // "И" becomes D0 98, and 0x98 is the one byte Windows-1251 leaves undefined.
-    for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs})
-        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(DocumentCodec::utf8BytesAsAnsi(text)), text) << qPrintable(text);
-    EXPECT_EQ(DocumentCodec::utf8BytesAsAnsi(u"Привет"), u"РџСЂРёРІРµС‚"_qs);
-    EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(u"\u043F\u00BB\u0457Рџ"), u"П"_qs); // a mark in front is dropped
-    // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
-    for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
-        EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
 }
 
 TEST(EditorText, LineBreaksAndTheEnd)
