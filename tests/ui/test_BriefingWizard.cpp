@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
+TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascadeAndTheMarkerLinkGoesToTheClipboard)
 {
     for (int n = 1; n <= 5; ++n) {
         box(QStringLiteral("OBJ%1").arg(n))->setChecked(true);
@@ -65,6 +65,19 @@ TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
     EXPECT_EQ(objectiveStates(), QStringLiteral("e - - - - - - -"));
     EXPECT_TRUE(enabled("END1"));
     EXPECT_EQ(memo("ED3")->toPlainText(), QString());
+
+    EXPECT_FALSE(enabled("Button4"));
+    setText("Edit3", QStringLiteral("Base"));
+    EXPECT_FALSE(enabled("Button4"));
+    setText("Edit4", QStringLiteral("m1"));
+    EXPECT_FALSE(enabled("Button6"));
+    click("Button4");
+    EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
+    click("Button6");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
+    click("Button5");
+    EXPECT_FALSE(enabled("Button4"));
+    EXPECT_FALSE(enabled("Button6"));
 }
 
 TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
@@ -90,18 +103,3 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
     EXPECT_EQ(bytes(QStringLiteral("briefing.html")), Cp1251::encode(QString::fromUtf8(saved)));
 }
 
-TEST_F(BriefingWizardTest, MarkerLinkGoesToTheClipboard)
-{
-    EXPECT_FALSE(enabled("Button4"));
-    setText("Edit3", QStringLiteral("Base"));
-    EXPECT_FALSE(enabled("Button4"));
-    setText("Edit4", QStringLiteral("m1"));
-    EXPECT_FALSE(enabled("Button6"));
-    click("Button4");
-    EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
-    click("Button6");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
-    click("Button5");
-    EXPECT_FALSE(enabled("Button4"));
-    EXPECT_FALSE(enabled("Button6"));
-}

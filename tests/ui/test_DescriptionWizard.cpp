@@ -29,7 +29,7 @@ protected:
     void check(const char *name) { control<QCheckBox>(name)->setChecked(true); }
 };
 
-TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
+TEST_F(DescriptionWizardTest, PoolsEntriesSoundNamesTheInsertedTextAndTheSavedFile)
 {
     start();
     showWizard();
@@ -66,11 +66,7 @@ TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
     EXPECT_EQ(text(), buildDescriptionExt(form));
     EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Description.ext вставлен в позицию курсора."_qs});
     EXPECT_FALSE(wizard()->isVisible());
-}
 
-TEST_F(DescriptionWizardTest, SoundNamesAndTheSavedFile)
-{
-    start();
     showWizard();
     check("CheckBox3");
     check("CheckBox4");
