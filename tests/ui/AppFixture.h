@@ -78,6 +78,12 @@ protected:
     }
 
     void start(const QStringList &arguments = {}) { windows = std::make_unique<AppWindows>(arguments); }
+    // Starts with a file of the test's folder, holding `bytes`, named on the command line.
+    void startWith(const QString &name, const QByteArray &bytes)
+    {
+        put(name, bytes);
+        start({path(name)});
+    }
     MainWindow *mainWindow() const { return windows->mainWindow(); }
     QsciScintilla *editor() const { return mainWindow()->editor(); }
     // A control of any of the program's windows, by its objectName; the name must be unique

@@ -135,8 +135,7 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
 // dialog's own folder; the encoding strip keeps its choices from one Save As to the next.
 TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
 {
-    put("m.sqf", "x");
-    start({path("m.sqf")});
+    startWith("m.sqf", "x");
     SaveDialog &d = saveDialog();
     QCheckBox *signature = control<QCheckBox>(&d, "SignatureBox");
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Auto);
@@ -210,8 +209,7 @@ TEST_F(Documents, TheSaveQuestionStopsWhenTheSaveDoesNotHappen)
 
 TEST_F(Documents, NewKeepsTheFileNameAndTheCommentStyle)
 {
-    put("a.sqf", "a.sqf");
-    start({path("a.sqf")});
+    startWith("a.sqf", "a.sqf");
     type("typed");
     answers = {Dialogs::Answer::Cancel, Dialogs::Answer::No};
     mainWindow()->newDocument();
@@ -232,8 +230,7 @@ TEST_F(Documents, NewKeepsTheFileNameAndTheCommentStyle)
 
 TEST_F(Documents, AFailedOpenChangesNothing)
 {
-    put("a.sqs", "a");
-    start({path("a.sqs")});
+    startWith("a.sqs", "a");
     type("typed ");
     answers = {Dialogs::Answer::No};
     open("missing.sqf");
@@ -249,8 +246,7 @@ TEST_F(Documents, AFailedOpenChangesNothing)
 // that is no UTF-8 is refused with a beep and stays as it was.
 TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
 {
-    put("doc.txt", "\xCF\xF0\r\n");
-    start({path("doc.txt")});
+    startWith("doc.txt", "\xCF\xF0\r\n");
     mainWindow()->reencodeAnsiAsUtf8();
     EXPECT_EQ(text(), u"РџСЂ\r\n"_qs);
     EXPECT_TRUE(mainWindow()->modified());
@@ -271,8 +267,7 @@ TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
 
 TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
 {
-    put("a.sqs", "");
-    start({path("a.sqs")});
+    startWith("a.sqs", "");
     type(u"\u4E2D\u00E9\u4E2D"_qs);
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("???"));
@@ -314,8 +309,7 @@ TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
 
 TEST_F(Documents, SaveAndExitSavesThenEndsWithoutTheSettings)
 {
-    put("a.sqs", "a");
-    start({path("a.sqs")});
+    startWith("a.sqs", "a");
     type("b");
     mainWindow()->saveAndExit();
     EXPECT_EQ(terminations, 1);

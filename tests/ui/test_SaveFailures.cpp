@@ -107,8 +107,7 @@ TEST_F(SaveFailures, ADocumentStaysModifiedAndTheOldFileWhole)
 // A file deleted while it is open is no failure: Save writes it anew.
 TEST_F(SaveFailures, AFileDeletedWhileOpenIsWrittenAnew)
 {
-    put("doc.sqs", "old");
-    start({path("doc.sqs")});
+    startWith("doc.sqs", "old");
     QFile::remove(path("doc.sqs"));
     editor()->insert("new ");
     ASSERT_TRUE(mainWindow()->save());

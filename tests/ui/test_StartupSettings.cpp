@@ -98,16 +98,14 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
     windows.reset();
 
     writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
-    put("a.SQF", "// x");
-    start({path("a.SQF")});
+    startWith("a.SQF", "// x");
     EXPECT_FALSE(ProgramState::sqsCommentMode);
     EXPECT_EQ(mainWindow()->lexer()->lineComment->foreground(), Colors::clGreen);
     EXPECT_TRUE(mainWindow()->lexer()->blockComment->style().testFlag(Attr::Bold));
     EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clNone);
     windows.reset();
 
-    put("b.txt", "x");
-    start({path("b.txt")});
+    startWith("b.txt", "x");
     EXPECT_TRUE(ProgramState::sqsCommentMode);
     EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clGreen);
 }
