@@ -8,22 +8,14 @@
 TEST(LineComments, OneLineInEachStyleAndBlocksThatEndEveryLineWithABreak)
 {
     const std::tuple<bool, const char16_t *, const char16_t *> cases[] = {
-        {true, u"hint x", u";hint x"},
-        {true, u";hint x", u"hint x"},
-        {true, u";;x", u";x"},
+        {true, u"hint x", u";hint x"}, {true, u";hint x", u"hint x"}, {true, u";;x", u";x"}, {true, u"", u""},
         {true, u"  ; x", u";  ; x"}, // only the first column counts
-        {true, u"", u""},
-        {true, u"// x", u";// x"},
-        {false, u"a = 1;", u"//a = 1;"},
-        {false, u"//a = 1; // set", u"a = 1; // set"},
+        {true, u"// x", u";// x"}, {false, u"a = 1;", u"//a = 1;"}, {false, u"//a = 1; // set", u"a = 1; // set"},
         {false, u"  // a = 1; // set", u"   a = 1; // set"}, // the blanks on both sides stay
         {false, u"\t//x", u"\tx"},
         {false, u"a = 1; // set", u"//a = 1; // set"}, // a trailing comment is not the line's
         {false, u"hint \"http://x\"", u"//hint \"http://x\""}, // nor slashes inside a string
-        {false, u"/x", u"///x"},
-        {false, u"   ", u"//   "},
-        {false, u"", u""},
-        {false, u"; x", u"//; x"},
+        {false, u"/x", u"///x"}, {false, u"   ", u"//   "}, {false, u"", u""}, {false, u"; x", u"//; x"},
     };
     for (const auto &[sqs, line, toggled] : cases)
         EXPECT_EQ(LineComments::toggle(line, sqs), QString::fromUtf16(toggled))
@@ -35,9 +27,6 @@ TEST(LineComments, OneLineInEachStyleAndBlocksThatEndEveryLineWithABreak)
     EXPECT_EQ(LineComments::toggleLines({"a", ";b", "", "c"}, true), QString(";a\r\nb\r\n\r\n;c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({"a", "//b", "c"}, false), QString("//a\r\nb\r\n//c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({""}, false), QString("\r\n"));
-    // F2's separators.
-    EXPECT_EQ(LineComments::separator(true), QString("; ***********************"));
-    EXPECT_EQ(LineComments::separator(false), QString("// ***********************"));
 }
 
 TEST(KeyboardRepair, LayoutAndCaseTables)

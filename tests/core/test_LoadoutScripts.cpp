@@ -54,10 +54,7 @@ TEST(UnitScript, WorkedExampleAndTheGogglesTail)
 TEST(UnitScript, MagazineLinesAndLoadoutBlocks)
 {
     const std::pair<int, QString> counts[] = {
-        {-1, ""},
-        {0, ""},
-        {1, "_unit addMagazine \"M\"\r\n"},
-        {2, "{_unit addMagazine \"M\"} forEach [1,2]\r\n"},
+        {-1, ""}, {0, ""}, {1, "_unit addMagazine \"M\"\r\n"}, {2, "{_unit addMagazine \"M\"} forEach [1,2]\r\n"},
         {12, "{_unit addMagazine \"M\"} forEach [1,2,3,4,5,6,7,8,9,10,11,12]\r\n"},
     };
     for (const auto &[count, text] : counts)

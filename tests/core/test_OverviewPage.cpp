@@ -28,13 +28,8 @@ TEST(OverviewPage, GoldenPageInBothEncodingsAndSidesThatAreNoPowerOfTwo)
     const QString width = QStringLiteral("Ширина картинки не является степенью числа 2. Текущее значение:");
     const QString height = QStringLiteral("Высота картинки не является степенью числа 2. Текущее значение:");
     const std::tuple<int, int, QString> cases[] = {
-        {512, 256, ""},
-        {2, 4096, ""},
-        {500, 256, width + "500\r\n"},
-        {256, 8192, height + "8192\r\n"},
-        {1, 1, width + "1\r\n" + height + "1\r\n"},
-        {0, -4, width + "0\r\n" + height + "-4\r\n"},
-    };
+        {512, 256, ""}, {2, 4096, ""}, {500, 256, width + "500\r\n"}, {256, 8192, height + "8192\r\n"},
+        {1, 1, width + "1\r\n" + height + "1\r\n"}, {0, -4, width + "0\r\n" + height + "-4\r\n"}};
     for (const auto &[w, h, lines] : cases)
         EXPECT_EQ(OverviewPicture::sizeProblems(w, h), lines) << w << 'x' << h;
 }

@@ -69,14 +69,10 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnly
 TEST(HelpCard, RowsOfLongAndShortCardsAndStripFirstTagsRemovesOnlyTheFirstPair)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"<b>addWeapon</b>", "addWeapon"},
-        {"plain", "plain"},
-        {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
+        {"<b>addWeapon</b>", "addWeapon"}, {"plain", "plain"}, {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
         {"a > b <c>", "a > b <c>"},  // the first '>' stands before the first '<'
-        {"x <b>y", "x y"},
+        {"x <b>y", "x y"}, {"<p>", ""}, {"<", "<"},
         {"text</b>", "text"},        // a closing tag is the first tag too
-        {"<p>", ""},
-        {"<", "<"},
     };
     for (const auto &[line, stripped] : cases)
         EXPECT_EQ(HelpCard::stripFirstTags(line), QString(stripped)) << line;

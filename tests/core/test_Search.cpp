@@ -8,22 +8,13 @@
 
 using namespace TextSearch;
 
-namespace {
 const QByteArray kEmoji = "\xF0\x9F\x98\x80"; // one character of four bytes
-} // namespace
 
 TEST(TextOffsets, CharactersAndBytes)
 {
-    struct Case { QByteArray text; qsizetype chars; };
-    const Case cases[] = {
-        {"", 0},
-        {"abc", 3},
-        {u"ёж"_qs.toUtf8(), 2},
-        {"a" + kEmoji + "b", 3},
-        {"\xD0", 1},            // a cut sequence: one character per byte
-        {"\xCF\xF0\xE8", 3},    // Windows-1251 bytes
-        {"\r\n", 2},            // a line break is two characters
-    };
+    // A cut sequence and Windows-1251 bytes count a character per byte; a line break is two.
+    const std::pair<QByteArray, qsizetype> cases[] = {
+        {"", 0}, {"abc", 3}, {u"ёж"_qs.toUtf8(), 2}, {"a" + kEmoji + "b", 3}, {"\xD0", 1}, {"\xCF\xF0\xE8", 3}, {"\r\n", 2}};
     for (const auto &[text, chars] : cases) {
         EXPECT_EQ(TextOffsets::charCount(text), chars) << text.toHex().constData();
         EXPECT_EQ(TextOffsets::byteLength(text, chars), text.size()) << text.toHex().constData();

@@ -335,15 +335,10 @@ TEST(LexerTColorQt, SettingsColoursBecomeQtColours)
 {
     const QColor none(7, 8, 9);
     const QPalette pal = QGuiApplication::palette();
-    const std::pair<ColorValue, QColor> cases[] = {
-        {0x00FF8040, QColor(0x40, 0x80, 0xFF)},
-        {Colors::clNone, none},
-        {Colors::clDefault, none},
-        {Colors::clWindowText, pal.color(QPalette::Text)},
-        {Colors::clWindow, pal.color(QPalette::Base)},
-        {Colors::clHighlight, pal.color(QPalette::Highlight)},
-        {Colors::clSystemColor | 25, none}, // no such desktop colour
-    };
+    const std::pair<ColorValue, QColor> cases[] = { // the last is no desktop colour
+        {0x00FF8040, QColor(0x40, 0x80, 0xFF)}, {Colors::clNone, none}, {Colors::clDefault, none},
+        {Colors::clWindowText, pal.color(QPalette::Text)}, {Colors::clWindow, pal.color(QPalette::Base)},
+        {Colors::clHighlight, pal.color(QPalette::Highlight)}, {Colors::clSystemColor | 25, none}};
     for (const auto &[color, qt] : cases)
         EXPECT_EQ(toQColor(color, none), qt) << std::hex << color;
 }
