@@ -76,7 +76,7 @@ QList<QHash<QString, QString>> readTable(const char *name)
 
 } // namespace
 
-TEST(DataDat, HeadersLinesAndEntries)
+TEST(DataDat, HeadersEntriesCommandsAndWeaponsWithTheirMagazines)
 {
     crLfFile(kData + "data.dat");
     ASSERT_FALSE(dataDat().isEmpty());
@@ -110,10 +110,7 @@ TEST(DataDat, HeadersLinesAndEntries)
                 seen.insert(e.toLower());
             }
         }
-}
 
-TEST(DataDat, CommandsMatchTheTableAndTheCompletionLinesRunInParallel)
-{
     const auto table = readTable("commands.tsv");
     ASSERT_FALSE(table.isEmpty());
     // Operators made of symbols cannot be keywords and are left out.
@@ -135,10 +132,7 @@ TEST(DataDat, CommandsMatchTheTableAndTheCompletionLinesRunInParallel)
                 << game << " line " << i << ": " << display[i].toStdString();
         }
     }
-}
 
-TEST(DataDat, WeaponsListTheirMagazinesAndEveryMagazineHasAWeapon)
-{
     for (const char *game : kGames) {
         EXPECT_FALSE(section("INFANTRY WEAPONS", game).value(0).startsWith(u' ')) << "sub-entry without a weapon";
         const QStringList known = section("INFANTRY MAGAZINES", game) + section("EQUIPMENT", game);
