@@ -24,12 +24,14 @@
 #include <Qsci/qsciscintilla.h>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <gtest/gtest.h>
 #include <memory>
 
 class AppFixture : public ::testing::Test
 {
 protected:
+    static constexpr const char *kEnvironment[] = {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
@@ -40,7 +42,10 @@ protected:
             QFile::copy(from, to);
         }
         AppPaths::setExeDirOverride(dir.path());
+        for (const char *name : kEnvironment) // the Wine prefix and the desktop's files: the test's own
+            qputenv(name, path(name).toUtf8());
         beeps = Dialogs::beepCount();
+        savedTerminate = std::exchange(MainWindow::terminateApplication, [this] { ++terminations; });
         Dialogs::setHandler([this](const Dialogs::Message &m) {
             messages.push_back(m);
             if (answers.empty())
@@ -69,6 +74,9 @@ protected:
         ModalDialogs::setConfirmHandler(nullptr);
         Launcher::setHandler(nullptr);
         AppPaths::setExeDirOverride(QString());
+        for (const char *name : kEnvironment)
+            qunsetenv(name);
+        MainWindow::terminateApplication = savedTerminate;
         // A start keeps what the shared state holds where config.ini says nothing.
         ProgramState::ofpExePath.clear();
         ProgramState::armaExePath.clear();
@@ -182,6 +190,8 @@ protected:
     std::vector<Dialogs::Message> messages;
     std::deque<Dialogs::Answer> answers; // none left means Ok
     int beeps = 0;
+    int terminations = 0; // the program's ends asked for, which the tests do not carry out
+    std::function<void()> savedTerminate;
     std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
     std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
     std::function<void(QFileDialog &)> inFileDialog; // what the user does in a file dialog first

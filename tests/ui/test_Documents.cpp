@@ -24,27 +24,12 @@ const QByteArray kBom = "\xEF\xBB\xBF";
 class Documents : public AppFixture
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        savedTerminate = MainWindow::terminateApplication;
-        MainWindow::terminateApplication = [this] { ++terminations; };
-    }
-    void TearDown() override
-    {
-        AppFixture::TearDown();
-        MainWindow::terminateApplication = savedTerminate;
-    }
-
     void open(const QString &name)
     {
         chosen.push_back(path(name));
         mainWindow()->openWithDialog();
     }
     SaveDialog &saveDialog() const { return *mainWindow()->saveDialog(); }
-
-    std::function<void()> savedTerminate;
-    int terminations = 0;
 };
 
 // Opened and saved without an edit, a file keeps its bytes; line ends become CR LF and the text

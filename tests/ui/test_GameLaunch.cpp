@@ -16,7 +16,6 @@ protected:
     {
         AppFixture::SetUp();
         savedPath = qgetenv("PATH");
-        qputenv("WINEPREFIX", path("prefix").toUtf8());
         qputenv("PATH", path("bin").toUtf8()); // no wine unless a test puts one there
         UserName::setOverride("anna");
         WindowFinder::setHandlers([this](const QString &title) { searched.append(title); return foundWindow; },
@@ -30,7 +29,6 @@ protected:
     {
         AppFixture::TearDown();
         qputenv("PATH", savedPath);
-        qunsetenv("WINEPREFIX");
         UserName::setOverride({});
         WindowFinder::setHandlers(nullptr, nullptr);
     }
@@ -123,7 +121,7 @@ TEST_F(GameLaunch, ClipboardFileOfEitherGame)
 
     action("ArmA1")->trigger();
     EXPECT_FALSE(clipboardMenuEnabled()); // the OFP file is not ArmA's
-    put("prefix/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
+    put("WINEPREFIX/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
     EXPECT_TRUE(clipboardMenuEnabled());
     QGuiApplication::clipboard()->setText("old");
     action("N46")->trigger();

@@ -22,18 +22,6 @@ using Attr = LexerAttributes;
 class SettingsDialogTest : public AppFixture
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-            qputenv(name, dir.filePath(name).toUtf8());
-    }
-    void TearDown() override
-    {
-        for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-            qunsetenv(name);
-        AppFixture::TearDown();
-    }
     using AppFixture::control;
     template <class T = QWidget>
     T *control(const char *name) const
