@@ -42,18 +42,15 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
 
 TEST(IniFile, NumbersAndDefaults)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.ini");
-    saveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
+    const QString path = tempFile("config.ini", "[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n");
     const IniFile ini(path);
-    const std::pair<const char *, int> numbers[] = {{"d", 42},    {"h", 31},     {"x", 0x4020},   {"neg", -7},
-                                                    {"bad", 5},   {"empty", 5},  {"big", 5},      {"ffff", -1},
-                                                    {"missing", 5}};
+    const std::pair<const char *, int> numbers[] = {{"d", 42}, {"h", 31}, {"x", 0x4020}, {"neg", -7}, {"bad", 5},
+                                                    {"empty", 5}, {"big", 5}, {"ffff", -1}, {"missing", 5}};
     for (const auto &[key, value] : numbers)
         EXPECT_EQ(ini.readInteger("o", key, 5), value) << key;
     EXPECT_TRUE(ini.readBool("o", "bad", true));
     EXPECT_FALSE(ini.readBool("o", "bad", false));
-    EXPECT_EQ(IniFile(dir.filePath("none.ini")).readString("o", "d", "def"), QString("def"));
+    EXPECT_EQ(IniFile(path + ".none").readString("o", "d", "def"), QString("def"));
 }
 
 // Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.

@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
 const QByteArray kSystemReg = "WINE REGISTRY Version 2\n"
                               ";; All keys relative to \\\\Machine\n"
                               "#arch=win32\n\n"
@@ -29,8 +27,6 @@ const QByteArray kSystemReg = "WINE REGISTRY Version 2\n"
                               "\"Multi\"=str(7):\"a\\0b\\0\"\n"
                               "\"Hex\"=hex(1):41,00,42,\\\n  00,00,00\n"
                               "@=\"default\"\n";
-
-} // namespace
 
 TEST(WineRegistry, ValuesByKeyAndNameWithoutCaseAndBrokenFilesReadAsMissing)
 {
