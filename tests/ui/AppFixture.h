@@ -124,10 +124,7 @@ protected:
     }
     // The same, the window named by its objectName.
     template <class T = QWidget>
-    T *control(const char *window, const char *name) const
-    {
-        return control<T>(find(window), name);
-    }
+    T *control(const char *window, const char *name) const { return control<T>(find(window), name); }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
 

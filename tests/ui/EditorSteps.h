@@ -15,10 +15,7 @@ protected:
     }
 
     // Byte offset of a character offset of the editor's text.
-    qsizetype bytes(qsizetype chars) const
-    {
-        return TextOffsets::byteLength(EditorBytes::text(editor()), chars);
-    }
+    qsizetype bytes(qsizetype chars) const { return TextOffsets::byteLength(EditorBytes::text(editor()), chars); }
     qsizetype chars(qsizetype byteOffset) const
     {
         return TextOffsets::charCount(EditorBytes::text(editor()).first(byteOffset));

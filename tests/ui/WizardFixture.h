@@ -14,10 +14,7 @@ protected:
     using AppFixture::control;
     // A control of the wizard under test.
     template <class T = QWidget>
-    T *control(const char *name) const
-    {
-        return control<T>(scope, name);
-    }
+    T *control(const char *name) const { return control<T>(scope, name); }
     // Shows a wizard, as its launcher does, and makes it the one under test.
     void open(QWidget *wizard)
     {

@@ -40,10 +40,7 @@ protected:
                 lines.append(line + 1);
         return lines;
     }
-    int bookmarkLine(int number) const
-    {
-        return control<Bookmarks>(mainWindow(), "Bookmarks")->line(number) + 1;
-    }
+    int bookmarkLine(int number) const { return control<Bookmarks>(mainWindow(), "Bookmarks")->line(number) + 1; }
 };
 
 TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearingAndABookmarkMovesWithItsLine)

@@ -24,10 +24,7 @@ class SettingsDialogTest : public AppFixture
 protected:
     using AppFixture::control;
     template <class T = QWidget>
-    T *control(const char *name) const
-    {
-        return control<T>("Form7", name);
-    }
+    T *control(const char *name) const { return control<T>("Form7", name); }
     QDialog *dialog() const { return find<QDialog>("Form7"); }
     void ok() { control<QPushButton>("Button3")->click(); }
     void cancel() { control<QPushButton>("Button2")->click(); }
