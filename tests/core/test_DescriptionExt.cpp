@@ -33,10 +33,6 @@ TEST(DescriptionExt, GoldenTexts)
 
 TEST(DescriptionExt, PoolEntriesAndPoolsThatFollowTheSectionsAndOfferEachMagazineOnce)
 {
-    EXPECT_EQ(PoolEntry::make(QStringLiteral("M16"), 12), QStringLiteral("M16 (12)"));
-    EXPECT_EQ(PoolEntry::className(QStringLiteral("M16 (12)")), QStringLiteral("M16"));
-    EXPECT_EQ(PoolEntry::count(QStringLiteral("M16 (12)")), QStringLiteral("12"));
-
     const QStringList listed{QStringLiteral("M16 (1)"), QStringLiteral("AK74 (2)")};
     const std::pair<const char *, bool> twins[] = {
         {"M16 (5)", true}, {"m16 (1)", true}, {"AK74 (1)", true}, {"M16S (1)", false}, {"AK (1)", false}};
@@ -78,26 +74,19 @@ TEST(WizardFileNames, SoundFileNamesClassNamesExtensionsAndDefaults)
         EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString(className)) << typed;
     }
 
-    const std::pair<QString, bool> classNames[] = {
-        {"alarm", true},  {"Alarm_2", true}, {"6G30", true},  {"", false},
-        {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false},
-    };
+    const std::pair<QString, bool> classNames[] = {{"alarm", true}, {"Alarm_2", true}, {"6G30", true}, {"", false},
+        {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false}};
     for (const auto &[name, valid] : classNames)
         EXPECT_EQ(WizardFileNames::isClassName(name), valid) << name.toStdString();
 
-    const std::pair<const char *, bool> pictures[] = {
-        {"PIC.JPG", true}, {"map.jpg.bak", true}, {"tex.paa", true}, {"tex.PAC", true},
-        {"photo.jpeg", false}, {"pic.png", false}, {"jpg", false},
-    };
+    const std::pair<const char *, bool> pictures[] = {{"PIC.JPG", true}, {"map.jpg.bak", true}, {"tex.paa", true},
+        {"tex.PAC", true}, {"photo.jpeg", false}, {"pic.png", false}, {"jpg", false}};
     for (const auto &[name, accepted] : pictures)
         EXPECT_EQ(WizardFileNames::hasPictureExtension(QString::fromLatin1(name)), accepted) << name;
 
     const std::tuple<const char *, const char *, const char *> defaults[] = {
-        {"/m/briefing", ".html", "/m/briefing.html"},
-        {"/m/briefing.htm", ".html", "/m/briefing.htm"},
-        {"/my.dir/table", ".csv", "/my.dir/table.csv"},
-        {"C:\\my.dir\\table", ".csv", "C:\\my.dir\\table.csv"},
-    };
+        {"/m/briefing", ".html", "/m/briefing.html"}, {"/m/briefing.htm", ".html", "/m/briefing.htm"},
+        {"/my.dir/table", ".csv", "/my.dir/table.csv"}, {"C:\\my.dir\\table", ".csv", "C:\\my.dir\\table.csv"}};
     for (const auto &[path, extension, expected] : defaults)
         EXPECT_EQ(WizardFileNames::withDefaultExtension(QString::fromLatin1(path), QString::fromLatin1(extension)),
                   QString::fromLatin1(expected));
