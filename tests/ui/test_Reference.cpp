@@ -105,7 +105,7 @@ TEST_F(Reference, AClickAnywhereOnARowSelectsItAndADoubleClickInsertsACommandBar
     EXPECT_EQ(text(), QString("x \"M16\" y"));
 }
 
-TEST_F(Reference, F1ShowsTheTreesCommandOrTheWordAtTheCaret)
+TEST_F(Reference, F1AndThePopupMenuFollowTheTreeTheCaretAndTheSelection)
 {
     put("cmd/hint.txt", "hint\r\nOFP\r\n1.00\r\n");
     put("cmd/ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
@@ -136,6 +136,25 @@ TEST_F(Reference, F1ShowsTheTreesCommandOrTheWordAtTheCaret)
     QTest::keyClick(editor(), Qt::Key_F1);
     EXPECT_EQ(help()->values(), QStringList(7, QString()));
     EXPECT_TRUE(messages.empty());
+
+    // The pop-up menu offers the jump beside a bracket, help on a word and the editing items on a selection.
+    struct Case { const char *text; int selectTo; bool jump, help; } cases[] = { // selectTo -1: no selection
+        {"f(x)|", -1, true, false}, {"|(x)", -1, true, false}, {"hi|nt x", -1, false, true}, {"|", -1, false, false},
+        {"f(x)|", 2, false, false}};
+    // The stringtable row dialog has a pop-up menu of the same name.
+    QMenu *editorMenu = control<QMenu>(mainWindow(), "PopupMenu1");
+    for (const Case &c : cases) {
+        setText(c.text);
+        if (c.selectTo >= 0)
+            editor()->setSelection(0, 0, 0, c.selectTo);
+        emit editor()->customContextMenuRequested(QPoint(1, 1));
+        EXPECT_EQ(editorMenu->actions().contains(action("N89")), c.jump) << c.text;
+        EXPECT_EQ(action("N79")->isEnabled(), c.help) << c.text;
+        for (const char *item : {"N26", "N27", "N29", "Eng2", "cAPSCaps1"})
+            EXPECT_EQ(action(item)->isEnabled(), c.selectTo >= 0) << c.text << " " << item;
+        editorMenu->hide();
+        EXPECT_TRUE(action("N89")->isVisible() && action("N89")->isEnabled()); // Alt+G always works
+    }
 }
 
 TEST_F(Reference, TheHelpWindowsPlacementIsKeptOnceItWasShown)
@@ -196,33 +215,6 @@ TEST_F(Reference, TheHelpCardsLinesAreDraggedAndALongValueWraps)
     drag(QPoint(grid->width() - 1, 5), QPoint(200, 0));
     QApplication::processEvents();
     EXPECT_GT(list->horizontalScrollBar()->maximum(), 150);
-}
-
-TEST_F(Reference, ThePopupMenuFollowsTheCaretAndTheSelection)
-{
-    put("cmd/hint.txt", "hint\r\n");
-    start();
-    struct Case { const char *text; int selectTo; bool jump, help; } cases[] = { // selectTo -1: no selection
-        {"f(x)|", -1, true, false},
-        {"|(x)", -1, true, false},
-        {"hi|nt x", -1, false, true},
-        {"|", -1, false, false},
-        {"f(x)|", 2, false, false},
-    };
-    // The stringtable row dialog has a pop-up menu of the same name.
-    QMenu *editorMenu = control<QMenu>(mainWindow(), "PopupMenu1");
-    for (const Case &c : cases) {
-        setText(c.text);
-        if (c.selectTo >= 0)
-            editor()->setSelection(0, 0, 0, c.selectTo);
-        emit editor()->customContextMenuRequested(QPoint(1, 1));
-        EXPECT_EQ(editorMenu->actions().contains(action("N89")), c.jump) << c.text;
-        EXPECT_EQ(action("N79")->isEnabled(), c.help) << c.text;
-        for (const char *item : {"N26", "N27", "N29", "Eng2", "cAPSCaps1"})
-            EXPECT_EQ(action(item)->isEnabled(), c.selectTo >= 0) << c.text << " " << item;
-        editorMenu->hide();
-        EXPECT_TRUE(action("N89")->isVisible() && action("N89")->isEnabled()); // Alt+G always works
-    }
 }
 
 TEST_F(Reference, AQuoteOrCtrlSpaceAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesThem)
