@@ -75,7 +75,7 @@ TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
     }
 }
 
-TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidth)
+TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidthAndSmallButtonsChosenWhileTheBarIsHiddenShow)
 {
     start();
     mainWindow()->show();
@@ -88,12 +88,7 @@ TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidth)
     QCoreApplication::processEvents();
     EXPECT_EQ(panel->width(), width);
     EXPECT_TRUE(EditorLook::splitterVisible(find<QSplitter>("Splitter1")));
-}
 
-TEST_F(ViewOptions, SmallButtonsChosenWhileTheBarIsHidden)
-{
-    start();
-    mainWindow()->show();
     EXPECT_EQ(bar()->height(), 42);
     action("N52")->trigger();
     action("N85")->trigger();
