@@ -11,22 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-const QByteArray kSystemReg = "WINE REGISTRY Version 2\n"
-                              ";; All keys relative to \\\\Machine\n"
-                              "#arch=win32\n\n"
-                              "[Software\\\\Codemasters\\\\Flashpoint Resistance] 1700000000\n"
-                              "#time=1d9f\n"
-                              "\"Other\"=\"x\"\n"
-                              "\"MAIN\"=\"C:\\\\Games\\\\OFP \\\"R\\\"\\x44f\"\r\n"
-                              "[Software\\\\Codemasters\\\\Flashpoint Resistance\\\\Sub] 1700000000\n"
-                              "\"Extra\"=\"y\"\n"
-                              "[Software\\\\Numbers] 1\n"
-                              "\"MAIN\"=dword:00000001\n"
-                              "\"Bin\"=hex:01,02,\\\n  03\n"
-                              "\"Expand\"=str(2):\"%ProgramFiles%\\\\A\"\n"
-                              "\"Multi\"=str(7):\"a\\0b\\0\"\n"
-                              "\"Hex\"=hex(1):41,00,42,\\\n  00,00,00\n"
-                              "@=\"default\"\n";
+// A system.reg as Wine writes it, with the forms a value takes and lines that continue.
+const QByteArray kSystemReg = loadFileToString(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/wine-system.reg"));
 
 TEST(WineRegistry, ValuesByKeyAndNameWithoutCaseAndBrokenFilesReadAsMissing)
 {
