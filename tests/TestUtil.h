@@ -19,15 +19,6 @@ inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';
 }
-inline void PrintTo(const QStringList &list, std::ostream *os)
-{
-    *os << '{';
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        *os << (i ? ", " : "");
-        PrintTo(list[i], os);
-    }
-    *os << '}';
-}
 
 // The message of the AppError that f throws, or "<no error>".
 template<class F>
