@@ -20,10 +20,7 @@ const QStringList kDataDat = {
 };
 
 // The reader's error for a file.
-QString fileError(const QString &path)
-{
-    return u"Ошибка при работе с файлом "_qs + path + u'.';
-}
+QString fileError(const QString &path) { return u"Ошибка при работе с файлом "_qs + path + u'.'; }
 
 } // namespace
 

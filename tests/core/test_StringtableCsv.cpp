@@ -28,10 +28,7 @@ Row row(const QString &id, const QString &english, const QString &russian)
     return r;
 }
 
-QString csv(const StringtableForm &form)
-{
-    return buildStringtableCsv(form).value_or(QStringLiteral("<none>"));
-}
+QString csv(const StringtableForm &form) { return buildStringtableCsv(form).value_or(QStringLiteral("<none>")); }
 
 } // namespace
 

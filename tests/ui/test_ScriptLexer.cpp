@@ -24,10 +24,7 @@ using Rows = std::vector<std::string>;
 const QString kKeywords = QStringLiteral("abs\naddWeapon\nhint\nif\nthen\ngoto\nexitWith");
 const QString kExamples = QStringLiteral(VELMORA_SOURCE_DIR "/tests/lexer/examples");
 
-long bgr(const QColor &c)
-{
-    return (c.blue() << 16) | (c.green() << 8) | c.red();
-}
+long bgr(const QColor &c) { return (c.blue() << 16) | (c.green() << 8) | c.red(); }
 
 // An editor in UTF-8 with the highlighter attached.
 struct Editor
