@@ -16,7 +16,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
+TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderAndNumbersHaveDefaults)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
@@ -38,19 +38,17 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
     IniFile unwritable(dir.filePath("no/folder/config.ini"));
     EXPECT_EQ(thrown([&] { unwritable.writeBool("options", "wrap", true); }),
               "Unable to write to " + dir.filePath("no/folder/config.ini") + ". " + qt_error_string(ENOENT));
-}
 
-TEST(IniFile, NumbersAndDefaults)
-{
-    const QString path = tempFile("config.ini", "[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n");
-    const IniFile ini(path);
-    const std::pair<const char *, int> numbers[] = {{"d", 42}, {"h", 31}, {"x", 0x4020}, {"neg", -7}, {"bad", 5},
-                                                    {"empty", 5}, {"big", 5}, {"ffff", -1}, {"missing", 5}};
-    for (const auto &[key, value] : numbers)
-        EXPECT_EQ(ini.readInteger("o", key, 5), value) << key;
-    EXPECT_TRUE(ini.readBool("o", "bad", true));
-    EXPECT_FALSE(ini.readBool("o", "bad", false));
-    EXPECT_EQ(IniFile(path + ".none").readString("o", "d", "def"), QString("def"));
+    // Numbers in their three forms; what is no number, or none at all, gives the default.
+    const QString numbers = tempFile("config.ini", "[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n");
+    const IniFile read(numbers);
+    const std::pair<const char *, int> values[] = {{"d", 42}, {"h", 31}, {"x", 0x4020}, {"neg", -7}, {"bad", 5},
+                                                   {"empty", 5}, {"big", 5}, {"ffff", -1}, {"missing", 5}};
+    for (const auto &[key, value] : values)
+        EXPECT_EQ(read.readInteger("o", key, 5), value) << key;
+    EXPECT_TRUE(read.readBool("o", "bad", true));
+    EXPECT_FALSE(read.readBool("o", "bad", false));
+    EXPECT_EQ(IniFile(numbers + ".none").readString("o", "d", "def"), QString("def"));
 }
 
 // Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.

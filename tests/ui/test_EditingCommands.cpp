@@ -115,8 +115,30 @@ protected:
     }
 };
 
-TEST_F(Templates, ListedByNameEachItemCarryingItsFile)
+TEST_F(Templates, DecodedAsADocumentAndInsertedAsOneStepOrReportedWhenGoneAndListedByName)
 {
+    put("templates/utf8.sqs", "\xEF\xBB\xBFhint \"\xD0\x9F\xD1\x80\xD0\xB8\"\n");
+    put("templates/ansi.sqs", "hint \"\xCF\xF0\xE8\"");
+    start();
+    editor()->setText("ab");
+    editor()->setCursorPosition(0, 1);
+    item("utf8.sqs")->trigger();
+    EXPECT_EQ(text(), QString("ahint \"При\"\r\nb"));
+    editor()->undo();
+    EXPECT_EQ(text(), QString("ab"));
+    editor()->setSelection(0, 0, 0, 2);
+    item("ansi.sqs")->trigger();
+    EXPECT_EQ(text(), QString("hint \"При\""));
+
+    // A template gone since the start is reported and changes nothing.
+    editor()->setText("keep");
+    QFile::remove(path("templates/hello.sqs"));
+    item("hello.sqs")->trigger();
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(path("templates/hello.sqs")));
+    EXPECT_EQ(text(), QString("keep"));
+
+    // Listed by name, each item carrying its file; no templates, no menu.
+    windows.reset();
     QDir(path("templates")).removeRecursively();
     put("templates/b.sqs", "b");
     put("templates/a.sqs", "a");
@@ -138,27 +160,4 @@ TEST_F(Templates, ListedByNameEachItemCarryingItsFile)
     QDir(dir.path()).mkdir("templates");
     start();
     EXPECT_FALSE(menu("N45")->menuAction()->isVisible());
-}
-
-TEST_F(Templates, DecodedAsADocumentAndInsertedAsOneStepOrReportedWhenGone)
-{
-    put("templates/utf8.sqs", "\xEF\xBB\xBFhint \"\xD0\x9F\xD1\x80\xD0\xB8\"\n");
-    put("templates/ansi.sqs", "hint \"\xCF\xF0\xE8\"");
-    start();
-    editor()->setText("ab");
-    editor()->setCursorPosition(0, 1);
-    item("utf8.sqs")->trigger();
-    EXPECT_EQ(text(), QString("ahint \"При\"\r\nb"));
-    editor()->undo();
-    EXPECT_EQ(text(), QString("ab"));
-    editor()->setSelection(0, 0, 0, 2);
-    item("ansi.sqs")->trigger();
-    EXPECT_EQ(text(), QString("hint \"При\""));
-
-    // A template gone since the start is reported and changes nothing.
-    editor()->setText("keep");
-    QFile::remove(path("templates/hello.sqs"));
-    item("hello.sqs")->trigger();
-    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(path("templates/hello.sqs")));
-    EXPECT_EQ(text(), QString("keep"));
 }
