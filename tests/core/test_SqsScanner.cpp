@@ -28,7 +28,7 @@ void expectCases(const SqsScanner &scanner, const std::vector<Case> &cases)
 } // namespace
 
 // Mostly what the styles of the example scripts cannot show: where tokens of one kind meet, and ranges.
-TEST(SqsScanner, TokenBoundariesAndRangesAndAnEmptyLineWritesNoStyles)
+TEST(SqsScanner, TokenBoundariesRangesMultiByteCharactersAnEmptyLineAndKeywords)
 {
     expectCases(SqsScanner(), {
         {";x /* y", rsNone, "[;x /* y]C", rsNone},
@@ -54,13 +54,11 @@ TEST(SqsScanner, TokenBoundariesAndRangesAndAnEmptyLineWritesNoStyles)
     const SqsScanner scanner;
     EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
     EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
-}
 
-TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
-{
-    SqsScanner scanner;
-    scanner.setKeyWords(QStringLiteral("hint"));
-    expectCases(scanner, {
+    // Multi-byte characters are one unknown token each and end words.
+    SqsScanner withHint;
+    withHint.setKeyWords(QStringLiteral("hint"));
+    expectCases(withHint, {
         {"hintПр", rsNone, "[hint]K[П]?[р]?", rsNone},
         {"_т—€😀", rsNone, "[_]U[т]?[—]?[€]?[😀]?", rsNone},
         // Malformed, overlong, surrogate and cut sequences go byte by byte.
@@ -70,28 +68,26 @@ TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
     });
     // An embedded NUL ends the line: the rest is the closing tkNull.
     std::vector<SqsToken> raw;
-    EXPECT_EQ(scanner.scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
+    EXPECT_EQ(withHint.scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
     EXPECT_EQ(raw, (std::vector<SqsToken>{{0, 1, tkSdot}, {1, 3, tkNull}}));
-}
 
-TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
-{
-    SqsScanner scanner;
-    expectCases(scanner, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
+    // The keyword list ignores case and is replaced whole.
+    SqsScanner words;
+    expectCases(words, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
 
-    scanner.setKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
+    words.setKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
     for (const char *word : {"HINT", "addweapon", "AddWeapon", "exitwith", "goto", "then"})
-        EXPECT_TRUE(scanner.isKeyword(word)) << word;
+        EXPECT_TRUE(words.isKeyword(word)) << word;
     for (const char *word : {"abs", "hin", "hints", "if", ""})
-        EXPECT_FALSE(scanner.isKeyword(word)) << word;
+        EXPECT_FALSE(words.isKeyword(word)) << word;
 
     QString many;
     for (int i = 0; i < 3000; ++i)
         many += QStringLiteral("Cmd%1\n").arg(i);
-    scanner.setKeyWords(many);
+    words.setKeyWords(many);
     for (int i = 0; i < 3000; ++i) {
-        ASSERT_TRUE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
-        ASSERT_FALSE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;
+        ASSERT_TRUE(words.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
+        ASSERT_FALSE(words.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;
     }
 }
 
