@@ -24,7 +24,7 @@ QString fileError(const QString &path) { return u"Ошибка при работ
 
 } // namespace
 
-TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEndOfAWindows1251FileWithAnyLineBreaks)
+TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEndAndRandomFilesNeitherCrashNorHang)
 {
     EXPECT_EQ(readSection(kDataDat, "[COMMANDS OFP]"),
               QString("hint\r\n[note] in the list\r\n blank-led\r\naddWeapon\r\n"));
@@ -48,11 +48,8 @@ TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEndOfAWindows1251FileWithAnyLineBr
     const QString path = tempFile("data.dat", "[MAN OFP]\r\n\xD1\xEE\xEB\xE4\xE0\xF2\nSoldierWB\rLast");
     EXPECT_EQ(GameDataFile::loadLines(path), QStringList({"[MAN OFP]", u"Солдат"_qs, "SoldierWB", "Last"}));
     EXPECT_THROW(GameDataFile::loadLines(path + ".missing"), AppError);
-}
 
-// Any lines as data.dat, through the section readers and the reference tree of both games.
-TEST(GameDataFile, RandomFilesNeitherCrashNorHang)
-{
+    // Any lines as data.dat, through the section readers and the reference tree of both games.
     const char *const pieces[] = {"[COMMANDS OFP]", "[CMDIL ARMA]", "[INFANTRY WEAPONS OFP]", "[EQUIPMENT ARMA]",
                                   "[Notes]", "[A]B]", "[", "]", " ", "hint", "\xCF\xF0", "\r\n", "\n", "\r", "\r\n"};
     std::mt19937 rng(7);

@@ -107,7 +107,7 @@ TEST(UnitCapacity, LoadAndMaximum)
     }
 }
 
-TEST(CrateScript, EmptyAndFilledScriptsAndTheTwinRule)
+TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
 {
     CrateForm f{"crate_5", false, {}};
     EXPECT_TRUE(CrateScript::script(f).endsWith("\r\n_crate = _this Select 0\r\n\r\n\r\nexit"));
@@ -140,10 +140,7 @@ TEST(CrateScript, EmptyAndFilledScriptsAndTheTwinRule)
     }
     EXPECT_EQ(crate.size(), 5);
     EXPECT_EQ(crate[0].count, 2);
-}
 
-TEST(CrateScript, PoolsFromTheUnitDataAndTheKindOfEquipment)
-{
     const DatParser data(tempFile("unit.dat", "[P] Syntax = A,B,C,D,SECONDARY_AMMO_SIZE(opt)\r\n"
                                               "W1,M1,1,G1,2\r\nW2,M2,1\r\nW3,M1,1,M2,1\r\nW4,TODEL_IT,1\r\n"
                                               "[S]\r\nS1,SM,6\r\n[H]\r\nH1,HM,1\r\n[E]\r\nE1,1\r\nBinocular,1\r\n"));

@@ -66,7 +66,7 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnly
         EXPECT_EQ(ReferenceTree::quotedName(line, caret, "M16"), QString(inserted)) << line << " @" << caret;
 }
 
-TEST(HelpCard, RowsOfLongAndShortCardsAndStripFirstTagsRemovesOnlyTheFirstPair)
+TEST(HelpCard, RowsTagsAndTheFileFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"<b>addWeapon</b>", "addWeapon"}, {"plain", "plain"}, {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
@@ -82,10 +82,7 @@ TEST(HelpCard, RowsOfLongAndShortCardsAndStripFirstTagsRemovesOnlyTheFirstPair)
     EXPECT_EQ(eight, QStringList({"hint", "OFP", "1.00", "hint text", "text", "Nothing", u"Показ"_qs}));
     EXPECT_EQ(HelpCard::rows("a\nb\rc"), QStringList({"a", "b", "c", "", "", "", ""}));
     EXPECT_EQ(HelpCard::rows(""), QStringList(HelpCard::kRows, QString()));
-}
 
-TEST(HelpCard, FileIsFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
-{
     QTemporaryDir dir;
     const QString cmd = dir.filePath("cmd");
     QDir().mkpath(cmd);
@@ -98,9 +95,9 @@ TEST(HelpCard, FileIsFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
     EXPECT_EQ(HelpCard::findFile(dir.filePath("none"), "addWeapon"), QString());
 }
 
-TEST(CaretText, WordsAndBracketsAroundTheCaret)
+TEST(CaretText, WordsAndBracketsAroundTheCaretAndAQuoteThatOpensAStringOpensTheNames)
 {
-    const QString line = "player addWeapon \"M16\"; (x)";
+    const QString sample = "player addWeapon \"M16\"; (x)";
     const std::tuple<int, const char *, const char *> words[] = {
         // caret, word at it, word that ends nearest before it
         {0, "player", ""},           {3, "player", "player"},       {6, "player", "player"},
@@ -108,8 +105,8 @@ TEST(CaretText, WordsAndBracketsAroundTheCaret)
         {100, "", "x"},
     };
     for (const auto &[caret, at, before] : words) {
-        EXPECT_EQ(CaretText::wordAt(line, caret), QString(at)) << caret;
-        EXPECT_EQ(CaretText::previousWord(line, caret), QString(before)) << caret;
+        EXPECT_EQ(CaretText::wordAt(sample, caret), QString(at)) << caret;
+        EXPECT_EQ(CaretText::previousWord(sample, caret), QString(before)) << caret;
     }
     EXPECT_EQ(CaretText::wordAt(u"_x = Солдат1"_qs, 8), u"Солдат1"_qs);
 
@@ -119,10 +116,8 @@ TEST(CaretText, WordsAndBracketsAroundTheCaret)
     };
     for (const auto &[text, caret, beside] : brackets)
         EXPECT_EQ(CaretText::bracketBesideCaret(text, caret), beside) << text << " @" << caret;
-}
 
-TEST(CompletionRules, AQuoteOpensTheCommandsNamesOnlyWhenItOpensAString)
-{
+    // A quote opens the command's names only when it opens a string.
     using enum CompletionRules::ArgumentList;
     const std::tuple<const char *, CompletionRules::ArgumentList> cases[] = {
         // the caret stands at the end of each line, right after the last character typed

@@ -110,7 +110,7 @@ TEST(StringtableCsv, InsertDeleteClearAndMoveRows)
     EXPECT_EQ(csv(form), "LANGUAGE,\"English\"\r\n\r\n\r\n");
 }
 
-TEST(StringtableCsv, TextsStayWithTheirLanguage)
+TEST(StringtableCsv, TextsStayWithTheirLanguageAndIdentifiersAreComparedExactly)
 {
     StringtableForm form = withLanguages({English, Russian});
     form.rows = {row(QStringLiteral("STR_A"), QStringLiteral("Hello"), u"Привет"_qs)};
@@ -125,15 +125,13 @@ TEST(StringtableCsv, TextsStayWithTheirLanguage)
     form.languages[English] = true;
     EXPECT_EQ(cell(form, 0, 1), QStringLiteral("Hello"));
     EXPECT_EQ(csv(form), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_A,\"Hello\",\"Привет\",\r\n"_qs);
-}
 
-TEST(StringtableCsv, IdentifiersAreComparedExactly)
-{
-    StringtableForm form = withLanguages({English});
-    EXPECT_FALSE(isUniqueId(form, QString())); // the initial empty row
-    form.rows[0].id = QStringLiteral("STR_A");
+    StringtableForm ids = withLanguages({English});
+    EXPECT_FALSE(isUniqueId(ids, QString())); // the initial empty row
+    ids.rows[0].id = QStringLiteral("STR_A");
     const std::pair<const char *, bool> cases[] = {
         {"STR_A", false}, {"STR_a", true}, {"STR_A ", true}, {"", true}, {" ", true}};
     for (const auto &[id, unique] : cases)
-        EXPECT_EQ(isUniqueId(form, QString::fromLatin1(id)), unique) << '"' << id << '"';
+        EXPECT_EQ(isUniqueId(ids, QString::fromLatin1(id)), unique) << '"' << id << '"';
 }
+

@@ -35,7 +35,7 @@ TEST(Encodings, EveryWindows1251ByteButNulSurvivesARoundTripAndUtf8IsStrict)
 }
 
 // Line breaks, NUL, marks and both encodings go through the window tests' open and save table.
-TEST(DocumentCodec, DecodingAndReEncodingsThatUndoEachOther)
+TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
 {
     const std::pair<QByteArray, QString> cases[] = {
         {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", u"привет"_qs},
@@ -54,13 +54,10 @@ TEST(DocumentCodec, DecodingAndReEncodingsThatUndoEachOther)
     // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
     for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
         EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
-}
 
-TEST(DocumentCodec, SaveBytesByEncoding)
-{
-    struct Case { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
+    struct Save { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
     const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
-    const Case cases[] = {
+    const Save saves[] = {
         {u"Пр"_qs, Encoding::Ansi, true, "\xCF\xF0", ""}, // no mark in ANSI
         {"", Encoding::Utf8, true, "\xEF\xBB\xBF", ""},
         // Each character outside the code page is one '?' and is listed once, a surrogate pair whole.
@@ -68,7 +65,7 @@ TEST(DocumentCodec, SaveBytesByEncoding)
         {'x' + smile + 'y' + smile, Encoding::Ansi, false, "x?y?", smile},
         {smile, Encoding::Utf8, false, smile.toUtf8(), ""},
     };
-    for (const Case &c : cases) {
+    for (const Save &c : saves) {
         QString replaced;
         EXPECT_EQ(DocumentCodec::encode(c.text, c.encoding, c.bom, &replaced), c.bytes) << qPrintable(c.text);
         EXPECT_EQ(replaced, c.replaced) << qPrintable(c.text);
