@@ -8,7 +8,7 @@
 
 using namespace BracketMatch;
 
-TEST(BracketMatch, ChoiceAndPartnerAndPaintedBrackets)
+TEST(BracketMatch, ChoicePartnerPaintedBracketsAndTheDoubleClicksSelection)
 {
     struct Case { const char *name; QByteArray text; qsizetype caret; qsizetype bracket; qsizetype partner; };
     const Case cases[] = {
@@ -42,6 +42,23 @@ TEST(BracketMatch, ChoiceAndPartnerAndPaintedBrackets)
     for (const auto &[pos, painted] : {std::pair{0, true}, {2, true}, {5, false}, {8, false}, {10, false}, {18, false},
                                        {25, false}, {1, false}})
         EXPECT_EQ(isPainted(script, pos), painted) << pos;
+
+    // The double click's selection.
+    struct Click { const char *name; QByteArray text; qsizetype caret; std::optional<Selection> selection; };
+    const Click clicks[] = {
+        {"before the opening bracket: the pair", "(abc)", 0, Selection{0, 5}},
+        {"after the opening bracket: the inside", "(abc)", 1, Selection{1, 4}},
+        {"before the closing bracket: the inside", "(abc)", 4, Selection{4, 1}},
+        {"after the closing bracket at the text's start: the pair", "(abc)", 5, Selection{5, 0}},
+        {"between two pairs: the one after the caret", "(a)(b)", 3, Selection{3, 6}},
+        {"between nested openings: the inner pair", "((x))", 1, Selection{1, 4}},
+        {"no partner", "(ab", 0, std::nullopt},
+    };
+    for (const Click &c : clicks) {
+        const ScriptText clicked(c.text, scanner);
+        const qsizetype chosen = chooseBracket(c.text, c.caret);
+        EXPECT_EQ(selectionToPartner(c.caret, chosen, partner(clicked, chosen)), c.selection) << c.name;
+    }
 }
 
 namespace {
@@ -123,22 +140,3 @@ TEST(BracketMatch, KeptRangesFollowEdits)
     }
 }
 
-TEST(BracketMatch, DoubleClickSelection)
-{
-    struct Case { const char *name; QByteArray text; qsizetype caret; std::optional<Selection> selection; };
-    const Case cases[] = {
-        {"before the opening bracket: the pair", "(abc)", 0, Selection{0, 5}},
-        {"after the opening bracket: the inside", "(abc)", 1, Selection{1, 4}},
-        {"before the closing bracket: the inside", "(abc)", 4, Selection{4, 1}},
-        {"after the closing bracket at the text's start: the pair", "(abc)", 5, Selection{5, 0}},
-        {"between two pairs: the one after the caret", "(a)(b)", 3, Selection{3, 6}},
-        {"between nested openings: the inner pair", "((x))", 1, Selection{1, 4}},
-        {"no partner", "(ab", 0, std::nullopt},
-    };
-    const SqsScanner scanner;
-    for (const Case &c : cases) {
-        const ScriptText script(c.text, scanner);
-        const qsizetype bracket = chooseBracket(c.text, c.caret);
-        EXPECT_EQ(selectionToPartner(c.caret, bracket, partner(script, bracket)), c.selection) << c.name;
-    }
-}

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 // Each group alone and two together; a group's entries count only while it is checked.
-TEST(DescriptionExt, GoldenTexts)
+TEST(DescriptionExt, GoldenTextsPoolEntriesAndPoolsThatFollowTheSectionsAndOfferEachMagazineOnce)
 {
     using Form = DescriptionExtForm;
     const std::pair<const char *, void (*)(Form &)> cases[] = {
@@ -29,10 +29,7 @@ TEST(DescriptionExt, GoldenTexts)
         edit(form);
         EXPECT_TRUE(matchesGolden(buildDescriptionExt(form).toUtf8(), QStringLiteral("description-%1.ext").arg(name)));
     }
-}
 
-TEST(DescriptionExt, PoolEntriesAndPoolsThatFollowTheSectionsAndOfferEachMagazineOnce)
-{
     const QStringList listed{QStringLiteral("M16 (1)"), QStringLiteral("AK74 (2)")};
     const std::pair<const char *, bool> twins[] = {
         {"M16 (5)", true}, {"m16 (1)", true}, {"AK74 (1)", true}, {"M16S (1)", false}, {"AK (1)", false}};

@@ -11,7 +11,7 @@
 #include <jerror.h>
 
 // The empty page, and one with notes, a plan, two of three objectives and the one checked ending.
-TEST(BriefingPage, GoldenPages)
+TEST(BriefingPage, GoldenPagesTextsAndTitlesAsTypedAndTheMarkerLink)
 {
     EXPECT_TRUE(matchesGolden(buildBriefingPage(BriefingForm{}).toUtf8(), "briefing-empty.html"));
     BriefingForm form;
@@ -26,18 +26,15 @@ TEST(BriefingPage, GoldenPages)
     const QString page = buildBriefingPage(form);
     EXPECT_TRUE(matchesGolden(page.toUtf8(), "briefing.html")); // the ArmA save's bytes
     EXPECT_TRUE(Cp1251::encode(page).contains("<! **** \xCF\xEB\xE0\xED >")); // "План" for OFP
-}
 
-TEST(BriefingPage, TextsAndTitlesAsTypedAndTheMarkerLink)
-{
-    BriefingForm form;
-    form.objectiveOn[0] = true;
-    form.objectives[0] = QStringLiteral("a<b\r\nx & y\r\n");
-    form.endings[0] = {true, QStringLiteral("Win\r\nall"), QString()};
-    const QString page = buildBriefingPage(form);
-    EXPECT_TRUE(page.contains(QStringLiteral("OBJ_1\"></a>\r\na<b<br>\r\nx & y<br>\r\n\r\n</p><hr>")));
+    BriefingForm typed;
+    typed.objectiveOn[0] = true;
+    typed.objectives[0] = QStringLiteral("a<b\r\nx & y\r\n");
+    typed.endings[0] = {true, QStringLiteral("Win\r\nall"), QString()};
+    const QString typedPage = buildBriefingPage(typed);
+    EXPECT_TRUE(typedPage.contains(QStringLiteral("OBJ_1\"></a>\r\na<b<br>\r\nx & y<br>\r\n\r\n</p><hr>")));
     // A title is one line as the user typed it: no <br> added.
-    EXPECT_TRUE(page.contains(QStringLiteral("End1\">\r\nWin\r\nall\r\n</a>")));
+    EXPECT_TRUE(typedPage.contains(QStringLiteral("End1\">\r\nWin\r\nall\r\n</a>")));
 
     EXPECT_EQ(markerLink(QStringLiteral("Base"), QStringLiteral("m1")), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     EXPECT_EQ(markerLink(u"База"_qs, QStringLiteral("a b")), u"<a href = \"marker:a b\">База</a>"_qs);

@@ -10,7 +10,7 @@ using namespace TextSearch;
 
 const QByteArray kEmoji = "\xF0\x9F\x98\x80"; // one character of four bytes
 
-TEST(TextOffsets, CharactersAndBytes)
+TEST(TextOffsets, CharactersAndBytesAndRussianRangesWidenedOnlyWhereTheRangeIsRussian)
 {
     // A cut sequence and Windows-1251 bytes count a character per byte; a line break is two.
     const std::pair<QByteArray, qsizetype> cases[] = {
@@ -34,11 +34,9 @@ TEST(TextOffsets, CharactersAndBytes)
     EXPECT_EQ(TextOffsets::utf16Length(mixed), 5);
     for (const auto &[units, bytes] : {std::pair{1, 1}, {2, 5}, {3, 5}, {4, 7}, {5, 8}, {9, 8}}) // 2: inside the pair
         EXPECT_EQ(TextOffsets::byteLengthOfUtf16(mixed, units), bytes) << units;
-}
 
-TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
-{
-    const std::pair<QString, QString> cases[] = {
+    // Russian ranges are widened only where the range is Russian.
+    const std::pair<QString, QString> ranges[] = {
         {u"[а-я]"_qs, u"[а-яё]"_qs},
         {u"[А-Я]+"_qs, u"[А-ЯЁ]+"_qs},
         {u"[а-Я]"_qs, u"[А-яЁё]"_qs},
@@ -53,7 +51,7 @@ TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
         {u"[x-а-я]"_qs, u"[x-а-я]"_qs},          // "а" ends one range and starts none
         {u"[а-"_qs, u"[а-"_qs},
     };
-    for (const auto &[pattern, widened] : cases)
+    for (const auto &[pattern, widened] : ranges)
         EXPECT_EQ(withRussianRanges(pattern), widened) << pattern.toStdString();
 }
 

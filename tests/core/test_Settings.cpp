@@ -124,7 +124,7 @@ TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
     EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 
-TEST(SettingsTexts, ColoursShortcutCodesAndPlacements)
+TEST(SettingsTexts, ColoursShortcutCodesPlacementsAndFileFilters)
 {
     EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
     EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
@@ -150,6 +150,14 @@ TEST(SettingsTexts, ColoursShortcutCodesAndPlacements)
     EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
     for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
         EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
+
+    // The file dialogs' filter pairs become Qt's name filters.
+    EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters(
+                  "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),
+              QStringList({"Briefing/Overview (*.html *.htm)", "С++ (*.cpp *.h *.c)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters("Свое расширение (*.*)|*.*"), QStringList({"Свое расширение (*)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters("odd|"), QStringList({"odd ()"}));
 }
 
 TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
@@ -230,12 +238,3 @@ TEST(SpeedBarLayout, PlacingMovingRemovingWrittenReadBackAndMadeWholeLikeAnOlder
     EXPECT_EQ(SpeedBarLayout::fromStored(SpeedBarLayout::defaults()), SpeedBarLayout::defaults());
 }
 
-TEST(FileFilters, PairsBecomeQtNameFilters)
-{
-    EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
-    EXPECT_EQ(FileFilters::toQtNameFilters(
-                  "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),
-              QStringList({"Briefing/Overview (*.html *.htm)", "С++ (*.cpp *.h *.c)"}));
-    EXPECT_EQ(FileFilters::toQtNameFilters("Свое расширение (*.*)|*.*"), QStringList({"Свое расширение (*)"}));
-    EXPECT_EQ(FileFilters::toQtNameFilters("odd|"), QStringList({"odd ()"}));
-}

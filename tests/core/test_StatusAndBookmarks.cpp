@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(StatusTexts, ViewedPercentAndTimeWithoutTheZone)
+TEST(StatusTexts, ViewedPercentTimeWithoutTheZoneAndBookmarkDigitKeysInAnyLayout)
 {
     struct Case { qsizetype top, window, lines; int percent; };
     const Case cases[] = {
@@ -24,19 +24,17 @@ TEST(StatusTexts, ViewedPercentAndTimeWithoutTheZone)
     // The clock panel drops the time zone from the desktop's time format.
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));
     EXPECT_EQ(StatusTexts::withoutTimeZone("h:mm:ss 'at' t AP"), QString("h:mm:ss 'at'  AP"));
-}
 
-TEST(BookmarkCaptions, DigitKeysInAnyLayout)
-{
     // A plain digit, the Russian Shift+3 and the numeric keypad are the bookmark window test's.
-    struct Case { const char *name; int key; bool keypad; quint32 keysym, keycode; int digit; };
-    const Case cases[] = {
+    struct Key { const char *name; int key; bool keypad; quint32 keysym, keycode; int digit; };
+    const Key keys[] = {
         {"Shift+1 in the Latin layout", Qt::Key_Exclam, false, '!', 10, 1},
         {"zero from its key code", Qt::Key_ParenRight, false, ')', 19, 0},
         {"digit keysym without a key code", Qt::Key_unknown, false, '7', 0, 7},
         {"a letter", Qt::Key_A, false, 'a', 38, -1},
         {"the key before 1", Qt::Key_QuoteLeft, false, '`', 49, -1},
     };
-    for (const Case &c : cases)
+    for (const Key &c : keys)
         EXPECT_EQ(BookmarkCaptions::digitKey(c.key, c.keypad, c.keysym, c.keycode), c.digit) << c.name;
 }
+

@@ -72,7 +72,7 @@ TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
     }
 }
 
-TEST(EditorText, LineBreaksAndTheEnd)
+TEST(EditorText, LineBreaksAndTheEndAndFilesWhoseFailedWritesLeaveTheOldOneWhole)
 {
     // The final break stays: it is the editor's empty last line.
     const std::pair<QString, QString> cases[] = {
@@ -86,10 +86,8 @@ TEST(EditorText, LineBreaksAndTheEnd)
     }
     EXPECT_EQ(EditorText::splitLines(u"x\r\ry").size(), 3);
     EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1); // no empty printed line for the final break
-}
 
-TEST(FileText, ReadWriteAndFailuresLeaveTheOldFileWhole)
-{
+    // Whole files read and written; a failed write leaves the old file whole.
     QTemporaryDir dir;
     const QString path = dir.filePath("a.txt");
     saveTextToFile(QByteArray("old\0text", 8), path);
