@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(LineComments, OneLineInEachStyleAndBlocksThatEndEveryLineWithABreak)
+TEST(EditingTexts, LineCommentsInEachStyleAndTheLayoutAndCaseRepairTables)
 {
     const std::tuple<bool, const char16_t *, const char16_t *> cases[] = {
         {true, u"hint x", u";hint x"}, {true, u";hint x", u"hint x"}, {true, u";;x", u";x"}, {true, u"", u""},
@@ -27,11 +27,8 @@ TEST(LineComments, OneLineInEachStyleAndBlocksThatEndEveryLineWithABreak)
     EXPECT_EQ(LineComments::toggleLines({"a", ";b", "", "c"}, true), QString(";a\r\nb\r\n\r\n;c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({"a", "//b", "c"}, false), QString("//a\r\nb\r\n//c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({""}, false), QString("\r\n"));
-}
 
-TEST(KeyboardRepair, LayoutAndCaseTables)
-{
-    const std::pair<const char16_t *, const char16_t *> cases[] = {
+    const std::pair<const char16_t *, const char16_t *> layouts[] = {
         {u"Ghbdtn", u"Привет"},
         {u"Руддщ", u"Hello"},
         {u"ЖЭБЮжэбю", u":\"<>;\",."}, // the Russian keys of the US punctuation
@@ -41,7 +38,7 @@ TEST(KeyboardRepair, LayoutAndCaseTables)
         {u"a\r\nb\tc", u"ф\r\nи\tс"},
         {u"x\U0001F600yé€", u"ч\U0001F600нé€"}, // outside the tables: as they are
     };
-    for (const auto &[from, to] : cases)
+    for (const auto &[from, to] : layouts)
         EXPECT_EQ(KeyboardRepair::switchLayout(from), QString::fromUtf16(to)) << QString::fromUtf16(from).toStdString();
     // Twice gives back the letters, not every punctuation mark: "/" -> "." -> "ю".
     EXPECT_EQ(KeyboardRepair::switchLayout(KeyboardRepair::switchLayout(u"Hello, мир/")), QString("Hello, мирю"));

@@ -32,7 +32,7 @@ QMap<QString, QByteArray> filesUnder(const QString &root)
 
 } // namespace
 
-TEST(FileTypes, ExecArgumentQuotingAndEscapesAndDefaultApplicationLinesThatKeepTheRest)
+TEST(FileTypes, ExecArgumentDefaultApplicationLinesAndOnlyTheChosenTypesWithTheSameFilesTwice)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"/usr/bin/velmora", "/usr/bin/velmora"},
@@ -61,10 +61,7 @@ TEST(FileTypes, ExecArgumentQuotingAndEscapesAndDefaultApplicationLinesThatKeepT
     for (const auto &[before, after] : mimeApps)
         EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after)
             << before;
-}
 
-TEST(FileTypes, OnlyTheChosenTypesAndTheSameFilesTwice)
-{
     QTemporaryDir dir;
     const QString exe = "/opt/my apps/velmora";
     const FileTypeRegistration reg(dir.filePath("data"), dir.filePath("config"), exe);
@@ -86,3 +83,4 @@ TEST(FileTypes, OnlyTheChosenTypesAndTheSameFilesTwice)
     EXPECT_EQ(twice["/config/mimeapps.list"],
               "[Default Applications]\ntext/x-sqf=velmora.desktop\ntext/csv=velmora.desktop\n");
 }
+

@@ -65,7 +65,7 @@ TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEndAndRandomFilesNeitherCrashNorHa
     }
 }
 
-TEST(DatParser, FieldsHeadersSyntaxAndSectionsReadInWindows1251UpToANulWithLongNamesCut)
+TEST(DatParser, FieldsHeadersSectionsUnreadableFilesBadIndexesAndTheUnitDataCheck)
 {
     const std::pair<QString, DatParams> fields[] = {
         {"a,,b", {"a", "", "b"}}, {"a,b,", {"a", "b"}},  {",a", {"", "a"}},   {"single", {"single"}},
@@ -140,18 +140,15 @@ TEST(DatParser, FieldsHeadersSyntaxAndSectionsReadInWindows1251UpToANulWithLongN
     EXPECT_EQ(s.lines[0].size(), 304); // the record is kept whole; only what is read from it is cut
     EXPECT_EQ(s.nameAt(0), QString(255, u'w'));
     EXPECT_EQ(DatSection(QString(256, u'd')).name.size(), 255);
-}
 
-TEST(DatParser, UnreadableFilesBadIndexesAndTheUnitDataCheck)
-{
     const QString empty = tempFile("empty.dat", ""), blank = tempFile("blank.dat", " \r\n\t\r\n\r\n   ");
     for (const QString &path : {empty, blank, empty + ".missing", QFileInfo(empty).path()})
-        EXPECT_EQ(thrown([&] { DatParser parser(path); }), fileError(path));
+        EXPECT_EQ(thrown([&] { DatParser indexes(path); }), fileError(path));
     // Lines without any header are no error: they are comments, and there are no sections.
     EXPECT_TRUE(DatParser(tempFile("note.dat", "just a note\r\n")).sections.empty());
 
-    DatParser parser(tempFile("unit.dat", "[FIVE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n[NONE]\r\n"));
-    const DatSection &five = *parser.sections[0], &none = *parser.sections[1];
+    DatParser indexes(tempFile("unit.dat", "[FIVE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n[NONE]\r\n"));
+    const DatSection &five = *indexes.sections[0], &none = *indexes.sections[1];
     const QString head = QStringLiteral("Неверный индекс параметров.\r\nИндекс должен быть в пределах -1...");
     EXPECT_EQ(thrown([&] { five.params(5); }), head + u'4');
     EXPECT_EQ(thrown([&] { five.params(-2); }), head + u'4');

@@ -40,7 +40,7 @@ TEST(BriefingPage, GoldenPagesTextsAndTitlesAsTypedAndTheMarkerLink)
     EXPECT_EQ(markerLink(u"База"_qs, QStringLiteral("a b")), u"<a href = \"marker:a b\">База</a>"_qs);
 }
 
-TEST(OverviewPage, GoldenPageInBothEncodingsAndSidesThatAreNoPowerOfTwo)
+TEST(OverviewPage, GoldenPageSidesThatAreNoPowerOfTwoAndTheJpegSizeReader)
 {
     OverviewForm form;
     form.missionName = u"Операция Рассвет"_qs;
@@ -63,10 +63,8 @@ TEST(OverviewPage, GoldenPageInBothEncodingsAndSidesThatAreNoPowerOfTwo)
         {1, 1, width + "1\r\n" + height + "1\r\n"}, {0, -4, width + "0\r\n" + height + "-4\r\n"}};
     for (const auto &[w, h, lines] : cases)
         EXPECT_EQ(OverviewPicture::sizeProblems(w, h), lines) << w << 'x' << h;
-}
 
-TEST(JpegSize, ReadsSidesAndTurnsBadDataIntoErrors)
-{
+    // The JPEG reader reads the sides and turns bad data into errors.
     for (const QSize size : {QSize(512, 256), QSize(500, 256), QSize(1, 1), QSize(37, 1000)})
         EXPECT_EQ(readJpegSize(makeJpeg(size.width(), size.height())), size);
     // Decoding a progressive picture holds all of it: 384 MB for one of 8192 x 8192, 25 GB for
@@ -101,3 +99,4 @@ TEST(JpegSize, ReadsSidesAndTurnsBadDataIntoErrors)
     EXPECT_EQ(readJpegSize(path), QSize(128, 32));
     EXPECT_TRUE(thrown([&] { readJpegSize(path + ".none"); }).startsWith("Cannot open file"));
 }
+

@@ -30,15 +30,15 @@ CrateCargo magazineCargo(const QString &c, int n) { return {CargoKind::Magazine,
 
 } // namespace
 
-TEST(UnitScript, WorkedExampleAndTheGogglesTail)
+TEST(UnitScript, WorkedExampleTheGogglesTailMagazineLinesAndLoadoutBlocks)
 {
-    UnitForm f;
-    f.name = "unit_17";
-    f.primary = weapon("W1", "M1", 3);
-    f.handgun = weapon("W2", "M2", 1);
-    f.equipment = {{"E0", 1, 0}, {"E1", 1, 2}};
-    f.binoculars = true;
-    EXPECT_TRUE(matchesGolden(UnitScript::script(f).toUtf8(), "unit_17.sqs"));
+    UnitForm worked;
+    worked.name = "unit_17";
+    worked.primary = weapon("W1", "M1", 3);
+    worked.handgun = weapon("W2", "M2", 1);
+    worked.equipment = {{"E0", 1, 0}, {"E1", 1, 2}};
+    worked.binoculars = true;
+    EXPECT_TRUE(matchesGolden(UnitScript::script(worked).toUtf8(), "unit_17.sqs"));
 
     UnitForm empty;
     empty.name = "a b";
@@ -49,10 +49,7 @@ TEST(UnitScript, WorkedExampleAndTheGogglesTail)
     empty.binoculars = true;
     EXPECT_TRUE(UnitScript::script(empty).endsWith(
         "Select 0\r\n\r\n\r\n_unit AddWeapon \"Binocular\"\r\n_unit AddWeapon \"NVGoggles\"\r\n\r\nexit"));
-}
 
-TEST(UnitScript, MagazineLinesAndLoadoutBlocks)
-{
     const std::pair<int, QString> counts[] = {
         {-1, ""}, {0, ""}, {1, "_unit addMagazine \"M\"\r\n"}, {2, "{_unit addMagazine \"M\"} forEach [1,2]\r\n"},
         {12, "{_unit addMagazine \"M\"} forEach [1,2,3,4,5,6,7,8,9,10,11,12]\r\n"},

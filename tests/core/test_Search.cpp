@@ -57,7 +57,7 @@ TEST(TextOffsets, CharactersAndBytesAndRussianRangesWidenedOnlyWhereTheRangeIsRu
 
 // From a selection start in characters (-1: none) to the text found and, where it matters, its
 // start in characters.
-TEST(TextSearch, FindFromTheSelection)
+TEST(TextSearch, FindFromTheSelectionQuickFindRefusalsAndPlainFindNext)
 {
     struct FindCase { const char *name; QString text, pattern; bool matchCase, wholeWord, forward;
                       qsizetype selectionStart; Result result; QString found; qsizetype foundAt = -1; };
@@ -103,27 +103,24 @@ TEST(TextSearch, FindFromTheSelection)
             EXPECT_EQ(TextOffsets::charCount(text.first(o.match.start)), c.foundAt) << c.name;
         }
     }
-}
 
-TEST(TextSearch, QuickFindRefusalsAndPlainFindNext)
-{
     EXPECT_TRUE(isRefusedQuickFind(u"a[]b"));
     EXPECT_FALSE(isRefusedQuickFind(u"[a]"));
 
-    struct Case { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
-    const Case cases[] = {
+    struct Plain { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
+    const Plain plains[] = {
         {"ABC abc", "abc", true, false, 0, 4},
         {"ABC abc", "abc", false, false, 0, 0},
         {"abcd abc", "abc", false, true, 0, 5},
         {"(c x(c", "(c", false, true, 1, -1},  // touched by x
     };
-    for (const Case &c : cases) {
+    for (const Plain &c : plains) {
         const Outcome o = findPlain(c.text, c.from, {c.needle, c.matchCase, c.wholeWord, true});
         EXPECT_EQ(o.result == Result::Found ? o.match.start : -1, c.at) << c.text << " / " << c.needle;
     }
 }
 
-TEST(TextSearch, ReplaceAllInOnePassAndPositionsAfterIt)
+TEST(TextSearch, ReplaceAllInOnePassPositionsAfterItAndRandomPatternsThatNeitherCrashNorHang)
 {
     struct Case { const char *name; QString text; QString pattern; bool wholeWord; qsizetype from; QString with; QString result; };
     const Case cases[] = {
@@ -150,19 +147,17 @@ TEST(TextSearch, ReplaceAllInOnePassAndPositionsAfterIt)
     const Replacement r = replaceAll(text, 0, {"ab", true, false, true}, "xyz");
     for (const auto &[before, after] : {std::pair{0, 0}, {1, 0}, {2, 3}, {4, 5}, {8, 10}, {10, 13}})
         EXPECT_EQ(r.newPosition(before), after) << before;
-}
 
-// Any pattern over any text: the pattern rewrite, PCRE2 and the offsets never crash or hang.
-TEST(TextSearch, RandomPatternsAndTextsNeitherCrashNorHang)
-{
+    // Any pattern over any text: the pattern rewrite, PCRE2 and the offsets never crash or hang.
     std::mt19937 rng(7);
     const char alphabet[] = "ab()[]*+?.\\^$|{}-\r\n\xD0\xB0\xD1\x8F\xF0\x9F";
     for (int round = 0; round < 2000; ++round) {
-        const QByteArray pattern = randomBytes(rng, 8, alphabet), text = randomBytes(rng, 40, alphabet);
+        const QByteArray pattern = randomBytes(rng, 8, alphabet), bytes = randomBytes(rng, 40, alphabet);
         const Request request{QString::fromUtf8(pattern), bool(rng() % 2), bool(rng() % 2), bool(rng() % 2)};
-        const Outcome o = find(text, qsizetype(rng() % 41), request);
-        ASSERT_TRUE(o.result != Result::Found || o.match.end() <= text.size());
-        replaceAll(text, 0, request, "z");
-        findPlain(text, 0, request);
+        const Outcome o = find(bytes, qsizetype(rng() % 41), request);
+        ASSERT_TRUE(o.result != Result::Found || o.match.end() <= bytes.size());
+        replaceAll(bytes, 0, request, "z");
+        findPlain(bytes, 0, request);
     }
 }
+

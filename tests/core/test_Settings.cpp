@@ -16,7 +16,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderAndNumbersHaveDefaults)
+TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderNumbersHaveDefaultsAndRandomFilesKeepTheirKeys)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
@@ -49,24 +49,21 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderAndNumbersHaveDefaults)
     EXPECT_TRUE(read.readBool("o", "bad", true));
     EXPECT_FALSE(read.readBool("o", "bad", false));
     EXPECT_EQ(IniFile(numbers + ".none").readString("o", "d", "def"), QString("def"));
-}
 
-// Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
-TEST(IniFile, RandomFilesReadAndKeepTheirKeys)
-{
+    // Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
     std::mt19937 rng(3);
     for (int round = 0; round < 300; ++round) {
-        IniFile ini(tempFile("config.ini", "[a]\r\n" + randomBytes(rng, 120, "[]=;\r\n a$x0-9c")));
-        const QStringList keys = ini.readSectionKeys("a");
-        QStringList values;
+        IniFile random(tempFile("config.ini", "[a]\r\n" + randomBytes(rng, 120, "[]=;\r\n a$x0-9c")));
+        const QStringList keys = random.readSectionKeys("a");
+        QStringList texts;
         for (const QString &key : keys) {
-            ASSERT_TRUE(ini.valueExists("a", key));
-            values << ini.readString("a", key, "<none>");
+            ASSERT_TRUE(random.valueExists("a", key));
+            texts << random.readString("a", key, "<none>");
         }
-        ini.writeString("b", "new", "v");
-        ASSERT_EQ(ini.readSectionKeys("a"), keys);
+        random.writeString("b", "new", "v");
+        ASSERT_EQ(random.readSectionKeys("a"), keys);
         for (qsizetype i = 0; i < keys.size(); ++i)
-            ASSERT_EQ(ini.readString("a", keys[i], "<none>"), values[i]);
+            ASSERT_EQ(random.readString("a", keys[i], "<none>"), texts[i]);
     }
 }
 
@@ -82,7 +79,7 @@ EditorSettings firstStart()
     return s;
 }
 
-TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInTheShutdownOrder)
+TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInOrderAndAReadModifyWriteKeepsWhatItDoesNotOwn)
 {
     QTemporaryDir dir;
     IniFile ini(dir.filePath("config.ini"));
@@ -93,21 +90,18 @@ TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInTheShutdownOrder)
     EditorSettings other;
     other.comment = {};
     EXPECT_EQ(SettingsFile::read(ini, other, [](const AppError &) { FAIL(); }), firstStart());
-}
 
-// Read, changed as a run changes it, written: the keys of others stay, unreadable values keep what
-// the live object held, and a missing comment key is left to the comment style.
-TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.ini");
+    // Read, changed as a run changes it, written: the keys of others stay, unreadable values keep what
+    // the live object held, and a missing comment key is left to the comment style.
+    QTemporaryDir keptDir;
+    const QString path = keptDir.filePath("config.ini");
     QFile::copy(goldenPath("settings-kept.ini"), path);
     QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    IniFile ini(path);
+    IniFile kept(path);
     QStringList errors;
     EditorSettings current = firstStart();
     current.comment = {};
-    EditorSettings s = SettingsFile::read(ini, current, [&](const AppError &e) { errors << e.message(); });
+    EditorSettings s = SettingsFile::read(kept, current, [&](const AppError &e) { errors << e.message(); });
 
     // The values read show in the file written below; the bad colour keeps the window's.
     EXPECT_EQ(errors, QStringList("'yellow' is not a valid integer value"));
@@ -120,7 +114,7 @@ TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
     s.bigSpeedButtons = false;
     s.armaExePath = "/games/arma/arma.exe";
     s.comment = {Colors::clGreen, true, false};
-    SettingsFile::write(ini, s);
+    SettingsFile::write(kept, s);
     EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 

@@ -71,46 +71,7 @@ TEST(StringtableCsv, GoldenTexts)
     EXPECT_TRUE(Cp1251::encode(csv(one)).contains("\"\xCF\xF0\xE8\xE2\xE5\xF2\","));
 }
 
-TEST(StringtableCsv, InsertDeleteClearAndMoveRows)
-{
-    StringtableForm form = withLanguages({English});
-    // Two insertions at the same current row: the second lands above the first, the initial
-    // empty row is pushed to the end.
-    ASSERT_TRUE(insertBlankRow(form, 0));
-    setCell(form, 0, 0, QStringLiteral("STR_1"));
-    ASSERT_TRUE(insertBlankRow(form, 0));
-    setCell(form, 0, 0, QStringLiteral("STR_2"));
-    EXPECT_EQ(form.rows.size(), 3);
-    EXPECT_EQ(cell(form, 0, 0), QStringLiteral("STR_2"));
-    EXPECT_EQ(cell(form, 1, 0), QStringLiteral("STR_1"));
-    EXPECT_EQ(cell(form, 1, 1), QStringLiteral(" "));
-    EXPECT_EQ(csv(form), "LANGUAGE,\"English\"\r\n\r\nSTR_2,\" \",\r\nSTR_1,\" \",\r\n\r\n");
-    EXPECT_FALSE(insertBlankRow(form, -1));
-    EXPECT_FALSE(insertBlankRow(form, 4));
-    EXPECT_TRUE(insertBlankRow(form, 3)); // at the end
-
-    EXPECT_TRUE(moveRow(form, 1, 0));
-    EXPECT_EQ(cell(form, 0, 0), QStringLiteral("STR_1"));
-    EXPECT_FALSE(moveRow(form, 0, -1));
-    EXPECT_FALSE(moveRow(form, 3, 4));
-
-    clearRow(form, 0);
-    EXPECT_EQ(cell(form, 0, 0), QString());
-    deleteRow(form, 0);
-    deleteRow(form, 2);
-    ASSERT_EQ(form.rows.size(), 2);
-    EXPECT_EQ(cell(form, 0, 0), QStringLiteral("STR_2"));
-
-    // The only data row is emptied, not removed; its cells become empty, not blanks.
-    deleteRow(form, 1);
-    deleteRow(form, 0);
-    ASSERT_EQ(form.rows.size(), 1);
-    EXPECT_EQ(cell(form, 0, 0), QString());
-    EXPECT_EQ(cell(form, 0, 1), QString());
-    EXPECT_EQ(csv(form), "LANGUAGE,\"English\"\r\n\r\n\r\n");
-}
-
-TEST(StringtableCsv, TextsStayWithTheirLanguageAndIdentifiersAreComparedExactly)
+TEST(StringtableCsv, RowsInsertedDeletedClearedAndMovedTextsWithTheirLanguageAndExactIdentifiers)
 {
     StringtableForm form = withLanguages({English, Russian});
     form.rows = {row(QStringLiteral("STR_A"), QStringLiteral("Hello"), u"Привет"_qs)};
@@ -133,5 +94,41 @@ TEST(StringtableCsv, TextsStayWithTheirLanguageAndIdentifiersAreComparedExactly)
         {"STR_A", false}, {"STR_a", true}, {"STR_A ", true}, {"", true}, {" ", true}};
     for (const auto &[id, unique] : cases)
         EXPECT_EQ(isUniqueId(ids, QString::fromLatin1(id)), unique) << '"' << id << '"';
+
+    StringtableForm edited = withLanguages({English});
+    // Two insertions at the same current row: the second lands above the first, the initial
+    // empty row is pushed to the end.
+    ASSERT_TRUE(insertBlankRow(edited, 0));
+    setCell(edited, 0, 0, QStringLiteral("STR_1"));
+    ASSERT_TRUE(insertBlankRow(edited, 0));
+    setCell(edited, 0, 0, QStringLiteral("STR_2"));
+    EXPECT_EQ(edited.rows.size(), 3);
+    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_2"));
+    EXPECT_EQ(cell(edited, 1, 0), QStringLiteral("STR_1"));
+    EXPECT_EQ(cell(edited, 1, 1), QStringLiteral(" "));
+    EXPECT_EQ(csv(edited), "LANGUAGE,\"English\"\r\n\r\nSTR_2,\" \",\r\nSTR_1,\" \",\r\n\r\n");
+    EXPECT_FALSE(insertBlankRow(edited, -1));
+    EXPECT_FALSE(insertBlankRow(edited, 4));
+    EXPECT_TRUE(insertBlankRow(edited, 3)); // at the end
+
+    EXPECT_TRUE(moveRow(edited, 1, 0));
+    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_1"));
+    EXPECT_FALSE(moveRow(edited, 0, -1));
+    EXPECT_FALSE(moveRow(edited, 3, 4));
+
+    clearRow(edited, 0);
+    EXPECT_EQ(cell(edited, 0, 0), QString());
+    deleteRow(edited, 0);
+    deleteRow(edited, 2);
+    ASSERT_EQ(edited.rows.size(), 2);
+    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_2"));
+
+    // The only data row is emptied, not removed; its cells become empty, not blanks.
+    deleteRow(edited, 1);
+    deleteRow(edited, 0);
+    ASSERT_EQ(edited.rows.size(), 1);
+    EXPECT_EQ(cell(edited, 0, 0), QString());
+    EXPECT_EQ(cell(edited, 0, 1), QString());
+    EXPECT_EQ(csv(edited), "LANGUAGE,\"English\"\r\n\r\n\r\n");
 }
 
