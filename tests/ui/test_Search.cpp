@@ -157,7 +157,7 @@ TEST_F(Search, ReplaceAllReplacesEveryMatchAsOneUndoStepAndKeepsBookmarksOnTheir
     EXPECT_EQ(caretLine(), 3);
 }
 
-TEST_F(Search, ReplaceTakesTheNextMatchAndNeverAnUnrelatedSelection)
+TEST_F(Search, ReplaceTakesTheNextMatchNeverAnUnrelatedSelectionAndFindNextTakesTheTextLiterally)
 {
     setText("one two one");
     replaceWith("one", "1");
@@ -172,20 +172,19 @@ TEST_F(Search, ReplaceTakesTheNextMatchAndNeverAnUnrelatedSelection)
     EXPECT_EQ(text(), QString("1 two 1"));
     EXPECT_EQ(caret(), 1);
     EXPECT_FALSE(EditorBytes::hasSelection(editor()));
-}
 
-TEST_F(Search, ReplaceDialogFindNextTakesTheTextLiterally)
-{
+    // Find Next of the Replace dialog takes the text literally; a miss changes nothing and is silent.
     setText("a.c abc a.c");
     caretAt(0);
     replaceWith("a.c", "");
+    const int beepsBefore = newBeeps();
     click(replaceDialog(), "FindNext");
     EXPECT_EQ(selectionStart(), 0);
     click(replaceDialog(), "FindNext");
     EXPECT_EQ(selectionStart(), 8);
-    click(replaceDialog(), "FindNext"); // a miss changes nothing
+    click(replaceDialog(), "FindNext");
     EXPECT_EQ(selectionStart(), 8);
-    EXPECT_EQ(newBeeps(), 0);
+    EXPECT_EQ(newBeeps(), beepsBefore);
 }
 
 // A button that once had the focus must not take Enter over: Enter searches and the dialog stays.

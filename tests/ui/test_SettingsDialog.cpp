@@ -111,7 +111,7 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     EXPECT_EQ(control<ColorBox>("FonC")->selected(), Colors::clWindow);
 }
 
-TEST_F(SettingsDialogTest, FontButtonStartsFromTheLiveFontAndAppliesOnlyOnOk)
+TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFontAndColourBoxesOfferNoneDefaultAndACustomColour)
 {
     writeConfig("[txfont]\r\nName=DejaVu Sans Mono\r\n"); // a font the test machine has
     start();
@@ -134,11 +134,8 @@ TEST_F(SettingsDialogTest, FontButtonStartsFromTheLiveFontAndAppliesOnlyOnOk)
     EXPECT_EQ(mainWindow()->look().font.family(), live.family());
     ok();
     EXPECT_EQ(mainWindow()->look().font.family(), QString("DejaVu Sans"));
-}
 
-TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
-{
-    start();
+    // Colour boxes offer none, the default and a custom colour.
     action("N40")->trigger();
     auto *keyword = control<ColorBox>("COMD");
     EXPECT_GE(control<ColorBox>("FonC")->findText("clDefault"), 0);
@@ -147,7 +144,7 @@ TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
 
     keyword->setSelected(0x00C0FFEE); // in no list: shown as the custom colour
     EXPECT_EQ(keyword->currentText(), QString("$00C0FFEE"));
-    bool accept = true;
+    accept = true;
     ModalDialogs::setConfirmHandler([&](QDialog &d) {
         static_cast<QColorDialog &>(d).setCurrentColor(QColor(0x12, 0x34, 0x56));
         return accept;
