@@ -151,7 +151,6 @@ protected:
         ASSERT_TRUE(library) << dlerror();
     }
     int released() const { return *static_cast<int *>(dlsym(library, "velmoraTestReleased")); }
-    QString indent() const { return static_cast<const char *>(dlsym(library, "velmoraTestIndent")); }
     void sqf()
     {
         mainWindow()->setCommentStyle(false);
@@ -181,7 +180,7 @@ TEST_F(Formatter, OfferedInTheCStyleAndFormatsTheTextOrTheSelectionAsOneStepCutA
     sqf();
     action("N92")->trigger();
     EXPECT_EQ(text(), QString("\tif (a) then {\r\n\tb\r\n\t};"));
-    EXPECT_EQ(indent(), QString("\t"));
+    EXPECT_EQ(QString(static_cast<const char *>(dlsym(library, "velmoraTestIndent"))), QString("\t"));
     EXPECT_EQ(released(), 1);
     editor()->undo();
     EXPECT_EQ(text(), QString("if (a) then {\r\nb\r\n};"));

@@ -59,7 +59,7 @@ protected:
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
 };
 
-TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
+TEST_F(Reference, TheTreeShowsTheCurrentGameFollowsEverySwitchAndDrawsItsColumnsLinesAndHeader)
 {
     start();
     EXPECT_EQ(tree()->topLevelItemCount(), 4);
@@ -72,6 +72,32 @@ TEST_F(Reference, TheTreeShowsTheCurrentGameAndFollowsEverySwitch)
     QFile::remove(path("data/data.dat"));
     action("OFP1")->trigger();
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
+
+    // A tree list's column lines, the narrowest column and the header's clicks.
+    TreeList list;
+    list.resize(400, 200);
+    list.setColumns({{"A", Qt::AlignLeft, Qt::AlignLeft, -1, false, 100, list.font()},
+                     {"B", Qt::AlignLeft, Qt::AlignLeft, -1, false, 80, list.font()}});
+    list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
+    list.show();
+    EXPECT_EQ(list.columnLinePositions(), QList<int>({98}));
+    EXPECT_EQ(list.viewport()->grab().toImage().pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
+    list.setColumnLines(false);
+    EXPECT_TRUE(list.columnLinePositions().isEmpty());
+
+    list.header()->resizeSection(0, 5); // narrower than the indent: back to it
+    EXPECT_EQ(list.header()->sectionSize(0), 19);
+    EXPECT_EQ(list.columns()[0].width, 19);
+    list.header()->resizeSection(1, 120);
+    EXPECT_EQ(list.columns()[1].width, 120);
+
+    QList<int> clicked;
+    QObject::connect(&list, &TreeList::headerClicked, [&](int section) { clicked << section; });
+    QObject::connect(&list, &TreeList::headerRightClicked, [&](int section) { clicked << -100 - section; });
+    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(30, 5));
+    QTest::mouseClick(list.header()->viewport(), Qt::RightButton, {}, QPoint(390, 5));
+    EXPECT_EQ(clicked, QList<int>({0, 1, -101}));
 }
 
 TEST_F(Reference, AClickAnywhereOnARowSelectsItAndADoubleClickInsertsACommandBareOrANameAsAString)
@@ -325,30 +351,3 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     EXPECT_EQ(text(), QString("x"));
 }
 
-TEST_F(Reference, TreeListColumnsLinesAndHeader)
-{
-    TreeList list;
-    list.resize(400, 200);
-    list.setColumns({{"A", Qt::AlignLeft, Qt::AlignLeft, -1, false, 100, list.font()},
-                     {"B", Qt::AlignLeft, Qt::AlignLeft, -1, false, 80, list.font()}});
-    list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
-    list.show();
-    EXPECT_EQ(list.columnLinePositions(), QList<int>({98}));
-    EXPECT_EQ(list.viewport()->grab().toImage().pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
-    list.setColumnLines(false);
-    EXPECT_TRUE(list.columnLinePositions().isEmpty());
-
-    list.header()->resizeSection(0, 5); // narrower than the indent: back to it
-    EXPECT_EQ(list.header()->sectionSize(0), 19);
-    EXPECT_EQ(list.columns()[0].width, 19);
-    list.header()->resizeSection(1, 120);
-    EXPECT_EQ(list.columns()[1].width, 120);
-
-    QList<int> clicked;
-    QObject::connect(&list, &TreeList::headerClicked, [&](int section) { clicked << section; });
-    QObject::connect(&list, &TreeList::headerRightClicked, [&](int section) { clicked << -100 - section; });
-    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
-    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(30, 5));
-    QTest::mouseClick(list.header()->viewport(), Qt::RightButton, {}, QPoint(390, 5));
-    EXPECT_EQ(clicked, QList<int>({0, 1, -101}));
-}

@@ -27,7 +27,6 @@ protected:
     T *control(const char *name) const { return control<T>("Form7", name); }
     QDialog *dialog() const { return find<QDialog>("Form7"); }
     void ok() { control<QPushButton>("Button3")->click(); }
-    void cancel() { control<QPushButton>("Button2")->click(); }
 };
 
 // The settings of the start-up test, none at its default: OK writes them back as they were.
@@ -101,7 +100,7 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     control<ColorBox>("FonC")->setSelected(Colors::clYellow);
     control<QLineEdit>("OFPpath")->setText("/elsewhere.exe");
     control<QRadioButton>("SQFC")->setChecked(true);
-    cancel();
+    control<QPushButton>("Button2")->click(); // cancel
     EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
     EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
     EXPECT_TRUE(ProgramState::ofpExePath.isEmpty());
