@@ -19,15 +19,6 @@ inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';
 }
-inline void PrintTo(const QStringList &list, std::ostream *os)
-{
-    *os << '{';
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        *os << (i ? ", " : "");
-        PrintTo(list[i], os);
-    }
-    *os << '}';
-}
 
 // The message of the AppError that f throws, or "<no error>".
 template<class F>
@@ -83,9 +74,13 @@ inline QByteArray randomBytes(std::mt19937 &rng, qsizetype maxLength, QByteArray
 
 // Whole generated files are kept in tests/fixtures/golden/. After a change that is meant to alter
 // them, rewrite them with VELMORA_REGENERATE_GOLDEN=1 ctest, and read the difference in git.
+inline QString goldenPath(const QString &name)
+{
+    return QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/golden/") + name;
+}
 inline ::testing::AssertionResult matchesGolden(const QByteArray &actual, const QString &name)
 {
-    QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/golden/") + name);
+    QFile file(goldenPath(name));
     if (qEnvironmentVariableIsSet("VELMORA_REGENERATE_GOLDEN")) {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(actual) != actual.size())
             return ::testing::AssertionFailure() << "cannot write " << file.fileName().toStdString();

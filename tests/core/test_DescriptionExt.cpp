@@ -6,52 +6,29 @@
 
 #include <gtest/gtest.h>
 
-TEST(DescriptionExt, GoldenTexts)
+// Each group alone and two together; a group's entries count only while it is checked.
+TEST(DescriptionExt, GoldenTextsPoolEntriesAndPoolsThatFollowTheSectionsAndOfferEachMagazineOnce)
 {
     using Form = DescriptionExtForm;
-    struct Case { const char *name; void (*edit)(Form &); QStringList lines; };
-    const Case cases[] = {
-        {"binocular and respawn",
+    const std::pair<const char *, void (*)(Form &)> cases[] = {
+        {"binocular-respawn",
          [](Form &f) {
              f.respawnOn = f.weaponsOn = true, f.respawnType = "BASE", f.weaponEntries = {"Binocular (1)"};
              f.soundEntries = {"alarm.ogg"}; // its group is off
-         },
-         {"class Weapons", "{", "\tclass Binocular", "\t{", "\t\tCount = 1;", "\t};", "};", "", "", "", "", "", "", "",
-          "Respawn = \"BASE\";", "RespawnDelay = 15;"}},
-        {"respawn only", [](Form &f) { f.respawnOn = true; }, {"Respawn = \"NONE\";", "RespawnDelay = 15;"}},
-        {"weapons only",
-         [](Form &f) { f.weaponsOn = true, f.weaponEntries = {"AK74 (3)"}; },
-         {"class Weapons", "{", "\tclass AK74", "\t{", "\t\tCount = 3;", "\t};", "};", "", "", "", "", "", "", "", ""}},
-        {"sounds",
-         [](Form &f) { f.soundsOn = true, f.soundEntries = {"alarm.ogg", "siren.ogg"}; },
-         {"class CfgSounds", "{", "\tsounds[] = {alarm.ogg, siren.ogg};", "", "\tclass alarm", "\t{",
-          "\t\tname = \"alarm\";", "\t\tsound[] = {\\sound\\alarm.ogg, db + 0, 1.0};", "\t\ttitles[] = {0, \"\"};",
-          "\t};", "\tclass siren", "\t{", "\t\tname = \"siren\";", "\t\tsound[] = {\\sound\\siren.ogg, db + 0, 1.0};",
-          "\t\ttitles[] = {0, \"\"};", "\t};", "};", "", "", "", ""}},
-        {"music",
-         [](Form &f) { f.musicOn = true, f.musicEntries = {"Theme.OGG"}; },
-         {"class CfgMusic", "{", "\ttracks[] = {Theme.OGG};", "", "\tclass Theme", "\t{", "\t\tname = \"Theme\";",
-          "\t\tsound[] = {\\music\\Theme.OGG, db + 0, 1.0};", "\t};", "};", "", ""}},
-        {"empty lists add no lines", [](Form &f) { f.respawnOn = f.weaponsOn = true; },
-         {"Respawn = \"NONE\";", "RespawnDelay = 15;"}},
-        {"unchecked groups", [](Form &f) { f.weaponEntries = {"M16 (1)"}, f.soundEntries = {"a.ogg"}; }, {}},
-        {"magazines only",
-         [](Form &f) { f.weaponsOn = true, f.magazineEntries = {"M16 (10)", "HandGrenade (2)"}; },
-         {"class Magazines", "{", "\tclass M16", "\t{", "\t\tCount = 10;", "\t};", "\tclass HandGrenade", "\t{",
-          "\t\tCount = 2;", "\t};", "};", "", "", "", "", "", ""}},
+         }},
+        {"respawn", [](Form &f) { f.respawnOn = true; }},
+        {"respawn", [](Form &f) { f.respawnOn = f.weaponsOn = true; }}, // empty lists add no lines
+        {"weapons", [](Form &f) { f.weaponsOn = true, f.weaponEntries = {"AK74 (3)"}; }},
+        {"magazines", [](Form &f) { f.weaponsOn = true, f.magazineEntries = {"M16 (10)", "HandGrenade (2)"}; }},
+        {"sounds", [](Form &f) { f.soundsOn = true, f.soundEntries = {"alarm.ogg", "siren.ogg"}; }},
+        {"music", [](Form &f) { f.musicOn = true, f.musicEntries = {"Theme.OGG"}; }},
+        {"none", [](Form &f) { f.weaponEntries = {"M16 (1)"}, f.soundEntries = {"a.ogg"}; }},
     };
-    for (const Case &c : cases) {
+    for (const auto &[name, edit] : cases) {
         Form form;
-        c.edit(form);
-        EXPECT_EQ(buildDescriptionExt(form), c.lines.join("\r\n")) << c.name;
+        edit(form);
+        EXPECT_TRUE(matchesGolden(buildDescriptionExt(form).toUtf8(), QStringLiteral("description-%1.ext").arg(name)));
     }
-}
-
-TEST(DescriptionExt, PoolEntries)
-{
-    EXPECT_EQ(PoolEntry::make(QStringLiteral("M16"), 12), QStringLiteral("M16 (12)"));
-    EXPECT_EQ(PoolEntry::className(QStringLiteral("M16 (12)")), QStringLiteral("M16"));
-    EXPECT_EQ(PoolEntry::count(QStringLiteral("M16 (12)")), QStringLiteral("12"));
 
     const QStringList listed{QStringLiteral("M16 (1)"), QStringLiteral("AK74 (2)")};
     const std::pair<const char *, bool> twins[] = {
@@ -62,10 +39,7 @@ TEST(DescriptionExt, PoolEntries)
     for (const auto &[item, weapon] : {std::pair{"Binocular", true}, {"NVGoggles", true}, {"binocular", false},
                                        {"Medkit", false}})
         EXPECT_EQ(PoolEntry::isWeaponEquipment(item), weapon) << item;
-}
 
-TEST(DescriptionExt, PoolsFollowTheSectionsAndOfferEachMagazineOnce)
-{
     const DatParser data(tempFile("unit.dat", "[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n"
                                               "[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n"
                                               "[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n"
@@ -77,7 +51,7 @@ TEST(DescriptionExt, PoolsFollowTheSectionsAndOfferEachMagazineOnce)
     EXPECT_EQ(pools.equipment, QStringList({"Medkit", "Mine", "Medkit", "Binocular", "NVGoggles"}));
 }
 
-TEST(WizardFileNames, SoundFileNames)
+TEST(WizardFileNames, SoundFileNamesClassNamesExtensionsAndDefaults)
 {
     // What the field keeps of a chosen or typed name, the list entry and its class.
     const std::array<const char *, 4> cases[] = {
@@ -96,31 +70,22 @@ TEST(WizardFileNames, SoundFileNames)
         EXPECT_EQ(WizardFileNames::oggEntry(field), QString(entry)) << typed;
         EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString(className)) << typed;
     }
-}
 
-TEST(WizardFileNames, ClassNamesExtensionsAndDefaults)
-{
-    const std::pair<QString, bool> classNames[] = {
-        {"alarm", true},  {"Alarm_2", true}, {"6G30", true},  {"", false},
-        {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false},
-    };
+    const std::pair<QString, bool> classNames[] = {{"alarm", true}, {"Alarm_2", true}, {"6G30", true}, {"", false},
+        {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false}};
     for (const auto &[name, valid] : classNames)
         EXPECT_EQ(WizardFileNames::isClassName(name), valid) << name.toStdString();
 
-    const std::pair<const char *, bool> pictures[] = {
-        {"PIC.JPG", true}, {"map.jpg.bak", true}, {"tex.paa", true}, {"tex.PAC", true},
-        {"photo.jpeg", false}, {"pic.png", false}, {"jpg", false},
-    };
+    const std::pair<const char *, bool> pictures[] = {{"PIC.JPG", true}, {"map.jpg.bak", true}, {"tex.paa", true},
+        {"tex.PAC", true}, {"photo.jpeg", false}, {"pic.png", false}, {"jpg", false}};
     for (const auto &[name, accepted] : pictures)
         EXPECT_EQ(WizardFileNames::hasPictureExtension(QString::fromLatin1(name)), accepted) << name;
 
     const std::tuple<const char *, const char *, const char *> defaults[] = {
-        {"/m/briefing", ".html", "/m/briefing.html"},
-        {"/m/briefing.htm", ".html", "/m/briefing.htm"},
-        {"/my.dir/table", ".csv", "/my.dir/table.csv"},
-        {"C:\\my.dir\\table", ".csv", "C:\\my.dir\\table.csv"},
-    };
+        {"/m/briefing", ".html", "/m/briefing.html"}, {"/m/briefing.htm", ".html", "/m/briefing.htm"},
+        {"/my.dir/table", ".csv", "/my.dir/table.csv"}, {"C:\\my.dir\\table", ".csv", "C:\\my.dir\\table.csv"}};
     for (const auto &[path, extension, expected] : defaults)
         EXPECT_EQ(WizardFileNames::withDefaultExtension(QString::fromLatin1(path), QString::fromLatin1(extension)),
                   QString::fromLatin1(expected));
 }
+

@@ -40,7 +40,7 @@ const QStringList kDataFile = {
 
 } // namespace
 
-TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSections)
+TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnlyWhereMissing)
 {
     EXPECT_EQ(flat(ReferenceTree::build(kDataFile, false)),
               QStringList({"lone", "loose", "Команды", ".hint", "Оружие пехоты", ".M16mag", ".M16", "..M16mag",
@@ -50,10 +50,7 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSections)
               QStringList({"lone", "loose", "Команды", ".orphan", ".setVehicleInit", "Notes", ".neutral entry",
                            "A]B]", ".inner bracket", "Снаряжение", ".NVGoggles"}));
     EXPECT_TRUE(ReferenceTree::build({}, false).empty());
-}
 
-TEST(ReferenceTree, QuotesAreAddedOnlyWhereMissing)
-{
     const std::tuple<const char *, int, const char *> cases[] = {
         {"a \"\" b", 3, "M16"},       // between two quotes
         {"a \"", 3, "M16\""},         // after an opening quote
@@ -69,33 +66,23 @@ TEST(ReferenceTree, QuotesAreAddedOnlyWhereMissing)
         EXPECT_EQ(ReferenceTree::quotedName(line, caret, "M16"), QString(inserted)) << line << " @" << caret;
 }
 
-TEST(HelpCard, StripFirstTagsRemovesOnlyTheFirstPair)
+TEST(HelpCard, RowsTagsAndTheFileFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"<b>addWeapon</b>", "addWeapon"},
-        {"plain", "plain"},
-        {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
+        {"<b>addWeapon</b>", "addWeapon"}, {"plain", "plain"}, {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
         {"a > b <c>", "a > b <c>"},  // the first '>' stands before the first '<'
-        {"x <b>y", "x y"},
+        {"x <b>y", "x y"}, {"<p>", ""}, {"<", "<"},
         {"text</b>", "text"},        // a closing tag is the first tag too
-        {"<p>", ""},
-        {"<", "<"},
     };
     for (const auto &[line, stripped] : cases)
         EXPECT_EQ(HelpCard::stripFirstTags(line), QString(stripped)) << line;
-}
 
-TEST(HelpCard, RowsOfLongAndShortCards)
-{
     const QStringList eight = HelpCard::rows("hint\r\nOFP\r\n1.00\r\nhint text\r\n<b>text</b>\r\nNothing\r\n"
                                              "\xCF\xEE\xEA\xE0\xE7\r\nextra\r\n");
     EXPECT_EQ(eight, QStringList({"hint", "OFP", "1.00", "hint text", "text", "Nothing", u"Показ"_qs}));
     EXPECT_EQ(HelpCard::rows("a\nb\rc"), QStringList({"a", "b", "c", "", "", "", ""}));
     EXPECT_EQ(HelpCard::rows(""), QStringList(HelpCard::kRows, QString()));
-}
 
-TEST(HelpCard, FileIsFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
-{
     QTemporaryDir dir;
     const QString cmd = dir.filePath("cmd");
     QDir().mkpath(cmd);
@@ -108,9 +95,9 @@ TEST(HelpCard, FileIsFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
     EXPECT_EQ(HelpCard::findFile(dir.filePath("none"), "addWeapon"), QString());
 }
 
-TEST(CaretText, WordsAndBracketsAroundTheCaret)
+TEST(CaretText, WordsAndBracketsAroundTheCaretAndAQuoteThatOpensAStringOpensTheNames)
 {
-    const QString line = "player addWeapon \"M16\"; (x)";
+    const QString sample = "player addWeapon \"M16\"; (x)";
     const std::tuple<int, const char *, const char *> words[] = {
         // caret, word at it, word that ends nearest before it
         {0, "player", ""},           {3, "player", "player"},       {6, "player", "player"},
@@ -118,8 +105,8 @@ TEST(CaretText, WordsAndBracketsAroundTheCaret)
         {100, "", "x"},
     };
     for (const auto &[caret, at, before] : words) {
-        EXPECT_EQ(CaretText::wordAt(line, caret), QString(at)) << caret;
-        EXPECT_EQ(CaretText::previousWord(line, caret), QString(before)) << caret;
+        EXPECT_EQ(CaretText::wordAt(sample, caret), QString(at)) << caret;
+        EXPECT_EQ(CaretText::previousWord(sample, caret), QString(before)) << caret;
     }
     EXPECT_EQ(CaretText::wordAt(u"_x = Солдат1"_qs, 8), u"Солдат1"_qs);
 
@@ -129,10 +116,8 @@ TEST(CaretText, WordsAndBracketsAroundTheCaret)
     };
     for (const auto &[text, caret, beside] : brackets)
         EXPECT_EQ(CaretText::bracketBesideCaret(text, caret), beside) << text << " @" << caret;
-}
 
-TEST(CompletionRules, AQuoteOpensTheCommandsNamesOnlyWhenItOpensAString)
-{
+    // A quote opens the command's names only when it opens a string.
     using enum CompletionRules::ArgumentList;
     const std::tuple<const char *, CompletionRules::ArgumentList> cases[] = {
         // the caret stands at the end of each line, right after the last character typed
@@ -154,15 +139,6 @@ TEST(CompletionRules, AQuoteOpensTheCommandsNamesOnlyWhenItOpensAString)
     EXPECT_EQ(CompletionRules::argumentListAt("removeWeapon \"\"M16\"", 14), Weapons);
     EXPECT_EQ(CompletionRules::argumentListOf(u"SelectWeapon"), Weapons);
     EXPECT_EQ(CompletionRules::argumentListOf(u"addweapons"), None);
-}
-
-TEST(CompletionRules, EntriesMatchThePrefixWithoutRegardToCase)
-{
-    const QStringList keys = {"addWeapon", "addMagazine", "AddAction", "hint"};
-    EXPECT_EQ(CompletionRules::matchingRows(keys, u"add"), QList<int>({0, 1, 2}));
-    EXPECT_EQ(CompletionRules::matchingRows(keys, u"ADDW"), QList<int>({0}));
-    EXPECT_EQ(CompletionRules::matchingRows(keys, u""), QList<int>({0, 1, 2, 3}));
-    EXPECT_TRUE(CompletionRules::matchingRows(keys, u"x").isEmpty());
 }
 
 TEST(ColumnText, PartsGoIntoTheirColumnsAndTheRestToTheRowsEnd)

@@ -8,22 +8,13 @@
 
 using namespace TextSearch;
 
-namespace {
 const QByteArray kEmoji = "\xF0\x9F\x98\x80"; // one character of four bytes
-} // namespace
 
-TEST(TextOffsets, CharactersAndBytes)
+TEST(TextOffsets, CharactersAndBytesAndRussianRangesWidenedOnlyWhereTheRangeIsRussian)
 {
-    struct Case { QByteArray text; qsizetype chars; };
-    const Case cases[] = {
-        {"", 0},
-        {"abc", 3},
-        {u"ёж"_qs.toUtf8(), 2},
-        {"a" + kEmoji + "b", 3},
-        {"\xD0", 1},            // a cut sequence: one character per byte
-        {"\xCF\xF0\xE8", 3},    // Windows-1251 bytes
-        {"\r\n", 2},            // a line break is two characters
-    };
+    // A cut sequence and Windows-1251 bytes count a character per byte; a line break is two.
+    const std::pair<QByteArray, qsizetype> cases[] = {
+        {"", 0}, {"abc", 3}, {u"ёж"_qs.toUtf8(), 2}, {"a" + kEmoji + "b", 3}, {"\xD0", 1}, {"\xCF\xF0\xE8", 3}, {"\r\n", 2}};
     for (const auto &[text, chars] : cases) {
         EXPECT_EQ(TextOffsets::charCount(text), chars) << text.toHex().constData();
         EXPECT_EQ(TextOffsets::byteLength(text, chars), text.size()) << text.toHex().constData();
@@ -43,11 +34,9 @@ TEST(TextOffsets, CharactersAndBytes)
     EXPECT_EQ(TextOffsets::utf16Length(mixed), 5);
     for (const auto &[units, bytes] : {std::pair{1, 1}, {2, 5}, {3, 5}, {4, 7}, {5, 8}, {9, 8}}) // 2: inside the pair
         EXPECT_EQ(TextOffsets::byteLengthOfUtf16(mixed, units), bytes) << units;
-}
 
-TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
-{
-    const std::pair<QString, QString> cases[] = {
+    // Russian ranges are widened only where the range is Russian.
+    const std::pair<QString, QString> ranges[] = {
         {u"[а-я]"_qs, u"[а-яё]"_qs},
         {u"[А-Я]+"_qs, u"[А-ЯЁ]+"_qs},
         {u"[а-Я]"_qs, u"[А-яЁё]"_qs},
@@ -62,26 +51,16 @@ TEST(RussianRanges, WidenedOnlyWhereTheRangeIsRussian)
         {u"[x-а-я]"_qs, u"[x-а-я]"_qs},          // "а" ends one range and starts none
         {u"[а-"_qs, u"[а-"_qs},
     };
-    for (const auto &[pattern, widened] : cases)
+    for (const auto &[pattern, widened] : ranges)
         EXPECT_EQ(withRussianRanges(pattern), widened) << pattern.toStdString();
 }
 
-struct FindCase
+// From a selection start in characters (-1: none) to the text found and, where it matters, its
+// start in characters.
+TEST(TextSearch, FindFromTheSelectionQuickFindRefusalsAndPlainFindNext)
 {
-    const char *name;
-    QString text;
-    QString pattern;
-    bool matchCase;
-    bool wholeWord;
-    bool forward;
-    qsizetype selectionStart; // characters
-    Result result;
-    QString found;            // the selected text
-    qsizetype foundAt = -1;   // characters, when it matters
-};
-
-TEST(TextSearch, FindFromTheSelection)
-{
+    struct FindCase { const char *name; QString text, pattern; bool matchCase, wholeWord, forward;
+                      qsizetype selectionStart; Result result; QString found; qsizetype foundAt = -1; };
     const QString emoji = QString::fromUtf8(kEmoji);
     const FindCase cases[] = {
         {"whole word after a same-length run", "ab(c", "\\(c", false, true, true, 0, Result::Found, "(c", 2},
@@ -124,42 +103,27 @@ TEST(TextSearch, FindFromTheSelection)
             EXPECT_EQ(TextOffsets::charCount(text.first(o.match.start)), c.foundAt) << c.name;
         }
     }
-}
 
-TEST(TextSearch, QuickFind)
-{
     EXPECT_TRUE(isRefusedQuickFind(u"a[]b"));
     EXPECT_FALSE(isRefusedQuickFind(u"[a]"));
-    // Letter case counts whatever the dialog says; the placeholder itself is a search text.
-    EXPECT_EQ(find("abc ABC", -1, quickFind("ABC")).match.start, 4);
-    const QByteArray text = u"x Поиск"_qs.toUtf8();
-    EXPECT_EQ(find(text, -1, quickFind(u"Поиск"_qs)).result, Result::Found);
-    EXPECT_EQ(find(text, -1, quickFind(u"поиск"_qs)).result, Result::NoMatches);
-}
 
-TEST(TextSearch, PlainFindNext)
-{
-    struct Case { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
-    const Case cases[] = {
-        {"a.c abc", "a.c", true, false, 0, 0},  // taken literally
-        {"a.c abc", "a.c", true, false, 1, -1},
+    struct Plain { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
+    const Plain plains[] = {
         {"ABC abc", "abc", true, false, 0, 4},
         {"ABC abc", "abc", false, false, 0, 0},
         {"abcd abc", "abc", false, true, 0, 5},
         {"(c x(c", "(c", false, true, 1, -1},  // touched by x
     };
-    for (const Case &c : cases) {
+    for (const Plain &c : plains) {
         const Outcome o = findPlain(c.text, c.from, {c.needle, c.matchCase, c.wholeWord, true});
         EXPECT_EQ(o.result == Result::Found ? o.match.start : -1, c.at) << c.text << " / " << c.needle;
     }
 }
 
-TEST(TextSearch, ReplaceAllInOnePass)
+TEST(TextSearch, ReplaceAllInOnePassPositionsAfterItAndRandomPatternsThatNeitherCrashNorHang)
 {
     struct Case { const char *name; QString text; QString pattern; bool wholeWord; qsizetype from; QString with; QString result; };
     const Case cases[] = {
-        {"every match, the one at the caret too", "aaaa", "a", false, 0, "b", "bbbb"},
-        {"from the caret on", "aaaa", "a", false, 2, "b", "aabb"},
         {"never rescanned", "aa", "a", false, 0, "aa", "aaaa"},
         {"longer and shorter", "x1y22z", "[0-9]+", false, 0, "#", "x#y#z"},
         {"whole words only", "abc abcd abc", "abc", true, 0, "X", "X abcd X"},
@@ -177,29 +141,23 @@ TEST(TextSearch, ReplaceAllInOnePass)
     }
     EXPECT_EQ(replaceAll("aaaa", 4, {"a", true, false, true}, "b").result, Result::NoneFurther);
     EXPECT_EQ(replaceAll("aaaa", 0, {"(", true, false, true}, "b").result, Result::Failed);
-}
 
-TEST(TextSearch, PositionsAfterReplaceAll)
-{
     // "ab\r\nab\r\nab" with "ab" -> "xyz": line starts 0, 4, 8 become 0, 5, 10.
     const QByteArray text = "ab\r\nab\r\nab";
     const Replacement r = replaceAll(text, 0, {"ab", true, false, true}, "xyz");
-    const std::pair<qsizetype, qsizetype> cases[] = {{0, 0}, {1, 0}, {2, 3}, {4, 5}, {8, 10}, {10, 13}};
-    for (const auto &[before, after] : cases)
+    for (const auto &[before, after] : {std::pair{0, 0}, {1, 0}, {2, 3}, {4, 5}, {8, 10}, {10, 13}})
         EXPECT_EQ(r.newPosition(before), after) << before;
-}
 
-// Any pattern over any text: the pattern rewrite, PCRE2 and the offsets never crash or hang.
-TEST(TextSearch, RandomPatternsAndTextsNeitherCrashNorHang)
-{
+    // Any pattern over any text: the pattern rewrite, PCRE2 and the offsets never crash or hang.
     std::mt19937 rng(7);
     const char alphabet[] = "ab()[]*+?.\\^$|{}-\r\n\xD0\xB0\xD1\x8F\xF0\x9F";
     for (int round = 0; round < 2000; ++round) {
-        const QByteArray pattern = randomBytes(rng, 8, alphabet), text = randomBytes(rng, 40, alphabet);
+        const QByteArray pattern = randomBytes(rng, 8, alphabet), bytes = randomBytes(rng, 40, alphabet);
         const Request request{QString::fromUtf8(pattern), bool(rng() % 2), bool(rng() % 2), bool(rng() % 2)};
-        const Outcome o = find(text, qsizetype(rng() % 41), request);
-        ASSERT_TRUE(o.result != Result::Found || o.match.end() <= text.size());
-        replaceAll(text, 0, request, "z");
-        findPlain(text, 0, request);
+        const Outcome o = find(bytes, qsizetype(rng() % 41), request);
+        ASSERT_TRUE(o.result != Result::Found || o.match.end() <= bytes.size());
+        replaceAll(bytes, 0, request, "z");
+        findPlain(bytes, 0, request);
     }
 }
+

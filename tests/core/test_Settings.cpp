@@ -16,7 +16,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
+TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderNumbersHaveDefaultsAndRandomFilesKeepTheirKeys)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("config.ini");
@@ -38,40 +38,32 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrder)
     IniFile unwritable(dir.filePath("no/folder/config.ini"));
     EXPECT_EQ(thrown([&] { unwritable.writeBool("options", "wrap", true); }),
               "Unable to write to " + dir.filePath("no/folder/config.ini") + ". " + qt_error_string(ENOENT));
-}
 
-TEST(IniFile, NumbersAndDefaults)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.ini");
-    saveTextToFile("[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n", path);
-    const IniFile ini(path);
-    const std::pair<const char *, int> numbers[] = {{"d", 42},    {"h", 31},     {"x", 0x4020},   {"neg", -7},
-                                                    {"bad", 5},   {"empty", 5},  {"big", 5},      {"ffff", -1},
-                                                    {"missing", 5}};
-    for (const auto &[key, value] : numbers)
-        EXPECT_EQ(ini.readInteger("o", key, 5), value) << key;
-    EXPECT_TRUE(ini.readBool("o", "bad", true));
-    EXPECT_FALSE(ini.readBool("o", "bad", false));
-    EXPECT_EQ(IniFile(dir.filePath("none.ini")).readString("o", "d", "def"), QString("def"));
-}
+    // Numbers in their three forms; what is no number, or none at all, gives the default.
+    const QString numbers = tempFile("config.ini", "[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n");
+    const IniFile read(numbers);
+    const std::pair<const char *, int> values[] = {{"d", 42}, {"h", 31}, {"x", 0x4020}, {"neg", -7}, {"bad", 5},
+                                                   {"empty", 5}, {"big", 5}, {"ffff", -1}, {"missing", 5}};
+    for (const auto &[key, value] : values)
+        EXPECT_EQ(read.readInteger("o", key, 5), value) << key;
+    EXPECT_TRUE(read.readBool("o", "bad", true));
+    EXPECT_FALSE(read.readBool("o", "bad", false));
+    EXPECT_EQ(IniFile(numbers + ".none").readString("o", "d", "def"), QString("def"));
 
-// Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
-TEST(IniFile, RandomFilesReadAndKeepTheirKeys)
-{
+    // Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
     std::mt19937 rng(3);
     for (int round = 0; round < 300; ++round) {
-        IniFile ini(tempFile("config.ini", "[a]\r\n" + randomBytes(rng, 120, "[]=;\r\n a$x0-9c")));
-        const QStringList keys = ini.readSectionKeys("a");
-        QStringList values;
+        IniFile random(tempFile("config.ini", "[a]\r\n" + randomBytes(rng, 120, "[]=;\r\n a$x0-9c")));
+        const QStringList keys = random.readSectionKeys("a");
+        QStringList texts;
         for (const QString &key : keys) {
-            ASSERT_TRUE(ini.valueExists("a", key));
-            values << ini.readString("a", key, "<none>");
+            ASSERT_TRUE(random.valueExists("a", key));
+            texts << random.readString("a", key, "<none>");
         }
-        ini.writeString("b", "new", "v");
-        ASSERT_EQ(ini.readSectionKeys("a"), keys);
+        random.writeString("b", "new", "v");
+        ASSERT_EQ(random.readSectionKeys("a"), keys);
         for (qsizetype i = 0; i < keys.size(); ++i)
-            ASSERT_EQ(ini.readString("a", keys[i], "<none>"), values[i]);
+            ASSERT_EQ(random.readString("a", keys[i], "<none>"), texts[i]);
     }
 }
 
@@ -87,7 +79,7 @@ EditorSettings firstStart()
     return s;
 }
 
-TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInTheShutdownOrder)
+TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInOrderAndAReadModifyWriteKeepsWhatItDoesNotOwn)
 {
     QTemporaryDir dir;
     IniFile ini(dir.filePath("config.ini"));
@@ -98,33 +90,22 @@ TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInTheShutdownOrder)
     EditorSettings other;
     other.comment = {};
     EXPECT_EQ(SettingsFile::read(ini, other, [](const AppError &) { FAIL(); }), firstStart());
-}
 
-// Read, changed as a run changes it, written: the keys of others stay, unreadable values keep what
-// the live object held, and a missing comment key is left to the comment style.
-TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.ini");
-    QFile::copy(VELMORA_SOURCE_DIR "/tests/fixtures/golden/settings-kept.ini", path);
+    // Read, changed as a run changes it, written: the keys of others stay, unreadable values keep what
+    // the live object held, and a missing comment key is left to the comment style.
+    QTemporaryDir keptDir;
+    const QString path = keptDir.filePath("config.ini");
+    QFile::copy(goldenPath("settings-kept.ini"), path);
     QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    IniFile ini(path);
+    IniFile kept(path);
     QStringList errors;
     EditorSettings current = firstStart();
     current.comment = {};
-    EditorSettings s = SettingsFile::read(ini, current, [&](const AppError &e) { errors << e.message(); });
+    EditorSettings s = SettingsFile::read(kept, current, [&](const AppError &e) { errors << e.message(); });
 
+    // The values read show in the file written below; the bad colour keeps the window's.
     EXPECT_EQ(errors, QStringList("'yellow' is not a valid integer value"));
-    EXPECT_EQ(s.background, Colors::clWindow);
-    EXPECT_FALSE(s.lineNumbers);
-    EXPECT_EQ(s.completionShortcut, 0x4020);
-    EXPECT_EQ(s.selBackground, Colors::clInfoBk);
     EXPECT_EQ(s.game, Game::Arma);
-    EXPECT_EQ(s.attributes[int(KeyedAttribute::Number)].color, 0x00C0FFFF);
-    EXPECT_TRUE(s.attributes[int(KeyedAttribute::Command)].bold) << "not a number: the default";
-    EXPECT_TRUE(s.attributes[int(KeyedAttribute::Variable)].italic);
-    EXPECT_EQ(s.font, (FontKeys{"DejaVu Sans Mono", 1, Colors::clWindowText, 13, 3}));
-    EXPECT_FALSE(s.sqsComments);
     EXPECT_EQ(s.comment, (CommentKeys{std::nullopt, true, std::nullopt}));
     EXPECT_EQ(s.comment.lookFor(false, Colors::clNone), (TextLook{Colors::clNone, true, false}));
     EXPECT_EQ(s.comment.lookFor(true, Colors::clGray), (TextLook{Colors::clGray, true, true}));
@@ -133,11 +114,11 @@ TEST(EditorSettingsFile, ReadModifyWriteKeepsWhatItDoesNotOwn)
     s.bigSpeedButtons = false;
     s.armaExePath = "/games/arma/arma.exe";
     s.comment = {Colors::clGreen, true, false};
-    SettingsFile::write(ini, s);
+    SettingsFile::write(kept, s);
     EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 
-TEST(ColorText, IdentifiersNumbersAndRefusals)
+TEST(SettingsTexts, ColoursShortcutCodesPlacementsAndFileFilters)
 {
     EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
     EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
@@ -148,10 +129,7 @@ TEST(ColorText, IdentifiersNumbersAndRefusals)
     EXPECT_EQ(colorToString(Colors::clWindowText), QString("clWindowText"));
     EXPECT_EQ(colorToString(0x808080), QString("clGray"));
     EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
-}
 
-TEST(ShortcutCode, CodesAndKeys)
-{
     EXPECT_EQ(ShortcutCode::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
     EXPECT_EQ(ShortcutCode::toKey(9), QKeyCombination(Qt::Key_Tab));
     EXPECT_EQ(ShortcutCode::toKey(0xE000 | 'K'),
@@ -159,6 +137,21 @@ TEST(ShortcutCode, CodesAndKeys)
     EXPECT_EQ(ShortcutCode::toKey(0), QKeyCombination());
     for (int code : {9, 0x4020, 0x2000 | 0x70, 0x8000 | '5', 0xBD, 0x4000 | 0xDB})
         EXPECT_EQ(ShortcutCode::fromKey(ShortcutCode::toKey(code)), code) << code;
+
+    const QRect r(QPoint(10, 20), QPoint(809, 619));
+    EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
+    EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
+    EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
+    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
+        EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
+
+    // The file dialogs' filter pairs become Qt's name filters.
+    EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters(
+                  "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),
+              QStringList({"Briefing/Overview (*.html *.htm)", "С++ (*.cpp *.h *.c)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters("Свое расширение (*.*)|*.*"), QStringList({"Свое расширение (*)"}));
+    EXPECT_EQ(FileFilters::toQtNameFilters("odd|"), QStringList({"odd ()"}));
 }
 
 TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
@@ -196,45 +189,7 @@ TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
     EXPECT_EQ(ini.readString("MRU List", "4", "?"), QString());
 }
 
-TEST(PlacementRect, RoundTripAndRefusals)
-{
-    const QRect r(QPoint(10, 20), QPoint(809, 619));
-    EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
-    EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
-    EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
-    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
-        EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
-}
-
-TEST(SpeedBarCatalog, SectionsImagesAndTheFirstLayout)
-{
-    EXPECT_EQ(SpeedBarCatalog::sections(), QStringList({"Файл", "Правка", "Поиск", "Инструменты"}));
-    ASSERT_EQ(SpeedBarCatalog::items().size(), 24u);
-    const std::tuple<const char *, int, int> some[] = {
-        {"btnNew", 0, 0}, {"SNE", 0, 3}, {"btnSettings", 0, 22}, {"btnrte", 1, 12}, {"btnSelMod", 1, 25},
-        {"btnGoTo", 2, 11}, {"RunBTN", 3, 16}, {"SpeedItem1", 3, 24},
-    };
-    for (const auto &[name, section, image] : some) {
-        const SpeedBarItem *item = SpeedBarCatalog::find(QString::fromLatin1(name));
-        ASSERT_TRUE(item) << name;
-        EXPECT_EQ(item->section, section) << name;
-        EXPECT_EQ(item->image, image) << name;
-    }
-    EXPECT_EQ(SpeedBarCatalog::find(u"Retired"), nullptr);
-
-    const SpeedBarLayout layout = SpeedBarLayout::defaults();
-    EXPECT_EQ(layout.placed.size(), 15);
-    EXPECT_EQ(layout.placed.first(), QString("btnNew"));
-    EXPECT_EQ(layout.hidden, QStringList({"SNE", "btnSettings", "btnSelMod", "ToolButton2", "ToolButton3",
-                                          "ToolButton4", "ToolButton5", "ToolButton6", "SpeedItem1"}));
-    QStringList groupStarts;
-    for (qsizetype i = 0; i < layout.placed.size() + 1; ++i)
-        if (layout.startsGroup(i))
-            groupStarts.append(layout.placed[i]);
-    EXPECT_EQ(groupStarts, QStringList({"btnCopy", "btnFind", "RunBTN"}));
-}
-
-TEST(SpeedBarLayout, PlacingMovingAndRemoving)
+TEST(SpeedBarLayout, PlacingMovingRemovingWrittenReadBackAndMadeWholeLikeAnOlderLayout)
 {
     SpeedBarLayout layout{{"btnNew", "btnOpen", "btnSave"}, {"SNE", "btnCopy"}};
     layout.place("SNE", 1);
@@ -253,10 +208,7 @@ TEST(SpeedBarLayout, PlacingMovingAndRemoving)
     EXPECT_EQ(layout.hidden, QStringList({"btnNew", "SNE"})); // in the catalogue's order
     EXPECT_TRUE(layout.startsGroup(2));
     EXPECT_FALSE(layout.startsGroup(1));
-}
 
-TEST(SpeedBarLayout, WrittenReadBackAndMadeWholeLikeAnOlderLayout)
-{
     QTemporaryDir dir;
     IniFile ini(dir.filePath("config.ini"));
     const QString section = QStringLiteral("position\\TForm1ToolBar1");
@@ -271,7 +223,7 @@ TEST(SpeedBarLayout, WrittenReadBackAndMadeWholeLikeAnOlderLayout)
     ASSERT_TRUE(SpeedBarLayout::read(ini, section, &back));
     EXPECT_EQ(back, stored);
     EXPECT_EQ(ini.readInteger(section, "BtnWidth", 0), 28);
-    const SpeedBarLayout layout = SpeedBarLayout::fromStored(back);
+    layout = SpeedBarLayout::fromStored(back);
     EXPECT_EQ(layout.placed.mid(0, 6), QStringList({"RunBTN", "btnNew", "btnOpen", "btnSave", "SNE", "btnCut"}));
     EXPECT_FALSE(layout.placed.contains("btnCopy"));
     EXPECT_FALSE(layout.placed.contains("SpeedItem1"));
@@ -280,12 +232,3 @@ TEST(SpeedBarLayout, WrittenReadBackAndMadeWholeLikeAnOlderLayout)
     EXPECT_EQ(SpeedBarLayout::fromStored(SpeedBarLayout::defaults()), SpeedBarLayout::defaults());
 }
 
-TEST(FileFilters, PairsBecomeQtNameFilters)
-{
-    EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
-    EXPECT_EQ(FileFilters::toQtNameFilters(
-                  "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),
-              QStringList({"Briefing/Overview (*.html *.htm)", "С++ (*.cpp *.h *.c)"}));
-    EXPECT_EQ(FileFilters::toQtNameFilters("Свое расширение (*.*)|*.*"), QStringList({"Свое расширение (*)"}));
-    EXPECT_EQ(FileFilters::toQtNameFilters("odd|"), QStringList({"odd ()"}));
-}

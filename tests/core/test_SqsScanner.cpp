@@ -28,7 +28,7 @@ void expectCases(const SqsScanner &scanner, const std::vector<Case> &cases)
 } // namespace
 
 // Mostly what the styles of the example scripts cannot show: where tokens of one kind meet, and ranges.
-TEST(SqsScanner, TokenBoundariesAndRanges)
+TEST(SqsScanner, TokenBoundariesRangesMultiByteCharactersAnEmptyLineAndKeywords)
 {
     expectCases(SqsScanner(), {
         {";x /* y", rsNone, "[;x /* y]C", rsNone},
@@ -49,13 +49,16 @@ TEST(SqsScanner, TokenBoundariesAndRanges)
         // Handed a line with its break: blanks run through it, a bare break is one blank token.
         {"a \r\nb/* c\nd", rsNone, "[a]I[ \r\n].[b]I[/* c]B[\n].[d]B", rsSdot},
     });
-}
 
-TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
-{
-    SqsScanner scanner;
-    scanner.setKeyWords(QStringLiteral("hint"));
-    expectCases(scanner, {
+    // Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
+    const SqsScanner scanner;
+    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
+    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
+
+    // Multi-byte characters are one unknown token each and end words.
+    SqsScanner withHint;
+    withHint.setKeyWords(QStringLiteral("hint"));
+    expectCases(withHint, {
         {"hintПр", rsNone, "[hint]K[П]?[р]?", rsNone},
         {"_т—€😀", rsNone, "[_]U[т]?[—]?[€]?[😀]?", rsNone},
         // Malformed, overlong, surrogate and cut sequences go byte by byte.
@@ -65,79 +68,26 @@ TEST(SqsScanner, MultiByteCharactersAreOneUnknownTokenAndEndWords)
     });
     // An embedded NUL ends the line: the rest is the closing tkNull.
     std::vector<SqsToken> raw;
-    EXPECT_EQ(scanner.scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
+    EXPECT_EQ(withHint.scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
     EXPECT_EQ(raw, (std::vector<SqsToken>{{0, 1, tkSdot}, {1, 3, tkNull}}));
-}
 
-TEST(SqsScanner, KeywordListIgnoresCaseAndIsReplacedWhole)
-{
-    SqsScanner scanner;
-    expectCases(scanner, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
+    // The keyword list ignores case and is replaced whole.
+    SqsScanner words;
+    expectCases(words, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
 
-    scanner.setKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
+    words.setKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
     for (const char *word : {"HINT", "addweapon", "AddWeapon", "exitwith", "goto", "then"})
-        EXPECT_TRUE(scanner.isKeyword(word)) << word;
+        EXPECT_TRUE(words.isKeyword(word)) << word;
     for (const char *word : {"abs", "hin", "hints", "if", ""})
-        EXPECT_FALSE(scanner.isKeyword(word)) << word;
+        EXPECT_FALSE(words.isKeyword(word)) << word;
 
     QString many;
     for (int i = 0; i < 3000; ++i)
         many += QStringLiteral("Cmd%1\n").arg(i);
-    scanner.setKeyWords(many);
+    words.setKeyWords(many);
     for (int i = 0; i < 3000; ++i) {
-        ASSERT_TRUE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
-        ASSERT_FALSE(scanner.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;
+        ASSERT_TRUE(words.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
+        ASSERT_FALSE(words.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;
     }
 }
 
-namespace {
-
-// Tokens cover the line exactly, in order; only the last is tkNull; the style buffer agrees.
-void expectWellFormed(const SqsScanner &scanner, const std::string &line, RangeState in)
-{
-    std::vector<SqsToken> tokens;
-    const QByteArrayView view(line.data(), qsizetype(line.size()));
-    const RangeState out = scanner.scanLine(view, in, tokens);
-    ASSERT_TRUE(out == rsNone || out == rsSdot);
-    std::string styles(line.size(), '\xff');
-    ASSERT_EQ(scanner.styleLine(view, in, styles.data()), out);
-    qsizetype pos = 0;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const SqsToken &t = tokens[i];
-        ASSERT_EQ(t.start, pos);
-        ASSERT_EQ(t.kind == tkNull, i + 1 == tokens.size());
-        ASSERT_TRUE(t.length > 0 || t.kind == tkNull);
-        ASSERT_TRUE(t.kind != 9 && t.kind <= tkUnknown);
-        for (qsizetype k = t.start; k < t.start + t.length; ++k)
-            ASSERT_EQ(styles[std::size_t(k)], char(t.kind));
-        pos += t.length;
-    }
-    ASSERT_EQ(pos, qsizetype(line.size()));
-}
-
-} // namespace
-
-TEST(SqsScanner, RandomAndTruncatedBytesNeitherCrashNorHang)
-{
-    SqsScanner scanner;
-    scanner.setKeyWords(QStringLiteral("hint\nif"));
-    // Mostly the characters the rules care about, so that every rule meets every other.
-    const QByteArrayView alphabet("\"#/*;~_.059aFz \t\r\n\x01\x7f\xd0\xd1\x80\xbf\xe2\xf0\xff\0", 28);
-    std::mt19937 rng(20240611);
-    for (int round = 0; round < 20000 && !HasFatalFailure(); ++round) {
-        const std::string line = randomBytes(rng, 120, alphabet).toStdString();
-        expectWellFormed(scanner, line, RangeState(rng() % 5 == 0 ? rng() % 256 : rng() % 4));
-    }
-    const std::string text = "hint \"Привет\"; _x = ~1.5 /* ёж */ // конец €😀";
-    for (std::size_t cut = 0; cut <= text.size() && !HasFatalFailure(); ++cut)
-        for (RangeState in : {rsNone, rsSdot})
-            expectWellFormed(scanner, text.substr(0, cut), in);
-}
-
-// Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
-TEST(SqsScanner, AnEmptyLineWritesNoStyles)
-{
-    const SqsScanner scanner;
-    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
-    EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
-}

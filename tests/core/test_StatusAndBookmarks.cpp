@@ -1,11 +1,11 @@
-// Status-bar panel texts, the viewed percentage, bookmark captions and bookmark keys.
+// The viewed percentage, the clock's format and the bookmark keys of any keyboard layout.
 #include "../TestUtil.h"
 #include "text/BookmarkCaptions.h"
 #include "text/StatusTexts.h"
 
 #include <gtest/gtest.h>
 
-TEST(StatusTexts, ViewedPercent)
+TEST(StatusTexts, ViewedPercentTimeWithoutTheZoneAndBookmarkDigitKeysInAnyLayout)
 {
     struct Case { qsizetype top, window, lines; int percent; };
     const Case cases[] = {
@@ -20,39 +20,21 @@ TEST(StatusTexts, ViewedPercent)
     };
     for (const Case &c : cases)
         EXPECT_EQ(StatusTexts::viewedPercent(c.top, c.window, c.lines), c.percent) << c.top << " " << c.window << " " << c.lines;
-}
 
-TEST(StatusTexts, PanelTexts)
-{
-    EXPECT_EQ(StatusTexts::caretPosition(12, 5), QString("  12:5"));
-    EXPECT_EQ(StatusTexts::memoryLoad(37), u"  Память загружена на 37 %"_qs);
+    // The clock panel drops the time zone from the desktop's time format.
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));
     EXPECT_EQ(StatusTexts::withoutTimeZone("h:mm:ss 'at' t AP"), QString("h:mm:ss 'at'  AP"));
-}
 
-TEST(BookmarkCaptions, AllThreeForms)
-{
-    EXPECT_EQ(BookmarkCaptions::initial(0), QString("0      "));
-    EXPECT_EQ(BookmarkCaptions::initial(7), QString("7"));
-    EXPECT_EQ(BookmarkCaptions::afterSet(3, 12, "hint"), QString("3 (12): hint"));
-    EXPECT_EQ(BookmarkCaptions::afterSet(0, 1, ""), QString("0 (1): "));
-    EXPECT_EQ(BookmarkCaptions::afterClear(0), QString("0     "));
-    EXPECT_EQ(BookmarkCaptions::afterClear(9), QString("9     "));
-}
-
-TEST(BookmarkCaptions, DigitKeysInAnyLayout)
-{
-    struct Case { const char *name; int key; bool keypad; quint32 keysym, keycode; int digit; };
-    const Case cases[] = {
-        {"plain digit", Qt::Key_3, false, '3', 12, 3},
+    // A plain digit, the Russian Shift+3 and the numeric keypad are the bookmark window test's.
+    struct Key { const char *name; int key; bool keypad; quint32 keysym, keycode; int digit; };
+    const Key keys[] = {
         {"Shift+1 in the Latin layout", Qt::Key_Exclam, false, '!', 10, 1},
-        {"Shift+3 in the Russian layout", 0x2116, false, 0x6b0, 12, 3},
         {"zero from its key code", Qt::Key_ParenRight, false, ')', 19, 0},
         {"digit keysym without a key code", Qt::Key_unknown, false, '7', 0, 7},
-        {"numeric keypad", Qt::Key_3, true, 0xffb3, 89, -1},
         {"a letter", Qt::Key_A, false, 'a', 38, -1},
         {"the key before 1", Qt::Key_QuoteLeft, false, '`', 49, -1},
     };
-    for (const Case &c : cases)
+    for (const Key &c : keys)
         EXPECT_EQ(BookmarkCaptions::digitKey(c.key, c.keypad, c.keysym, c.keycode), c.digit) << c.name;
 }
+

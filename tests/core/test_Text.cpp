@@ -14,7 +14,7 @@
 
 using DocumentCodec::Encoding;
 
-TEST(Cp1251, EveryByteButNulSurvivesARoundTrip)
+TEST(Encodings, EveryWindows1251ByteButNulSurvivesARoundTripAndUtf8IsStrict)
 {
     QByteArray all;
     for (int b = 1; b < 256; ++b)
@@ -26,10 +26,7 @@ TEST(Cp1251, EveryByteButNulSurvivesARoundTrip)
     EXPECT_EQ(text[0xC0 - 1], QChar(0x0410)); // А
     EXPECT_EQ(text[0xB8 - 1], QChar(0x0451)); // ё
     EXPECT_EQ(text[0xB9 - 1], QChar(0x2116)); // №
-}
 
-TEST(Utf8, StrictRules)
-{
     for (const char *valid : {"plain", "\xD0\x9F\xD1\x80\xD0\xB8", "\xF0\x9F\x98\x80"})
         EXPECT_TRUE(Utf8::isValid(valid)) << valid;
     // overlong, surrogate, above U+10FFFF, truncated, Windows-1251
@@ -37,16 +34,10 @@ TEST(Utf8, StrictRules)
         EXPECT_FALSE(Utf8::isValid(invalid)) << invalid;
 }
 
-TEST(DocumentCodec, DecodingTable)
+// Line breaks, NUL, marks and both encodings go through the window tests' open and save table.
+TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
 {
     const std::pair<QByteArray, QString> cases[] = {
-        {"", ""},
-        {"\xCF\xF0\xE8\xE2\xE5\xF2", u"Привет"_qs},
-        {"a\nb\rc\r\n", "a\r\nb\r\nc\r\n"},
-        {QByteArray("ab\0cd", 5), "ab"},
-        {"\xEF\xBB\xBF\xD0\x9F\xD1\x80\xD0\xB8", u"При"_qs},
-        {"\xEF\xBB\xBF\xCF\xF0\xE8", u"При"_qs}, // a mark before Windows-1251
-        {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", u"Привет"_qs},
         {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", u"привет"_qs},
         {"\xF0\x9F\x98\x80", QString::fromUtf8("\xF0\x9F\x98\x80")},
         // Found by fuzzing: only the first mark is a mark; a second is a character of the text.
@@ -54,48 +45,7 @@ TEST(DocumentCodec, DecodingTable)
     };
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(DocumentCodec::decode(bytes), text) << bytes.toHex().constData();
-}
 
-TEST(DocumentCodec, RandomBytesDecodeToTheEditorsForm)
-{
-    std::mt19937 rng(5);
-    for (int round = 0; round < 5000; ++round) {
-        const QByteArray bytes = randomBytes(rng, 24, "a\r\n\xEF\xBB\xBF\xD0\x9F\xF0\x98\xC0\xED\xA0");
-        const QString text = DocumentCodec::decode(bytes);
-        ASSERT_EQ(EditorText::normalize(text), text) << bytes.toHex().constData();
-        ASSERT_FALSE(text.contains(QChar(0)));
-        const std::optional<QString> utf8 = Utf8::decode(bytes);
-        ASSERT_EQ(utf8.has_value(), Utf8::isValid(bytes));
-        if (utf8) {
-            ASSERT_EQ(utf8->toUtf8(), bytes);
-        }
-        if (!text.startsWith(QChar(0xFEFF))) { // saved as UTF-8 and opened again: the same text
-            ASSERT_EQ(DocumentCodec::decode(DocumentCodec::encode(text, Encoding::Utf8)), text);
-        }
-    }
-}
-
-TEST(DocumentCodec, SaveBytesByEncoding)
-{
-    struct Case { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
-    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
-    const Case cases[] = {
-        {u"Пр"_qs, Encoding::Ansi, true, "\xCF\xF0", ""}, // no mark in ANSI
-        {"", Encoding::Utf8, true, "\xEF\xBB\xBF", ""},
-        // Each character outside the code page is one '?' and is listed once, a surrogate pair whole.
-        {u"a\u4E2D\u00E9\u4E2Db"_qs, Encoding::Ansi, false, "a???b", u"\u4E2D\u00E9"_qs},
-        {'x' + smile + 'y' + smile, Encoding::Ansi, false, "x?y?", smile},
-        {smile, Encoding::Utf8, false, smile.toUtf8(), ""},
-    };
-    for (const Case &c : cases) {
-        QString replaced;
-        EXPECT_EQ(DocumentCodec::encode(c.text, c.encoding, c.bom, &replaced), c.bytes) << qPrintable(c.text);
-        EXPECT_EQ(replaced, c.replaced) << qPrintable(c.text);
-    }
-}
-
-TEST(DocumentCodec, ReEncodingsUndoEachOther)
-{
     // "И" becomes D0 98, and 0x98 is the one byte Windows-1251 leaves undefined.
     for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs})
         EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(DocumentCodec::utf8BytesAsAnsi(text)), text) << qPrintable(text);
@@ -104,9 +54,25 @@ TEST(DocumentCodec, ReEncodingsUndoEachOther)
     // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
     for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
         EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
+
+    struct Save { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const Save saves[] = {
+        {u"Пр"_qs, Encoding::Ansi, true, "\xCF\xF0", ""}, // no mark in ANSI
+        {"", Encoding::Utf8, true, "\xEF\xBB\xBF", ""},
+        // Each character outside the code page is one '?' and is listed once, a surrogate pair whole.
+        {u"a\u4E2D\u00E9\u4E2Db"_qs, Encoding::Ansi, false, "a???b", u"\u4E2D\u00E9"_qs},
+        {'x' + smile + 'y' + smile, Encoding::Ansi, false, "x?y?", smile},
+        {smile, Encoding::Utf8, false, smile.toUtf8(), ""},
+    };
+    for (const Save &c : saves) {
+        QString replaced;
+        EXPECT_EQ(DocumentCodec::encode(c.text, c.encoding, c.bom, &replaced), c.bytes) << qPrintable(c.text);
+        EXPECT_EQ(replaced, c.replaced) << qPrintable(c.text);
+    }
 }
 
-TEST(EditorText, LineBreaksAndTheEnd)
+TEST(EditorText, LineBreaksAndTheEndAndFilesWhoseFailedWritesLeaveTheOldOneWhole)
 {
     // The final break stays: it is the editor's empty last line.
     const std::pair<QString, QString> cases[] = {
@@ -120,10 +86,8 @@ TEST(EditorText, LineBreaksAndTheEnd)
     }
     EXPECT_EQ(EditorText::splitLines(u"x\r\ry").size(), 3);
     EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1); // no empty printed line for the final break
-}
 
-TEST(FileText, ReadWriteAndFailuresLeaveTheOldFileWhole)
-{
+    // Whole files read and written; a failed write leaves the old file whole.
     QTemporaryDir dir;
     const QString path = dir.filePath("a.txt");
     saveTextToFile(QByteArray("old\0text", 8), path);

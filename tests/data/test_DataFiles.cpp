@@ -5,9 +5,9 @@
 #include "gamedata/GameDataFile.h"
 #include "gamedata/HelpCard.h"
 #include "text/Cp1251.h"
+#include "text/FileText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -24,9 +24,7 @@ const char *const kSections[] = {"COMMANDS", "CMDIL", "ANIMATIONS", "MAN", "INFA
 // The file's bytes, each of its lines ended by CR LF, the last one too.
 QByteArray crLfFile(const QString &path)
 {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
-    const QByteArray bytes = f.readAll();
+    const QByteArray bytes = loadFileToString(path);
     EXPECT_TRUE(bytes.endsWith("\r\n")) << qPrintable(path);
     EXPECT_EQ(bytes.count('\r') + bytes.count('\n'), 2 * bytes.count("\r\n")) << qPrintable(path) << ": bare CR or LF";
     return bytes;
@@ -60,9 +58,7 @@ QHash<QString, QStringList> weaponsWithMagazines(const char *game)
 // The rows of a fact table, each as column name -> value.
 QList<QHash<QString, QString>> readTable(const char *name)
 {
-    QFile f(kFacts + name);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name << " in tests/fixtures";
-    const QStringList lines = QString::fromUtf8(f.readAll()).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(loadFileToString(kFacts + name)).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
     const QStringList head = lines.value(0).trimmed().split(u'\t');
     QList<QHash<QString, QString>> rows;
     for (const QString &line : lines.mid(1)) {
@@ -76,7 +72,7 @@ QList<QHash<QString, QString>> readTable(const char *name)
 
 } // namespace
 
-TEST(DataDat, HeadersLinesAndEntries)
+TEST(DataDat, HeadersEntriesCommandsAndWeaponsWithTheirMagazines)
 {
     crLfFile(kData + "data.dat");
     ASSERT_FALSE(dataDat().isEmpty());
@@ -110,10 +106,7 @@ TEST(DataDat, HeadersLinesAndEntries)
                 seen.insert(e.toLower());
             }
         }
-}
 
-TEST(DataDat, CommandsMatchTheTableAndTheCompletionLinesRunInParallel)
-{
     const auto table = readTable("commands.tsv");
     ASSERT_FALSE(table.isEmpty());
     // Operators made of symbols cannot be keywords and are left out.
@@ -135,10 +128,7 @@ TEST(DataDat, CommandsMatchTheTableAndTheCompletionLinesRunInParallel)
                 << game << " line " << i << ": " << display[i].toStdString();
         }
     }
-}
 
-TEST(DataDat, WeaponsListTheirMagazinesAndEveryMagazineHasAWeapon)
-{
     for (const char *game : kGames) {
         EXPECT_FALSE(section("INFANTRY WEAPONS", game).value(0).startsWith(u' ')) << "sub-entry without a weapon";
         const QStringList known = section("INFANTRY MAGAZINES", game) + section("EQUIPMENT", game);

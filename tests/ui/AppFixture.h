@@ -1,4 +1,4 @@
-// A program folder of the test's own, the answers to message boxes, and the windows.
+// A program folder of the test's own, the answers to message boxes and file dialogs, and the windows.
 #pragma once
 
 #include "../TestUtil.h"
@@ -8,6 +8,8 @@
 #include "editor/ProgramState.h"
 #include "editor/StatusBar.h"
 #include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/ModalDialogs.h"
 #include "text/FileText.h"
 
 #include <QAction>
@@ -15,16 +17,21 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <Qsci/qsciscintilla.h>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <gtest/gtest.h>
 #include <memory>
 
 class AppFixture : public ::testing::Test
 {
 protected:
+    static constexpr const char *kEnvironment[] = {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
@@ -35,6 +42,10 @@ protected:
             QFile::copy(from, to);
         }
         AppPaths::setExeDirOverride(dir.path());
+        for (const char *name : kEnvironment) // the Wine prefix and the desktop's files: the test's own
+            qputenv(name, path(name).toUtf8());
+        beeps = Dialogs::beepCount();
+        savedTerminate = std::exchange(MainWindow::terminateApplication, [this] { ++terminations; });
         Dialogs::setHandler([this](const Dialogs::Message &m) {
             messages.push_back(m);
             if (answers.empty())
@@ -43,16 +54,44 @@ protected:
             answers.pop_front();
             return a;
         });
+        ModalDialogs::setFileHandler([this](QFileDialog &dialog) {
+            fileDialogs.push_back(&dialog);
+            if (inFileDialog)
+                inFileDialog(dialog);
+            if (chosen.empty())
+                return QString();
+            const QString picked = chosen.front();
+            chosen.pop_front();
+            return picked;
+        });
     }
 
     void TearDown() override
     {
         windows.reset();
         Dialogs::setHandler(nullptr);
+        ModalDialogs::setFileHandler(nullptr);
+        ModalDialogs::setConfirmHandler(nullptr);
+        Launcher::setHandler(nullptr);
         AppPaths::setExeDirOverride(QString());
+        for (const char *name : kEnvironment)
+            qunsetenv(name);
+        MainWindow::terminateApplication = savedTerminate;
+        // A start keeps what the shared state holds where config.ini says nothing.
+        ProgramState::ofpExePath.clear();
+        ProgramState::armaExePath.clear();
+        ProgramState::saveBeforeRun = false;
+        ProgramState::bracketFgColor = Colors::clRed;
+        ProgramState::bracketBgColor = Colors::clNone;
     }
 
     void start(const QStringList &arguments = {}) { windows = std::make_unique<AppWindows>(arguments); }
+    // Starts with a file of the test's folder, holding `bytes`, named on the command line.
+    void startWith(const QString &name, const QByteArray &bytes)
+    {
+        put(name, bytes);
+        start({path(name)});
+    }
     MainWindow *mainWindow() const { return windows->mainWindow(); }
     QsciScintilla *editor() const { return mainWindow()->editor(); }
     // A control of any of the program's windows, by its objectName; the name must be unique
@@ -73,9 +112,29 @@ protected:
             ADD_FAILURE() << found.size() << " controls named " << name;
         return found.value(0);
     }
+    // A control of one window, by its objectName: several windows share names such as "Button1".
+    // The test fails when the window has no such control.
+    template <class T = QWidget>
+    static T *control(const QObject *window, const char *name)
+    {
+        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+        if (!found)
+            ADD_FAILURE() << "no control " << name << " in " << (window ? qPrintable(window->objectName()) : "no window");
+        return found;
+    }
+    // The same, the window named by its objectName.
+    template <class T = QWidget>
+    T *control(const char *window, const char *name) const { return control<T>(find(window), name); }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
 
+    // The main window shown and active, as the keys of its menus need it.
+    void showActive()
+    {
+        mainWindow()->show();
+        mainWindow()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
+    }
     // Closes the main window as the user would; true when it closed.
     bool closeMain()
     {
@@ -87,14 +146,50 @@ protected:
     QString configPath() const { return path(QStringLiteral("config.ini")); }
     void writeConfig(const QByteArray &text) { saveTextToFile(text, configPath()); }
     QString config() const { return QString::fromUtf8(loadFileToString(configPath())); }
-    void put(const QString &name, const QByteArray &bytes) { saveTextToFile(bytes, path(name)); }
+    // What config.ini holds of the settings, the window placements after them left out.
+    QByteArray writtenSettings() const
+    {
+        const QByteArray written = loadFileToString(configPath());
+        return written.first(written.indexOf("[position]"));
+    }
+    // A file of the test's folder, in folders made as needed.
+    void put(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        saveTextToFile(bytes, path(name));
+    }
     QByteArray bytes(const QString &name) const { return loadFileToString(path(name)); }
     QString text() const { return mainWindow()->editorText(); }
     void type(const QString &s) { editor()->insert(s); }
     QString gamePanel() const { return mainWindow()->statusPanels()->panelText(StatusBar::kGameModePanel); }
+    int newBeeps() const { return Dialogs::beepCount() - beeps; } // since the test began
+    // The text of the one message shown since the last look, which must be of `kind`; then forgets it.
+    QString onlyMessage(Dialogs::Kind kind)
+    {
+        EXPECT_EQ(messages.size(), 1u);
+        const QString text = messages.empty() ? QString() : messages[0].text;
+        EXPECT_TRUE(!messages.empty() && messages[0].kind == kind) << text.toStdString();
+        messages.clear();
+        return text;
+    }
+    // The texts of the messages shown so far, then forgets them.
+    QStringList takeMessages()
+    {
+        QStringList texts;
+        for (const Dialogs::Message &m : messages)
+            texts << m.text;
+        messages.clear();
+        return texts;
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<AppWindows> windows;
     std::vector<Dialogs::Message> messages;
     std::deque<Dialogs::Answer> answers; // none left means Ok
+    int beeps = 0;
+    int terminations = 0; // the program's ends asked for, which the tests do not carry out
+    std::function<void()> savedTerminate;
+    std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
+    std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
+    std::function<void(QFileDialog &)> inFileDialog; // what the user does in a file dialog first
 };

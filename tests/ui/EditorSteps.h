@@ -12,14 +12,10 @@ protected:
     {
         AppFixture::SetUp();
         start();
-        beeps = Dialogs::beepCount();
     }
 
     // Byte offset of a character offset of the editor's text.
-    qsizetype bytes(qsizetype chars) const
-    {
-        return TextOffsets::byteLength(EditorBytes::text(editor()), chars);
-    }
+    qsizetype bytes(qsizetype chars) const { return TextOffsets::byteLength(EditorBytes::text(editor()), chars); }
     qsizetype chars(qsizetype byteOffset) const
     {
         return TextOffsets::charCount(EditorBytes::text(editor()).first(byteOffset));
@@ -33,7 +29,4 @@ protected:
     int caretLine() const { return int(EditorBytes::lineOf(editor(), EditorBytes::caret(editor()))) + 1; }
     QString selected() const { return editor()->selectedText(); }
     qsizetype selectionStart() const { return chars(EditorBytes::selectionStart(editor())); }
-    int newBeeps() const { return Dialogs::beepCount() - beeps; }
-
-    int beeps = 0;
 };

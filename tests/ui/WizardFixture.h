@@ -1,53 +1,20 @@
-// The program with answers for the wizards' file dialogs and their modal row dialog.
+// Steps on the wizard under test.
 #pragma once
 
 #include "AppFixture.h"
-#include "platform/ModalDialogs.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 
 class WizardFixture : public AppFixture
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        ModalDialogs::setFileHandler([this](QFileDialog &dialog) {
-            fileDialogs.push_back(&dialog);
-            if (chosen.empty())
-                return QString();
-            const QString picked = chosen.front();
-            chosen.pop_front();
-            return picked;
-        });
-    }
-
-    void TearDown() override
-    {
-        ModalDialogs::setFileHandler(nullptr);
-        ModalDialogs::setConfirmHandler(nullptr);
-        AppFixture::TearDown();
-    }
-
-    // A control of one window: the windows share names such as Button1.
-    template <class T = QWidget>
-    static T *child(QWidget *window, const char *name)
-    {
-        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        if (!found)
-            ADD_FAILURE() << "no control " << name;
-        return found;
-    }
+    using AppFixture::control;
     // A control of the wizard under test.
     template <class T = QWidget>
-    T *control(const char *name) const
-    {
-        return child<T>(scope, name);
-    }
+    T *control(const char *name) const { return control<T>(scope, name); }
     // Shows a wizard, as its launcher does, and makes it the one under test.
     void open(QWidget *wizard)
     {
@@ -77,17 +44,5 @@ protected:
         chosen.push_back(path(name));
         click(button);
     }
-    // The texts of the messages shown so far, then forgets them.
-    QStringList takeMessages()
-    {
-        QStringList texts;
-        for (const Dialogs::Message &m : messages)
-            texts << m.text;
-        messages.clear();
-        return texts;
-    }
-
-    QWidget *scope = nullptr;               // the wizard under test
-    std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
-    std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
+    QWidget *scope = nullptr; // the wizard under test
 };

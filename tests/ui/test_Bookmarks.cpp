@@ -3,14 +3,9 @@
 #include "editor/Bookmarks.h"
 
 #include <QKeyEvent>
-#include <QTest>
-
-namespace {
 
 const char *const kSetItems[] = {"N01", "N110", "N210", "N310", "N410", "N510", "N61", "N71", "N81", "N91"};
 const char *const kGoItems[] = {"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", "g8", "g9"};
-
-} // namespace
 
 class BookmarksMenu : public EditorSteps
 {
@@ -45,13 +40,10 @@ protected:
                 lines.append(line + 1);
         return lines;
     }
-    int bookmarkLine(int number) const
-    {
-        return mainWindow()->findChild<Bookmarks *>("Bookmarks")->line(number) + 1;
-    }
+    int bookmarkLine(int number) const { return control<Bookmarks>(mainWindow(), "Bookmarks")->line(number) + 1; }
 };
 
-TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearing)
+TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearingAndABookmarkMovesWithItsLine)
 {
     expectCaptions(0, QString("0      ")); // the others are their digits alone
 
@@ -78,10 +70,8 @@ TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearing)
     caretOn(9, 0);
     action("g3")->trigger();
     EXPECT_EQ(caretLine(), 9);
-}
 
-TEST_F(BookmarksMenu, ABookmarkMovesWithItsLineAndShowsInTheMargin)
-{
+    // A bookmark shows in the margin and moves with its line; its caption keeps the moment of setting.
     caretOn(4, 2);
     action("N510")->trigger();
     const int marker = int(editor()->SendScintilla(QsciScintillaBase::SCI_MARKERGET, 3L));
@@ -97,9 +87,7 @@ TEST_F(BookmarksMenu, ABookmarkMovesWithItsLineAndShowsInTheMargin)
 
 TEST_F(BookmarksMenu, UndoingALineDeletionPutsItsBookmarkBackOnIt)
 {
-    mainWindow()->show(); // Ctrl+Z is the menu's shortcut
-    mainWindow()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow()));
+    showActive(); // Ctrl+Z is the menu's shortcut
     caretOn(4, 2);
     action("N310")->trigger();
     caretOn(5, 2);

@@ -15,12 +15,6 @@ protected:
         mainWindow()->resize(800, 600);
         mainWindow()->show();
     }
-    void TearDown() override
-    {
-        ProgramState::bracketFgColor = Colors::clRed;
-        ProgramState::bracketBgColor = Colors::clNone;
-        EditorSteps::TearDown();
-    }
     BracketMatcher *matcher() const { return editor()->findChild<BracketMatcher *>(); }
     // Paints the editor, which brings the bracket marks up to date.
     void paint() const
@@ -64,7 +58,7 @@ protected:
 // From one caret: the painted marks, where Alt+G goes and what a double click that leaves the caret
 // there selects. Which bracket is chosen and where its partner lies are the core tests'; here the
 // editor's bytes and characters, its comment ranges and a partner at the very start of the text.
-TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
+TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaretAndColoursReadWhenPainting)
 {
     struct Case
     {
@@ -105,11 +99,8 @@ TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaret)
     EXPECT_TRUE(painted().empty());
     action("N89")->trigger();
     EXPECT_EQ(selected(), QString("("));
-    EXPECT_EQ(action("N89")->shortcut(), QKeySequence("Alt+G"));
-}
 
-TEST_F(Brackets, ColoursAreReadWhenPainting)
-{
+    // The colours are read when painting.
     setText("(a)");
     caretAt(0);
     paint();

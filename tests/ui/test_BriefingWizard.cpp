@@ -11,8 +11,6 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 
-namespace {
-
 class BriefingWizardTest : public WizardFixture
 {
 protected:
@@ -38,9 +36,7 @@ protected:
     }
 };
 
-} // namespace
-
-TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
+TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascadeAndTheMarkerLinkGoesToTheClipboard)
 {
     for (int n = 1; n <= 5; ++n) {
         box(QStringLiteral("OBJ%1").arg(n))->setChecked(true);
@@ -69,6 +65,19 @@ TEST_F(BriefingWizardTest, ObjectivesAndEndingsCascade)
     EXPECT_EQ(objectiveStates(), QStringLiteral("e - - - - - - -"));
     EXPECT_TRUE(enabled("END1"));
     EXPECT_EQ(memo("ED3")->toPlainText(), QString());
+
+    EXPECT_FALSE(enabled("Button4"));
+    setText("Edit3", QStringLiteral("Base"));
+    EXPECT_FALSE(enabled("Button4"));
+    setText("Edit4", QStringLiteral("m1"));
+    EXPECT_FALSE(enabled("Button6"));
+    click("Button4");
+    EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
+    click("Button6");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
+    click("Button5");
+    EXPECT_FALSE(enabled("Button4"));
+    EXPECT_FALSE(enabled("Button6"));
 }
 
 TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
@@ -85,9 +94,7 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
     const QByteArray saved = bytes(QStringLiteral("brief.html"));
     EXPECT_TRUE(saved.contains("\r\n\xD0\x9F\xD0\xBB\xD0\xB0\xD0\xBD \xD0\xB0\xD1\x82\xD0\xB0\xD0\xBA\xD0\xB8\r\n"));
     EXPECT_FALSE(saved.startsWith("\xEF\xBB\xBF"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
-    EXPECT_EQ(messages[0].text, QStringLiteral("Брифинг сохранен."));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Plain), QStringLiteral("Брифинг сохранен."));
     EXPECT_FALSE(scope->isVisible());
 
     scope->show();
@@ -96,18 +103,3 @@ TEST_F(BriefingWizardTest, InsertAndSaveWithTheExtensionAddedInTheGameEncoding)
     EXPECT_EQ(bytes(QStringLiteral("briefing.html")), Cp1251::encode(QString::fromUtf8(saved)));
 }
 
-TEST_F(BriefingWizardTest, MarkerLinkGoesToTheClipboard)
-{
-    EXPECT_FALSE(enabled("Button4"));
-    setText("Edit3", QStringLiteral("Base"));
-    EXPECT_FALSE(enabled("Button4"));
-    setText("Edit4", QStringLiteral("m1"));
-    EXPECT_FALSE(enabled("Button6"));
-    click("Button4");
-    EXPECT_EQ(fieldText("Memo1"), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
-    click("Button6");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
-    click("Button5");
-    EXPECT_FALSE(enabled("Button4"));
-    EXPECT_FALSE(enabled("Button6"));
-}

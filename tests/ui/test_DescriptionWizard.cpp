@@ -10,22 +10,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-namespace {
-
-const QByteArray kOfpUnits = "[PRIMARY] Syntax = WEAPON,MAGAZINE,SIZE\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\n"
-                             "[SECONDARY]\r\nLAW,LAWLauncher,4\r\n[HANDGUN]\r\nBeretta,BerettaMag,1\r\n"
-                             "[EQUIPMENT]\r\nMedkit,1\r\n";
-const QByteArray kArmaUnits = "[PRIMARY]\r\nM4,M4Mag,1\r\n[SECONDARY]\r\n[HANDGUN]\r\n[EQUIPMENT]\r\n";
-
+// The unit data are those of the test program folder, tests/fixtures/exe.
 class DescriptionWizardTest : public WizardFixture
 {
 protected:
-    void SetUp() override
-    {
-        WizardFixture::SetUp();
-        put(QStringLiteral("data/ofp_unit.dat"), kOfpUnits);
-        put(QStringLiteral("data/arma_unit.dat"), kArmaUnits);
-    }
     DescriptionWizard *wizard() const { return windows->descriptionWizard(); }
     void showWizard() // again: the wizard prepares itself at every showing
     {
@@ -41,13 +29,11 @@ protected:
     void check(const char *name) { control<QCheckBox>(name)->setChecked(true); }
 };
 
-} // namespace
-
-TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
+TEST_F(DescriptionWizardTest, PoolsEntriesSoundNamesTheInsertedTextAndTheSavedFile)
 {
     start();
     showWizard();
-    EXPECT_EQ(items("Weap"), QStringList({"M16", "AK74", "LAW", "Beretta"}));
+    EXPECT_EQ(items("Weap"), QStringList({"M16", "AK47", "LAWLauncher", "Beretta"}));
     EXPECT_FALSE(enabled("GroupBox2"));
     EXPECT_FALSE(enabled("SoundPath"));
     check("CheckBox1");
@@ -55,15 +41,15 @@ TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
 
     add("Weap", "M16", 2, "Button1");
     add("Weap", "M16", 5, "Button1");  // the class is listed already
-    add("Weap", "AK74", 0, "Button1"); // no count
+    add("Weap", "AK47", 0, "Button1"); // no count
     add("Mag", "Mortar", 3, "Button2");
     add("Equ", "Binocular", 1, "Button3"); // a weapon to the game
-    add("Equ", "Medkit", 1, "Button3");
+    add("Equ", "Mine", 1, "Button3");
     EXPECT_EQ(items("WeapLst"), QStringList({"M16 (2)", "Binocular (1)"}));
-    EXPECT_EQ(items("MagLst"), QStringList({"Mortar (3)", "Medkit (1)"}));
+    EXPECT_EQ(items("MagLst"), QStringList({"Mortar (3)", "Mine (1)"}));
     control<QListWidget>("MagLst")->setCurrentRow(0);
     click("Button13");
-    EXPECT_EQ(items("MagLst"), QStringList({"Medkit (1)"}));
+    EXPECT_EQ(items("MagLst"), QStringList({"Mine (1)"}));
 
     check("CheckBox2");
     control<QRadioButton>("RadioButton4")->setChecked(true);
@@ -74,17 +60,13 @@ TEST_F(DescriptionWizardTest, PoolsEntriesAndTheInsertedText)
     DescriptionExtForm form;
     form.weaponsOn = form.respawnOn = true;
     form.weaponEntries = QStringList({"M16 (2)", "Binocular (1)"});
-    form.magazineEntries = QStringList({"Medkit (1)"});
+    form.magazineEntries = QStringList({"Mine (1)"});
     form.respawnType = QStringLiteral("BASE");
     form.respawnDelay = 30;
     EXPECT_EQ(text(), buildDescriptionExt(form));
     EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Description.ext вставлен в позицию курсора."_qs});
     EXPECT_FALSE(wizard()->isVisible());
-}
 
-TEST_F(DescriptionWizardTest, SoundNamesAndTheSavedFile)
-{
-    start();
     showWizard();
     check("CheckBox3");
     check("CheckBox4");
@@ -112,8 +94,7 @@ TEST_F(DescriptionWizardTest, SoundNamesAndTheSavedFile)
     const QByteArray saved = bytes(QStringLiteral("description.ext"));
     EXPECT_TRUE(saved.startsWith("class CfgSounds\r\n{\r\n\tsounds[] = {alarm.ogg, siren.ogg};\r\n"));
     EXPECT_TRUE(saved.contains("\r\n};\r\n\r\nclass CfgMusic\r\n{\r\n\ttracks[] = {Theme.OGG};\r\n"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
+    EXPECT_FALSE(onlyMessage(Dialogs::Kind::Plain).isEmpty());
     EXPECT_FALSE(wizard()->isVisible());
 
     // Sounds survive the next showing; the weapon choice starts afresh.
@@ -124,25 +105,24 @@ TEST_F(DescriptionWizardTest, SoundNamesAndTheSavedFile)
 
 TEST_F(DescriptionWizardTest, UnitDataIsReadAtEveryShowingOfTheCurrentGame)
 {
-    QFile::remove(path(QStringLiteral("data/ofp_unit.dat")));
+    QFile::rename(path("data/ofp_unit.dat"), path("ofp_unit.dat"));
     start(); // no unit data is read at start-up
     EXPECT_TRUE(messages.empty());
     showWizard();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
+    EXPECT_FALSE(onlyMessage(Dialogs::Kind::Error).isEmpty());
     EXPECT_TRUE(items("Weap").isEmpty());
     EXPECT_FALSE(enabled("Button8"));
     EXPECT_FALSE(enabled("Button9"));
 
-    put(QStringLiteral("data/ofp_unit.dat"), kOfpUnits);
+    QFile::rename(path("ofp_unit.dat"), path("data/ofp_unit.dat"));
     showWizard();
     EXPECT_TRUE(enabled("Button8"));
     check("CheckBox1");
-    add("Weap", "AK74", 1, "Button1");
+    add("Weap", "AK47", 1, "Button1");
     EXPECT_EQ(items("WeapLst").size(), 1);
 
     mainWindow()->setGame(Game::Arma);
     showWizard();
-    EXPECT_EQ(items("Weap"), QStringList({"M4"}));
+    EXPECT_EQ(items("Weap"), QStringList({"M16A2", "M136", "M9"}));
     EXPECT_TRUE(items("WeapLst").isEmpty());
 }

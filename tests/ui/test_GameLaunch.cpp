@@ -1,13 +1,10 @@
 // F9 and the run button, the game's clipboard file and the external formatter.
 #include "AppFixture.h"
 
-#include "platform/Launcher.h"
-#include "platform/ModalDialogs.h"
 #include "platform/UserName.h"
 #include "platform/WindowFinder.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 
 #include <dlfcn.h>
@@ -19,7 +16,6 @@ protected:
     {
         AppFixture::SetUp();
         savedPath = qgetenv("PATH");
-        qputenv("WINEPREFIX", path("prefix").toUtf8());
         qputenv("PATH", path("bin").toUtf8()); // no wine unless a test puts one there
         UserName::setOverride("anna");
         WindowFinder::setHandlers([this](const QString &title) { searched.append(title); return foundWindow; },
@@ -28,26 +24,13 @@ protected:
             requests.push_back(r);
             return launchWorks;
         });
-        ModalDialogs::setFileHandler([](QFileDialog &) { return QString(); });
     }
     void TearDown() override
     {
         AppFixture::TearDown();
         qputenv("PATH", savedPath);
-        qunsetenv("WINEPREFIX");
         UserName::setOverride({});
         WindowFinder::setHandlers(nullptr, nullptr);
-        Launcher::setHandler(nullptr);
-        ModalDialogs::setFileHandler(nullptr);
-        ProgramState::ofpExePath.clear();
-        ProgramState::armaExePath.clear();
-        ProgramState::saveBeforeRun = false;
-    }
-    // A file in a folder that may not exist yet.
-    void place(const QString &name, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        put(name, content);
     }
     bool clipboardMenuEnabled()
     {
@@ -66,7 +49,6 @@ protected:
 TEST_F(GameLaunch, ARunningGameIsShownAfterTheSaveAndNothingIsStarted)
 {
     start();
-    EXPECT_EQ(action("N53")->shortcut(), QKeySequence(Qt::Key_F9));
     ProgramState::saveBeforeRun = true;
     put("mission.sqs", "");
     ASSERT_TRUE(mainWindow()->loadFile(path("mission.sqs")));
@@ -90,7 +72,7 @@ TEST_F(GameLaunch, ARunningGameIsShownAfterTheSaveAndNothingIsStarted)
 TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsReportedMissing)
 {
     start();
-    place("Games/OFP/FlashpointResistance.exe", "MZ");
+    put("Games/OFP/FlashpointResistance.exe", "MZ");
     ProgramState::ofpExePath = path("Games/OFP/FlashpointResistance.exe");
     action("N53")->trigger();
     ASSERT_EQ(requests.size(), 1u);
@@ -98,7 +80,7 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
     EXPECT_EQ(requests[0].arguments, QStringList({"-nosplash"}));
     EXPECT_EQ(requests[0].workingDir, path("Games/OFP"));
 
-    place("bin/wine", "#!/bin/sh\n");
+    put("bin/wine", "#!/bin/sh\n");
     QFile::setPermissions(path("bin/wine"), QFile::ReadOwner | QFile::ExeOwner);
     action("N53")->trigger();
     ASSERT_EQ(requests.size(), 2u);
@@ -108,17 +90,14 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
 
     launchWorks = false;
     action("N53")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Не удалось запустить игру"));
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Не удалось запустить игру"));
 
     // No executable: the message that sends the user to the settings.
     for (const QString &exe : {QString(), path("missing.exe"), path(".")}) {
         ProgramState::ofpExePath = exe;
-        messages.clear();
         action("N53")->trigger();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
-        EXPECT_EQ(messages[0].text, QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
+        EXPECT_EQ(onlyMessage(Dialogs::Kind::Error),
+                  QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
     }
     EXPECT_EQ(requests.size(), 3u);
 }
@@ -130,10 +109,9 @@ TEST_F(GameLaunch, ClipboardFileOfEitherGame)
     ProgramState::ofpExePath = path("ofp/ofp.exe");
     EXPECT_FALSE(clipboardMenuEnabled());
     action("N46")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Ошибка!\nФайл \"" + path("ofp/clipboard.txt") + "\" не найден");
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), "Ошибка!\nФайл \"" + path("ofp/clipboard.txt") + "\" не найден");
 
-    place("ofp/clipboard.txt", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2 hint", 11) + '\0' + "tail");
+    put("ofp/clipboard.txt", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2 hint", 11) + '\0' + "tail");
     EXPECT_TRUE(clipboardMenuEnabled());
     action("N46")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("Привет hint"));
@@ -143,12 +121,12 @@ TEST_F(GameLaunch, ClipboardFileOfEitherGame)
 
     action("ArmA1")->trigger();
     EXPECT_FALSE(clipboardMenuEnabled()); // the OFP file is not ArmA's
-    place("prefix/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
+    put("WINEPREFIX/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
     EXPECT_TRUE(clipboardMenuEnabled());
     QGuiApplication::clipboard()->setText("old");
     action("N46")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages.empty());
 }
 
 class Formatter : public GameLaunch
@@ -173,7 +151,6 @@ protected:
         ASSERT_TRUE(library) << dlerror();
     }
     int released() const { return *static_cast<int *>(dlsym(library, "velmoraTestReleased")); }
-    QString indent() const { return static_cast<const char *>(dlsym(library, "velmoraTestIndent")); }
     void sqf()
     {
         mainWindow()->setCommentStyle(false);
@@ -184,8 +161,10 @@ protected:
     void *library = nullptr;
 };
 
-TEST_F(Formatter, OfferedOnlyInTheCStyleAndForASelection)
+// Offered only in the C style, on a selection too; the whole text and a selection each one step to undo.
+TEST_F(Formatter, OfferedInTheCStyleAndFormatsTheTextOrTheSelectionAsOneStepCutAtANul)
 {
+    installFormatter();
     start();
     emit menu("N13")->aboutToShow();
     EXPECT_FALSE(menu("N90")->menuAction()->isEnabled());
@@ -196,17 +175,12 @@ TEST_F(Formatter, OfferedOnlyInTheCStyleAndForASelection)
     editor()->selectAll();
     emit menu("N90")->aboutToShow();
     EXPECT_TRUE(action("N93")->isEnabled());
-}
 
-TEST_F(Formatter, WholeTextAndSelectionEachOneStepToUndoAndCutAtANul)
-{
-    installFormatter();
-    start();
     mainWindow()->setEditorText("if (a) then {\r\nb\r\n};");
     sqf();
     action("N92")->trigger();
     EXPECT_EQ(text(), QString("\tif (a) then {\r\n\tb\r\n\t};"));
-    EXPECT_EQ(indent(), QString("\t"));
+    EXPECT_EQ(QString(static_cast<const char *>(dlsym(library, "velmoraTestIndent"))), QString("\t"));
     EXPECT_EQ(released(), 1);
     editor()->undo();
     EXPECT_EQ(text(), QString("if (a) then {\r\nb\r\n};"));
@@ -229,18 +203,13 @@ TEST_F(Formatter, WholeTextAndSelectionEachOneStepToUndoAndCutAtANul)
 
 TEST_F(Formatter, FailuresNameTheLibraryAndLeaveTheText)
 {
-    const struct
-    {
-        bool library, release;
-        const char *typed, *message;
-    } cases[] = {
+    const struct { bool library, release; const char *typed, *message; } cases[] = {
         {false, true, "a", "Невозможно загрузить библиотеку autoformat.so"},
         {true, false, "a", "Ошибка нахождения точек входа в процедуры библиотеки autoformat.so"},
         {true, true, "null", "Библиотека autoformat.so не вернула текст. Текст не изменен."},
     };
     start();
     for (const auto &c : cases) {
-        messages.clear();
         if (library)
             dlclose(library);
         library = nullptr;
@@ -251,8 +220,7 @@ TEST_F(Formatter, FailuresNameTheLibraryAndLeaveTheText)
         sqf();
         action("N92")->trigger();
         EXPECT_EQ(text(), QString(c.typed));
-        ASSERT_EQ(messages.size(), 1u) << c.message;
-        EXPECT_EQ(messages[0].text, QString(c.message));
+        EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), QString(c.message));
         EXPECT_TRUE(!library || released() == 0);
     }
 }

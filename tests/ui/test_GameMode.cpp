@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
+TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBackOrKeepsTheGameWhenTheyCannotBeRead)
 {
     start();
     expectGame("OFP", false);
@@ -59,26 +59,22 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBack)
     EXPECT_TRUE(mainWindow()->lexer()->enabled());
     EXPECT_FALSE(action("N77")->isChecked());
     EXPECT_EQ(firstStyle(), int(tkKey));
-}
 
-// Everything is read before anything changes: a data file that cannot be read keeps the game in
-// force; a missing one is reported and the new game comes with empty lists.
-TEST_F(GameMode, DataFileFailuresAreReportedOncePerSwitch)
-{
-    start();
+    // Everything is read before anything changes: a data file that cannot be read keeps the game in
+    // force; a missing one is reported, once per switch, and the new game comes with empty lists.
+    action("OFP1")->trigger();
     QFile::remove(path("data/data.dat"));
     QDir().mkpath(path("data/data.dat")); // exists, but cannot be read as a file
     action("ArmA1")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Cannot open file"));
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Cannot open file"));
     expectGame("OFP", false);
     EXPECT_EQ(ProgramState::weaponList, QStringList({"M16", "AK47"}));
 
     QDir().rmdir(path("data/data.dat"));
     action("ArmA1")->trigger();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].caption, QString("Ошибка"));
-    EXPECT_EQ(messages[1].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QString("Ошибка"));
+    EXPECT_EQ(messages[0].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
     expectGame("ArmA", true);
     EXPECT_TRUE(ProgramState::weaponList.isEmpty());
     EXPECT_TRUE(mainWindow()->completion()->insertTexts.isEmpty());

@@ -9,15 +9,12 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
-namespace {
-
 class OverviewWizardTest : public WizardFixture
 {
 protected:
     void SetUp() override
     {
         WizardFixture::SetUp();
-        QDir().mkpath(path(QStringLiteral("mission")));
         start();
         open(windows->overviewWizard());
     }
@@ -28,8 +25,6 @@ protected:
         control<QSpinBox>("Hei")->setValue(height);
     }
 };
-
-} // namespace
 
 // Which sides are powers of two, which extensions pass and how JPEG data fails is checked in
 // the core tests; here the window reads the chosen picture and shows what it found.
@@ -46,7 +41,6 @@ TEST_F(OverviewWizardTest, PictureCheck)
          u"Внимание! Неправильное расширение файла. Поддерживаются только следующие расширения: .jpg .paa .pac"_qs},
         {"cut.jpg", good.left(good.size() / 2), {7, 9}, "JPEG error #"},
     };
-    const int beeps = Dialogs::beepCount();
     for (const auto &[name, content, size, message] : cases) {
         put(QStringLiteral("mission/") + name, content);
         setSides(7, 9);
@@ -58,7 +52,7 @@ TEST_F(OverviewWizardTest, PictureCheck)
         ASSERT_EQ(messages.size(), message.isEmpty() ? 0u : 1u) << name;
         EXPECT_TRUE(message.isEmpty() || messages[0].text.startsWith(message)) << name;
     }
-    EXPECT_EQ(Dialogs::beepCount() - beeps, 1); // the wrong extension
+    EXPECT_EQ(newBeeps(), 1); // the wrong extension
 
     // A typed name is looked for where the last picture was chosen; a missing one says nothing.
     put(QStringLiteral("mission/other.jpg"), makeJpeg(64, 32));
@@ -71,7 +65,7 @@ TEST_F(OverviewWizardTest, PictureCheck)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(OverviewWizardTest, QuotedPictureNameIsRefused)
+TEST_F(OverviewWizardTest, AQuotedPictureNameIsRefusedAPlainOneInsertedAndSavedInBothGames)
 {
     setText("FilenameEdit1", QStringLiteral("\"a\"b\".jpg"));
     EXPECT_EQ(fieldText("FilenameEdit1"), QStringLiteral("ab\".jpg"));
@@ -83,10 +77,8 @@ TEST_F(OverviewWizardTest, QuotedPictureNameIsRefused)
     for (const Dialogs::Message &m : messages)
         EXPECT_EQ(m.kind, Dialogs::Kind::Error);
     EXPECT_TRUE(scope->isVisible());
-}
+    messages.clear();
 
-TEST_F(OverviewWizardTest, InsertAndSaveInBothGames)
-{
     setText("Edit1", QStringLiteral("Рассвет"));
     control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("one\ntwo"));
     setText("FilenameEdit1", QStringLiteral("pic.jpg"));

@@ -5,15 +5,10 @@
 
 #include "wizards/BriefingWizard.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTextEdit>
 #include <cerrno>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
 
 // Root passes every permission check; for a read-only folder to refuse, the save runs as nobody.
 struct AsUnprivilegedUser
@@ -28,8 +23,6 @@ struct AsUnprivilegedUser
     AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
     bool switched;
 };
-
-} // namespace
 
 class SaveFailures : public WizardFixture
 {
@@ -64,20 +57,18 @@ protected:
                  save();
              }},
             {"a folder that vanished", "gone", ENOENT,
-             [](SaveFailures &t, const QString &file) { QDir(t.path(file)).removeRecursively(); }},
+             [](SaveFailures &t, const QString &) { QDir(t.path("gone")).removeRecursively(); }},
             {"a folder where the file was", "folder", 0,
              [](SaveFailures &t, const QString &file) { QDir().mkpath(t.path(file)); }},
         };
     }
 
-    // The file of one save under a refusal: a folder of its own, which a vanished folder then lacks.
+    // The file of one save under a refusal, in a folder of its own.
     QString prepared(const Refusal &r, const QString &name)
     {
         const QString file = QLatin1String(r.folder) + u'/' + name;
         QDir(dir.path()).mkpath(QLatin1String(r.folder));
         r.prepare(*this, file);
-        if (QLatin1String(r.folder) == QLatin1String("gone"))
-            QDir(path(r.folder)).removeRecursively();
         return file;
     }
 
@@ -116,8 +107,7 @@ TEST_F(SaveFailures, ADocumentStaysModifiedAndTheOldFileWhole)
 // A file deleted while it is open is no failure: Save writes it anew.
 TEST_F(SaveFailures, AFileDeletedWhileOpenIsWrittenAnew)
 {
-    put("doc.sqs", "old");
-    start({path("doc.sqs")});
+    startWith("doc.sqs", "old");
     QFile::remove(path("doc.sqs"));
     editor()->insert("new ");
     ASSERT_TRUE(mainWindow()->save());
@@ -152,29 +142,19 @@ TEST_F(SaveFailures, AWizardReportsNothingAsSavedAndStaysOpen)
 TEST_F(SaveFailures, AnUnwritableConfigIsReportedAndTheProgramCloses)
 {
     const QByteArray old = "[options]\r\nwrap=1\r\n";
-    for (bool full : {true, false}) {
-        if (full)
-            writeConfig(old);
-        else
-            QDir(dir.path()).mkpath("config.ini"); // a folder in its place
-        start();
-        mainWindow()->show();
-        bool closed = false;
-        if (full) {
-            const FileSizeLimit limit(8);
-            closed = mainWindow()->close();
-        } else {
-            closed = mainWindow()->close();
-        }
-        EXPECT_TRUE(closed);
-        ASSERT_FALSE(messages.empty()) << full;
-        EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
-        EXPECT_TRUE(messages[0].text.contains(configPath())) << messages[0].text.toStdString();
-        if (full) {
-            EXPECT_EQ(bytes("config.ini"), old);
-        }
-        windows.reset();
-        messages.clear();
-        QFile::remove(configPath());
-    }
+    writeConfig(old);
+    start();
+    EXPECT_TRUE([this] {
+        const FileSizeLimit full(8);
+        return closeMain();
+    }());
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(configPath()));
+    EXPECT_EQ(bytes("config.ini"), old);
+    windows.reset();
+
+    QFile::remove(configPath());
+    QDir().mkpath(configPath()); // a folder in its place
+    start();
+    EXPECT_TRUE(closeMain());
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(configPath()));
 }

@@ -2,14 +2,10 @@
 // and the file-type registration it opens.
 #include "AppFixture.h"
 
-#include "platform/Launcher.h"
-
 #include "dialogs/ColorBox.h"
 #include "dialogs/HotKeyBox.h"
 #include "editor/ScriptLexer.h"
-#include "platform/ModalDialogs.h"
 #include "reference/CompletionList.h"
-#include "settings/IniFile.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -20,68 +16,31 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
 
 using Attr = LexerAttributes;
 
 class SettingsDialogTest : public AppFixture
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-            qputenv(name, dir.filePath(name).toUtf8());
-    }
-    void TearDown() override
-    {
-        for (const char *name : {"WINEPREFIX", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-            qunsetenv(name);
-        ModalDialogs::setConfirmHandler(nullptr);
-        Launcher::setHandler(nullptr);
-        AppFixture::TearDown();
-    }
+    using AppFixture::control;
     template <class T = QWidget>
-    T *control(const char *name, const char *window = "Form7") const
-    {
-        T *found = find<QDialog>(window)->findChild<T *>(QLatin1String(name));
-        EXPECT_TRUE(found) << name;
-        return found;
-    }
+    T *control(const char *name) const { return control<T>("Form7", name); }
     QDialog *dialog() const { return find<QDialog>("Form7"); }
     void ok() { control<QPushButton>("Button3")->click(); }
-    void cancel() { control<QPushButton>("Button2")->click(); }
-    // Every key of the settings sections as close writes them.
-    QMap<QString, QString> writtenSettings()
-    {
-        EXPECT_TRUE(closeMain());
-        const IniFile ini(configPath());
-        QMap<QString, QString> out;
-        for (const char *section : {"options", "txfont", "HIGHLIGHTER"})
-            for (const QString &key : ini.readSectionKeys(section))
-                out.insert(QLatin1String(section) + u'/' + key, ini.readString(section, key, {}));
-        return out;
-    }
 };
 
+// The settings of the start-up test, none at its default: OK writes them back as they were.
 TEST_F(SettingsDialogTest, OpeningAndOkChangesNothing)
 {
-    const QByteArray config = "[options]\r\ncmdhotkey=16416\r\nbgcolour=$00C0FFFF\r\nActiveLineColor=clInfoBk\r\n"
-                              "OFPpath=/games/ofp.exe\r\nSaveBeforeRun=1\r\nTabsToSpaces=1\r\nSQScomments=0\r\n"
-                              "[HIGHLIGHTER]\r\nForegroundBr=clBlue\r\nComdColor=$00123456\r\nCommColor=clOlive\r\n"
-                              "CommIsBold=1\r\nTildaIsItalic=1\r\n[txfont]\r\nName=DejaVu Sans Mono\r\nSize=13\r\nStyle=1\r\n";
-    writeConfig(config);
-    start();
-    const QMap<QString, QString> untouched = writtenSettings();
-    windows.reset();
-    writeConfig(config);
+    writeConfig(loadFileToString(goldenPath("second-start-config.ini")));
     start();
     action("N40")->trigger();
     ASSERT_TRUE(dialog()->isVisible());
     EXPECT_TRUE(dialog()->isModal());
     ok(); // every control opened from the live state, or this would change it
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(writtenSettings(), untouched);
+    ASSERT_TRUE(closeMain());
+    EXPECT_TRUE(matchesGolden(writtenSettings(), "second-start-config.ini"));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -117,8 +76,6 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     EXPECT_TRUE(h.blockComment->style().testFlag(Attr::Bold));
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
     EXPECT_EQ(h.sqsComment->style(), Attr::FontStyles(Attr::Italic));
-    ProgramState::saveBeforeRun = false;
-    ProgramState::armaExePath.clear();
 }
 
 TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
@@ -126,15 +83,10 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     start();
     action("N40")->trigger();
     auto *box = control<HotKeyBox>("HotKey1");
-    const struct
-    {
-        int key;
-        Qt::KeyboardModifiers mods;
-        int code;
-    } keys[] = {{Qt::Key_Space, Qt::ControlModifier, 0x4020}, {Qt::Key_Tab, {}, 9},
-                {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009}, {Qt::Key_F5, Qt::AltModifier, 0x8074},
-                {Qt::Key_Control, Qt::ControlModifier, 0x8074}, {Qt::Key_Backspace, {}, 0},
-                {Qt::Key_Space, Qt::ControlModifier, 0x4020}};
+    const struct { int key; Qt::KeyboardModifiers mods; int code; } keys[] = {
+        {Qt::Key_Space, Qt::ControlModifier, 0x4020}, {Qt::Key_Tab, {}, 9}, {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009},
+        {Qt::Key_F5, Qt::AltModifier, 0x8074}, {Qt::Key_Control, Qt::ControlModifier, 0x8074},
+        {Qt::Key_Backspace, {}, 0}, {Qt::Key_Space, Qt::ControlModifier, 0x4020}};
     for (const auto &k : keys) {
         QTest::keyClick(box, Qt::Key(k.key), k.mods);
         EXPECT_EQ(box->code(), k.code) << k.key;
@@ -148,7 +100,7 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     control<ColorBox>("FonC")->setSelected(Colors::clYellow);
     control<QLineEdit>("OFPpath")->setText("/elsewhere.exe");
     control<QRadioButton>("SQFC")->setChecked(true);
-    cancel();
+    control<QPushButton>("Button2")->click(); // cancel
     EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
     EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
     EXPECT_TRUE(ProgramState::ofpExePath.isEmpty());
@@ -158,7 +110,7 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     EXPECT_EQ(control<ColorBox>("FonC")->selected(), Colors::clWindow);
 }
 
-TEST_F(SettingsDialogTest, FontButtonStartsFromTheLiveFontAndAppliesOnlyOnOk)
+TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFontAndColourBoxesOfferNoneDefaultAndACustomColour)
 {
     writeConfig("[txfont]\r\nName=DejaVu Sans Mono\r\n"); // a font the test machine has
     start();
@@ -181,11 +133,8 @@ TEST_F(SettingsDialogTest, FontButtonStartsFromTheLiveFontAndAppliesOnlyOnOk)
     EXPECT_EQ(mainWindow()->look().font.family(), live.family());
     ok();
     EXPECT_EQ(mainWindow()->look().font.family(), QString("DejaVu Sans"));
-}
 
-TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
-{
-    start();
+    // Colour boxes offer none, the default and a custom colour.
     action("N40")->trigger();
     auto *keyword = control<ColorBox>("COMD");
     EXPECT_GE(control<ColorBox>("FonC")->findText("clDefault"), 0);
@@ -194,7 +143,7 @@ TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
 
     keyword->setSelected(0x00C0FFEE); // in no list: shown as the custom colour
     EXPECT_EQ(keyword->currentText(), QString("$00C0FFEE"));
-    bool accept = true;
+    accept = true;
     ModalDialogs::setConfirmHandler([&](QDialog &d) {
         static_cast<QColorDialog &>(d).setCurrentColor(QColor(0x12, 0x34, 0x56));
         return accept;
@@ -216,10 +165,9 @@ TEST_F(SettingsDialogTest, ColourBoxesOfferNoneDefaultAndACustomColour)
     keyword->hidePopup();
 }
 
-TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)
+TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeepsAndFileAssociationsAreRegistered)
 {
     const QString prefix = dir.filePath("WINEPREFIX");
-    QDir(prefix).mkpath("drive_c/OFP");
     put("WINEPREFIX/drive_c/OFP/FlashpointResistance.exe", "MZ");
     put("WINEPREFIX/system.reg", "WINE REGISTRY Version 2\n[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n"
                                  "\"MAIN\"=\"C:\\\\OFP\"\n");
@@ -238,50 +186,39 @@ TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeeps)
     EXPECT_TRUE(ProgramState::ofpExePath.isEmpty()); // taken only by OK
 
     control<QLineEdit>("AApath")->setText("/typed.exe");
-    const int beeps = Dialogs::beepCount();
     QTest::mouseClick(control<QLabel>("Label17"), Qt::LeftButton);
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_EQ(newBeeps(), 1);
     EXPECT_EQ(control<QLineEdit>("AApath")->text(), QString("/typed.exe"));
-}
 
-TEST_F(SettingsDialogTest, FileAssociationsRegisterTheTickedTypesOrNameTheFailure)
-{
+    // File associations register the ticked types or name the failure.
     QStringList refreshed; // the caches, rebuilt where their tools are installed
     Launcher::setHandler([&](const Launcher::Request &r) {
         refreshed += r.arguments;
         return true;
     });
-    start();
-    action("N40")->trigger();
     control<QPushButton>("Button4")->click();
     QDialog *associations = find<QDialog>("Form16");
     ASSERT_TRUE(associations->isVisible());
-    auto *registerButton = control<QPushButton>("Button1", "Form16");
+    auto *registerButton = control<QPushButton>("Form16", "Button1");
 
-    const int beeps = Dialogs::beepCount();
     registerButton->click(); // nothing ticked
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 1);
+    EXPECT_EQ(newBeeps(), 2);
     EXPECT_TRUE(messages.empty());
 
-    control<QCheckBox>("cSQS", "Form16")->setChecked(true);
-    control<QCheckBox>("cCSV", "Form16")->setChecked(true);
+    control<QCheckBox>("Form16", "cSQS")->setChecked(true);
+    control<QCheckBox>("Form16", "cCSV")->setChecked(true);
     registerButton->click();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Plain);
-    EXPECT_EQ(messages[0].text, QString("Выбранные типы файлов зарегистрированы."));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Plain), QString("Выбранные типы файлов зарегистрированы."));
     EXPECT_TRUE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqs.xml")));
     EXPECT_FALSE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqf.xml")));
     EXPECT_TRUE(bytes("XDG_CONFIG_HOME/mimeapps.list").contains("text/csv=velmora.desktop"));
     for (const QString &folder : refreshed)
         EXPECT_TRUE(folder.startsWith(path("XDG_DATA_HOME/"))) << folder.toStdString();
 
-    messages.clear();
     QDir(path("XDG_CONFIG_HOME")).removeRecursively();
     put("XDG_CONFIG_HOME", "a file where the folder belongs");
     registerButton->click();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Error);
-    EXPECT_TRUE(messages[0].text.startsWith("Тип файлов SQS не зарегистрирован.")) << messages[0].text.toStdString();
-    control<QPushButton>("Button2", "Form16")->click();
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Тип файлов SQS не зарегистрирован."));
+    control<QPushButton>("Form16", "Button2")->click();
     EXPECT_FALSE(associations->isVisible());
 }

@@ -1,8 +1,7 @@
 // The launchers of the program's windows, go to line, the shortcut list and the about box.
-#include "AppFixture.h"
+#include "EditorSteps.h"
 
 #include "dialogs/GoToLineDialog.h"
-#include "platform/Launcher.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -10,32 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QTest>
+#include <QTableView>
 #include <QToolButton>
 
-class SmallDialogs : public AppFixture
+class SmallDialogs : public EditorSteps
 {
 protected:
-    void TearDown() override
-    {
-        Launcher::setHandler(nullptr);
-        AppFixture::TearDown();
-    }
-    // A control of one window: several windows have a Button1 or an Edit1.
-    template <class T>
-    T *in(const char *window, const char *name) const
-    {
-        T *control = find<QDialog>(window)->findChild<T *>(QLatin1String(name));
-        EXPECT_TRUE(control) << window << "." << name;
-        return control;
-    }
-    int caretLine() const
-    {
-        int line = 0, index = 0;
-        editor()->getCursorPosition(&line, &index);
-        return line + 1;
-    }
     void openGoToLine(int line)
     {
         QStringList lines;
@@ -47,26 +26,14 @@ protected:
     }
 };
 
+// The keys the tests below do not type, with the texts X11 gives them.
 TEST_F(SmallDialogs, GoToLineKeyClasses)
 {
     using K = GoToLineDialog::KeyClass;
-    const struct
-    {
-        int key;
-        const char *text;
-        Qt::KeyboardModifiers mods;
-        K expected;
-    } cases[] = {
-        // digits, Return, Space, a letter and the editing keys are typed in the tests below;
-        // the texts are those X11 gives the keys
-        {Qt::Key_0, "0", {}, K::Pass},           {Qt::Key_9, "9", {}, K::Pass},
-        {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass},
-        {Qt::Key_Left, "", {}, K::Pass},         {Qt::Key_Tab, "\t", {}, K::Pass},
-        {Qt::Key_Delete, "\x7f", {}, K::Pass},   {Qt::Key_Backspace, "\b", {}, K::Refuse},
-        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
-        {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
-        {Qt::Key_Minus, "-", {}, K::Refuse},     {Qt::Key_Escape, "\x1b", {}, K::Refuse},
-        {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
+    const struct { int key; const char *text; Qt::KeyboardModifiers mods; K expected; } cases[] = {
+        {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass}, {Qt::Key_Tab, "\t", {}, K::Pass},
+        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass}, {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
+        {Qt::Key_Minus, "-", {}, K::Refuse}, {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
     };
     for (const auto &c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
@@ -74,82 +41,59 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
     }
 }
 
-TEST_F(SmallDialogs, GoToLineShowsTheCaretLineAndSpaceConfirmsEvenOnCancel)
+TEST_F(SmallDialogs, GoToLineShowsTheCaretLineClampsToTheTextAndSpaceConfirmsEvenOnCancel)
 {
-    start();
     openGoToLine(57);
     auto *dialog = find<QDialog>("Form4");
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->isModal());
-    auto *edit = in<QLineEdit>("Form4", "Edit1");
+    auto *edit = control<QLineEdit>("Form4", "Edit1");
     EXPECT_EQ(edit->text(), QString("57"));
     EXPECT_EQ(edit->selectedText(), QString("57"));
 
-    const int beeps = Dialogs::beepCount();
     QTest::keyClicks(edit, "1x23");
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), QString("123"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    EXPECT_EQ(newBeeps(), 3);
     // Delete, the arrows and Home edit the number as in any field; Delete carries the text X11 gives it.
     QTest::keyClick(edit, Qt::Key_End);
+    const auto del = [edit] {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(edit, &event);
+    };
     QTest::keyClick(edit, Qt::Key_Left);
-    QKeyEvent delLast(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-    QApplication::sendEvent(edit, &delLast);
+    del();
     QTest::keyClick(edit, Qt::Key_Home);
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-    QApplication::sendEvent(edit, &del);
+    del();
     EXPECT_EQ(edit->text(), QString("2"));
     QTest::keyClick(edit, Qt::Key_1);
     EXPECT_EQ(edit->text(), QString("12"));
-    EXPECT_EQ(Dialogs::beepCount(), beeps + 3);
+    EXPECT_EQ(newBeeps(), 3);
     EXPECT_TRUE(dialog->isVisible());
 
-    QTest::keyClick(in<QPushButton>("Form4", "Button2"), Qt::Key_Space);
+    QTest::keyClick(control<QPushButton>("Form4", "Button2"), Qt::Key_Space);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(caretLine(), 12);
     EXPECT_FALSE(editor()->hasSelectedText());
-}
 
-TEST_F(SmallDialogs, GoToLineClampsToTheTextAndBeepsAtNoNumber)
-{
-    start();
-    const struct
-    {
-        const char *typed;
-        int line; // 0: refused, the dialog stays
-    } cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
-    for (const auto &c : cases) {
+    // A number past the text goes to its end; no number beeps and the dialog stays.
+    const std::pair<const char *, int> cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
+    for (const auto &[typed, line] : cases) { // line 0: refused, the dialog stays
         openGoToLine(5);
-        auto *edit = in<QLineEdit>("Form4", "Edit1");
-        edit->setText(c.typed);
-        const int beeps = Dialogs::beepCount();
+        edit->setText(typed);
+        const int before = newBeeps();
         QTest::keyClick(edit, Qt::Key_Return);
-        EXPECT_EQ(find<QDialog>("Form4")->isVisible(), c.line == 0) << c.typed;
-        EXPECT_EQ(caretLine(), c.line ? c.line : 5) << c.typed;
-        EXPECT_EQ(Dialogs::beepCount(), beeps + (c.line ? 0 : 1)) << c.typed;
-        in<QPushButton>("Form4", "Button2")->click();
+        EXPECT_EQ(dialog->isVisible(), line == 0) << typed;
+        EXPECT_EQ(caretLine(), line ? line : 5) << typed;
+        EXPECT_EQ(newBeeps() - before, line ? 0 : 1) << typed;
+        control<QPushButton>("Form4", "Button2")->click();
     }
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(SmallDialogs, ShortcutListAndAboutBox)
+TEST_F(SmallDialogs, TheAboutBoxsAddressOpensTheMailProgram)
 {
-    start();
-    action("N51")->trigger();
-    EXPECT_TRUE(find<QDialog>("Form5")->isVisible() && find<QDialog>("Form5")->isModal());
-    auto *list = in<QTableWidget>("Form5", "ValueListEditor1");
-    ASSERT_EQ(list->rowCount(), 22);
-    const std::tuple<int, const char *, const char *> rows[] = {
-        {0, "Создать", "Ctrl+N"}, {11, "Мудьщкф<->Velmora", "Ctrl+T"}, {12, "vELMORA<->Velmora", "Ctrl+U"},
-        {13, "Установить маркер", "Shift+Ctrl+[Номер]"}, {21, "Автовставка команды", "TAB"}};
-    for (const auto &[row, description, key] : rows) {
-        EXPECT_EQ(list->item(row, 0)->text(), QString(description));
-        EXPECT_EQ(list->item(row, 1)->text(), QString(key));
-    }
-    in<QPushButton>("Form5", "Button1")->click();
-    EXPECT_FALSE(find<QDialog>("Form5")->isVisible());
-
     QList<QUrl> opened;
     Launcher::setHandler([&](const Launcher::Request &r) {
         opened.append(r.url);
@@ -157,17 +101,14 @@ TEST_F(SmallDialogs, ShortcutListAndAboutBox)
     });
     action("N42")->trigger();
     ASSERT_TRUE(find<QDialog>("aboutBox")->isVisible());
-    QTest::mouseClick(in<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>({QUrl("mailto:velmora@example.org")}));
 }
 
 TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsOnly)
 {
-    start();
-    const std::pair<const char *, const char *> launchers[] = {
-        {"N64", "Form8"}, {"ToolButton3", "Form8"}, {"N73", "Form9"},  {"ToolButton2", "Form9"},
-        {"N76", "Form13"}, {"ToolButton4", "Form13"}, {"N74", "Form10"}, {"ToolButton5", "Form10"},
-        {"N75", "Form12"}, {"ToolButton6", "Form12"}, {"Stringtable1", "Form17"}, {"SpeedItem1", "Form17"}};
+    const std::pair<const char *, const char *> launchers[] = {{"N64", "Form8"}, {"N73", "Form9"}, {"N76", "Form13"},
+        {"N74", "Form10"}, {"N75", "Form12"}, {"Stringtable1", "Form17"}}; // the speed bar's items go the same way
     for (const auto &[item, window] : launchers) {
         auto *wizard = find<QDialog>(window);
         wizard->hide();
@@ -193,7 +134,6 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
 // their look.
 TEST_F(SmallDialogs, WizardFramesSizesAndLook)
 {
-    start();
     const auto fixedSize = [this](const char *window) {
         const QWidget *w = find<QDialog>(window);
         return w->minimumSize() == w->maximumSize() ? w->size() : QSize();
@@ -204,9 +144,8 @@ TEST_F(SmallDialogs, WizardFramesSizesAndLook)
     EXPECT_EQ(find<QDialog>("Form9")->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     // Its controls need more room in this font than the designed 664 by 400.
     EXPECT_TRUE(fixedSize("Form13").expandedTo(QSize(664, 400)) == fixedSize("Form13"));
-    EXPECT_EQ(in<QLabel>("Form13", "RespawnDelayLabel")->text(), QString("RespawnDelay = "));
     // The stringtable's header row in the colours of an active title bar.
-    const QPalette header = in<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
+    const QPalette header = control<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
     EXPECT_EQ(header.color(QPalette::Button), header.color(QPalette::Highlight));
     EXPECT_EQ(header.color(QPalette::ButtonText), header.color(QPalette::HighlightedText));
 }
@@ -214,7 +153,6 @@ TEST_F(SmallDialogs, WizardFramesSizesAndLook)
 // Screen readers, and tests, find a button that shows only its picture by the name of its tip.
 TEST_F(SmallDialogs, PictureButtonsAreNamedAsTheirTips)
 {
-    start();
     mainWindow()->show();
     action("N80")->trigger(); // the customise window is made on first use
     int seen = 0;

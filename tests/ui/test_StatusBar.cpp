@@ -28,26 +28,18 @@ protected:
     }
 };
 
-TEST(MemoryLoad, FromMeminfo)
+TEST_F(StatusPanels, RefreshedWhenIdleWithTheMemoryLoadFromMeminfo)
 {
-    struct Case { const char *text; int percent; };
-    const Case cases[] = {
+    const std::pair<const char *, int> loads[] = {
         {"MemTotal:       1000 kB\nMemFree: 1 kB\nMemAvailable:    630 kB\n", 37},
-        {"MemAvailable: 0 kB\nMemTotal: 8 kB\n", 100},
-        {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", -1},
-        {"MemTotal: 100 kB\n", -1},
-        {"MemTotalx: 100 kB\nMemAvailable: 1 kB\n", -1},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(MemoryLoad::percentFromMeminfo(c.text), c.percent) << c.text;
+        {"MemAvailable: 0 kB\nMemTotal: 8 kB\n", 100}, {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", -1},
+        {"MemTotal: 100 kB\n", -1}, {"MemTotalx: 100 kB\nMemAvailable: 1 kB\n", -1}};
+    for (const auto &[text, percent] : loads)
+        EXPECT_EQ(MemoryLoad::percentFromMeminfo(text), percent) << text;
+    EXPECT_GE(MemoryLoad::percent(), 0);
     MemoryLoad::setMeminfoPath("/nonexistent/meminfo");
     EXPECT_EQ(MemoryLoad::percent(), 0);
-    MemoryLoad::setMeminfoPath({});
-    EXPECT_GE(MemoryLoad::percent(), 0);
-}
 
-TEST_F(StatusPanels, RefreshedWhenIdle)
-{
     put("meminfo", "MemTotal: 1000 kB\nMemAvailable: 630 kB\n");
     MemoryLoad::setMeminfoPath(path("meminfo"));
     KeyState::setOverride(KeyState::Key::CapsLock, 1);

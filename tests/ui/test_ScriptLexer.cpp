@@ -24,10 +24,7 @@ using Rows = std::vector<std::string>;
 const QString kKeywords = QStringLiteral("abs\naddWeapon\nhint\nif\nthen\ngoto\nexitWith");
 const QString kExamples = QStringLiteral(VELMORA_SOURCE_DIR "/tests/lexer/examples");
 
-long bgr(const QColor &c)
-{
-    return (c.blue() << 16) | (c.green() << 8) | c.red();
-}
+long bgr(const QColor &c) { return (c.blue() << 16) | (c.green() << 8) | c.red(); }
 
 // An editor in UTF-8 with the highlighter attached.
 struct Editor
@@ -169,27 +166,6 @@ INSTANTIATE_TEST_SUITE_P(LexerExamples, Example, ::testing::ValuesIn(exampleName
     return name;
 });
 
-TEST(LexerHighlighter, OpeningAndClosingABlockCommentReachesTheLinesBelow)
-{
-    Editor e("a\r\nb\r\nc */ d\r\ne");
-    e.styleAll();
-    ASSERT_EQ(e.letters(), (Rows{"I", "I", "I.?I.I", "I"}));
-
-    e.edit.SendScintilla(Sci::SCI_INSERTTEXT, 0UL, "/*");
-    // A repaint of the first line only leaves what lies below unstyled.
-    e.send(Sci::SCI_COLOURISE, 0, e.send(Sci::SCI_GETLINEENDPOSITION, 0));
-    EXPECT_LE(e.send(Sci::SCI_GETENDSTYLED), e.lineStart(1));
-    e.styleFromWatermark();
-    EXPECT_EQ(e.letters(), (Rows{"BBB", "B", "BBBB.I", "I"}));
-
-    e.send(Sci::SCI_DELETERANGE, e.lineStart(2) + 2, 2); // the closing "*/"
-    e.styleFromWatermark();
-    EXPECT_EQ(e.letters(), (Rows{"BBB", "B", "BBBB", "B"}));
-    e.send(Sci::SCI_DELETERANGE, 0, 2);
-    e.styleFromWatermark();
-    EXPECT_EQ(e.letters(), (Rows{"I", "I", "I..I", "I"}));
-}
-
 TEST(LexerHighlighter, LongTextStyledInPiecesMatchesTheScanner)
 {
     // Many styling chunks, block comments across their borders and a line longer than a chunk.
@@ -306,7 +282,7 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
 }
 
-TEST(LexerHighlighter, SwitchingOffAndOnAndNewKeywordsRestyle)
+TEST(LexerHighlighter, SwitchingOffAndOnNewKeywordsAndABlockCommentOpenedAboveRestyle)
 {
     Editor e("hint \"x\" ; 5\r\n/* a\r\nb */ _v abs");
     e.styleAll();
@@ -329,21 +305,35 @@ TEST(LexerHighlighter, SwitchingOffAndOnAndNewKeywordsRestyle)
     Editor words("_abc1-x слово;y");
     EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 0, 1), 5);
     EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 8, 1), 18) << "a Cyrillic word is one word";
+
+    // Opening and closing a block comment reaches the lines below.
+    Editor block("a\r\nb\r\nc */ d\r\ne");
+    block.styleAll();
+    ASSERT_EQ(block.letters(), (Rows{"I", "I", "I.?I.I", "I"}));
+
+    block.edit.SendScintilla(Sci::SCI_INSERTTEXT, 0UL, "/*");
+    // A repaint of the first line only leaves what lies below unstyled.
+    block.send(Sci::SCI_COLOURISE, 0, block.send(Sci::SCI_GETLINEENDPOSITION, 0));
+    EXPECT_LE(block.send(Sci::SCI_GETENDSTYLED), block.lineStart(1));
+    block.styleFromWatermark();
+    EXPECT_EQ(block.letters(), (Rows{"BBB", "B", "BBBB.I", "I"}));
+
+    block.send(Sci::SCI_DELETERANGE, block.lineStart(2) + 2, 2); // the closing "*/"
+    block.styleFromWatermark();
+    EXPECT_EQ(block.letters(), (Rows{"BBB", "B", "BBBB", "B"}));
+    block.send(Sci::SCI_DELETERANGE, 0, 2);
+    block.styleFromWatermark();
+    EXPECT_EQ(block.letters(), (Rows{"I", "I", "I..I", "I"}));
 }
 
 TEST(LexerTColorQt, SettingsColoursBecomeQtColours)
 {
     const QColor none(7, 8, 9);
     const QPalette pal = QGuiApplication::palette();
-    const std::pair<ColorValue, QColor> cases[] = {
-        {0x00FF8040, QColor(0x40, 0x80, 0xFF)},
-        {Colors::clNone, none},
-        {Colors::clDefault, none},
-        {Colors::clWindowText, pal.color(QPalette::Text)},
-        {Colors::clWindow, pal.color(QPalette::Base)},
-        {Colors::clHighlight, pal.color(QPalette::Highlight)},
-        {Colors::clSystemColor | 25, none}, // no such desktop colour
-    };
+    const std::pair<ColorValue, QColor> cases[] = { // the last is no desktop colour
+        {0x00FF8040, QColor(0x40, 0x80, 0xFF)}, {Colors::clNone, none}, {Colors::clDefault, none},
+        {Colors::clWindowText, pal.color(QPalette::Text)}, {Colors::clWindow, pal.color(QPalette::Base)},
+        {Colors::clHighlight, pal.color(QPalette::Highlight)}, {Colors::clSystemColor | 25, none}};
     for (const auto &[color, qt] : cases)
         EXPECT_EQ(toQColor(color, none), qt) << std::hex << color;
 }
