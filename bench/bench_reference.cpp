@@ -58,24 +58,24 @@ void BM_FillReferenceTree(benchmark::State &state)
     TreeList tree;
     tree.resize(300, 600);
     tree.show();
-    bool arma = false;
+    Game game = Game::Ofp;
     for (auto _ : state) {
-        CommandTree::fill(&tree, ReferenceTree::build(dataLines(), arma));
+        CommandTree::fill(&tree, ReferenceTree::build(dataLines(), game));
         tree.viewport()->repaint();
-        arma = !arma;
+        game = game == Game::Ofp ? Game::Arma : Game::Ofp;
     }
-    state.counters["ofpRows"] = rowCount(ReferenceTree::build(dataLines(), false));
-    state.counters["armaRows"] = rowCount(ReferenceTree::build(dataLines(), true));
+    state.counters["ofpRows"] = rowCount(ReferenceTree::build(dataLines(), Game::Ofp));
+    state.counters["armaRows"] = rowCount(ReferenceTree::build(dataLines(), Game::Arma));
 }
 BENCHMARK(BM_FillReferenceTree)->Unit(benchmark::kMillisecond);
 
 // Reading the rows alone, without the tree.
 void BM_ReadTreeRows(benchmark::State &state)
 {
-    bool arma = false;
+    Game game = Game::Ofp;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReferenceTree::build(dataLines(), arma));
-        arma = !arma;
+        benchmark::DoNotOptimize(ReferenceTree::build(dataLines(), game));
+        game = game == Game::Ofp ? Game::Arma : Game::Ofp;
     }
 }
 BENCHMARK(BM_ReadTreeRows)->Unit(benchmark::kMillisecond);
@@ -83,8 +83,8 @@ BENCHMARK(BM_ReadTreeRows)->Unit(benchmark::kMillisecond);
 // The same rows, already read, into a plain QTreeWidget with its own drawing.
 void BM_FillBareTree(benchmark::State &state)
 {
-    const std::vector<ReferenceNode> games[] = {ReferenceTree::build(dataLines(), false),
-                                                ReferenceTree::build(dataLines(), true)};
+    const std::vector<ReferenceNode> games[] = {ReferenceTree::build(dataLines(), Game::Ofp),
+                                                ReferenceTree::build(dataLines(), Game::Arma)};
     QTreeWidget tree;
     tree.setHeaderHidden(true);
     tree.resize(300, 600);
@@ -130,11 +130,11 @@ struct Program
 void BM_SwitchGame(benchmark::State &state)
 {
     Program program;
-    bool arma = true;
+    Game game = Game::Arma;
     for (auto _ : state) {
-        program.main()->setGame(arma ? Game::Arma : Game::Ofp);
+        program.main()->setGame(game);
         QApplication::processEvents();
-        arma = !arma;
+        game = game == Game::Ofp ? Game::Arma : Game::Ofp;
     }
 }
 BENCHMARK(BM_SwitchGame)->Unit(benchmark::kMillisecond);

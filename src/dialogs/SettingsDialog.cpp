@@ -131,23 +131,22 @@ void SettingsDialog::chooseExecutable(QLineEdit *edit)
 }
 
 // Taken, like a typed path, only by OK.
-void SettingsDialog::detectGame(bool arma)
+void SettingsDialog::detectGame(Game game)
 {
-    const QString path = GameInstall::detectExecutable(arma ? GameInstall::Game::Arma : GameInstall::Game::Ofp,
-                                                       WinePrefix::path());
+    const QString path = GameInstall::detectExecutable(game, WinePrefix::path());
     if (path.isEmpty()) {
         Dialogs::beep();
         return;
     }
-    (arma ? ui->AApath : ui->OFPpath)->setText(path);
+    (game == Game::Arma ? ui->AApath : ui->OFPpath)->setText(path);
 }
 
 void SettingsDialog::labelClicked(QObject *label)
 {
     if (label == ui->Label18)
-        detectGame(false);
+        detectGame(Game::Ofp);
     else if (label == ui->Label17)
-        detectGame(true);
+        detectGame(Game::Arma);
     else if (label == ui->Label22)
         ui->HotKey1->setCode(9); // Tab
 }

@@ -39,7 +39,7 @@ private:
     std::array<RowControls, kKeyedAttributeCount> rowControls() const;
     void chooseFont();
     void chooseExecutable(QLineEdit *edit);
-    void detectGame(bool arma);
+    void detectGame(Game game);
     void labelClicked(QObject *label);
 
     std::unique_ptr<Ui::SettingsDialog> ui;

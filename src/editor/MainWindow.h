@@ -213,7 +213,7 @@ private:
     void connectReferenceActions();
     // Sets the pop-up menu's items for the caret and the selection, each time it opens.
     void updateEditorMenu();
-    void buildTree(const QStringList &dataLines, bool arma);
+    void buildTree(const QStringList &dataLines, Game game);
     void insertTreeEntry();
     void showHelpForKey();
     void showCommandHelp(const QString &name);

@@ -66,7 +66,7 @@ void MainWindow::setGame(Game game)
     m_lexer->setEnabled(false);
     m_lexer->setEnabled(true);
 
-    buildTree(lines, game == Game::Arma);
+    buildTree(lines, game);
     m_game.set(game);
 }
 

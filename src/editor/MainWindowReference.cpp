@@ -50,9 +50,9 @@ void MainWindow::updateEditorMenu()
         m_popupMenu->removeAction(ui->N89);
 }
 
-void MainWindow::buildTree(const QStringList &dataLines, bool arma)
+void MainWindow::buildTree(const QStringList &dataLines, Game game)
 {
-    CommandTree::fill(ui->ComList, ReferenceTree::build(dataLines, arma));
+    CommandTree::fill(ui->ComList, ReferenceTree::build(dataLines, game));
 }
 
 // A command goes in as it is; any other name as a string, using the quotes already there.

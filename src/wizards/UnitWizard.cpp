@@ -277,6 +277,6 @@ UnitForm UnitWizard::form() const
     f.binoculars = ui->Binok->isChecked();
     f.nightVision = ui->PNV->isChecked();
     f.sniper = ui->IsSniper->isChecked();
-    f.arma = m_game.isArma();
+    f.game = m_game.game();
     return f;
 }

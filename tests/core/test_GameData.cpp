@@ -58,9 +58,9 @@ TEST(GameDataFile, SectionsEndAtAHeaderOrAtTheEndAndRandomFilesNeitherCrashNorHa
         for (int n = int(rng() % 40); n > 0; --n)
             bytes += pieces[rng() % std::size(pieces)];
         const QStringList lines = GameDataFile::loadLines(tempFile("data.dat", bytes));
-        for (const bool arma : {false, true}) {
-            EXPECT_FALSE(GameData::fromLines(lines, arma ? "ARMA" : "OFP").commands.endsWith("\r\n\r\n"));
-            ReferenceTree::build(lines, arma);
+        for (const Game game : {Game::Ofp, Game::Arma}) {
+            EXPECT_FALSE(GameData::fromLines(lines, Games::dataSuffix(game)).commands.endsWith("\r\n\r\n"));
+            ReferenceTree::build(lines, game);
         }
     }
 }

@@ -85,9 +85,9 @@ TEST(UnitCapacity, LoadAndMaximum)
         // Magazines that fill OFP, one more that overloads, grenades and secondary magazines that count
         // there: the unit wizard's test.
         {"standard arms kept, OFP", [](UnitForm &f) { f.removeStandardArms = false; }, 10, 10},
-        {"standard arms kept, ArmA", [](UnitForm &f) { f.removeStandardArms = false, f.arma = true; }, 10, 12},
-        {"sniper", [](UnitForm &f) { f.removeStandardArms = false, f.sniper = f.arma = true; }, 10, 4},
-        {"grenades free in ArmA", [](UnitForm &f) { f.primary = launcher(), f.arma = true; }, 10, 12},
+        {"standard arms kept, ArmA", [](UnitForm &f) { f.removeStandardArms = false, f.game = Game::Arma; }, 10, 12},
+        {"sniper", [](UnitForm &f) { f.removeStandardArms = false, f.sniper = true, f.game = Game::Arma; }, 10, 4},
+        {"grenades free in ArmA", [](UnitForm &f) { f.primary = launcher(), f.game = Game::Arma; }, 10, 12},
         {"handgun magazines free", [](UnitForm &f) { f.handgun = weapon("H", "HM", 8, 3); }, 0, 10},
         {"a sniper's secondary weapon", [](UnitForm &f) { f.secondary = weapon("S", "SM", 2, 6), f.sniper = true; }, 0, 4},
         {"equipment", [](UnitForm &f) { f.equipment = {{"A", 2, 3}, {"B", 1, 0}, {"C", 1, 1}}; }, 7, 10},

@@ -42,14 +42,14 @@ const QStringList kDataFile = {
 
 TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnlyWhereMissing)
 {
-    EXPECT_EQ(flat(ReferenceTree::build(kDataFile, false)),
+    EXPECT_EQ(flat(ReferenceTree::build(kDataFile, Game::Ofp)),
               QStringList({"lone", "loose", "Команды", ".hint", "Оружие пехоты", ".M16mag", ".M16", "..M16mag",
                            ".. two blanks", "Notes", ".neutral entry", "A]B]", ".inner bracket", "Ofp notes",
                            ".ofp only"}));
-    EXPECT_EQ(flat(ReferenceTree::build(kDataFile, true)),
+    EXPECT_EQ(flat(ReferenceTree::build(kDataFile, Game::Arma)),
               QStringList({"lone", "loose", "Команды", ".orphan", ".setVehicleInit", "Notes", ".neutral entry",
                            "A]B]", ".inner bracket", "Снаряжение", ".NVGoggles"}));
-    EXPECT_TRUE(ReferenceTree::build({}, false).empty());
+    EXPECT_TRUE(ReferenceTree::build({}, Game::Ofp).empty());
 
     const std::tuple<const char *, int, const char *> cases[] = {
         {"a \"\" b", 3, "M16"},       // between two quotes

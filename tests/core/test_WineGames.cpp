@@ -100,7 +100,6 @@ TEST_F(WinePrefixFixture, WindowsPathsThroughTheDrivesWithoutRegardToCase)
 
 TEST_F(WinePrefixFixture, DetectionReadsMainOfEitherKeyAndNeedsTheExecutable)
 {
-    using GameInstall::Game;
     const QByteArray ofpKey = "[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n";
     const QByteArray armaKey = "[Software\\\\Wow6432Node\\\\Bohemia Interactive Studio\\\\ArmA] 1\n";
     EXPECT_EQ(GameInstall::detectExecutable(Game::Ofp, prefix()), QString()); // no system.reg

@@ -2,6 +2,7 @@
 #include "gamedata/ReferenceTree.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -19,8 +20,6 @@ const std::array<std::pair<const char *, const char16_t *>, 7> kCaptions = {{
 const std::array<const char *, 4> kHiddenHeaders = {"[CMDIL ARMA]", "[CMDIL OFP]", "[INFANTRY MAGAZINES ARMA]",
                                                     "[INFANTRY MAGAZINES OFP]"};
 
-enum class Game { Neither, Arma, Ofp };
-
 bool isHiddenHeader(const QString &line)
 {
     for (const char *header : kHiddenHeaders)
@@ -37,13 +36,15 @@ bool holdsLowerLatin(QStringView line)
     return false;
 }
 
-// OFP wins when a header names both games.
-Game gameOfHeader(const QString &line)
+// The game a header names, none for a section of both; OFP wins when a header names both games.
+std::optional<Game> gameOfHeader(const QString &line)
 {
     const QByteArray upper = line.toUtf8().toUpper(); // ASCII letters only
     if (upper.contains("OFP"))
         return Game::Ofp;
-    return upper.contains("ARMA") ? Game::Arma : Game::Neither;
+    if (upper.contains("ARMA"))
+        return Game::Arma;
+    return std::nullopt;
 }
 
 QString captionOf(const QString &header)
@@ -63,7 +64,7 @@ QString captionOf(const QString &header)
 class TreeBuilder
 {
 public:
-    explicit TreeBuilder(bool arma) : m_arma(arma) {}
+    explicit TreeBuilder(Game game) : m_game(game) {}
 
     void add(const QString &line)
     {
@@ -77,8 +78,8 @@ public:
             m_skipping = false;
         }
         if (line.startsWith(u'['))
-            m_game = gameOfHeader(line);
-        if ((m_arma && m_game == Game::Ofp) || (!m_arma && m_game == Game::Arma) || line.isEmpty())
+            m_sectionGame = gameOfHeader(line);
+        if ((m_sectionGame && *m_sectionGame != m_game) || line.isEmpty())
             return;
         if (line.startsWith(u'[')) {
             m_top.push_back({captionOf(line), {}});
@@ -95,10 +96,10 @@ public:
     std::vector<ReferenceNode> take() { return std::move(m_top); }
 
 private:
-    bool m_arma;
+    Game m_game;
     bool m_skipping = false;
     bool m_hasCurrent = false; // a header has been seen: m_top.back() is the current top node
-    Game m_game = Game::Neither;
+    std::optional<Game> m_sectionGame; // the game of the section the lines are in
     std::vector<ReferenceNode> m_top;
 };
 
@@ -111,9 +112,9 @@ QString commandsCaption()
     return QString::fromUtf16(kCaptions[0].second);
 }
 
-std::vector<ReferenceNode> build(const QStringList &lines, bool arma)
+std::vector<ReferenceNode> build(const QStringList &lines, Game game)
 {
-    TreeBuilder builder(arma);
+    TreeBuilder builder(game);
     for (const QString &line : lines)
         builder.add(line);
     return builder.take();

@@ -1,11 +1,11 @@
 // Where the games are installed, as their setup programs recorded it in the Wine registry.
 #pragma once
 
+#include "gamedata/Game.h"
+
 #include <QString>
 
 namespace GameInstall {
-
-enum class Game { Ofp, Arma };
 
 // The executable of the game installed in the Wine prefix ("flashpointresistance.exe" or
 // "arma.exe", found without regard to case), from the string value "MAIN" of the game's key

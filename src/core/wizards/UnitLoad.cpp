@@ -9,7 +9,7 @@ UnitLoad load(const UnitForm &form)
     qint64 &sum = result.load;
     if (form.primary.chosen()) {
         sum += qint64(form.primary.magazineSlots) * form.primary.magazines;
-        if (form.primary.hasLauncher() && !form.arma)
+        if (form.primary.hasLauncher() && form.game != Game::Arma)
             sum += qint64(form.primary.grenadeSlots) * form.primary.grenades;
     }
     if (form.secondary.chosen() && !form.sniper)
@@ -18,7 +18,7 @@ UnitLoad load(const UnitForm &form)
         sum += qint64(e.weight) * e.count;
     if (!form.removeStandardArms)
         sum += kStandardArms;
-    result.maximum = form.sniper ? kSniper : form.arma ? kArma : kOfp;
+    result.maximum = form.sniper ? kSniper : form.game == Game::Arma ? kArma : kOfp;
     return result;
 }
 

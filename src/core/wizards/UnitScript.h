@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gamedata/DatParser.h"
+#include "gamedata/Game.h"
 
 #include <QList>
 #include <QString>
@@ -42,7 +43,7 @@ struct UnitForm
     bool binoculars = false;
     bool nightVision = false;
     bool sniper = false;
-    bool arma = false; // the game in force is ArmA, not OFP
+    Game game = Game::Ofp; // the game in force
 };
 
 enum class ScriptKind { Unit, Crate };
