@@ -167,7 +167,7 @@ void MainWindow::createRecentFiles()
     m_recentFiles->setShowFullPath(false);
     m_recentFiles->setOwnerMenu(ui->N88);
     m_recentFiles->setIniFile(AppPaths::configFile());
-    m_recentFiles->onMenuClick = [this](const QString &fileName) { openRecentFile(fileName); };
+    connect(m_recentFiles, &RecentFiles::fileOpenRequested, this, &MainWindow::openRecentFile);
 }
 
 SaveDialog *MainWindow::saveDialog()

@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -78,9 +77,8 @@ public:
     void reencodeAnsiAsUtf8();
     void reencodeUtf8AsAnsi();
     void exit();
+    // Saves, then asks for the program to end at once (exitRequested), without the closing question.
     void saveAndExit();
-    // How Save and exit ends the program: at once, without the closing question. Tests replace it.
-    static std::function<void()> terminateApplication;
 
     // ---- Printing (MainWindowPrint.cpp) ----
     void printSetup();
@@ -146,6 +144,8 @@ public slots:
 
 signals:
     void windowRequested(MainWindow::Window window);
+    // Save and exit: the program ends now, without the closing question or the settings write.
+    void exitRequested();
     // F1 or the pop-up menu on a command with a help card: the card's lines.
     void commandHelpRequested(const QStringList &card);
 
@@ -220,7 +220,7 @@ private:
     QString helpCardPath(const QString &name) const;
     QString wordAtCaret() const;
     void setUpCompletion();
-    bool fillArgumentNames();
+    void fillArgumentNames();
 
     // Window launchers, game launch, formatter (MainWindowTools.cpp)
     void connectToolActions();

@@ -47,8 +47,6 @@ QStringList droppedFiles(const QMimeData *data)
 
 } // namespace
 
-std::function<void()> MainWindow::terminateApplication = [] { QCoreApplication::exit(0); };
-
 void MainWindow::connectDocumentActions()
 {
     connect(ui->N2, &QAction::triggered, this, &MainWindow::newDocument);
@@ -349,5 +347,5 @@ void MainWindow::saveAndExit()
     if (!save())
         return;
     writePlacement();
-    terminateApplication();
+    emit exitRequested();
 }

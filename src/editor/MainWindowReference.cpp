@@ -129,13 +129,14 @@ void MainWindow::setUpCompletion()
     m_argumentCompletion->triggerChars = QStringLiteral("\"");
     m_argumentCompletion->endOfTokenChars = QStringLiteral("\"");
     m_argumentCompletion->fallback = m_completion;
-    m_argumentCompletion->beforeOpening = [this] { return fillArgumentNames(); };
-    m_argumentCompletion->onAfterCompletion = [this] { ui->SynEdit1->replaceSelectedText(QStringLiteral("\"")); };
+    connect(m_argumentCompletion, &CompletionList::aboutToOpen, this, &MainWindow::fillArgumentNames);
+    connect(m_argumentCompletion, &CompletionList::completed, this,
+            [this] { ui->SynEdit1->replaceSelectedText(QStringLiteral("\"")); });
     m_argumentCompletion->attach(ui->SynEdit1); // after the command completion: sees each key first
 }
 
-// The names of the command before the caret; true when there are any to offer.
-bool MainWindow::fillArgumentNames()
+// The names of the command before the caret; none where no command before it takes names.
+void MainWindow::fillArgumentNames()
 {
     const EditorCaret caret = editorCaret(ui->SynEdit1);
     QStringList &names = m_argumentCompletion->shownTexts;
@@ -153,5 +154,4 @@ bool MainWindow::fillArgumentNames()
         names.clear();
         break;
     }
-    return !names.isEmpty();
 }

@@ -78,21 +78,18 @@ void RecentFiles::rebuildMenu()
 void RecentFiles::menuItemClick(QAction *item)
 {
     const int entry = int(m_items.indexOf(item));
-    if (entry < 0 || entry >= m_list.files().size() || !onMenuClick)
+    if (entry < 0 || entry >= m_list.files().size())
         return;
     const QString path = m_list.files().at(entry);
     if (QFileInfo::exists(path)) {
         m_list.moveToTop(entry);
         rebuildMenu();
-        onMenuClick(path);
+        emit fileOpenRequested(path);
         return;
     }
-    if (onFileNotExist)
-        onFileNotExist(path);
-    else
-        Dialogs::information(qobject_cast<QWidget *>(parent()),
-                             QStringLiteral("The file ...\n\"%1\"\nno longer exists.").arg(path),
-                             Dialogs::applicationTitle());
+    Dialogs::information(qobject_cast<QWidget *>(parent()),
+                         QStringLiteral("The file ...\n\"%1\"\nno longer exists.").arg(path),
+                         Dialogs::applicationTitle());
     m_list.removeAt(entry);
     rebuildMenu();
 }

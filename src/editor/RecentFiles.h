@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 class QAction;
 class QMenu;
@@ -14,9 +13,6 @@ class RecentFiles : public QObject
 {
     Q_OBJECT
 public:
-    // The full path of the chosen file.
-    using MenuEvent = std::function<void(const QString &fileName)>;
-
     explicit RecentFiles(QObject *owner);
     ~RecentFiles() override; // saves the list
 
@@ -24,14 +20,16 @@ public:
     void setShowFullPath(bool value);
     void setOwnerMenu(QMenu *menu);
     void setIniFile(const QString &path); // loads the list
-    MenuEvent onMenuClick;
-    MenuEvent onFileNotExist;
 
     const QStringList &files() const { return m_list.files(); }
 
     void addFile(const QString &fileName);
-    // Runs the item's file: moves it to the top and reports it, or drops it when it is gone.
+    // Runs the item's file: moves it to the top and asks for it to be opened, or drops it when it is gone.
     void menuItemClick(QAction *item);
+
+signals:
+    // The full path of the file chosen in the menu, already moved to the top of the list.
+    void fileOpenRequested(const QString &fileName);
 
 private:
     void rebuildMenu();

@@ -73,8 +73,9 @@ QStringList CompletionList::shownItems() const
 
 bool CompletionList::open()
 {
-    if (!m_editor || (beforeOpening && !beforeOpening()))
+    if (!m_editor)
         return false;
+    emit aboutToOpen();
     const EditorCaret caret = editorCaret(m_editor);
     m_startLine = caret.line;
     m_startIndex = int(CaretText::identStart(caret.text, caret.index));
@@ -144,8 +145,7 @@ void CompletionList::complete(int row)
     EditorBytes::select(m_editor, editorPosition(m_editor, m_startLine, m_startIndex),
                         editorPosition(m_editor, caret.line, caret.index));
     m_editor->replaceSelectedText(value);
-    if (onAfterCompletion)
-        onAfterCompletion();
+    emit completed();
     m_editor->endUndoAction();
 }
 

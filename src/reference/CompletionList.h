@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 
 class QKeyEvent;
 class QListWidget;
@@ -31,10 +30,6 @@ public:
     QString endOfTokenChars;
     // Opened instead when it has the same shortcut and this list has nothing to offer.
     QPointer<CompletionList> fallback;
-    // Asked each time before the list opens; it may refill shownTexts, and false keeps it closed.
-    std::function<bool()> beforeOpening;
-    // Runs after an entry has gone in, inside the same undo step.
-    std::function<void()> onAfterCompletion;
 
     // Watches the editor's keys; a list attached later sees each key first.
     void attach(QsciScintilla *editor);
@@ -47,6 +42,12 @@ public:
     QStringList shownItems() const;
     QListWidget *popup() const;
     bool isShortcut(const QKeyEvent *key) const;
+
+signals:
+    // Each time before the list opens: a connected slot may refill shownTexts; an empty list stays closed.
+    void aboutToOpen();
+    // After an entry has gone in, inside the same undo step.
+    void completed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

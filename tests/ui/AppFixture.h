@@ -45,7 +45,6 @@ protected:
         for (const char *name : kEnvironment) // the Wine prefix and the desktop's files: the test's own
             qputenv(name, path(name).toUtf8());
         beeps = Dialogs::beepCount();
-        savedTerminate = std::exchange(MainWindow::terminateApplication, [this] { ++terminations; });
         Dialogs::setHandler([this](const Dialogs::Message &m) {
             messages.push_back(m);
             if (answers.empty())
@@ -76,7 +75,6 @@ protected:
         AppPaths::setExeDirOverride(QString());
         for (const char *name : kEnvironment)
             qunsetenv(name);
-        MainWindow::terminateApplication = savedTerminate;
         // A start keeps what the shared state holds where config.ini says nothing.
         ProgramState::ofpExePath.clear();
         ProgramState::armaExePath.clear();
@@ -85,7 +83,11 @@ protected:
         ProgramState::bracketBgColor = Colors::clNone;
     }
 
-    void start(const QStringList &arguments = {}) { windows = std::make_unique<AppWindows>(arguments); }
+    void start(const QStringList &arguments = {})
+    {
+        windows = std::make_unique<AppWindows>(arguments);
+        QObject::connect(mainWindow(), &MainWindow::exitRequested, [this] { ++terminations; });
+    }
     // Starts with a file of the test's folder, holding `bytes`, named on the command line.
     void startWith(const QString &name, const QByteArray &bytes)
     {
@@ -188,7 +190,6 @@ protected:
     std::deque<Dialogs::Answer> answers; // none left means Ok
     int beeps = 0;
     int terminations = 0; // the program's ends asked for, which the tests do not carry out
-    std::function<void()> savedTerminate;
     std::deque<QString> chosen;             // the user's picks in file dialogs; none left: Cancel
     std::vector<QFileDialog *> fileDialogs; // every file dialog shown, in order
     std::function<void(QFileDialog &)> inFileDialog; // what the user does in a file dialog first
