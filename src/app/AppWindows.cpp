@@ -104,7 +104,7 @@ void AppWindows::open(MainWindow::Window window)
 // Filled from the live state each time; its OK hands the values back to the main window.
 void AppWindows::openSettings()
 {
-    m_settings->setSettings(m_main->currentSettings());
+    m_settings->setSettings(m_main->settings().values());
     showModal(m_settings.get(), false);
 }
 

@@ -3,10 +3,10 @@
 #include "editor/BracketMatcher.h"
 
 #include "common/EditorBytes.h"
-#include "editor/ProgramState.h"
 #include "common/QtColor.h"
 #include "editor/ScriptLexer.h"
 #include "script/BracketMatch.h"
+#include "settings/SettingsInForce.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -16,8 +16,9 @@ namespace {
 using Sci = QsciScintillaBase;
 }
 
-BracketMatcher::BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter)
-    : QObject(editor), m_editor(editor), m_viewport(editor->viewport()), m_highlighter(highlighter)
+BracketMatcher::BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter, const SettingsInForce &settings)
+    : QObject(editor), m_editor(editor), m_viewport(editor->viewport()), m_highlighter(highlighter),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("BracketMatcher"));
     m_editor->setBraceMatching(QsciScintilla::NoBraceMatch);
@@ -111,11 +112,12 @@ void BracketMatcher::refresh()
     m_painted[1] = painted[1];
 }
 
-// The settings dialog may change the colours at any time: they are read at every paint.
+// Read at every paint: a colour of clNone follows the editor's look, which may change after them.
 void BracketMatcher::applyColors()
 {
-    const QColor text = toQColor(ProgramState::bracketFgColor, m_highlighter->defaultColor());
-    const QColor paper = toQColor(ProgramState::bracketBgColor, m_highlighter->defaultPaper());
+    const EditorSettings &s = m_settings.values();
+    const QColor text = toQColor(s.bracketForeground, m_highlighter->defaultColor());
+    const QColor paper = toQColor(s.bracketBackground, m_highlighter->defaultPaper());
     if (text == m_colors[0] && paper == m_colors[1])
         return;
     m_colors[0] = text;

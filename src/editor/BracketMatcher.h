@@ -10,12 +10,14 @@
 class QsciScintilla;
 class ScriptLexer;
 class ScriptText;
+class SettingsInForce;
 
 class BracketMatcher : public QObject
 {
     Q_OBJECT
 public:
-    BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter);
+    // The colours are the settings' bracket colours.
+    BracketMatcher(QsciScintilla *editor, ScriptLexer *highlighter, const SettingsInForce &settings);
 
     // Moves the caret before the partner of the bracket beside it; nothing with a selection.
     void jumpToPartner();
@@ -46,6 +48,7 @@ private:
     // Compared as it stands: while the editor is being destroyed its viewport still sends events.
     const QObject *m_viewport;
     ScriptLexer *m_highlighter;
+    const SettingsInForce &m_settings;
     int m_textIndicator;       // the bracket's text colour
     int m_backgroundIndicator; // the box behind it
     qsizetype m_painted[2] = {-1, -1};

@@ -3,7 +3,6 @@
 
 #include "AppError.h"
 #include "AppPaths.h"
-#include "editor/ProgramState.h"
 #include "editor/RecentFiles.h"
 #include "editor/SaveDialog.h"
 #include "editor/SelectionEdits.h"
@@ -40,7 +39,6 @@ MainWindow::MainWindow(CurrentGame &game, QWidget *parent)
 {
     ui->setupUi(this);
     connect(&m_game, &CurrentGame::changed, this, &MainWindow::showGame);
-    ProgramState::currentFileName.clear(); // a new window starts with a new text, named by its caption
     m_lexer = new ScriptLexer(this);
     // The highlighter takes the editor's font: the settings' default font from the start, so the
     // fonts measured before the settings are read are the ones the default settings keep.
@@ -57,6 +55,11 @@ MainWindow::MainWindow(CurrentGame &game, QWidget *parent)
     ui->Splitter1->setSizes({kCommandPanelWidth, width() - kCommandPanelWidth});
     connectActions();
     removeCollidingEditorKeys();
+    // The form's state is the first in force; from here on the window shows what the settings hold.
+    m_settings.set(formSettings());
+    connect(&m_settings, &SettingsInForce::changed, this, &MainWindow::followSettings);
+    connect(&m_game, &CurrentGame::changed, this,
+            [this](Game inForce) { m_settings.change([inForce](EditorSettings &s) { s.game = inForce; }); });
 }
 
 MainWindow::~MainWindow()
@@ -231,9 +234,9 @@ void MainWindow::openCommandLineFile(const QString &argument)
     } else {
         if (!loadFile(path))
             return;
-        m_recentFiles->addFile(ProgramState::currentFileName);
+        m_recentFiles->addFile(m_document.path());
     }
-    const CommentStyle style = commentStyleOfExtension(fileExtension(ProgramState::currentFileName));
+    const CommentStyle style = commentStyleOfExtension(fileExtension(m_document.path()));
     if (style != CommentStyle::Unchanged)
         applyCommentKeys(style == CommentStyle::Sqs);
 }
@@ -312,8 +315,4 @@ void MainWindow::releaseDocumentObjects()
 {
     delete m_saveDialog;
     m_saveDialog = nullptr;
-    // The lists stay valid until the window goes, so a cancelled log-off keeps them usable.
-    ProgramState::weaponList.clear();
-    ProgramState::magazineList.clear();
-    ProgramState::animationList.clear();
 }

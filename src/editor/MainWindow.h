@@ -2,9 +2,11 @@
 // to the file or class that owns it (MainWindowDocuments.cpp, MainWindowSettings.cpp, ...).
 #pragma once
 
+#include "editor/Document.h"
 #include "editor/EditorLook.h"
 #include "gamedata/Game.h"
-#include "settings/EditorSettings.h"
+#include "gamedata/GameDataFile.h"
+#include "settings/SettingsInForce.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -56,6 +58,12 @@ public:
     // Made at the first Save As (a file dialog reads its folder when it is made) and kept.
     SaveDialog *saveDialog();
     bool modified() const;
+    // The settings in force: what config.ini gets and the settings dialog shows.
+    SettingsInForce &settings() { return m_settings; }
+    const SettingsInForce &settings() const { return m_settings; }
+    const Document &document() const { return m_document; }
+    // What data.dat gives of the game in force beyond the tree: commands and the names completed.
+    const GameData &gameData() const { return m_gameData; }
 
     // ---- Documents: new, open, save, re-encode, exit (MainWindowDocuments.cpp) ----
     // The editor's text form: lines joined by CR LF.
@@ -87,8 +95,6 @@ public:
     void printText(QPagedPaintDevice &device);
 
     // ---- Settings of config.ini (MainWindowSettings.cpp) and comment styles (MainWindowComments.cpp) ----
-    // The settings as the live objects hold them: what config.ini gets and the settings dialog shows.
-    EditorSettings currentSettings() const;
     // The comment style an opened file asks for, carrying the comment look of the style in force.
     void setCommentStyle(bool sqs);
 
@@ -139,7 +145,7 @@ public:
 public slots:
     // Replaces the editor's selection (inserts at the caret when there is none), one step to undo.
     void insertText(const QString &text);
-    // The settings dialog's OK: its values into the live objects; config.ini gets them at the close.
+    // The settings dialog's OK: its values in force; config.ini gets them at the close.
     void applySettings(const EditorSettings &settings);
 
 signals:
@@ -183,12 +189,16 @@ private:
     QPrinter &printer();
 
     // Settings and comment styles (MainWindowSettings.cpp, MainWindowComments.cpp)
+    EditorSettings formSettings() const;
     void readSettings(const IniFile &ini);
     void writeSettings(IniFile &ini) const;
+    void followSettings(const EditorSettings &now, const EditorSettings &before);
     void applyViewSettings(const EditorSettings &settings);
     void applyLookSettings(const EditorSettings &settings);
     void applyCommentStyle(bool sqs, const TextLook &look);
     void applyCommentKeys(bool sqs);
+    CommentKeys commentKeysInForce() const;
+    void keepCommentStyleInForce();
     void setTabsToSpaces(bool on);
     bool tabsToSpaces() const;
 
@@ -198,7 +208,12 @@ private:
     // View options and the speed bar (MainWindowView.cpp)
     void connectViewActions();
     void setUpSpeedBar();
-    void setSpeedBarSize(int button, int bar);
+    void showLineNumbers(bool on);
+    void showSpeedBar(bool on);
+    void showWordWrap(bool on);
+    void showCommandPanel(bool on);
+    void showColumnSelection(bool on);
+    void showBigSpeedButtons(bool big);
 
     // Search, editing commands and bookmarks (MainWindowSearch.cpp)
     void connectSearchActions();
@@ -231,6 +246,9 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     CurrentGame &m_game;
+    SettingsInForce m_settings;
+    Document m_document;
+    GameData m_gameData; // of the game in force
     QMenu *m_popupMenu = nullptr; // PopupMenu1
     // The editor's viewport, compared as it stands: it sends events while the editor goes.
     const QObject *m_editorViewport = nullptr;
@@ -241,13 +259,9 @@ private:
     SaveDialog *m_saveDialog = nullptr;
     QFileDialog *m_openDialog = nullptr; // made on first use
     bool m_openDialogUsed = false;       // with the save dialog's first use: where Save As starts
-    bool m_newDocument = true;           // never saved nor opened: Save asks for a name
     std::unique_ptr<WindowPlacement> m_placement;
     std::unique_ptr<QPrinter> m_printer;
     EditorLook m_look; // colours and font of SynEdit1 as the settings file holds them
-    // The comment style config.ini keeps: as read, as last chosen in the settings dialog, or the style
-    // in force before an opened file switched it. A file's own style is not the user's choice.
-    bool m_commentStyleSetting = true;
     CommentKeys m_commentKeysRead; // a file named on the command line has its style take them
     ColumnSelection *m_columnSelection = nullptr;
     SpeedBarCustomizeDialog *m_speedBarDialog = nullptr;

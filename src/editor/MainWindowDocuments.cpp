@@ -1,7 +1,6 @@
 // Documents: new, open (dialog, recent files, drop), save, save as, the re-encodings, exit.
 #include "editor/MainWindow.h"
 
-#include "editor/ProgramState.h"
 #include "ui_MainWindow.h"
 
 #include "AppError.h"
@@ -77,8 +76,7 @@ void MainWindow::setDocumentTitle(const QString &title)
 
 void MainWindow::nameDocument(const QString &path)
 {
-    ProgramState::currentFileName = path;
-    m_newDocument = false;
+    m_document.name(path);
     setDocumentTitle(QFileInfo(path).fileName() + kTitleSuffix);
 }
 
@@ -115,7 +113,7 @@ bool MainWindow::askToSaveChanges()
 
 void MainWindow::applyExtensionRule()
 {
-    const CommentStyle style = commentStyleOfExtension(fileExtension(ProgramState::currentFileName));
+    const CommentStyle style = commentStyleOfExtension(fileExtension(m_document.path()));
     if (style != CommentStyle::Unchanged)
         setCommentStyle(style == CommentStyle::Sqs);
 }
@@ -143,7 +141,7 @@ void MainWindow::newDocument()
 {
     if (!askToSaveChanges())
         return;
-    m_newDocument = true; // the file name stays, for the folder of the next Save As
+    m_document.renew();
     setDocumentTitle(kNewTitle);
     ui->SynEdit1->clear();
     // A new text: the old one is not kept for undo, in memory or on Ctrl+Z.
@@ -181,7 +179,7 @@ void MainWindow::openDocument(const QString &path, bool addToRecent)
     if (!loadFile(path))
         return;
     if (addToRecent && m_recentFiles)
-        m_recentFiles->addFile(ProgramState::currentFileName);
+        m_recentFiles->addFile(m_document.path());
     applyExtensionRule();
 }
 
@@ -264,11 +262,11 @@ bool MainWindow::writeDocument(const QString &text, bool utf8, bool bom, const Q
 
 bool MainWindow::save()
 {
-    if (m_newDocument)
+    if (m_document.isNew())
         return saveAs();
     if (m_game.isArma())
         return saveInGameEncoding(editorText());
-    if (!writeDocument(editorText(), false, false, ProgramState::currentFileName))
+    if (!writeDocument(editorText(), false, false, m_document.path()))
         return false;
     ui->SynEdit1->setModified(false);
     return true;
@@ -276,9 +274,9 @@ bool MainWindow::save()
 
 bool MainWindow::saveInGameEncoding(const QString &text)
 {
-    if (!writeDocument(text, Games::usesUtf8(m_game.game()), false, ProgramState::currentFileName))
+    if (!writeDocument(text, Games::usesUtf8(m_game.game()), false, m_document.path()))
         return false;
-    nameDocument(ProgramState::currentFileName);
+    nameDocument(m_document.path());
     ui->SynEdit1->setModified(false);
     return true;
 }
@@ -286,7 +284,7 @@ bool MainWindow::saveInGameEncoding(const QString &text)
 bool MainWindow::saveAs()
 {
     SaveDialog *dialog = saveDialog();
-    const QString &current = ProgramState::currentFileName;
+    const QString current = m_document.path();
     const bool firstUse = !m_openDialogUsed && !dialog->shownBefore();
     m_openDialogUsed = true;
     const QString typed = dialog->choosePath(current.isEmpty() ? QString() : QFileInfo(current).fileName(),

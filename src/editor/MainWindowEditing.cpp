@@ -3,7 +3,7 @@
 
 #include "ui_MainWindow.h"
 
-#include "editor/ProgramState.h"
+#include "editor/ScriptLexer.h"
 #include "editor/SelectionEdits.h"
 #include "platform/Dialogs.h"
 #include "script/LineComments.h"
@@ -22,12 +22,12 @@ void MainWindow::connectEditingActions()
 
 void MainWindow::toggleLineComments()
 {
-    SelectionEdits::toggleLineComments(ui->SynEdit1, ProgramState::sqsCommentMode);
+    SelectionEdits::toggleLineComments(ui->SynEdit1, m_lexer->sqsComments());
 }
 
 void MainWindow::insertSeparator()
 {
-    SelectionEdits::replaceSelection(ui->SynEdit1, LineComments::separator(ProgramState::sqsCommentMode));
+    SelectionEdits::replaceSelection(ui->SynEdit1, LineComments::separator(m_lexer->sqsComments()));
 }
 
 void MainWindow::repairKeyboardLayout()

@@ -1,7 +1,6 @@
 // The game mode: which half of data.dat the editor works with.
 #include "editor/MainWindow.h"
 
-#include "editor/ProgramState.h"
 #include "editor/StatusBar.h"
 #include "ui_MainWindow.h"
 
@@ -58,9 +57,7 @@ void MainWindow::setGame(Game game)
     m_completion->insertTexts = GameDataFile::entries(loaded.commands);
     m_lexer->setKeyWords(loaded.commands);
     m_completion->shownTexts = GameDataFile::entries(loaded.commandItems);
-    ProgramState::weaponList = loaded.weapons;
-    ProgramState::animationList = loaded.animations;
-    ProgramState::magazineList = loaded.magazines;
+    m_gameData = std::move(loaded);
 
     // Off and on again: the editor restyles every line with the new keywords.
     m_lexer->setEnabled(false);

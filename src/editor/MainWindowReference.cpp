@@ -3,7 +3,6 @@
 
 #include "AppError.h"
 #include "AppPaths.h"
-#include "editor/ProgramState.h"
 #include "gamedata/HelpCard.h"
 #include "platform/Dialogs.h"
 #include "reference/CommandTree.h"
@@ -142,13 +141,13 @@ void MainWindow::fillArgumentNames()
     QStringList &names = m_argumentCompletion->shownTexts;
     switch (CompletionRules::argumentListAt(caret.text, caret.index)) {
     case CompletionRules::ArgumentList::Magazines:
-        names = ProgramState::magazineList;
+        names = m_gameData.magazines;
         break;
     case CompletionRules::ArgumentList::Weapons:
-        names = ProgramState::weaponList;
+        names = m_gameData.weapons;
         break;
     case CompletionRules::ArgumentList::Animations:
-        names = ProgramState::animationList;
+        names = m_gameData.animations;
         break;
     case CompletionRules::ArgumentList::None:
         names.clear();

@@ -21,7 +21,7 @@ void MainWindow::connectSearchActions()
     connect(ui->N78, &QAction::triggered, search, &SearchController::quickFind);
     ui->FindBTN->setIcon(ProgramIcons::themedOr(QStringLiteral("edit-find"), QStringLiteral("edit-find.svg")));
 
-    auto *brackets = new BracketMatcher(ui->SynEdit1, m_lexer);
+    auto *brackets = new BracketMatcher(ui->SynEdit1, m_lexer, m_settings);
     connect(ui->N89, &QAction::triggered, brackets, &BracketMatcher::jumpToPartner);
 
     new StatusBarUpdater(ui->StatusBar1, ui->SynEdit1);

@@ -1,8 +1,7 @@
-// The settings of config.ini and the live objects that hold them: gathered for the file and the
-// settings dialog, applied at start-up and from the dialog.
+// The settings in force and the live objects that show them: taken from the form, read at start-up,
+// followed at every change, written at the close; the settings dialog's OK.
 #include "editor/MainWindow.h"
 
-#include "editor/ProgramState.h"
 #include "ui_MainWindow.h"
 
 #include "AppError.h"
@@ -11,7 +10,22 @@
 #include "reference/CompletionList.h"
 #include "settings/IniFile.h"
 
-EditorSettings MainWindow::currentSettings() const
+#include <QSignalBlocker>
+
+namespace {
+
+// What the editor's look and the highlighter take of the settings; the view items apart.
+bool sameLook(const EditorSettings &a, const EditorSettings &b)
+{
+    return a.completionShortcut == b.completionShortcut && a.font == b.font && a.selBackground == b.selBackground
+        && a.selForeground == b.selForeground && a.activeLineColor == b.activeLineColor
+        && a.background == b.background && a.attributes == b.attributes && a.tabsToSpaces == b.tabsToSpaces;
+}
+
+} // namespace
+
+// What the window's live objects hold when it is made, the values that a missing key keeps.
+EditorSettings MainWindow::formSettings() const
 {
     EditorSettings s;
     s.lineNumbers = ui->N4->isChecked();
@@ -26,57 +40,77 @@ EditorSettings MainWindow::currentSettings() const
     s.selForeground = m_look.selForeground;
     s.activeLineColor = m_look.activeLineColor;
     s.background = m_look.color;
-    s.bracketForeground = ProgramState::bracketFgColor;
-    s.bracketBackground = ProgramState::bracketBgColor;
     const auto attributes = m_lexer->keyedAttributes();
     for (int i = 0; i < kKeyedAttributeCount; ++i)
         s.attributes[i] = attributes[i]->look();
-    s.sqsComments = m_commentStyleSetting;
-    const TextLook comment = m_lexer->commentLook(ProgramState::sqsCommentMode);
-    s.comment = {comment.color, comment.bold, comment.italic};
+    s.sqsComments = m_lexer->sqsComments();
+    s.comment = commentKeysInForce();
     s.tabsToSpaces = tabsToSpaces();
-    s.ofpExePath = ProgramState::ofpExePath;
-    s.armaExePath = ProgramState::armaExePath;
-    s.saveBeforeRun = ProgramState::saveBeforeRun;
     s.game = m_game.game();
     return s;
 }
 
-// Each key over what the live object holds; a colour that cannot be read is reported and the rest
-// is read all the same.
+// Each key over what the form holds; a colour that cannot be read is reported and the rest is read
+// all the same. Everything read is applied, whatever the form showed.
 void MainWindow::readSettings(const IniFile &ini)
 {
-    EditorSettings current = currentSettings();
+    EditorSettings current = m_settings.values();
     current.comment = {}; // a missing comment key takes what the comment style of the file gives it
     const EditorSettings s = SettingsFile::read(ini, current, [this](const AppError &error) {
         Dialogs::showError(this, error);
     });
     applyViewSettings(s);
-    setGame(s.game);
+    setGame(s.game); // a game whose data cannot be read leaves the one in force
     applyLookSettings(s);
-    m_commentStyleSetting = s.sqsComments;
     m_commentKeysRead = s.comment;
+    EditorSettings inForce = s;
+    inForce.game = m_game.game();
+    {
+        const QSignalBlocker applied(&m_settings); // applied above, whatever the form showed
+        m_settings.set(inForce);
+    }
     applyCommentKeys(s.sqsComments);
 }
 
 void MainWindow::writeSettings(IniFile &ini) const
 {
-    SettingsFile::write(ini, currentSettings());
+    SettingsFile::write(ini, m_settings.values());
+}
+
+// The dialog's values in force; the comment style the user chose becomes the one in force too.
+void MainWindow::applySettings(const EditorSettings &s)
+{
+    m_settings.set(s);
+    applyCommentStyle(s.sqsComments, s.comment.lookFor(s.sqsComments, Colors::clNone));
+}
+
+// Each change reaches only what shows it: a view item's own control, the look as a whole.
+void MainWindow::followSettings(const EditorSettings &now, const EditorSettings &before)
+{
+    if (now.lineNumbers != before.lineNumbers)
+        showLineNumbers(now.lineNumbers);
+    if (now.speedBar != before.speedBar)
+        showSpeedBar(now.speedBar);
+    if (now.commandPanel != before.commandPanel)
+        showCommandPanel(now.commandPanel);
+    if (now.bigSpeedButtons != before.bigSpeedButtons)
+        showBigSpeedButtons(now.bigSpeedButtons);
+    if (now.wordWrap != before.wordWrap)
+        showWordWrap(now.wordWrap);
+    if (now.columnSelection != before.columnSelection)
+        showColumnSelection(now.columnSelection);
+    if (!sameLook(now, before))
+        applyLookSettings(now);
 }
 
 void MainWindow::applyViewSettings(const EditorSettings &s)
 {
-    ui->N4->setChecked(s.lineNumbers);
-    ui->N52->setChecked(s.speedBar);
-    ui->N36->setChecked(s.commandPanel);
-    s.bigSpeedButtons ? setBigSpeedButtons() : setSmallSpeedButtons();
-    ui->N54->setChecked(s.wordWrap);
-    m_look.setGutterVisible(ui->SynEdit1, s.lineNumbers);
-    ui->Panel1->setVisible(s.commandPanel);
-    m_look.setSplitterVisible(ui->Splitter1, s.commandPanel);
-    ui->ToolBar1->setVisible(s.speedBar);
-    m_look.setWordWrap(ui->SynEdit1, s.wordWrap);
-    s.columnSelection ? setColumnSelection() : setNormalSelection();
+    showLineNumbers(s.lineNumbers);
+    showSpeedBar(s.speedBar);
+    showCommandPanel(s.commandPanel);
+    showBigSpeedButtons(s.bigSpeedButtons);
+    showWordWrap(s.wordWrap);
+    showColumnSelection(s.columnSelection);
 }
 
 // What the settings dialog changes, the comment style apart.
@@ -89,11 +123,6 @@ void MainWindow::applyLookSettings(const EditorSettings &s)
     m_look.activeLineColor = s.activeLineColor;
     m_look.color = s.background;
     m_look.apply(ui->SynEdit1, m_lexer);
-    ProgramState::bracketFgColor = s.bracketForeground;
-    ProgramState::bracketBgColor = s.bracketBackground;
-    ProgramState::ofpExePath = s.ofpExePath; // as typed: a wrong path shows when the game is started
-    ProgramState::armaExePath = s.armaExePath;
-    ProgramState::saveBeforeRun = s.saveBeforeRun;
     const auto attributes = m_lexer->keyedAttributes();
     for (int i = 0; i < kKeyedAttributeCount; ++i)
         attributes[i]->setLook(s.attributes[i]);

@@ -3,7 +3,6 @@
 #include "editor/MainWindow.h"
 
 #include "AppError.h"
-#include "editor/ProgramState.h"
 #include "editor/ScriptLexer.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -46,7 +45,7 @@ void MainWindow::connectToolActions()
     connect(ui->N23, &QMenu::aboutToShow, this,
             [this] { ui->NCB->menuAction()->setEnabled(fileExists(currentGame().clipboardFile)); });
     connect(ui->N13, &QMenu::aboutToShow, this,
-            [this] { ui->N90->menuAction()->setEnabled(!ProgramState::sqsCommentMode); });
+            [this] { ui->N90->menuAction()->setEnabled(!m_lexer->sqsComments()); });
     connect(ui->N90, &QMenu::aboutToShow, this, [this] { ui->N93->setEnabled(ui->SynEdit1->hasSelectedText()); });
     setSpeedItemImage(ui->btnSettings, 22);
 }
@@ -75,23 +74,14 @@ void MainWindow::connectWindowLaunchers()
 
 void MainWindow::openSettings()
 {
-    m_commentStyleSetting = ProgramState::sqsCommentMode;
+    keepCommentStyleInForce();
     emit windowRequested(Window::Settings);
-}
-
-// The dialog's values into the live objects; config.ini is written from them at the next close.
-void MainWindow::applySettings(const EditorSettings &s)
-{
-    applyLookSettings(s);
-    // The comment row after "Обычный", whose style the other comment style's attributes take.
-    m_commentStyleSetting = s.sqsComments;
-    applyCommentStyle(s.sqsComments, s.comment.lookFor(s.sqsComments, Colors::clNone));
 }
 
 GameTarget MainWindow::currentGame() const
 {
-    return GameTarget::forGame(m_game.game(), {ProgramState::ofpExePath, ProgramState::armaExePath,
-                                                        WinePrefix::path(), UserName::current()});
+    const EditorSettings &s = m_settings.values();
+    return GameTarget::forGame(m_game.game(), {s.ofpExePath, s.armaExePath, WinePrefix::path(), UserName::current()});
 }
 
 void MainWindow::runGame()
@@ -99,7 +89,7 @@ void MainWindow::runGame()
     const GameTarget game = currentGame();
     const WindowFinder::WindowId gameWindow = WindowFinder::find(game.windowTitle);
     // Whatever comes of the save, the game is started or shown.
-    if (ProgramState::saveBeforeRun)
+    if (m_settings.values().saveBeforeRun)
         save();
     if (gameWindow) {
         WindowFinder::restore(gameWindow);

@@ -25,11 +25,8 @@ void MainWindow::connectViewActions()
     connect(ui->N52, &QAction::triggered, this, &MainWindow::toggleSpeedBar);
     connect(ui->N54, &QAction::triggered, this, &MainWindow::toggleWordWrap);
     connect(ui->btnWrap, &QAction::triggered, this, &MainWindow::toggleWordWrap);
-    // These two decide from their own check mark, which the menu has already flipped.
-    connect(ui->N36, &QAction::triggered, this, [this] {
-        ui->N36->setChecked(!ui->N36->isChecked());
-        toggleCommandPanel();
-    });
+    connect(ui->N36, &QAction::triggered, this, &MainWindow::toggleCommandPanel);
+    // It decides from its own check mark, which the menu has already flipped.
     connect(ui->N77, &QAction::triggered, this, [this] {
         ui->N77->setChecked(!ui->N77->isChecked());
         toggleHighlighting();
@@ -59,36 +56,50 @@ void MainWindow::setUpSpeedBar()
     connect(ui->ToolBar1, &SpeedBar::customizeRequested, this, &MainWindow::customizeSpeedBar);
 }
 
+// The view items are settings: a command changes the setting, and the window shows it (followSettings).
 void MainWindow::toggleLineNumbers()
 {
-    const bool on = !EditorLook::gutterVisible(ui->SynEdit1);
-    EditorLook::setGutterVisible(ui->SynEdit1, on);
-    ui->N4->setChecked(on);
+    m_settings.change([](EditorSettings &s) { s.lineNumbers = !s.lineNumbers; });
 }
 
-// The bar's own flag, not whether it is on screen: the window may not be shown yet.
 void MainWindow::toggleSpeedBar()
 {
-    const bool on = ui->ToolBar1->isHidden();
-    ui->ToolBar1->setVisible(on);
-    ui->N52->setChecked(on);
+    m_settings.change([](EditorSettings &s) { s.speedBar = !s.speedBar; });
 }
 
 void MainWindow::toggleWordWrap()
 {
-    const bool on = !EditorLook::wordWrap(ui->SynEdit1);
-    EditorLook::setWordWrap(ui->SynEdit1, on);
-    ui->N54->setChecked(on);
+    m_settings.change([](EditorSettings &s) { s.wordWrap = !s.wordWrap; });
 }
 
-// The command panel follows its check mark: the panel itself reads as hidden while the
-// window is not shown.
 void MainWindow::toggleCommandPanel()
 {
-    const bool on = !ui->N36->isChecked();
-    ui->N36->setChecked(on);
-    ui->Panel1->setVisible(on);
-    EditorLook::setSplitterVisible(ui->Splitter1, on);
+    m_settings.change([](EditorSettings &s) { s.commandPanel = !s.commandPanel; });
+}
+
+void MainWindow::setNormalSelection()
+{
+    m_settings.change([](EditorSettings &s) { s.columnSelection = false; });
+}
+
+void MainWindow::setColumnSelection()
+{
+    m_settings.change([](EditorSettings &s) { s.columnSelection = true; });
+}
+
+void MainWindow::toggleSelectionMode()
+{
+    m_settings.values().columnSelection ? setNormalSelection() : setColumnSelection();
+}
+
+void MainWindow::setBigSpeedButtons()
+{
+    m_settings.change([](EditorSettings &s) { s.bigSpeedButtons = true; });
+}
+
+void MainWindow::setSmallSpeedButtons()
+{
+    m_settings.change([](EditorSettings &s) { s.bigSpeedButtons = false; });
 }
 
 void MainWindow::toggleHighlighting()
@@ -98,44 +109,47 @@ void MainWindow::toggleHighlighting()
     m_lexer->setEnabled(on);
 }
 
-void MainWindow::setNormalSelection()
+void MainWindow::showLineNumbers(bool on)
 {
-    m_columnSelection->setEnabled(false);
-    ui->N65->setChecked(true);
-    ui->N66->setChecked(false);
-    setSpeedItemImage(ui->btnSelMod, kNormalSelectionImage);
+    EditorLook::setGutterVisible(ui->SynEdit1, on);
+    ui->N4->setChecked(on);
 }
 
-void MainWindow::setColumnSelection()
+void MainWindow::showSpeedBar(bool on)
 {
-    m_columnSelection->setEnabled(true);
-    ui->N65->setChecked(false);
-    ui->N66->setChecked(true);
-    setSpeedItemImage(ui->btnSelMod, kColumnSelectionImage);
+    ui->ToolBar1->setVisible(on);
+    ui->N52->setChecked(on);
 }
 
-void MainWindow::toggleSelectionMode()
+void MainWindow::showWordWrap(bool on)
 {
-    ui->N66->isChecked() ? setNormalSelection() : setColumnSelection();
+    EditorLook::setWordWrap(ui->SynEdit1, on);
+    ui->N54->setChecked(on);
 }
 
-void MainWindow::setSpeedBarSize(int button, int bar)
+void MainWindow::showCommandPanel(bool on)
 {
-    ui->ToolBar1->setButtonSize(button, bar);
+    ui->N36->setChecked(on);
+    ui->Panel1->setVisible(on);
+    EditorLook::setSplitterVisible(ui->Splitter1, on);
 }
 
-void MainWindow::setBigSpeedButtons()
+void MainWindow::showColumnSelection(bool on)
 {
-    ui->N84->setChecked(true);
-    ui->N85->setChecked(false);
-    setSpeedBarSize(36, 42);
+    m_columnSelection->setEnabled(on);
+    ui->N65->setChecked(!on);
+    ui->N66->setChecked(on);
+    setSpeedItemImage(ui->btnSelMod, on ? kColumnSelectionImage : kNormalSelectionImage);
 }
 
-void MainWindow::setSmallSpeedButtons()
+void MainWindow::showBigSpeedButtons(bool big)
 {
-    ui->N85->setChecked(true);
-    ui->N84->setChecked(false);
-    setSpeedBarSize(26, 32);
+    ui->N84->setChecked(big);
+    ui->N85->setChecked(!big);
+    if (big)
+        ui->ToolBar1->setButtonSize(36, 42);
+    else
+        ui->ToolBar1->setButtonSize(26, 32);
 }
 
 void MainWindow::setSpeedItemImage(QAction *item, int imageIndex)

@@ -107,6 +107,7 @@ TextLook ScriptLexer::commentLook(bool sqs) const
 
 void ScriptLexer::setCommentStyle(bool sqs, const TextLook &look)
 {
+    m_sqsComments = sqs;
     for (Attr *attr : {sqsComment, blockComment, lineComment}) {
         const bool carries = (attr == sqsComment) == sqs;
         if (carries) {

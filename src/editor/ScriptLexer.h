@@ -52,6 +52,8 @@ public:
     // look goes to the attributes of the chosen style; the other style's become plain text.
     TextLook commentLook(bool sqs) const;
     void setCommentStyle(bool sqs, const TextLook &look);
+    // The comment style in force: true for ';', false for "//" and "/* */".
+    bool sqsComments() const { return m_sqsComments; }
 
     // The editor's font, text colour and paper, which every style builds on: a style takes the font
     // with its attribute's bold, italic, underline and strike-out, and the text colour or paper where
@@ -97,6 +99,7 @@ private:
     void storeDefaultPaper(const QColor &paper);
 
     SqsScanner m_scanner;
+    bool m_sqsComments = true;
     std::array<LexerAttributes *, 14> m_styleAttributes{};
     std::vector<char> m_styles; // reused styling buffer
     bool m_enabled = true;

@@ -5,7 +5,7 @@
 #include "AppPaths.h"
 #include "app/AppWindows.h"
 #include "editor/MainWindow.h"
-#include "editor/ProgramState.h"
+#include "editor/ScriptLexer.h"
 #include "editor/StatusBar.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -75,12 +75,6 @@ protected:
         AppPaths::setExeDirOverride(QString());
         for (const char *name : kEnvironment)
             qunsetenv(name);
-        // A start keeps what the shared state holds where config.ini says nothing.
-        ProgramState::ofpExePath.clear();
-        ProgramState::armaExePath.clear();
-        ProgramState::saveBeforeRun = false;
-        ProgramState::bracketFgColor = Colors::clRed;
-        ProgramState::bracketBgColor = Colors::clNone;
     }
 
     void start(const QStringList &arguments = {})

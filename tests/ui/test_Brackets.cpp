@@ -105,8 +105,10 @@ TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaretAndColoursReadWhenPainting)
     caretAt(0);
     paint();
     EXPECT_EQ(matcher()->paintColor(), QColor(Qt::red));
-    ProgramState::bracketFgColor = Colors::clBlue;
-    ProgramState::bracketBgColor = Colors::clYellow;
+    mainWindow()->settings().change([](EditorSettings &s) {
+        s.bracketForeground = Colors::clBlue;
+        s.bracketBackground = Colors::clYellow;
+    });
     paint();
     EXPECT_EQ(matcher()->paintColor(), QColor(Qt::blue));
     EXPECT_EQ(matcher()->paintBackground(), QColor(Qt::yellow));

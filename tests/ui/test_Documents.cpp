@@ -97,7 +97,7 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
         chosen.push_back(path(typed));
         ASSERT_TRUE(mainWindow()->saveAs()) << typed;
         EXPECT_EQ(bytes(written), QByteArray("x"));
-        EXPECT_EQ(ProgramState::currentFileName, path(written));
+        EXPECT_EQ(mainWindow()->document().path(), path(written));
         EXPECT_EQ(mainWindow()->windowTitle(), written + QString(" - Velmora"));
     }
     EXPECT_TRUE(messages.empty());
@@ -198,8 +198,8 @@ TEST_F(Documents, NewKeepsTheFileNameAndTheCommentStyle)
     mainWindow()->newDocument();
     EXPECT_EQ(text(), QString());
     EXPECT_FALSE(mainWindow()->modified());
-    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->document().path(), path("a.sqf"));
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
     // A new text has no name of its own, so Save asks for one.
     type("y");
@@ -214,9 +214,9 @@ TEST_F(Documents, AFailedOpenChangesNothing)
     type("typed ");
     answers = {Dialogs::Answer::No};
     open("missing.sqf");
-    EXPECT_EQ(ProgramState::currentFileName, path("a.sqs"));
+    EXPECT_EQ(mainWindow()->document().path(), path("a.sqs"));
     EXPECT_EQ(text(), QString("typed a"));
-    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    EXPECT_TRUE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqs")}));
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].text.startsWith("Cannot open file \"" + path("missing.sqf") + "\"."));
@@ -276,15 +276,15 @@ TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
     files.setText(path("a.sqf"));
     EXPECT_TRUE(drop(files));
     EXPECT_EQ(text(), QString("first"));
-    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->document().path(), path("a.sqf"));
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqf")}));
 
     QMimeData plain; // a text drop stays the editor's
     plain.setText("words ");
     drop(plain);
     EXPECT_EQ(text(), QString("words first"));
-    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
+    EXPECT_EQ(mainWindow()->document().path(), path("a.sqf"));
 }
 
 TEST_F(Documents, SaveAndExitSavesThenEndsWithoutTheSettings)

@@ -34,7 +34,7 @@ TEST_F(EditingCommands, EachCommandChangesTheSelectionAsOneUndoStep)
         {"eng1", true, "ab\r\ncd\r\nef", Columns, {0, 0, 2, 1}, "фb\r\nсd\r\nуf"},
     };
     for (const Case &c : cases) {
-        ProgramState::sqsCommentMode = c.sqs;
+        mainWindow()->setCommentStyle(c.sqs);
         const QString before = QString::fromUtf8(c.text);
         editor()->setText(before);
         const auto [l1, c1, l2, c2] = c.selection;

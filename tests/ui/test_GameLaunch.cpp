@@ -37,6 +37,11 @@ protected:
         emit menu("N23")->aboutToShow();
         return menu("NCB")->menuAction()->isEnabled();
     }
+    void setOfpPath(const QString &exe)
+    {
+        mainWindow()->settings().change([&exe](EditorSettings &s) { s.ofpExePath = exe; });
+    }
+    QString ofpPath() const { return mainWindow()->settings().values().ofpExePath; }
 
     QByteArray savedPath;
     QStringList searched;
@@ -49,7 +54,7 @@ protected:
 TEST_F(GameLaunch, ARunningGameIsShownAfterTheSaveAndNothingIsStarted)
 {
     start();
-    ProgramState::saveBeforeRun = true;
+    mainWindow()->settings().change([](EditorSettings &s) { s.saveBeforeRun = true; });
     put("mission.sqs", "");
     ASSERT_TRUE(mainWindow()->loadFile(path("mission.sqs")));
     type("hint \"x\"");
@@ -73,10 +78,10 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
 {
     start();
     put("Games/OFP/FlashpointResistance.exe", "MZ");
-    ProgramState::ofpExePath = path("Games/OFP/FlashpointResistance.exe");
+    setOfpPath(path("Games/OFP/FlashpointResistance.exe"));
     action("N53")->trigger();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].program, ProgramState::ofpExePath);
+    EXPECT_EQ(requests[0].program, ofpPath());
     EXPECT_EQ(requests[0].arguments, QStringList({"-nosplash"}));
     EXPECT_EQ(requests[0].workingDir, path("Games/OFP"));
 
@@ -85,7 +90,7 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
     action("N53")->trigger();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].program, path("bin/wine"));
-    EXPECT_EQ(requests[1].arguments, QStringList({ProgramState::ofpExePath, "-nosplash"}));
+    EXPECT_EQ(requests[1].arguments, QStringList({ofpPath(), "-nosplash"}));
     EXPECT_TRUE(messages.empty());
 
     launchWorks = false;
@@ -94,7 +99,7 @@ TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsRep
 
     // No executable: the message that sends the user to the settings.
     for (const QString &exe : {QString(), path("missing.exe"), path(".")}) {
-        ProgramState::ofpExePath = exe;
+        setOfpPath(exe);
         action("N53")->trigger();
         EXPECT_EQ(onlyMessage(Dialogs::Kind::Error),
                   QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
@@ -106,7 +111,7 @@ TEST_F(GameLaunch, ClipboardFileOfEitherGame)
 {
     start();
     EXPECT_FALSE(clipboardMenuEnabled()); // no OFP path: no file, whatever the current folder holds
-    ProgramState::ofpExePath = path("ofp/ofp.exe");
+    setOfpPath(path("ofp/ofp.exe"));
     EXPECT_FALSE(clipboardMenuEnabled());
     action("N46")->trigger();
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), "Ошибка!\nФайл \"" + path("ofp/clipboard.txt") + "\" не найден");

@@ -35,9 +35,9 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBackOrKeepsTheGameWhenTheyCann
     EXPECT_EQ(action("RunBTN")->property("ImageIndex").toInt(), 16);
     EXPECT_EQ(mainWindow()->completion()->insertTexts, QStringList({"hint", "addWeapon", "setVehicleInit"}));
     EXPECT_EQ(mainWindow()->completion()->shownTexts.size(), 3);
-    EXPECT_EQ(ProgramState::weaponList, QStringList({"M16A2"}));
-    EXPECT_EQ(ProgramState::magazineList, QStringList({"30Rnd_556x45_Stanag", "HandGrenadeTimed"}));
-    EXPECT_EQ(ProgramState::animationList, QStringList({"AmovPercMstpSnonWnonDnon"}));
+    EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16A2"}));
+    EXPECT_EQ(mainWindow()->gameData().magazines, QStringList({"30Rnd_556x45_Stanag", "HandGrenadeTimed"}));
+    EXPECT_EQ(mainWindow()->gameData().animations, QStringList({"AmovPercMstpSnonWnonDnon"}));
     EXPECT_EQ(firstStyle(), int(tkKey));
 
     for (int again = 0; again < 2; ++again) { // the game in force, chosen again, stays checked
@@ -46,8 +46,8 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBackOrKeepsTheGameWhenTheyCann
     }
     EXPECT_EQ(action("N53")->text(), QString("Запустить/Развернуть OFP   "));
     EXPECT_EQ(action("RunBTN")->property("ImageIndex").toInt(), 15);
-    EXPECT_EQ(ProgramState::weaponList, QStringList({"M16", "AK47"}));
-    EXPECT_EQ(ProgramState::magazineList, QStringList({"M16", "AK47", "HandGrenade"}));
+    EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16", "AK47"}));
+    EXPECT_EQ(mainWindow()->gameData().magazines, QStringList({"M16", "AK47", "HandGrenade"}));
     EXPECT_EQ(firstStyle(), int(tkIdentifier));
     EXPECT_TRUE(messages.empty());
 
@@ -68,7 +68,7 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBackOrKeepsTheGameWhenTheyCann
     action("ArmA1")->trigger();
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Cannot open file"));
     expectGame("OFP", false);
-    EXPECT_EQ(ProgramState::weaponList, QStringList({"M16", "AK47"}));
+    EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16", "AK47"}));
 
     QDir().rmdir(path("data/data.dat"));
     action("ArmA1")->trigger();
@@ -76,7 +76,7 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSectionsAndBackOrKeepsTheGameWhenTheyCann
     EXPECT_EQ(messages[0].caption, QString("Ошибка"));
     EXPECT_EQ(messages[0].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));
     expectGame("ArmA", true);
-    EXPECT_TRUE(ProgramState::weaponList.isEmpty());
+    EXPECT_TRUE(mainWindow()->gameData().weapons.isEmpty());
     EXPECT_TRUE(mainWindow()->completion()->insertTexts.isEmpty());
 }
 
@@ -85,24 +85,24 @@ TEST_F(GameMode, CommentStyleSwitchCarriesTheColourAndNeutralisesTheOther)
     start();
     ScriptLexer &h = *mainWindow()->lexer();
     h.identifier->setStyle(LexerAttributes::Bold);
-    ASSERT_TRUE(ProgramState::sqsCommentMode);
+    ASSERT_TRUE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clGray);
 
     mainWindow()->setCommentStyle(false);
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(h.lineComment->foreground(), Colors::clGray);
     EXPECT_EQ(h.blockComment->foreground(), Colors::clGray);
     EXPECT_TRUE(h.blockComment->style().testFlag(LexerAttributes::Italic));
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
     EXPECT_EQ(h.sqsComment->style(), h.identifier->style());
-    EXPECT_TRUE(mainWindow()->currentSettings().sqsComments); // the style in force before the switch
+    EXPECT_TRUE(mainWindow()->settings().values().sqsComments); // the style in force before the switch
 
     mainWindow()->setCommentStyle(true);
-    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    EXPECT_TRUE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clGray);
     EXPECT_TRUE(h.sqsComment->style().testFlag(LexerAttributes::Italic));
     EXPECT_EQ(h.lineComment->foreground(), Colors::clNone);
     EXPECT_EQ(h.lineComment->style(), h.identifier->style());
-    EXPECT_FALSE(mainWindow()->currentSettings().sqsComments);
+    EXPECT_FALSE(mainWindow()->settings().values().sqsComments);
     // The switch from the settings dialog's OK is the settings dialog tests'.
 }

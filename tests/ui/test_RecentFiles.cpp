@@ -57,14 +57,14 @@ TEST_F(RecentFilesMenu, ChoosingAFileMovesItUpAndOpensIt)
     writeList({path("b.sqs"), path("a.sqf")});
     QDir::setCurrent(dir.path());
     start({"cmd.sqs"}); // relative to where the program was started; it goes on top
-    EXPECT_EQ(ProgramState::currentFileName, path("cmd.sqs"));
+    EXPECT_EQ(mainWindow()->document().path(), path("cmd.sqs"));
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("cmd.sqs"), path("b.sqs"), path("a.sqf")}));
 
     choose(2);
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqf"), path("cmd.sqs"), path("b.sqs")}));
     EXPECT_EQ(text(), QString("a.sqf"));
-    EXPECT_EQ(ProgramState::currentFileName, path("a.sqf"));
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->document().path(), path("a.sqf"));
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
 
     // Cancel at the save question: the text stays, though the entry has moved up.
     type("typed ");

@@ -67,11 +67,11 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     EXPECT_EQ(mainWindow()->look().color, Colors::clDefault);
     EXPECT_EQ(h.keyword->foreground(), Colors::clRed);
     EXPECT_EQ(h.keyword->style(), Attr::Bold | Attr::Italic);
-    EXPECT_EQ(ProgramState::bracketFgColor, Colors::clLime);
-    EXPECT_EQ(ProgramState::armaExePath, QString("/games/arma.exe"));
-    EXPECT_TRUE(ProgramState::saveBeforeRun);
+    EXPECT_EQ(mainWindow()->settings().values().bracketForeground, Colors::clLime);
+    EXPECT_EQ(mainWindow()->settings().values().armaExePath, QString("/games/arma.exe"));
+    EXPECT_TRUE(mainWindow()->settings().values().saveBeforeRun);
     EXPECT_FALSE(editor()->indentationsUseTabs());
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(h.blockComment->foreground(), Colors::clTeal);
     EXPECT_TRUE(h.blockComment->style().testFlag(Attr::Bold));
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
@@ -103,8 +103,8 @@ TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
     control<QPushButton>("Button2")->click(); // cancel
     EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
     EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
-    EXPECT_TRUE(ProgramState::ofpExePath.isEmpty());
-    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    EXPECT_TRUE(mainWindow()->settings().values().ofpExePath.isEmpty());
+    EXPECT_TRUE(mainWindow()->lexer()->sqsComments());
     action("N40")->trigger(); // the dialog opens again from the live values
     EXPECT_EQ(box->code(), 0x4020);
     EXPECT_EQ(control<ColorBox>("FonC")->selected(), Colors::clWindow);
@@ -183,7 +183,7 @@ TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeepsAndFileAssociatio
 
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("OFPpath")->text(), QFileInfo(prefix + "/drive_c/OFP/FlashpointResistance.exe").canonicalFilePath());
-    EXPECT_TRUE(ProgramState::ofpExePath.isEmpty()); // taken only by OK
+    EXPECT_TRUE(mainWindow()->settings().values().ofpExePath.isEmpty()); // taken only by OK
 
     control<QLineEdit>("AApath")->setText("/typed.exe");
     QTest::mouseClick(control<QLabel>("Label17"), Qt::LeftButton);

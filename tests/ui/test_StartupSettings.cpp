@@ -13,7 +13,7 @@ TEST_F(StartupSettings, FirstStartWithoutConfigWritesEverySectionAndKeyInOrder)
 {
     start();
     EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
-    EXPECT_TRUE(ProgramState::currentFileName.isEmpty());
+    EXPECT_TRUE(mainWindow()->document().path().isEmpty());
     EXPECT_FALSE(mainWindow()->modified());
     ASSERT_TRUE(closeMain());
     // The live objects' settings, as the core tests pin them, then the window's placement.
@@ -53,7 +53,7 @@ TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
     EXPECT_EQ(messages[0].caption, QString("Вопрос"));
     EXPECT_FALSE(QFile::exists(configPath()));
     EXPECT_EQ(editor()->text(), QString("changed"));
-    EXPECT_EQ(ProgramState::weaponList, QStringList({"M16", "AK47"})); // still valid after a refused close
+    EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16", "AK47"})); // still valid after a refused close
 
     answers = {Dialogs::Answer::No};
     EXPECT_TRUE(closeMain());
@@ -79,7 +79,7 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
 {
     writeConfig("[options]\r\nSQScomments=0\r\n"); // and no comment colour
     start();
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->lexer()->lineComment->foreground(), Colors::clNone);
     EXPECT_FALSE(mainWindow()->lexer()->lineComment->style().testFlag(Attr::Bold));
     EXPECT_FALSE(mainWindow()->lexer()->blockComment->style().testFlag(Attr::Italic));
@@ -89,14 +89,14 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
 
     writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
     startWith("a.SQF", "// x");
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->lexer()->lineComment->foreground(), Colors::clGreen);
     EXPECT_TRUE(mainWindow()->lexer()->blockComment->style().testFlag(Attr::Bold));
     EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clNone);
     windows.reset();
 
     startWith("b.txt", "x");
-    EXPECT_TRUE(ProgramState::sqsCommentMode);
+    EXPECT_TRUE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clGreen);
 }
 
@@ -106,8 +106,8 @@ TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeRea
     start({path("new.sqf")});
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(mainWindow()->windowTitle(), QString("new.sqf - Velmora"));
-    EXPECT_EQ(ProgramState::currentFileName, path("new.sqf"));
-    EXPECT_FALSE(ProgramState::sqsCommentMode);
+    EXPECT_EQ(mainWindow()->document().path(), path("new.sqf"));
+    EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     type("hint \"x\";");
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("new.sqf"), QByteArray("hint \"x\";"));
@@ -119,5 +119,5 @@ TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeRea
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Cannot open file \""));
     EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
-    EXPECT_TRUE(ProgramState::currentFileName.isEmpty());
+    EXPECT_TRUE(mainWindow()->document().path().isEmpty());
 }
