@@ -89,8 +89,6 @@ void AppWindows::open(MainWindow::Window window)
     using W = MainWindow::Window;
     if (window == W::Settings)
         return openSettings();
-    if (window == W::Unit)
-        m_unit->setSniperEnabled(!m_game.isArma()); // "Снайпер" is offered only in OFP, decided at every opening
     const std::pair<W, QDialog *> dialogs[] = {
         {W::GoToLine, m_goToLine.get()}, {W::ShortcutList, m_shortcutList.get()}, {W::About, m_about.get()},
         {W::Briefing, m_briefing.get()}, {W::Overview, m_overview.get()},         {W::Unit, m_unit.get()},

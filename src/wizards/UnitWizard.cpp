@@ -69,10 +69,12 @@ void UnitWizard::connectControls()
     connect(ui->Button1, &QPushButton::clicked, this, &UnitWizard::close);
 }
 
-void UnitWizard::setSniperEnabled(bool enabled)
+// "Снайпер" is a rule of OFP's alone, offered by the game in force at each showing.
+void UnitWizard::offerSniper()
 {
-    ui->IsSniper->setEnabled(enabled);
-    if (!enabled)
+    const bool offered = m_game.game() == Game::Ofp;
+    ui->IsSniper->setEnabled(offered);
+    if (!offered)
         ui->IsSniper->setChecked(false); // a rule the game does not have must not stay in force
 }
 
@@ -94,6 +96,7 @@ void UnitWizard::hideEvent(QHideEvent *event)
 
 void UnitWizard::prepareShowing()
 {
+    offerSniper();
     ui->GenInit->setText(QStringLiteral("Строка для поля\nинициализации"));
     m_data = UnitData::load(this, m_game.game()); // the game may have changed since the last showing
     if (!m_firstShow)

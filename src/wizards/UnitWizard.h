@@ -23,9 +23,6 @@ public:
     explicit UnitWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~UnitWizard() override;
 
-    // "Снайпер" is offered only where the game has the sniper rule; the launcher sets it at every opening.
-    void setSniperEnabled(bool enabled);
-
 signals:
     // The script as one line for a unit's init field, to be shown beside `owner`.
     void initLineRequested(const QString &line, QWidget *owner);
@@ -36,6 +33,7 @@ protected:
 
 private:
     void connectControls();
+    void offerSniper();
     // Every showing reads the unit data of the game in force and fills the lists again.
     void prepareShowing();
     void fillLists();

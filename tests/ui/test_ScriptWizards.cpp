@@ -120,8 +120,7 @@ TEST_F(ScriptWizards, UnitCountsFollowTheChoicesAndTheLoad)
     EXPECT_FALSE(enabled("SW"));
     EXPECT_FALSE(enabled("SWMG"));
     EXPECT_EQ(load(), QString("13/4"));
-    unit()->setSniperEnabled(false); // the launcher, for a game without the rule
-    EXPECT_FALSE(control<QCheckBox>("IsSniper")->isChecked());
+    control<QCheckBox>("IsSniper")->click();
     EXPECT_TRUE(enabled("SWMG"));
 
     choose("PR", 0);
