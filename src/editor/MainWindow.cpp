@@ -6,6 +6,7 @@
 #include "editor/RecentFiles.h"
 #include "editor/SaveDialog.h"
 #include "editor/SelectionEdits.h"
+#include "editor/StatusBarUpdater.h"
 #include "editor/ScriptLexer.h"
 #include "common/WindowPlacement.h"
 #include "platform/Dialogs.h"
@@ -93,6 +94,10 @@ void MainWindow::connectActions()
     connectDocumentActions();
     connectViewActions();
     connectSearchActions();
+    connectBracketActions();
+    new StatusBarUpdater(ui->StatusBar1, ui->SynEdit1);
+    connectEditCommands();
+    connectBookmarkActions();
     connectEditingActions();
     connectReferenceActions();
     connectToolActions();

@@ -215,12 +215,15 @@ private:
     void showColumnSelection(bool on);
     void showBigSpeedButtons(bool big);
 
-    // Search, editing commands and bookmarks (MainWindowSearch.cpp)
+    // Search (MainWindowSearch.cpp)
     void connectSearchActions();
-    void connectEditCommands();
+
+    // Bookmarks and bracket marks (MainWindowMarks.cpp)
+    void connectBracketActions();
     void connectBookmarkActions();
 
-    // Line commenting and repair (MainWindowEditing.cpp)
+    // Editing commands, line commenting and repair (MainWindowEditing.cpp)
+    void connectEditCommands();
     void connectEditingActions();
     void repairSelection(QString (*convert)(QStringView), const QString &message);
 
