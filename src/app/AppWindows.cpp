@@ -1,6 +1,7 @@
 // The order of creation of the windows, the wiring of their requests, and their release at exit.
 #include "app/AppWindows.h"
 
+#include "common/WindowPosition.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/FileAssociationsDialog.h"
 #include "dialogs/GoToLineDialog.h"
@@ -21,9 +22,15 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QTranslator>
 #include <QWindow>
+
+namespace {
+
+// The crate wizard's own place: near the top left of the desktop, clear of the main window's menus.
+constexpr QPoint kCratePlace(120, 90);
+
+} // namespace
 
 void prepareApplication(QApplication &app)
 {
@@ -39,6 +46,7 @@ AppWindows::AppWindows(const QStringList &arguments)
 {
     create(arguments);
     connectRequests();
+    placeWindows();
 }
 
 AppWindows::~AppWindows() = default;
@@ -84,6 +92,25 @@ void AppWindows::connectRequests()
                      [this] { m_stringtableRow->addRow(); });
 }
 
+// Where each window stands whenever it is shown. The main window and the command help window come
+// back where they were left; the init line is centred on the wizard that asks for it; the row dialog
+// has its own place.
+void AppWindows::placeWindows()
+{
+    using WindowPosition::Rule;
+    const QWidget *main = m_main.get();
+    const std::pair<QWidget *, Rule> rules[] = {
+        {m_unit.get(), Rule::CentredOnDesktop},        {m_description.get(), Rule::CentredOnDesktop},
+        {m_stringtable.get(), Rule::CentredOnDesktop}, {m_briefing.get(), Rule::CentredOnDesktop},
+        {m_settings.get(), Rule::CentredOnDesktop},    {m_overview.get(), Rule::CentredOnWindow},
+        {m_goToLine.get(), Rule::CentredOnWindow},     {m_shortcutList.get(), Rule::CentredOnWindow},
+        {m_about.get(), Rule::CentredOnWindow},        {m_fileAssociations.get(), Rule::CentredOnWindow},
+    };
+    for (const auto &[window, rule] : rules)
+        WindowPosition::placeAtEachShowing(window, rule, main);
+    WindowPosition::placeAtEachShowing(m_crate.get(), Rule::AtOffset, main, kCratePlace);
+}
+
 void AppWindows::open(MainWindow::Window window)
 {
     using W = MainWindow::Window;
@@ -103,17 +130,13 @@ void AppWindows::open(MainWindow::Window window)
 void AppWindows::openSettings()
 {
     m_settings->setSettings(m_main->settings().values());
-    showModal(m_settings.get(), false);
+    showModal(m_settings.get());
 }
 
 // Usable beside the modal settings dialog: a window of that dialog's own, not one it blocks.
 void AppWindows::openFileAssociations()
 {
     QDialog *associations = m_fileAssociations.get();
-    if (!associations->isVisible()) {
-        associations->adjustSize();
-        associations->move(m_main->frameGeometry().center() - associations->rect().center());
-    }
     associations->winId();
     associations->windowHandle()->setTransientParent(m_settings->windowHandle());
     associations->show();
@@ -121,11 +144,9 @@ void AppWindows::openFileAssociations()
     associations->activateWindow();
 }
 
-void AppWindows::showModal(QDialog *dialog, bool overMainWindow)
+void AppWindows::showModal(QDialog *dialog)
 {
     dialog->adjustSize();
-    const QRect over = overMainWindow ? m_main->frameGeometry() : m_main->screen()->availableGeometry();
-    dialog->move(over.center() - dialog->rect().center());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -58,12 +58,13 @@ public:
 private:
     void create(const QStringList &arguments);
     void connectRequests();
+    void placeWindows();
     void open(MainWindow::Window window);
     void openSettings();
     void openFileAssociations();
     // Modal without a nested event loop: the dialog blocks the other windows while it is shown, and
-    // nobody waits for its answer. Centred over the main window or the screen.
-    void showModal(QDialog *dialog, bool overMainWindow = true);
+    // nobody waits for its answer.
+    void showModal(QDialog *dialog);
     // A window already open comes to the front.
     static void showModeless(QDialog *dialog);
 

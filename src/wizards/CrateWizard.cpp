@@ -10,7 +10,6 @@
 
 #include "ui_CrateWizard.h"
 
-#include <QShowEvent>
 
 namespace {
 
@@ -57,11 +56,11 @@ void CrateWizard::connectControls()
     connect(ui->BitBtn1, &QPushButton::clicked, this, &CrateWizard::showInitLine);
 }
 
-void CrateWizard::showEvent(QShowEvent *event)
+void CrateWizard::setVisible(bool visible)
 {
-    if (!event->spontaneous())
+    if (visible && isHidden())
         prepareShowing();
-    QDialog::showEvent(event);
+    WizardWindow::setVisible(visible);
 }
 
 void CrateWizard::prepareShowing()

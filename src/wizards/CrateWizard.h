@@ -22,12 +22,14 @@ public:
     explicit CrateWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~CrateWizard() override;
 
+    // The contents are made before the window is shown: it is placed at the size they give it.
+    void setVisible(bool visible) override;
+
 signals:
     // The script as one line for the crate's init field, to be shown beside `owner`.
     void initLineRequested(const QString &line, QWidget *owner);
 
 protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void connectControls();

@@ -1,10 +1,12 @@
 // The init-line dialog: the line to copy or to insert into the editor.
 #include "wizards/InitLineDialog.h"
 
+#include "common/WindowPosition.h"
 #include "wizards/WizardOutput.h"
 
 #include "ui_InitLineDialog.h"
 
+#include <QScreen>
 #include <climits>
 
 InitLineDialog::InitLineDialog(QWidget *parent) : WizardWindow(parent), ui(std::make_unique<Ui::InitLineDialog>())
@@ -24,7 +26,8 @@ void InitLineDialog::showLine(const QString &line, QWidget *owner)
     ui->Edit1->setCursorPosition(0);
     if (!isVisible() && owner) {
         adjustSize();
-        move(owner->frameGeometry().center() - rect().center());
+        WindowPosition::centre(this, owner->frameGeometry(), owner->screen()->availableGeometry(),
+                               WindowPosition::frameOf(owner));
     }
     show();
     raise();

@@ -2,13 +2,14 @@
 #include "wizards/StringtableRowDialog.h"
 
 #include "common/ToolWindow.h"
+#include "common/WindowPosition.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
 #include "ui_StringtableRowDialog.h"
 #include "wizards/StringtableWizard.h"
 
 #include <QMenu>
-#include <QWindow>
+#include <QScreen>
 
 namespace {
 
@@ -18,6 +19,8 @@ constexpr int kBaseHeight = 190;             // the whole window's height, plus 
 constexpr int kHeightPerLanguage = 30;
 constexpr int kHeightWithoutLanguages = 400; // the fields keep their last layout then
 constexpr int kButtonsAboveBottom = 60;
+// Its own place, below and right of the crate wizard's, wholly on the screen.
+constexpr QPoint kPlace(200, 140);
 
 } // namespace
 
@@ -66,6 +69,8 @@ void StringtableRowDialog::addRow()
     ui->eID->setText(QStringLiteral("STR_"));
     ui->eID->selectAll();
     ui->eID->setFocus();
+    if (isHidden())
+        WindowPosition::putAt(this, kPlace, screen()->availableGeometry(), desktopFrame());
     setResult(QDialog::Rejected);
     ModalDialogs::confirm(*this);
 }
@@ -105,7 +110,7 @@ void StringtableRowDialog::fitHeight(int outerHeight)
 // on the screen from the start, has the same frame.
 QMargins StringtableRowDialog::desktopFrame() const
 {
-    return m_framed && m_framed->windowHandle() ? m_framed->windowHandle()->frameMargins() : QMargins();
+    return WindowPosition::frameOf(m_framed);
 }
 
 void StringtableRowDialog::confirm()

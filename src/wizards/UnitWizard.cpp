@@ -13,7 +13,7 @@
 
 #include "ui_UnitWizard.h"
 
-#include <QShowEvent>
+#include <QHideEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -78,11 +78,11 @@ void UnitWizard::offerSniper()
         ui->IsSniper->setChecked(false); // a rule the game does not have must not stay in force
 }
 
-void UnitWizard::showEvent(QShowEvent *event)
+void UnitWizard::setVisible(bool visible)
 {
-    if (!event->spontaneous())
+    if (visible && isHidden())
         prepareShowing();
-    QDialog::showEvent(event);
+    WizardWindow::setVisible(visible);
 }
 
 // Any closing keeps the positions of the three weapon lists.

@@ -23,12 +23,14 @@ public:
     explicit UnitWizard(const CurrentGame &game, QWidget *parent = nullptr);
     ~UnitWizard() override;
 
+    // The contents are made before the window is shown: it is placed at the size they give it.
+    void setVisible(bool visible) override;
+
 signals:
     // The script as one line for a unit's init field, to be shown beside `owner`.
     void initLineRequested(const QString &line, QWidget *owner);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
