@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 // Each group alone and two together; a group's entries count only while it is checked.
-TEST(DescriptionExt, GoldenTextsPoolEntriesAndPoolsThatFollowTheSectionsAndOfferEachMagazineOnce)
+TEST(DescriptionExt, MatchesTheGoldenTexts)
 {
     using Form = DescriptionExtForm;
     const std::pair<const char *, void (*)(Form &)> cases[] = {
@@ -29,17 +29,38 @@ TEST(DescriptionExt, GoldenTextsPoolEntriesAndPoolsThatFollowTheSectionsAndOffer
         edit(form);
         EXPECT_TRUE(matchesGolden(buildDescriptionExt(form).toUtf8(), QStringLiteral("description-%1.ext").arg(name)));
     }
+}
 
+// An entry's twin is one of the same class in any letter case, whatever its count.
+TEST(PoolEntry, TwinIsTheSameClass)
+{
     const QStringList listed{QStringLiteral("M16 (1)"), QStringLiteral("AK74 (2)")};
     const std::pair<const char *, bool> twins[] = {
-        {"M16 (5)", true}, {"m16 (1)", true}, {"AK74 (1)", true}, {"M16S (1)", false}, {"AK (1)", false}};
+        {"M16 (5)", true},
+        {"m16 (1)", true},
+        {"AK74 (1)", true},
+        {"M16S (1)", false},
+        {"AK (1)", false},
+    };
     for (const auto &[entry, twin] : twins)
         EXPECT_EQ(PoolEntry::hasTwin(listed, QString::fromLatin1(entry)), twin) << entry;
+}
 
-    for (const auto &[item, weapon] : {std::pair{"Binocular", true}, {"NVGoggles", true}, {"binocular", false},
-                                       {"Medkit", false}})
+TEST(PoolEntry, WeaponEquipmentByItsExactName)
+{
+    const std::pair<const char *, bool> items[] = {
+        {"Binocular", true},
+        {"NVGoggles", true},
+        {"binocular", false},
+        {"Medkit", false},
+    };
+    for (const auto &[item, weapon] : items)
         EXPECT_EQ(PoolEntry::isWeaponEquipment(item), weapon) << item;
+}
 
+// The pools follow the unit data's sections, each magazine offered once.
+TEST(DescriptionExt, PoolsFollowTheSections)
+{
     const DatParser data(tempFile("unit.dat", "[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n"
                                               "[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n"
                                               "[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n"

@@ -1,8 +1,7 @@
 // briefing.html and overview.html texts, the marker link, the picture-size rule and the JPEG size reader.
-#include "../TestUtil.h"
 #include "../JpegMaker.h"
+#include "../TestUtil.h"
 #include "text/Cp1251.h"
-#include "text/FileText.h"
 #include "wizards/BriefingPage.h"
 #include "wizards/JpegSize.h"
 #include "wizards/OverviewPage.h"
@@ -11,7 +10,7 @@
 #include <jerror.h>
 
 // The empty page, and one with notes, a plan, two of three objectives and the one checked ending.
-TEST(BriefingPage, GoldenPagesTextsAndTitlesAsTypedAndTheMarkerLink)
+TEST(BriefingPage, MatchesTheGoldenPages)
 {
     EXPECT_TRUE(matchesGolden(buildBriefingPage(BriefingForm{}).toUtf8(), "briefing-empty.html"));
     BriefingForm form;
@@ -26,21 +25,27 @@ TEST(BriefingPage, GoldenPagesTextsAndTitlesAsTypedAndTheMarkerLink)
     const QString page = buildBriefingPage(form);
     EXPECT_TRUE(matchesGolden(page.toUtf8(), "briefing.html")); // the ArmA save's bytes
     EXPECT_TRUE(Cp1251::encode(page).contains("<! **** \xCF\xEB\xE0\xED >")); // "План" for OFP
+}
 
+// Texts go in as typed, each line break with a <br>; a title is one line as typed: no <br> added.
+TEST(BriefingPage, TypedBreaksGetABrExceptInTitles)
+{
     BriefingForm typed;
     typed.objectiveOn[0] = true;
     typed.objectives[0] = QStringLiteral("a<b\r\nx & y\r\n");
     typed.endings[0] = {true, QStringLiteral("Win\r\nall"), QString()};
     const QString typedPage = buildBriefingPage(typed);
     EXPECT_TRUE(typedPage.contains(QStringLiteral("OBJ_1\"></a>\r\na<b<br>\r\nx & y<br>\r\n\r\n</p><hr>")));
-    // A title is one line as the user typed it: no <br> added.
     EXPECT_TRUE(typedPage.contains(QStringLiteral("End1\">\r\nWin\r\nall\r\n</a>")));
+}
 
+TEST(BriefingPage, MarkerLinkPointsAtTheMarker)
+{
     EXPECT_EQ(markerLink(QStringLiteral("Base"), QStringLiteral("m1")), QStringLiteral("<a href = \"marker:m1\">Base</a>"));
     EXPECT_EQ(markerLink(u"База"_qs, QStringLiteral("a b")), u"<a href = \"marker:a b\">База</a>"_qs);
 }
 
-TEST(OverviewPage, GoldenPageSidesThatAreNoPowerOfTwoAndTheJpegSizeReader)
+TEST(OverviewPage, MatchesTheGoldenPage)
 {
     OverviewForm form;
     form.missionName = u"Операция Рассвет"_qs;
@@ -52,39 +57,61 @@ TEST(OverviewPage, GoldenPageSidesThatAreNoPowerOfTwoAndTheJpegSizeReader)
     EXPECT_TRUE(matchesGolden(page.toUtf8(), "overview.html"));
     // "Операция" as the OFP save writes it.
     EXPECT_TRUE(Cp1251::encode(page).contains("\r\n\xCE\xEF\xE5\xF0\xE0\xF6\xE8\xFF "));
+}
 
-    form.description.clear();
-    EXPECT_TRUE(buildOverviewPage(form).contains(QStringLiteral("<p><br>\r\n\r\n<br></p>")));
+TEST(OverviewPage, EmptyDescriptionLeavesAnEmptyParagraph)
+{
+    EXPECT_TRUE(buildOverviewPage(OverviewForm{}).contains(QStringLiteral("<p><br>\r\n\r\n<br></p>")));
+}
 
+TEST(OverviewPicture, SidesThatAreNoPowerOfTwoAreNamed)
+{
     const QString width = QStringLiteral("Ширина картинки не является степенью числа 2. Текущее значение:");
     const QString height = QStringLiteral("Высота картинки не является степенью числа 2. Текущее значение:");
     const std::tuple<int, int, QString> cases[] = {
-        {512, 256, ""}, {2, 4096, ""}, {500, 256, width + "500\r\n"}, {256, 8192, height + "8192\r\n"},
-        {1, 1, width + "1\r\n" + height + "1\r\n"}, {0, -4, width + "0\r\n" + height + "-4\r\n"}};
+        {512, 256, ""},
+        {2, 4096, ""},
+        {500, 256, width + "500\r\n"},
+        {256, 8192, height + "8192\r\n"},
+        {1, 1, width + "1\r\n" + height + "1\r\n"},
+        {0, -4, width + "0\r\n" + height + "-4\r\n"},
+    };
     for (const auto &[w, h, lines] : cases)
         EXPECT_EQ(OverviewPicture::sizeProblems(w, h), lines) << w << 'x' << h;
+}
 
-    // The JPEG reader reads the sides and turns bad data into errors.
+// A flat progressive picture of 8192 x 8192, made once.
+static const QByteArray &largeProgressive()
+{
+    static const QByteArray bytes = makeFlatProgressiveJpeg(8192, 8192);
+    return bytes;
+}
+
+// Decoding a progressive picture holds all of it: 384 MB for one of 8192 x 8192, 25 GB for
+// the fuzzed header claiming 65496 x 65496 over a few bytes of data, whose early end decoding
+// only warns of. Their structure is walked instead.
+TEST(JpegSize, SidesOfAPicture)
+{
     for (const QSize size : {QSize(512, 256), QSize(500, 256), QSize(1, 1), QSize(37, 1000)})
         EXPECT_EQ(readJpegSize(makeJpeg(size.width(), size.height())), size);
-    // Decoding a progressive picture holds all of it: 384 MB for one of 8192 x 8192, 25 GB for
-    // the fuzzed header claiming 65496 x 65496 over a few bytes of data, whose early end decoding
-    // only warns of. Their structure is walked instead, which finds a large one cut short as
-    // decoding finds a small one.
-    const QByteArray large = makeFlatProgressiveJpeg(8192, 8192);
-    EXPECT_EQ(readJpegSize(large), QSize(8192, 8192));
-    const QString fuzzed = QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/huge-claimed-size.jpg");
-    EXPECT_EQ(readJpegSize(fuzzed), QSize(65496, 65496));
+    EXPECT_EQ(readJpegSize(tempFile("pic.jpg", makeJpeg(128, 32))), QSize(128, 32));
+    EXPECT_EQ(readJpegSize(largeProgressive()), QSize(8192, 8192));
+    EXPECT_EQ(readJpegSize(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/huge-claimed-size.jpg")), QSize(65496, 65496));
+}
+
+// The walk finds a large picture cut short as decoding finds a small one.
+TEST(JpegSize, CutPictureFailsWhateverItsSize)
+{
     const QByteArray progressive = makeFlatProgressiveJpeg(64, 64);
     const QString cutShort = thrown([&] { readJpegSize(progressive.left(progressive.size() - 2)); });
     EXPECT_TRUE(cutShort.startsWith(QStringLiteral("JPEG error #")));
+    const QByteArray &large = largeProgressive();
     for (const qsizetype kept : {large.size() - 3, large.size() / 2})
         EXPECT_EQ(thrown([&] { readJpegSize(large.left(kept)); }), cutShort) << kept;
-    QByteArray unknownScan = large;
-    unknownScan[unknownScan.lastIndexOf("\xFF\xDA") + 5] = 9;
-    EXPECT_EQ(thrown([&] { readJpegSize(unknownScan); }),
-              QStringLiteral("JPEG error #%1").arg(JERR_BAD_COMPONENT_ID));
+}
 
+TEST(JpegSize, UnreadablePictureIsAnError)
+{
     const QByteArray good = makeJpeg(64, 64);
     const std::pair<const char *, QByteArray> broken[] = {
         {"empty", QByteArray()},
@@ -94,9 +121,8 @@ TEST(OverviewPage, GoldenPageSidesThatAreNoPowerOfTwoAndTheJpegSizeReader)
     };
     for (const auto &[name, bytes] : broken)
         EXPECT_TRUE(thrown([&] { readJpegSize(bytes); }).startsWith(QStringLiteral("JPEG error #"))) << name;
-
-    const QString path = tempFile("pic.jpg", makeJpeg(128, 32));
-    EXPECT_EQ(readJpegSize(path), QSize(128, 32));
-    EXPECT_TRUE(thrown([&] { readJpegSize(path + ".none"); }).startsWith("Cannot open file"));
+    QByteArray unknownScan = largeProgressive();
+    unknownScan[unknownScan.lastIndexOf("\xFF\xDA") + 5] = 9;
+    EXPECT_EQ(thrown([&] { readJpegSize(unknownScan); }), QStringLiteral("JPEG error #%1").arg(JERR_BAD_COMPONENT_ID));
+    EXPECT_TRUE(thrown([&] { readJpegSize(tempFile("pic.jpg", good) + ".none"); }).startsWith("Cannot open file"));
 }
-

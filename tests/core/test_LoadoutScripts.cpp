@@ -78,7 +78,7 @@ TEST(UnitScript, WorkedExampleTheGogglesTailMagazineLinesAndLoadoutBlocks)
     EXPECT_EQ(withLauncher.magazineSlots * 10 + withLauncher.grenadeSlots, 23);
 }
 
-TEST(UnitCapacity, LoadAndMaximum)
+TEST(UnitCapacity, LoadAgainstTheMaximum)
 {
     struct Case { const char *what; void (*edit)(UnitForm &); qint64 load; int maximum; };
     const Case cases[] = {
@@ -136,7 +136,7 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
             crate.append(cargo);
     }
     EXPECT_EQ(crate.size(), 5);
-    EXPECT_EQ(crate[0].count, 2);
+    EXPECT_EQ(crate.value(0).count, 2);
 
     const DatParser data(tempFile("unit.dat", "[P] Syntax = A,B,C,D,SECONDARY_AMMO_SIZE(opt)\r\n"
                                               "W1,M1,1,G1,2\r\nW2,M2,1\r\nW3,M1,1,M2,1\r\nW4,TODEL_IT,1\r\n"

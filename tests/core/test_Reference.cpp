@@ -40,7 +40,8 @@ const QStringList kDataFile = {
 
 } // namespace
 
-TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnlyWhereMissing)
+// Neutral sections are those of no game.
+TEST(ReferenceTree, EachGameSeesItsOwnSections)
 {
     EXPECT_EQ(flat(ReferenceTree::build(kDataFile, Game::Ofp)),
               QStringList({"lone", "loose", "Команды", ".hint", "Оружие пехоты", ".M16mag", ".M16", "..M16mag",
@@ -50,7 +51,10 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnly
               QStringList({"lone", "loose", "Команды", ".orphan", ".setVehicleInit", "Notes", ".neutral entry",
                            "A]B]", ".inner bracket", "Снаряжение", ".NVGoggles"}));
     EXPECT_TRUE(ReferenceTree::build({}, Game::Ofp).empty());
+}
 
+TEST(ReferenceTree, QuotesAddedOnlyWhereMissing)
+{
     const std::tuple<const char *, int, const char *> cases[] = {
         {"a \"\" b", 3, "M16"},       // between two quotes
         {"a \"", 3, "M16\""},         // after an opening quote
@@ -66,23 +70,34 @@ TEST(ReferenceTree, EachGameSeesItsOwnAndTheNeutralSectionsAndQuotesAreAddedOnly
         EXPECT_EQ(ReferenceTree::quotedName(line, caret, "M16"), QString(inserted)) << line << " @" << caret;
 }
 
-TEST(HelpCard, RowsTagsAndTheFileFoundWithoutRegardToCaseAndNeverOutsideTheFolder)
+TEST(HelpCard, FirstTagsStripped)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"<b>addWeapon</b>", "addWeapon"}, {"plain", "plain"}, {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
-        {"a > b <c>", "a > b <c>"},  // the first '>' stands before the first '<'
-        {"x <b>y", "x y"}, {"<p>", ""}, {"<", "<"},
-        {"text</b>", "text"},        // a closing tag is the first tag too
+        {"<b>addWeapon</b>", "addWeapon"},
+        {"plain", "plain"},
+        {"<i>one</i> and <i>two</i>", "one and <i>two</i>"},
+        {"a > b <c>", "a > b <c>"}, // the first '>' stands before the first '<'
+        {"x <b>y", "x y"},
+        {"<p>", ""},
+        {"<", "<"},
+        {"text</b>", "text"}, // a closing tag is the first tag too
     };
     for (const auto &[line, stripped] : cases)
         EXPECT_EQ(HelpCard::stripFirstTags(line), QString(stripped)) << line;
+}
 
+// Seven rows, whatever the file holds; a row shows through the tag rule.
+TEST(HelpCard, CardHasSevenRows)
+{
     const QStringList eight = HelpCard::rows("hint\r\nOFP\r\n1.00\r\nhint text\r\n<b>text</b>\r\nNothing\r\n"
                                              "\xCF\xEE\xEA\xE0\xE7\r\nextra\r\n");
     EXPECT_EQ(eight, QStringList({"hint", "OFP", "1.00", "hint text", "text", "Nothing", u"Показ"_qs}));
     EXPECT_EQ(HelpCard::rows("a\nb\rc"), QStringList({"a", "b", "c", "", "", "", ""}));
     EXPECT_EQ(HelpCard::rows(""), QStringList(HelpCard::kRows, QString()));
+}
 
+TEST(HelpCard, FileFoundInAnyCaseInsideTheFolderOnly)
+{
     QTemporaryDir dir;
     const QString cmd = dir.filePath("cmd");
     QDir().mkpath(cmd);
@@ -95,13 +110,17 @@ TEST(HelpCard, RowsTagsAndTheFileFoundWithoutRegardToCaseAndNeverOutsideTheFolde
     EXPECT_EQ(HelpCard::findFile(dir.filePath("none"), "addWeapon"), QString());
 }
 
-TEST(CaretText, WordsAndBracketsAroundTheCaretAndAQuoteThatOpensAStringOpensTheNames)
+TEST(CaretText, WordsAroundTheCaret)
 {
     const QString sample = "player addWeapon \"M16\"; (x)";
     const std::tuple<int, const char *, const char *> words[] = {
         // caret, word at it, word that ends nearest before it
-        {0, "player", ""},           {3, "player", "player"},       {6, "player", "player"},
-        {7, "addWeapon", "player"},  {17, "", "addWeapon"},         {18, "M16", "addWeapon"},
+        {0, "player", ""},
+        {3, "player", "player"},
+        {6, "player", "player"},
+        {7, "addWeapon", "player"},
+        {17, "", "addWeapon"},
+        {18, "M16", "addWeapon"},
         {100, "", "x"},
     };
     for (const auto &[caret, at, before] : words) {
@@ -109,15 +128,26 @@ TEST(CaretText, WordsAndBracketsAroundTheCaretAndAQuoteThatOpensAStringOpensTheN
         EXPECT_EQ(CaretText::previousWord(sample, caret), QString(before)) << caret;
     }
     EXPECT_EQ(CaretText::wordAt(u"_x = Солдат1"_qs, 8), u"Солдат1"_qs);
+}
 
+TEST(CaretText, BracketBesideTheCaret)
+{
     const std::tuple<const char *, int, bool> brackets[] = {
-        {"f(x)", 4, true}, {"f(x)", 1, true}, {"f(x)", 2, true}, {"a b", 1, false},
-        {"", 0, false},    {"[", 0, true},    {"{", 5, false},   {"<b>", 3, true},
+        {"f(x)", 4, true},
+        {"f(x)", 1, true},
+        {"f(x)", 2, true},
+        {"a b", 1, false},
+        {"", 0, false},
+        {"[", 0, true},
+        {"{", 5, false},
+        {"<b>", 3, true},
     };
     for (const auto &[text, caret, beside] : brackets)
         EXPECT_EQ(CaretText::bracketBesideCaret(text, caret), beside) << text << " @" << caret;
+}
 
-    // A quote opens the command's names only when it opens a string.
+TEST(CompletionRules, QuoteThatOpensAStringOpensTheCommandsNames)
+{
     using enum CompletionRules::ArgumentList;
     const std::tuple<const char *, CompletionRules::ArgumentList> cases[] = {
         // the caret stands at the end of each line, right after the last character typed

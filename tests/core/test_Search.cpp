@@ -10,11 +10,18 @@ using namespace TextSearch;
 
 const QByteArray kEmoji = "\xF0\x9F\x98\x80"; // one character of four bytes
 
-TEST(TextOffsets, CharactersAndBytesAndRussianRangesWidenedOnlyWhereTheRangeIsRussian)
+// A cut sequence and Windows-1251 bytes count a character per byte; a line break is two.
+TEST(TextOffsets, CharactersMeasuredInUtf8Bytes)
 {
-    // A cut sequence and Windows-1251 bytes count a character per byte; a line break is two.
     const std::pair<QByteArray, qsizetype> cases[] = {
-        {"", 0}, {"abc", 3}, {u"ёж"_qs.toUtf8(), 2}, {"a" + kEmoji + "b", 3}, {"\xD0", 1}, {"\xCF\xF0\xE8", 3}, {"\r\n", 2}};
+        {"", 0},
+        {"abc", 3},
+        {u"ёж"_qs.toUtf8(), 2},
+        {"a" + kEmoji + "b", 3},
+        {"\xD0", 1},
+        {"\xCF\xF0\xE8", 3},
+        {"\r\n", 2},
+    };
     for (const auto &[text, chars] : cases) {
         EXPECT_EQ(TextOffsets::charCount(text), chars) << text.toHex().constData();
         EXPECT_EQ(TextOffsets::byteLength(text, chars), text.size()) << text.toHex().constData();
@@ -32,10 +39,20 @@ TEST(TextOffsets, CharactersAndBytesAndRussianRangesWidenedOnlyWhereTheRangeIsRu
     // A QString counts the emoji as two units, the lone byte as one U+FFFD.
     EXPECT_EQ(TextOffsets::toQString(mixed), u"a\U0001F600\u0436\uFFFD"_qs);
     EXPECT_EQ(TextOffsets::utf16Length(mixed), 5);
-    for (const auto &[units, bytes] : {std::pair{1, 1}, {2, 5}, {3, 5}, {4, 7}, {5, 8}, {9, 8}}) // 2: inside the pair
+    const std::pair<int, qsizetype> unitsToBytes[] = {
+        {1, 1},
+        {2, 5}, // inside the pair
+        {3, 5},
+        {4, 7},
+        {5, 8},
+        {9, 8},
+    };
+    for (const auto &[units, bytes] : unitsToBytes)
         EXPECT_EQ(TextOffsets::byteLengthOfUtf16(mixed, units), bytes) << units;
+}
 
-    // Russian ranges are widened only where the range is Russian.
+TEST(SearchExpression, RussianRangesWidenedOnlyWhereTheRangeIsRussian)
+{
     const std::pair<QString, QString> ranges[] = {
         {u"[а-я]"_qs, u"[а-яё]"_qs},
         {u"[А-Я]+"_qs, u"[А-ЯЁ]+"_qs},
@@ -57,7 +74,7 @@ TEST(TextOffsets, CharactersAndBytesAndRussianRangesWidenedOnlyWhereTheRangeIsRu
 
 // From a selection start in characters (-1: none) to the text found and, where it matters, its
 // start in characters.
-TEST(TextSearch, FindFromTheSelectionQuickFindRefusalsAndPlainFindNext)
+TEST(TextSearch, FindFromTheSelection)
 {
     struct FindCase { const char *name; QString text, pattern; bool matchCase, wholeWord, forward;
                       qsizetype selectionStart; Result result; QString found; qsizetype foundAt = -1; };
@@ -98,15 +115,22 @@ TEST(TextSearch, FindFromTheSelectionQuickFindRefusalsAndPlainFindNext)
         EXPECT_EQ(o.result, c.result) << c.name;
         if (o.result != Result::Found)
             continue;
-        EXPECT_EQ(QString::fromUtf8(text.sliced(o.match.start, o.match.length)), c.found) << c.name;
+        EXPECT_EQ(QString::fromUtf8(text.mid(o.match.start, o.match.length)), c.found) << c.name;
         if (c.foundAt >= 0) {
-            EXPECT_EQ(TextOffsets::charCount(text.first(o.match.start)), c.foundAt) << c.name;
+            EXPECT_EQ(TextOffsets::charCount(text.left(o.match.start)), c.foundAt) << c.name;
         }
     }
+}
 
+TEST(TextSearch, QuickFindRefusesEmptyBrackets)
+{
     EXPECT_TRUE(isRefusedQuickFind(u"a[]b"));
     EXPECT_FALSE(isRefusedQuickFind(u"[a]"));
+}
 
+// The Replace dialog's Find Next: the text taken literally.
+TEST(TextSearch, PlainFindNext)
+{
     struct Plain { const char *text; const char *needle; bool matchCase, wholeWord; qsizetype from, at; };
     const Plain plains[] = {
         {"ABC abc", "abc", true, false, 0, 4},
@@ -134,9 +158,10 @@ TEST(TextSearch, ReplaceAllInOnePassPositionsAfterItAndRandomPatternsThatNeither
     for (const Case &c : cases) {
         const QByteArray text = c.text.toUtf8();
         const Replacement r = replaceAll(text, c.from, {c.pattern, true, c.wholeWord, true}, c.with);
-        ASSERT_EQ(r.result, Result::Found) << c.name;
-        const QByteArray out = text.first(r.matches.front().start) + r.replacedSpan(text)
-            + text.sliced(r.matches.back().end());
+        EXPECT_EQ(r.result, Result::Found) << c.name;
+        ASSERT_FALSE(r.matches.empty()) << c.name;
+        const QByteArray out = text.left(r.matches.front().start) + r.replacedSpan(text)
+            + text.mid(r.matches.back().end());
         EXPECT_EQ(QString::fromUtf8(out), c.result) << c.name;
     }
     EXPECT_EQ(replaceAll("aaaa", 4, {"a", true, false, true}, "b").result, Result::NoneFurther);

@@ -16,11 +16,9 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderNumbersHaveDefaultsAndRandomFilesKeepTheirKeys)
+TEST(IniFile, WritesKeepTheRestOfTheFile)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("config.ini");
-    saveTextToFile("; note\r\n[Other]\r\nzeta=1\r\nalpha=2\r\n\r\n[MRU List]\r\n1=C:\\a b.sqs\r\n", path);
+    const QString path = tempFile("config.ini", "; note\r\n[Other]\r\nzeta=1\r\nalpha=2\r\n\r\n[MRU List]\r\n1=C:\\a b.sqs\r\n");
     IniFile ini(path);
     ini.writeString("options", "showrow", "1");
     ini.writeString("Options", "wrap", "0");
@@ -34,23 +32,42 @@ TEST(IniFile, WritesKeepUnknownSectionsKeysAndOrderNumbersHaveDefaultsAndRandomF
     ini.eraseSection("other");
     EXPECT_FALSE(ini.valueExists("Other", "zeta"));
     EXPECT_TRUE(ini.valueExists("options", "WRAP"));
+}
 
+TEST(IniFile, WriteToAMissingFolderThrows)
+{
+    QTemporaryDir dir;
     IniFile unwritable(dir.filePath("no/folder/config.ini"));
     EXPECT_EQ(thrown([&] { unwritable.writeBool("options", "wrap", true); }),
               "Unable to write to " + dir.filePath("no/folder/config.ini") + ". " + qt_error_string(ENOENT));
+}
 
-    // Numbers in their three forms; what is no number, or none at all, gives the default.
+// What is no number, or none at all, gives the default.
+TEST(IniFile, NumbersInThreeFormsOrTheDefault)
+{
     const QString numbers = tempFile("config.ini", "[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n");
     const IniFile read(numbers);
-    const std::pair<const char *, int> values[] = {{"d", 42}, {"h", 31}, {"x", 0x4020}, {"neg", -7}, {"bad", 5},
-                                                   {"empty", 5}, {"big", 5}, {"ffff", -1}, {"missing", 5}};
+    const std::pair<const char *, int> values[] = {
+        {"d", 42},
+        {"h", 31},
+        {"x", 0x4020},
+        {"neg", -7},
+        {"bad", 5},
+        {"empty", 5},
+        {"big", 5},
+        {"ffff", -1},
+        {"missing", 5},
+    };
     for (const auto &[key, value] : values)
         EXPECT_EQ(read.readInteger("o", key, 5), value) << key;
     EXPECT_TRUE(read.readBool("o", "bad", true));
     EXPECT_FALSE(read.readBool("o", "bad", false));
     EXPECT_EQ(IniFile(numbers + ".none").readString("o", "d", "def"), QString("def"));
+}
 
-    // Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
+// Any bytes as config.ini: every key listed can be read, and a write elsewhere keeps them all.
+TEST(IniFile, RandomFilesKeepTheirKeysThroughAWrite)
+{
     std::mt19937 rng(3);
     for (int round = 0; round < 300; ++round) {
         IniFile random(tempFile("config.ini", "[a]\r\n" + randomBytes(rng, 120, "[]=;\r\n a$x0-9c")));
@@ -118,18 +135,21 @@ TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInOrderAndAReadModifyWriteKeep
     EXPECT_TRUE(matchesGolden(loadFileToString(path), "settings-kept-rewritten.ini"));
 }
 
-TEST(SettingsTexts, ColoursShortcutCodesPlacementsAndFileFilters)
+TEST(ColorText, NamesOrNumbersBothWays)
 {
     EXPECT_EQ(stringToColor(u"clInfoBk"), Colors::clInfoBk);
     EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
     EXPECT_EQ(stringToColor(u"$00C0FFFF"), 0x00C0FFFF);
     EXPECT_EQ(stringToColor(u"-2147483640"), Colors::clWindowText);
+    EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
     EXPECT_EQ(colorToString(0x00C0FFFF), QString("$00C0FFFF"));
     EXPECT_EQ(colorToString(Colors::clNone), QString("clNone"));
     EXPECT_EQ(colorToString(Colors::clWindowText), QString("clWindowText"));
     EXPECT_EQ(colorToString(0x808080), QString("clGray"));
-    EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
+}
 
+TEST(ShortcutCode, CodesOfKeyCombinationsBothWays)
+{
     EXPECT_EQ(ShortcutCode::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
     EXPECT_EQ(ShortcutCode::toKey(9), QKeyCombination(Qt::Key_Tab));
     EXPECT_EQ(ShortcutCode::toKey(0xE000 | 'K'),
@@ -137,15 +157,21 @@ TEST(SettingsTexts, ColoursShortcutCodesPlacementsAndFileFilters)
     EXPECT_EQ(ShortcutCode::toKey(0), QKeyCombination());
     for (int code : {9, 0x4020, 0x2000 | 0x70, 0x8000 | '5', 0xBD, 0x4000 | 0xDB})
         EXPECT_EQ(ShortcutCode::fromKey(ShortcutCode::toKey(code)), code) << code;
+}
 
+TEST(PlacementRect, TextHoldsLeftTopRightBottom)
+{
     const QRect r(QPoint(10, 20), QPoint(809, 619));
     EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
     EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
     EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
     for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
         EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
+}
 
-    // The file dialogs' filter pairs become Qt's name filters.
+// The file dialogs' filter pairs become Qt's name filters.
+TEST(FileFilters, PairsBecomeQtNameFilters)
+{
     EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
     EXPECT_EQ(FileFilters::toQtNameFilters(
                   "Briefing/Overview (*.html; *.htm)|*.html; *.htm|С++  (*.cpp; *.h; *.c)|*.cpp; *.h; *.c"),

@@ -28,7 +28,7 @@ void expectCases(const SqsScanner &scanner, const std::vector<Case> &cases)
 } // namespace
 
 // Mostly what the styles of the example scripts cannot show: where tokens of one kind meet, and ranges.
-TEST(SqsScanner, TokenBoundariesRangesMultiByteCharactersAnEmptyLineAndKeywords)
+TEST(SqsScanner, LineTokensWithTheRangeHandedOn)
 {
     expectCases(SqsScanner(), {
         {";x /* y", rsNone, "[;x /* y]C", rsNone},
@@ -49,13 +49,15 @@ TEST(SqsScanner, TokenBoundariesRangesMultiByteCharactersAnEmptyLineAndKeywords)
         // Handed a line with its break: blanks run through it, a bare break is one blank token.
         {"a \r\nb/* c\nd", rsNone, "[a]I[ \r\n].[b]I[/* c]B[\n].[d]B", rsSdot},
     });
-
     // Found by fuzzing: an empty line has nothing to style, and its buffer may be null.
     const SqsScanner scanner;
     EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsNone, nullptr), rsNone);
     EXPECT_EQ(scanner.styleLine(QByteArrayView(), rsSdot, nullptr), rsSdot);
+}
 
-    // Multi-byte characters are one unknown token each and end words.
+// Multi-byte characters are one unknown token each and end words.
+TEST(SqsScanner, MultiByteCharactersAreUnknownTokens)
+{
     SqsScanner withHint;
     withHint.setKeyWords(QStringLiteral("hint"));
     expectCases(withHint, {
@@ -66,12 +68,19 @@ TEST(SqsScanner, TokenBoundariesRangesMultiByteCharactersAnEmptyLineAndKeywords)
         {"\xED\xA0\x80\xE2\x82", rsNone, "[\xED]?[\xA0]?[\x80]?[\xE2]?[\x82]?", rsNone},
         {"\xE0\x80\x80\xF4\x90\x80\x80", rsNone, "[\xE0]?[\x80]?[\x80]?[\xF4]?[\x90]?[\x80]?[\x80]?", rsNone},
     });
-    // An embedded NUL ends the line: the rest is the closing tkNull.
-    std::vector<SqsToken> raw;
-    EXPECT_EQ(withHint.scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
-    EXPECT_EQ(raw, (std::vector<SqsToken>{{0, 1, tkSdot}, {1, 3, tkNull}}));
+}
 
-    // The keyword list ignores case and is replaced whole.
+// The rest of the line is the closing tkNull.
+TEST(SqsScanner, EmbeddedNulEndsTheLine)
+{
+    std::vector<SqsToken> raw;
+    EXPECT_EQ(SqsScanner().scanLine(QByteArrayView("a\0*/", 4), rsSdot, raw), rsSdot);
+    EXPECT_EQ(raw, (std::vector<SqsToken>{{0, 1, tkSdot}, {1, 3, tkNull}}));
+}
+
+// The keyword list is replaced whole, one word a line of any break, however long it is.
+TEST(SqsScanner, KeywordsIgnoreCase)
+{
     SqsScanner words;
     expectCases(words, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
 

@@ -1,11 +1,11 @@
-// The viewed percentage, the clock's format and the bookmark keys of any keyboard layout.
+// The viewed percentage, the clock's format, and the bookmark keys of any keyboard layout.
 #include "../TestUtil.h"
 #include "text/BookmarkCaptions.h"
 #include "text/StatusTexts.h"
 
 #include <gtest/gtest.h>
 
-TEST(StatusTexts, ViewedPercentTimeWithoutTheZoneAndBookmarkDigitKeysInAnyLayout)
+TEST(StatusTexts, PercentViewedDownToTheWindowsEnd)
 {
     struct Case { qsizetype top, window, lines; int percent; };
     const Case cases[] = {
@@ -20,12 +20,18 @@ TEST(StatusTexts, ViewedPercentTimeWithoutTheZoneAndBookmarkDigitKeysInAnyLayout
     };
     for (const Case &c : cases)
         EXPECT_EQ(StatusTexts::viewedPercent(c.top, c.window, c.lines), c.percent) << c.top << " " << c.window << " " << c.lines;
+}
 
-    // The clock panel drops the time zone from the desktop's time format.
+// The clock panel drops the time zone from the desktop's time format.
+TEST(StatusTexts, ClockFormatWithoutTheTimeZone)
+{
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));
     EXPECT_EQ(StatusTexts::withoutTimeZone("h:mm:ss 'at' t AP"), QString("h:mm:ss 'at'  AP"));
+}
 
-    // A plain digit, the Russian Shift+3 and the numeric keypad are the bookmark window test's.
+// A plain digit, the Russian Shift+3 and the numeric keypad are the bookmark window test's.
+TEST(BookmarkCaptions, DigitKeyInAnyLayout)
+{
     struct Key { const char *name; int key; bool keypad; quint32 keysym, keycode; int digit; };
     const Key keys[] = {
         {"Shift+1 in the Latin layout", Qt::Key_Exclam, false, '!', 10, 1},
@@ -37,4 +43,3 @@ TEST(StatusTexts, ViewedPercentTimeWithoutTheZoneAndBookmarkDigitKeysInAnyLayout
     for (const Key &c : keys)
         EXPECT_EQ(BookmarkCaptions::digitKey(c.key, c.keypad, c.keysym, c.keycode), c.digit) << c.name;
 }
-

@@ -71,7 +71,8 @@ TEST(StringtableCsv, GoldenTexts)
     EXPECT_TRUE(Cp1251::encode(csv(one)).contains("\"\xCF\xF0\xE8\xE2\xE5\xF2\","));
 }
 
-TEST(StringtableCsv, RowsInsertedDeletedClearedAndMovedTextsWithTheirLanguageAndExactIdentifiers)
+// A text belongs to its language: choosing languages off and on never moves it to another.
+TEST(StringtableCsv, TextsKeepTheirLanguage)
 {
     StringtableForm form = withLanguages({English, Russian});
     form.rows = {row(QStringLiteral("STR_A"), QStringLiteral("Hello"), u"Привет"_qs)};
@@ -86,18 +87,30 @@ TEST(StringtableCsv, RowsInsertedDeletedClearedAndMovedTextsWithTheirLanguageAnd
     form.languages[English] = true;
     EXPECT_EQ(cell(form, 0, 1), QStringLiteral("Hello"));
     EXPECT_EQ(csv(form), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_A,\"Hello\",\"Привет\",\r\n"_qs);
+}
 
+// Letter case counts, nothing is trimmed.
+TEST(StringtableCsv, IdentifiersCompareExactly)
+{
     StringtableForm ids = withLanguages({English});
     EXPECT_FALSE(isUniqueId(ids, QString())); // the initial empty row
     ids.rows[0].id = QStringLiteral("STR_A");
     const std::pair<const char *, bool> cases[] = {
-        {"STR_A", false}, {"STR_a", true}, {"STR_A ", true}, {"", true}, {" ", true}};
+        {"STR_A", false},
+        {"STR_a", true},
+        {"STR_A ", true},
+        {"", true},
+        {" ", true},
+    };
     for (const auto &[id, unique] : cases)
         EXPECT_EQ(isUniqueId(ids, QString::fromLatin1(id)), unique) << '"' << id << '"';
+}
 
+// Two insertions at the same current row: the second lands above the first, the initial empty row
+// is pushed to the end.
+TEST(StringtableCsv, InsertedRowGoesAboveTheCurrentOne)
+{
     StringtableForm edited = withLanguages({English});
-    // Two insertions at the same current row: the second lands above the first, the initial
-    // empty row is pushed to the end.
     ASSERT_TRUE(insertBlankRow(edited, 0));
     setCell(edited, 0, 0, QStringLiteral("STR_1"));
     ASSERT_TRUE(insertBlankRow(edited, 0));
@@ -110,25 +123,42 @@ TEST(StringtableCsv, RowsInsertedDeletedClearedAndMovedTextsWithTheirLanguageAnd
     EXPECT_FALSE(insertBlankRow(edited, -1));
     EXPECT_FALSE(insertBlankRow(edited, 4));
     EXPECT_TRUE(insertBlankRow(edited, 3)); // at the end
+}
 
-    EXPECT_TRUE(moveRow(edited, 1, 0));
-    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_1"));
-    EXPECT_FALSE(moveRow(edited, 0, -1));
-    EXPECT_FALSE(moveRow(edited, 3, 4));
+TEST(StringtableCsv, RowMovesWithTheRowsBetweenShifting)
+{
+    StringtableForm form = withLanguages({English});
+    form.rows = {row("A", "", ""), row("B", "", ""), row("C", "", ""), row("D", "", "")};
+    EXPECT_TRUE(moveRow(form, 1, 0));
+    EXPECT_EQ(cell(form, 0, 0), QStringLiteral("B"));
+    EXPECT_FALSE(moveRow(form, 0, -1));
+    EXPECT_FALSE(moveRow(form, 3, 4));
+}
 
-    clearRow(edited, 0);
-    EXPECT_EQ(cell(edited, 0, 0), QString());
+TEST(StringtableCsv, ClearedRowLosesEveryText)
+{
+    StringtableForm form = withLanguages({English});
+    form.rows = {row("A", "a", ""), row("B", "b", "")};
+    clearRow(form, 0);
+    EXPECT_EQ(form.rows.size(), 2);
+    EXPECT_EQ(cell(form, 0, 0), QString());
+    EXPECT_EQ(cell(form, 0, 1), QString());
+}
+
+// Rows go, but the only data row is emptied, not removed; its cells become empty, not blanks.
+TEST(StringtableCsv, DeletingTheOnlyRowEmptiesIt)
+{
+    StringtableForm edited = withLanguages({English});
+    ASSERT_TRUE(insertBlankRow(edited, 0));
+    setCell(edited, 0, 0, QStringLiteral("STR_1"));
+    ASSERT_TRUE(insertBlankRow(edited, 0));
     deleteRow(edited, 0);
-    deleteRow(edited, 2);
-    ASSERT_EQ(edited.rows.size(), 2);
-    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_2"));
-
-    // The only data row is emptied, not removed; its cells become empty, not blanks.
     deleteRow(edited, 1);
+    ASSERT_EQ(edited.rows.size(), 1);
+    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_1"));
     deleteRow(edited, 0);
     ASSERT_EQ(edited.rows.size(), 1);
     EXPECT_EQ(cell(edited, 0, 0), QString());
     EXPECT_EQ(cell(edited, 0, 1), QString());
     EXPECT_EQ(csv(edited), "LANGUAGE,\"English\"\r\n\r\n\r\n");
 }
-

@@ -72,22 +72,29 @@ TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
     }
 }
 
-TEST(EditorText, LineBreaksAndTheEndAndFilesWhoseFailedWritesLeaveTheOldOneWhole)
+// The final break stays: it is the editor's empty last line, though no printed one.
+TEST(EditorText, AnyLineBreakIsOneCrLf)
 {
-    // The final break stays: it is the editor's empty last line.
     const std::pair<QString, QString> cases[] = {
-        {u"a\r\n\r\nb\n"_qs, "a\r\n\r\nb\r\n"}, {"\n", "\r\n"},        {"\n\n", "\r\n\r\n"},
-        {"a\rb\r", "a\r\nb\r\n"},             {"a\n\rb", "a\r\n\r\nb"}, {QString::fromLatin1("x\r\n\0y\n", 6), "x\r\n"},
-        {"", ""},                                 {"plain", "plain"},
+        {u"a\r\n\r\nb\n"_qs, "a\r\n\r\nb\r\n"},
+        {"\n", "\r\n"},
+        {"\n\n", "\r\n\r\n"},
+        {"a\rb\r", "a\r\nb\r\n"},
+        {"a\n\rb", "a\r\n\r\nb"},
+        {QString::fromLatin1("x\r\n\0y\n", 6), "x\r\n"},
+        {"", ""},
+        {"plain", "plain"},
     };
     for (const auto &[in, out] : cases) {
         EXPECT_EQ(EditorText::normalize(in), out) << in.toStdString();
         EXPECT_EQ(EditorText::normalize(out), out) << "a second pass changes nothing";
     }
     EXPECT_EQ(EditorText::splitLines(u"x\r\ry").size(), 3);
-    EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1); // no empty printed line for the final break
+    EXPECT_EQ(EditorText::splitLines(u"x\r\n").size(), 1);
+}
 
-    // Whole files read and written; a failed write leaves the old file whole.
+TEST(FileText, WholeFileReadsBackAsWritten)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("a.txt");
     saveTextToFile(QByteArray("old\0text", 8), path);
@@ -96,8 +103,11 @@ TEST(EditorText, LineBreaksAndTheEndAndFilesWhoseFailedWritesLeaveTheOldOneWhole
     EXPECT_TRUE(loadFileToString(path).isEmpty());
     EXPECT_TRUE(thrown([&] { loadFileToString(dir.filePath("missing")); }).startsWith("Cannot open file \""));
     EXPECT_TRUE(thrown([&] { saveTextToFile("x", dir.filePath("no/x.txt")); }).startsWith("Cannot create file \""));
+}
 
-    saveTextToFile("original", path);
+TEST(FileText, FailedWriteLeavesTheOldFileWhole)
+{
+    const QString path = tempFile("a.txt", "original");
     const QString error = [&] {
         FileSizeLimit limit(16);
         return thrown([&] { saveTextToFile(QByteArray(64, 'x'), path); });
@@ -125,7 +135,7 @@ TEST(SaveFileName, ForcedExtensions)
         EXPECT_EQ(SaveFileName::filterIndexOf(path), index) << qPrintable(path);
 }
 
-TEST(PrintLayout, LinesCarryOverTabsAndPages)
+TEST(PrintLayout, LinesLaidOutOnPages)
 {
     using P = PrintLayout::Piece;
     struct Case { const char *name; QStringList lines; int rows; std::vector<P> pieces; int pages; };

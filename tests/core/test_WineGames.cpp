@@ -14,7 +14,7 @@
 // A system.reg as Wine writes it, with the forms a value takes and lines that continue.
 const QByteArray kSystemReg = loadFileToString(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/wine-system.reg"));
 
-TEST(WineRegistry, ValuesByKeyAndNameWithoutCaseAndBrokenFilesReadAsMissing)
+TEST(WineRegistry, ValuesLookedUpWithoutRegardToCase)
 {
     using WineRegistry::ValueKind;
     const std::tuple<const char *, const char *, ValueKind, QString> cases[] = {
@@ -36,7 +36,10 @@ TEST(WineRegistry, ValuesByKeyAndNameWithoutCaseAndBrokenFilesReadAsMissing)
         EXPECT_EQ(v.kind, kind) << key << " " << name;
         EXPECT_EQ(v.text, text) << key << " " << name;
     }
+}
 
+TEST(WineRegistry, BrokenFilesGiveNoWrongValue)
+{
     for (qsizetype cut = 0; cut < kSystemReg.size(); ++cut) {
         const auto v = WineRegistry::readValue(kSystemReg.left(cut), u"Software\\Numbers", u"Hex");
         EXPECT_TRUE(v.kind != WineRegistry::ValueKind::String || v.text.size() <= 2) << cut;
@@ -98,7 +101,7 @@ TEST_F(WinePrefixFixture, WindowsPathsThroughTheDrivesWithoutRegardToCase)
     EXPECT_EQ(WinePaths::toUnixPath(prefix(), u"C:\\Games"), real("drive_c/Games"));
 }
 
-TEST_F(WinePrefixFixture, DetectionReadsMainOfEitherKeyAndNeedsTheExecutable)
+TEST_F(WinePrefixFixture, DetectionFindsTheExecutableUnderEitherGamesMain)
 {
     const QByteArray ofpKey = "[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n";
     const QByteArray armaKey = "[Software\\\\Wow6432Node\\\\Bohemia Interactive Studio\\\\ArmA] 1\n";

@@ -72,26 +72,36 @@ QList<QHash<QString, QString>> readTable(const char *name)
 
 } // namespace
 
-TEST(DataDat, HeadersEntriesCommandsAndWeaponsWithTheirMagazines)
+TEST(DataDat, SectionsOfEachGameInOrder)
 {
-    crLfFile(kData + "data.dat");
-    ASSERT_FALSE(dataDat().isEmpty());
     QStringList expectedHeads, heads;
     for (const char *game : kGames)
         for (const char *name : kSections)
             expectedHeads << QStringLiteral("[%1 %2]").arg(name, game);
-    for (const QString &l : dataDat()) {
+    for (const QString &l : dataDat())
         if (l.startsWith(u'['))
             heads << l;
-        // At most the one blank that marks a sub-entry; no empty lines inside sections.
+    EXPECT_EQ(heads, expectedHeads);
+    EXPECT_EQ(dataDat().value(0), expectedHeads.first());
+}
+
+// At most the one blank that marks a sub-entry; no empty lines inside sections.
+TEST(DataDat, LinesEndInCrLfWithNoGapOrPadding)
+{
+    crLfFile(kData + "data.dat");
+    ASSERT_FALSE(dataDat().isEmpty());
+    QString head;
+    for (const QString &l : dataDat()) {
+        head = l.startsWith(u'[') ? l : head;
         const QString body = l.startsWith(u' ') ? l.mid(1) : l;
-        EXPECT_FALSE(body.isEmpty()) << "empty line after " << heads.value(heads.size() - 1).toStdString();
+        EXPECT_FALSE(body.isEmpty()) << "empty line after " << head.toStdString();
         EXPECT_EQ(body, body.trimmed()) << "stray blanks: '" << l.toStdString() << "'";
     }
-    EXPECT_EQ(heads, expectedHeads);
-    EXPECT_EQ(dataDat().first(), expectedHeads.first());
+}
 
-    // Class names are single words, each once; only INFANTRY WEAPONS has blank-led sub-entries.
+// Only INFANTRY WEAPONS has blank-led sub-entries.
+TEST(DataDat, ClassNamesAreSingleWordsEachOnce)
+{
     static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9_]+$"));
     for (const char *game : kGames)
         for (const char *name : kSections) {
@@ -106,21 +116,30 @@ TEST(DataDat, HeadersEntriesCommandsAndWeaponsWithTheirMagazines)
                 seen.insert(e.toLower());
             }
         }
+}
 
+// Operators made of symbols cannot be keywords and are left out.
+TEST(DataDat, CommandsAreTheNamedOnesOfTheCommandTable)
+{
     const auto table = readTable("commands.tsv");
     ASSERT_FALSE(table.isEmpty());
-    // Operators made of symbols cannot be keywords and are left out.
     static const QRegularExpression named(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     for (const auto &[game, column] : {std::pair{"OFP", "ofp_since"}, {"ARMA", "arma_since"}}) {
         QStringList expected;
         for (const auto &row : table)
             if (!row.value(column).isEmpty() && named.match(row.value("name")).hasMatch())
                 expected << row.value("name");
+        EXPECT_EQ(section("COMMANDS", game), expected) << game;
+    }
+}
+
+// The name, two blanks, then a syntax that names the command itself.
+TEST(DataDat, DisplayLineOfEachCommandShowsItsSyntax)
+{
+    for (const char *game : kGames) {
         const QStringList commands = section("COMMANDS", game), display = section("CMDIL", game);
-        EXPECT_EQ(commands, expected) << game;
-        ASSERT_EQ(commands.size(), display.size()) << game;
-        for (qsizetype i = 0; i < commands.size(); ++i) {
-            // The name, two blanks, then a syntax that names the command itself.
+        EXPECT_EQ(commands.size(), display.size()) << game;
+        for (qsizetype i = 0; i < commands.size() && i < display.size(); ++i) {
             const QString prefix = commands[i] + QStringLiteral("  ");
             const QString syntax = display[i].mid(prefix.size());
             EXPECT_TRUE(display[i].startsWith(prefix) && !syntax.isEmpty() && !syntax.at(0).isSpace()
@@ -128,7 +147,11 @@ TEST(DataDat, HeadersEntriesCommandsAndWeaponsWithTheirMagazines)
                 << game << " line " << i << ": " << display[i].toStdString();
         }
     }
+}
 
+// Every weapon has known magazines, and every magazine belongs to a weapon.
+TEST(DataDat, MagazinesPairWithWeapons)
+{
     for (const char *game : kGames) {
         EXPECT_FALSE(section("INFANTRY WEAPONS", game).value(0).startsWith(u' ')) << "sub-entry without a weapon";
         const QStringList known = section("INFANTRY MAGAZINES", game) + section("EQUIPMENT", game);
@@ -146,50 +169,69 @@ TEST(DataDat, HeadersEntriesCommandsAndWeaponsWithTheirMagazines)
     }
 }
 
-TEST(UnitDat, BothFilesPassTheCheckAndAgreeWithDataDatAndTheClassTable)
+// Each unit data file, read through the program's reader.
+class UnitDat : public ::testing::TestWithParam<const char *>
+{
+protected:
+    const char *game() const { return GetParam(); }
+    QString path() const { return kData + QString(GetParam()).toLower() + "_unit.dat"; }
+};
+
+INSTANTIATE_TEST_SUITE_P(Games, UnitDat, ::testing::ValuesIn(kGames), [](const auto &game) { return game.param; });
+
+TEST_P(UnitDat, FilePassesTheUnitDataCheck)
+{
+    EXPECT_FALSE(crLfFile(path()).startsWith('[')) << "a comment block comes first";
+    const DatParser parser(path());
+    EXPECT_EQ(thrown([&] { checkUnitData(parser, path()); }), "<no error>");
+    ASSERT_EQ(parser.sections.size(), 4u);
+    const QString weaponSyntax = "WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)";
+    const char *const names[] = {"PRIMARY", "SECONDARY", "HANDGUN", "EQUIPMENT"};
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(parser.sections[s]->name, QLatin1String(names[s]));
+        EXPECT_EQ(parser.sections[s]->syntax, s < 3 ? weaponSyntax : QStringLiteral("ITEM,SIZE"));
+        EXPECT_FALSE(parser.sections[s]->lines.isEmpty());
+    }
+}
+
+// A known weapon with its own magazines and at least one slot; a known item.
+TEST_P(UnitDat, EntriesAreThoseOfDataDat)
+{
+    const DatParser parser(path());
+    ASSERT_EQ(parser.sections.size(), 4u);
+    const auto weapons = weaponsWithMagazines(game());
+    const QStringList equipment = section("EQUIPMENT", game());
+    for (int s = 0; s < 4; ++s)
+        for (int i = 0; i < parser.sections[s]->lines.size(); ++i) {
+            const DatParams f = parser.sections[s]->params(i);
+            const std::string line = parser.sections[s]->lines[i].toStdString();
+            if (s == 3) {
+                EXPECT_TRUE(equipment.contains(f.value(0))) << "unknown item " << line;
+                continue;
+            }
+            EXPECT_TRUE(weapons.contains(f.value(0))) << "unknown weapon " << line;
+            for (int k : {1, 3})
+                EXPECT_TRUE(k >= f.size() || weapons.value(f.value(0)).contains(f[k])) << "not its magazine: " << line;
+            EXPECT_GE(f.value(2).toInt(), 1) << line;
+        }
+}
+
+// Pairs of class and slots, (1, 2) and (3, 4) for weapons, (0, 1) for equipment.
+TEST(OfpUnitDat, SlotsAreTheClassTables)
 {
     QHash<QString, QString> ofpSlots; // magazine or equipment class -> slots
     for (const auto &row : readTable("ofp_classes.tsv"))
         if (row.value("kind") == "magazine" || row.value("kind") == "equipment")
             ofpSlots[row.value("class")] = row.value("slots");
     ASSERT_FALSE(ofpSlots.isEmpty());
-
-    const QString weaponSyntax = "WEAPON,MAGAZINE,MAGAZINE_SIZE,SECONDARY_AMMO(opt),SECONDARY_AMMO_SIZE(opt)";
-    const char *const names[] = {"PRIMARY", "SECONDARY", "HANDGUN", "EQUIPMENT"};
-    for (const auto &[file, game] : {std::pair{"ofp_unit.dat", "OFP"}, {"arma_unit.dat", "ARMA"}}) {
-        SCOPED_TRACE(file);
-        const QString path = kData + file;
-        EXPECT_FALSE(crLfFile(path).startsWith('[')) << "a comment block comes first";
-        std::unique_ptr<DatParser> parser;
-        ASSERT_EQ(thrown([&] { checkUnitData(*(parser = std::make_unique<DatParser>(path)), path); }), "<no error>");
-        ASSERT_EQ(parser->sections.size(), 4u);
-
-        const bool ofp = qstrcmp(game, "OFP") == 0;
-        const auto weapons = weaponsWithMagazines(game);
-        const QStringList equipment = section("EQUIPMENT", game);
-        for (int s = 0; s < 4; ++s) {
-            const DatSection &sec = *parser->sections[s];
-            EXPECT_EQ(sec.name, QLatin1String(names[s]));
-            EXPECT_EQ(sec.syntax, s < 3 ? weaponSyntax : QStringLiteral("ITEM,SIZE"));
-            EXPECT_FALSE(sec.lines.isEmpty());
-            for (int i = 0; i < sec.lines.size(); ++i) {
-                const DatParams f = sec.params(i);
-                const std::string line = sec.lines[i].toStdString();
-                if (s == 3) {
-                    EXPECT_TRUE(equipment.contains(f[0])) << "unknown item " << line;
-                } else { // a known weapon with its own magazines, at least one slot
-                    ASSERT_TRUE(weapons.contains(f[0])) << "unknown weapon " << line;
-                    for (int k : {1, 3})
-                        EXPECT_TRUE(k >= f.size() || weapons[f[0]].contains(f[k])) << "not its magazine: " << line;
-                    EXPECT_GE(f[2].toInt(), 1) << line;
-                }
-                // OFP slots as the class table has them: pairs of class and slots, (1, 2) and (3, 4)
-                // for weapons, (0, 1) for equipment.
-                for (int k = (s == 3 ? 0 : 1); ofp && k + 1 < f.size(); k += 2)
-                    EXPECT_EQ(f[k + 1], ofpSlots.value(f[k], "<not in table>")) << line;
-            }
+    const DatParser parser(kData + "ofp_unit.dat");
+    ASSERT_EQ(parser.sections.size(), 4u);
+    for (int s = 0; s < 4; ++s)
+        for (int i = 0; i < parser.sections[s]->lines.size(); ++i) {
+            const DatParams f = parser.sections[s]->params(i);
+            for (int k = (s == 3 ? 0 : 1); k + 1 < f.size(); k += 2)
+                EXPECT_EQ(f[k + 1], ofpSlots.value(f[k], "<not in table>")) << parser.sections[s]->lines[i].toStdString();
         }
-    }
 }
 
 TEST(DataFiles, TemplatesOpenWithACommentAndEveryGotoHasItsLabel)
@@ -220,16 +262,16 @@ TEST(HelpCards, EveryCommandHasASevenLineCardOfItsOwn)
     for (const QString &command : all) {
         SCOPED_TRACE(command.toStdString());
         const QStringList card = Cp1251::decode(crLfFile(kData + "cmd/" + command + ".txt")).split("\r\n");
-        ASSERT_EQ(card.size(), 8) << "seven lines and the final break";
-        EXPECT_EQ(card[0], command);
-        EXPECT_EQ(card[1], !arma.contains(command) ? "OFP" : !ofp.contains(command) ? "ArmA" : "OFP, ArmA");
+        EXPECT_EQ(card.size(), 8) << "seven lines and the final break";
+        EXPECT_EQ(card.value(0), command);
+        EXPECT_EQ(card.value(1), !arma.contains(command) ? "OFP" : !ofp.contains(command) ? "ArmA" : "OFP, ArmA");
         for (int i = 2; i < 7; ++i)
-            EXPECT_FALSE(card[i].trimmed().isEmpty()) << "line " << i;
+            EXPECT_FALSE(card.value(i).trimmed().isEmpty()) << "line " << i;
         for (int i = 0; i < 7; ++i) // the help window shows each line through the tag rule
-            EXPECT_EQ(HelpCard::stripFirstTags(card[i]), card[i]) << "line " << i << " loses text on screen";
-        EXPECT_TRUE(card[3].contains(command, Qt::CaseInsensitive)) << "the syntax";
-        EXPECT_EQ(descriptions.value(card[6]), QString()) << "shares its description";
-        descriptions.insert(card[6], command);
+            EXPECT_EQ(HelpCard::stripFirstTags(card.value(i)), card.value(i)) << "line " << i << " loses text on screen";
+        EXPECT_TRUE(card.value(3).contains(command, Qt::CaseInsensitive)) << "the syntax";
+        EXPECT_EQ(descriptions.value(card.value(6)), QString()) << "shares its description";
+        descriptions.insert(card.value(6), command);
     }
     // No card of a command the data file does not know.
     EXPECT_EQ(QDir(kData + "cmd").entryList({"*.txt"}, QDir::Files).size(), all.size());

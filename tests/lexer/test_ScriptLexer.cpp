@@ -106,7 +106,7 @@ class Example : public ::testing::TestWithParam<std::string>
 
 } // namespace
 
-TEST_P(Example, StyledWholeAndLineByLineAsExpected)
+TEST_P(Example, StyledAsExpectedWholeOrLineByLine)
 {
     const QString path = kExamples + u'/' + QString::fromStdString(GetParam());
     const Rows text = readLines(path);
@@ -195,30 +195,36 @@ TEST(LexerHighlighter, LongTextStyledInPiecesMatchesTheScanner)
         return s;
     };
     e.styleAll();
-    ASSERT_TRUE(styles() == expected) << "whole";
+    EXPECT_TRUE(styles() == expected) << "whole";
     e.send(Sci::SCI_CLEARDOCUMENTSTYLE);
     for (long at = 0; at < e.send(Sci::SCI_GETLENGTH); at = e.send(Sci::SCI_GETENDSTYLED))
         e.send(Sci::SCI_COLOURISE, at, at + 7919); // repaints of uneven pieces, each ending inside a line
-    ASSERT_TRUE(styles() == expected) << "in pieces";
+    EXPECT_TRUE(styles() == expected) << "in pieces";
 }
 
-TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowTheirChanges)
+TEST(LexerHighlighter, KeepsTheFontSetBeforeIt)
 {
     QsciScintilla edit;
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPointSize(17);
-    edit.setFont(font); // before the highlighter comes: it keeps the font
+    edit.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 17));
     ScriptLexer lexer;
     edit.setLexer(&lexer);
     EXPECT_EQ(edit.SendScintilla(Sci::SCI_STYLEGETSIZE, tkKey), 17);
     EXPECT_FALSE(edit.SendScintilla(Sci::SCI_STYLEGETITALIC, Sci::STYLE_DEFAULT)) << "plain, though style 0 is italic";
     edit.setLexer(nullptr);
+}
 
-    Editor e;
-    font.setPointSize(13);
-    const QColor text(1, 2, 3), paper(250, 251, 240);
-    e.lexer.setEditorLook(font, text, paper);
-    // The names are those of the settings file; clNone is the editor's own text colour.
+// An editor with its own font and colours, the highlighter's attributes at their defaults.
+struct LookedEditor : Editor
+{
+    QFont font{QStringLiteral("DejaVu Sans Mono"), 13};
+    const QColor text{1, 2, 3}, paper{250, 251, 240};
+    LookedEditor() { lexer.setEditorLook(font, text, paper); }
+};
+
+// The names are those of the settings file; clNone is the editor's own text colour.
+TEST(LexerHighlighter, StylesAreTheEditorsLookUnderTheAttributes)
+{
+    LookedEditor e;
     struct Row { int style; const char *name; ColorValue fore; bool bold, italic; };
     const Row rows[] = {
         {tkComment, "Comment", Colors::clGray, false, true},
@@ -238,15 +244,23 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(e.lexer.description(r.style).toStdString(), r.name);
-        EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, r.style), r.fore == Colors::clNone ? bgr(text) : long(r.fore));
-        EXPECT_EQ(e.send(Sci::SCI_STYLEGETBACK, r.style), bgr(paper));
+        EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, r.style), r.fore == Colors::clNone ? bgr(e.text) : long(r.fore));
+        EXPECT_EQ(e.send(Sci::SCI_STYLEGETBACK, r.style), bgr(e.paper));
         EXPECT_EQ(e.bold(r.style), r.bold);
         EXPECT_EQ(bool(e.send(Sci::SCI_STYLEGETITALIC, r.style)), r.italic);
         EXPECT_EQ(e.send(Sci::SCI_STYLEGETSIZE, r.style), 13);
     }
-    EXPECT_EQ(e.edit.font().family(), font.family()) << "the widget's font follows";
+    EXPECT_EQ(e.edit.font().family(), e.font.family()) << "the widget's font follows";
 
-    // A change of an attribute reaches its style at once; an unchanged value is no change.
+    e.font.setPixelSize(15);
+    e.lexer.setEditorLook(e.font, e.text, e.paper);
+    EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
+}
+
+// An unchanged value is no change.
+TEST(LexerHighlighter, AttributeChangeReachesItsStylesAtOnce)
+{
+    LookedEditor e;
     ScriptLexer &h = e.lexer;
     int changes = 0;
     QObject::connect(h.keyword, &LexerAttributes::changed, [&changes] { ++changes; });
@@ -263,50 +277,65 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookWithTheAttributesOnTopAndFollowThe
     // A neutralised comment looks like plain text.
     h.sqsComment->setForeground(Colors::clNone);
     h.sqsComment->setStyle(h.identifier->style());
-    EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkComment), bgr(text));
+    EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkComment), bgr(e.text));
     EXPECT_TRUE(e.bold(tkComment) && !e.send(Sci::SCI_STYLEGETITALIC, tkComment));
     EXPECT_FALSE(e.bold(Sci::STYLE_DEFAULT));
 
     h.blockComment->setBackground(Colors::clInfoBk);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETBACK, tkSdot), bgr(QGuiApplication::palette().color(QPalette::ToolTipBase)));
+}
 
-    QFont bigger = h.defaultFont();
+// The editor's look changes later; the attributes stay on top of it.
+TEST(LexerHighlighter, AttributesStayOnTopOfALaterFont)
+{
+    LookedEditor e;
+    e.lexer.keyword->setForeground(Colors::clRed);
+    QFont bigger = e.lexer.defaultFont();
     bigger.setPointSize(21);
-    h.setFont(bigger); // the editor's look changes later; the attributes stay on top of it
+    e.lexer.setFont(bigger);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETSIZE, tkSdot), 21);
     EXPECT_TRUE(e.bold(tkNumber));
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkKey), long(Colors::clRed));
-
-    font.setPixelSize(15);
-    h.setEditorLook(font, text, paper);
-    EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
 }
 
-TEST(LexerHighlighter, SwitchingOffAndOnNewKeywordsAndABlockCommentOpenedAboveRestyle)
-{
-    Editor e("hint \"x\" ; 5\r\n/* a\r\nb */ _v abs");
-    e.styleAll();
-    const Rows styled = e.letters();
-    ASSERT_EQ(styled, (Rows{"KKKK.SSS.?.N", "BBBB", "BBBB.UU.KKK"}));
+const QByteArray kScript = "hint \"x\" ; 5\r\n/* a\r\nb */ _v abs";
+const Rows kScriptStyles{"KKKK.SSS.?.N", "BBBB", "BBBB.UU.KKK"};
 
+TEST(LexerHighlighter, SwitchedOffItLeavesPlainTextTillSwitchedOn)
+{
+    Editor e(kScript);
+    e.styleAll();
+    ASSERT_EQ(e.letters(), kScriptStyles);
     e.lexer.setEnabled(false);
     e.styleFromWatermark();
     EXPECT_EQ(e.letters(), (Rows{"------------||", "----||", "-----------"})) << "line breaks too";
     EXPECT_TRUE(e.lexer.keyword->style().testFlag(LexerAttributes::Bold)) << "the attributes stay";
     e.lexer.setEnabled(true);
     e.styleFromWatermark();
-    EXPECT_EQ(e.letters(), styled);
+    EXPECT_EQ(e.letters(), kScriptStyles);
+}
 
+TEST(LexerHighlighter, NewKeywordsRestyle)
+{
+    Editor e(kScript);
+    e.styleAll();
+    ASSERT_EQ(e.letters(), kScriptStyles);
     e.lexer.setKeyWords(QStringLiteral("_v\nb"));
     e.styleFromWatermark();
     EXPECT_EQ(e.letters(), (Rows{"IIII.SSS.?.N", "BBBB", "BBBB.UU.III"}));
+}
 
-    // Words for the editor's word moves are identifier characters, Cyrillic letters included.
+// Words for the editor's word moves are identifier characters.
+TEST(LexerHighlighter, WordsIncludeCyrillicLetters)
+{
     Editor words("_abc1-x слово;y");
     EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 0, 1), 5);
     EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 8, 1), 18) << "a Cyrillic word is one word";
+}
 
-    // Opening and closing a block comment reaches the lines below.
+// Opening and closing a block comment reaches the lines below.
+TEST(LexerHighlighter, BlockCommentOpenedAboveRestylesTheLinesBelow)
+{
     Editor block("a\r\nb\r\nc */ d\r\ne");
     block.styleAll();
     ASSERT_EQ(block.letters(), (Rows{"I", "I", "I.?I.I", "I"}));
@@ -330,10 +359,15 @@ TEST(LexerTColorQt, SettingsColoursBecomeQtColours)
 {
     const QColor none(7, 8, 9);
     const QPalette pal = QGuiApplication::palette();
-    const std::pair<ColorValue, QColor> cases[] = { // the last is no desktop colour
-        {0x00FF8040, QColor(0x40, 0x80, 0xFF)}, {Colors::clNone, none}, {Colors::clDefault, none},
-        {Colors::clWindowText, pal.color(QPalette::Text)}, {Colors::clWindow, pal.color(QPalette::Base)},
-        {Colors::clHighlight, pal.color(QPalette::Highlight)}, {Colors::clSystemColor | 25, none}};
+    const std::pair<ColorValue, QColor> cases[] = {
+        {0x00FF8040, QColor(0x40, 0x80, 0xFF)},
+        {Colors::clNone, none},
+        {Colors::clDefault, none},
+        {Colors::clWindowText, pal.color(QPalette::Text)},
+        {Colors::clWindow, pal.color(QPalette::Base)},
+        {Colors::clHighlight, pal.color(QPalette::Highlight)},
+        {Colors::clSystemColor | 25, none}, // no desktop colour
+    };
     for (const auto &[color, qt] : cases)
         EXPECT_EQ(toQColor(color, none), qt) << std::hex << color;
 }
