@@ -194,6 +194,22 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     EXPECT_FALSE(unit()->isVisible());
 }
 
+// Cancel in the question about an existing file abandons the save: no dialog again, the file and
+// the wizard as they were.
+TEST_F(ScriptWizards, CancelInTheOverwriteQuestionAbandonsTheSave)
+{
+    open(unit());
+    setText("NamEd", "kept");
+    put("out.sqs", "old");
+    answers.push_back(Dialogs::Answer::Cancel);
+    saveAs("Button2", "out.sqs");
+    EXPECT_EQ(fileDialogs.size(), 1u);
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
+    EXPECT_EQ(bytes("out.sqs"), QByteArray("old"));
+    EXPECT_TRUE(unit()->isVisible());
+    EXPECT_EQ(fieldText("NamEd"), QString("kept"));
+}
+
 TEST_F(ScriptWizards, CrateWizardTakesEachClassOncePerCargoCommand)
 {
     const QString name = firstName("crate_");
