@@ -245,17 +245,41 @@ TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
     EXPECT_EQ(newBeeps(), 1);
 }
 
-TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
+TEST_F(Documents, AnsiSavesAskOnceBeforeCharactersBecomeQuestionMarks)
 {
     startWith("a.sqs", "");
     type(u"\u4E2D\u00E9\u4E2D"_qs);
+    answers = {Dialogs::Answer::Yes};
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("???"));
-    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Warning).contains(u"\u4E2D \u00E9"_qs));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), u"В кодировке Windows-1251 нет символов \u4E2D \u00E9. "
+                                                    "Записать их в файл \""_qs + path("a.sqs") + "\" как \"?\"?");
     mainWindow()->setGame(Game::Arma); // UTF-8 holds them all
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QString(u"\u4E2D\u00E9\u4E2D"_qs).toUtf8());
     EXPECT_TRUE(messages.empty());
+}
+
+// Characters kept from the '?' keep the text unsaved, whichever command saves it.
+TEST_F(Documents, RefusingToLoseCharactersLeavesTheTextUnsaved)
+{
+    startWith("a.sqs", "old");
+    type(u"\u0142"_qs);
+    answers = {Dialogs::Answer::No};
+    EXPECT_FALSE(mainWindow()->save());
+    answers = {Dialogs::Answer::No};
+    chosen.push_back(path("b.sqs"));
+    EXPECT_FALSE(mainWindow()->saveAs());
+    answers = {Dialogs::Answer::Cancel};
+    mainWindow()->saveAndExit();
+    answers = {Dialogs::Answer::Yes, Dialogs::Answer::No}; // save the changes, but not as '?'
+    EXPECT_FALSE(closeMain());
+    EXPECT_EQ(terminations, 0);
+    EXPECT_EQ(messages.size(), 5u); // the questions alone
+    EXPECT_EQ(bytes("a.sqs"), QByteArray("old"));
+    EXPECT_FALSE(QFile::exists(path("b.sqs")));
+    EXPECT_EQ(ProgramState::currentFileName, path("a.sqs"));
+    EXPECT_TRUE(mainWindow()->modified());
 }
 
 TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
