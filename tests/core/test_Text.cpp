@@ -9,8 +9,11 @@
 #include "text/SaveFileName.h"
 #include "text/Utf8.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using DocumentCodec::Encoding;
 
@@ -104,6 +107,22 @@ TEST(EditorText, LineBreaksAndTheEndAndFilesWhoseFailedWritesLeaveTheOldOneWhole
     }();
     EXPECT_TRUE(error.startsWith("Cannot create file \"")) << qPrintable(error);
     EXPECT_EQ(loadFileToString(path), QByteArray("original"));
+}
+
+// The whole file is written, then renaming it over root's file in a sticky folder is refused.
+TEST(FileText, AReplacementRefusedAtTheEndLeavesTheOldFileWhole)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "not root: only root can own a file another user may write";
+    QTemporaryDir sticky;
+    chmod(QFile::encodeName(sticky.path()).constData(), 01777);
+    const QString file = sticky.filePath("a.txt");
+    saveTextToFile("old", file);
+    chmod(QFile::encodeName(file).constData(), 0666);
+    const AsUnprivilegedUser nobody;
+    EXPECT_EQ(writeWholeFile("new", file), qt_error_string(EPERM));
+    EXPECT_EQ(loadFileToString(file), QByteArray("old"));
+    EXPECT_EQ(QDir(sticky.path()).entryList(QDir::Files | QDir::Hidden), QStringList("a.txt"));
 }
 
 TEST(SaveFileName, ForcedExtensions)
