@@ -23,7 +23,6 @@ class QAction;
 class QDragMoveEvent;
 class QFileDialog;
 class QMenu;
-class QPagedPaintDevice;
 class QPrinter;
 class QsciScintilla;
 class RecentFiles;
@@ -85,8 +84,9 @@ public:
     // ---- Printing (MainWindowPrint.cpp) ----
     void printSetup();
     void print();
-    // The editor's lines as lines of text on the pages of a printer or a PDF file.
-    void printText(QPagedPaintDevice &device);
+    // The editor's lines as lines of text on the pages of a printer or a PDF file: the pages, their
+    // order and the copies as the print dialog set them.
+    void printText(QPrinter &printer);
 
     // ---- Settings of config.ini (MainWindowSettings.cpp) and comment styles (MainWindowComments.cpp) ----
     // The settings as the live objects hold them: what config.ini gets and the settings dialog shows.

@@ -176,3 +176,22 @@ TEST(PrintLayout, LinesCarryOverTabsAndPages)
     ASSERT_EQ(narrow.pieces.size(), 3u);
     EXPECT_EQ(narrow.pieces[2].text, QString::fromUtf8("\xF0\x9F\x98\x80"));
 }
+
+TEST(PrintLayout, PrintedPagesFollowTheRangesTheOrderAndTheCopies)
+{
+    struct Case { const char *name; int pages; PrintLayout::PageChoice choice; std::vector<int> printed; };
+    const Case cases[] = {
+        {"every page", 3, {}, {0, 1, 2}},
+        {"one page", 3, {.ranges = {{2, 2}}}, {1}},
+        {"a range cut at the end", 3, {.ranges = {{2, 9}}}, {1, 2}},
+        {"two ranges", 5, {.ranges = {{1, 1}, {4, 5}}}, {0, 3, 4}},
+        {"a range past the end", 3, {.ranges = {{4, 5}}}, {}},
+        {"last page first", 3, {.lastPageFirst = true}, {2, 1, 0}},
+        {"collated copies", 2, {.copies = 2}, {0, 1, 0, 1}},
+        {"copies not collated", 2, {.copies = 2, .collate = false}, {0, 0, 1, 1}},
+        {"all at once", 4, {.ranges = {{2, 3}}, .lastPageFirst = true, .copies = 2, .collate = false}, {2, 2, 1, 1}},
+        {"no copies print one", 1, {.copies = 0}, {0}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(PrintLayout::printedPages(c.pages, c.choice), c.printed) << c.name;
+}
