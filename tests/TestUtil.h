@@ -9,10 +9,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <random>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString &s, std::ostream *os)
@@ -60,6 +62,20 @@ struct FileSizeLimit
     }
     rlimit old{};
     void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN); // the signal would end the tests
+};
+
+// Root passes every permission check; for the file system to refuse, a save runs as nobody.
+struct AsUnprivilegedUser
+{
+    AsUnprivilegedUser() : switched(geteuid() == 0 && seteuid(65534) == 0) {}
+    ~AsUnprivilegedUser()
+    {
+        if (switched && seteuid(0) != 0)
+            std::abort(); // the rest of the tests would run without their rights
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser &) = delete;
+    AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
+    bool switched;
 };
 
 // Random bytes for the robustness tests of the readers: up to maxLength of them, mostly taken from

@@ -1,4 +1,4 @@
-// The replaced-characters warning of every Windows-1251 save.
+// The replaced-characters question of every Windows-1251 save.
 #include "common/ReplacedCharacters.h"
 
 #include "platform/Dialogs.h"
@@ -21,11 +21,12 @@ QString listed(const QString &characters)
 
 } // namespace
 
-void warnReplacedCharacters(QWidget *parent, const QString &replaced, const QString &path)
+bool agreeToReplaceCharacters(QWidget *parent, const QString &replaced, const QString &path)
 {
     if (replaced.isEmpty())
-        return;
-    Dialogs::warning(parent, QStringLiteral("В кодировке Windows-1251 нет символов %1. "
-                                            "В файл \"%2\" они записаны как \"?\".")
-                                 .arg(listed(replaced), path));
+        return true;
+    return Dialogs::question(parent, QStringLiteral("В кодировке Windows-1251 нет символов %1. "
+                                                    "Записать их в файл \"%2\" как \"?\"?")
+                                         .arg(listed(replaced), path))
+        == Dialogs::Answer::Yes;
 }

@@ -1,9 +1,10 @@
-// The warning after a Windows-1251 save that had to write characters the code page lacks as '?'.
+// The question before a Windows-1251 save writes characters the code page lacks as '?'.
 #pragma once
 
 #include <QString>
 
 class QWidget;
 
-// Names each replaced character once; says nothing when `replaced` is empty.
-void warnReplacedCharacters(QWidget *parent, const QString &replaced, const QString &path);
+// True when nothing would be lost (`replaced` is empty, asking nothing) or when the user agrees to
+// the file at `path` holding '?' for each character of `replaced`, which the question names once.
+bool agreeToReplaceCharacters(QWidget *parent, const QString &replaced, const QString &path);

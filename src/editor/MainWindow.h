@@ -24,7 +24,6 @@ class QAction;
 class QDragMoveEvent;
 class QFileDialog;
 class QMenu;
-class QPagedPaintDevice;
 class QPrinter;
 class QsciScintilla;
 class RecentFiles;
@@ -91,8 +90,9 @@ public:
     // ---- Printing (MainWindowPrint.cpp) ----
     void printSetup();
     void print();
-    // The editor's lines as lines of text on the pages of a printer or a PDF file.
-    void printText(QPagedPaintDevice &device);
+    // The editor's lines as lines of text on the pages of a printer or a PDF file: the pages, their
+    // order and the copies as the print dialog set them.
+    void printText(QPrinter &printer);
 
     // ---- Settings of config.ini (MainWindowSettings.cpp) and comment styles (MainWindowComments.cpp) ----
     // The comment style an opened file asks for, carrying the comment look of the style in force.
@@ -184,6 +184,8 @@ private:
     void setDocumentTitle(const QString &title);
     void applyExtensionRule();
     void openDocument(const QString &path, bool addToRecent);
+    // False when nothing was written: the user would not lose characters to Windows-1251, or the
+    // write failed, which is reported.
     bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
     void replaceTextUndoably(const QString &text);
     QPrinter &printer();

@@ -250,13 +250,14 @@ bool MainWindow::writeDocument(const QString &text, bool utf8, bool bom, const Q
     QString replaced;
     const QByteArray bytes = DocumentCodec::encode(
         text, utf8 ? DocumentCodec::Encoding::Utf8 : DocumentCodec::Encoding::Ansi, bom, &replaced);
+    if (!agreeToReplaceCharacters(this, replaced, path))
+        return false;
     try {
         saveTextToFile(bytes, path);
     } catch (const AppError &error) {
         Dialogs::showError(this, error);
         return false;
     }
-    warnReplacedCharacters(this, replaced, path);
     return true;
 }
 

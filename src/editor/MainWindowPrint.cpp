@@ -11,10 +11,42 @@
 #include "text/PrintLayout.h"
 
 #include <QFontMetricsF>
+#include <QPageRanges>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
+
+namespace {
+
+// What the print dialog asked for that is left to the program. The page order is always the
+// program's to keep; copies only when the print system cannot make them itself.
+PrintLayout::PageChoice pageChoice(const QPrinter &printer)
+{
+    PrintLayout::PageChoice choice;
+    if (printer.printRange() == QPrinter::PageRange)
+        for (const QPageRanges::Range &range : printer.pageRanges().toRangeList())
+            choice.ranges.emplace_back(range.from, range.to);
+    choice.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    choice.copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    choice.collate = printer.collateCopies();
+    return choice;
+}
+
+// The lines on the device's pages, in the font measured there.
+PrintLayout::Result layOut(const QStringList &lines, const QFont &font, QPaintDevice &device)
+{
+    const QFontMetricsF metrics(QFont(font, &device), &device);
+    PrintLayout::Page page;
+    page.width = device.width();
+    page.rows = std::max(1, int(device.height() / metrics.lineSpacing()));
+    page.tabWidth = metrics.averageCharWidth() * 8;
+    return PrintLayout::layout(lines, page,
+                               [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); });
+}
+
+} // namespace
 
 QPrinter &MainWindow::printer()
 {
@@ -32,39 +64,38 @@ void MainWindow::printSetup()
 
 void MainWindow::print()
 {
-    QPrintDialog dialog(&printer(), this);
+    QPrinter &printer = this->printer();
+    QPrintDialog dialog(&printer, this);
+    // Only whole pages of the whole text are printed: there is no selection or current page to offer.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setMinMax(1, layOut(EditorText::splitLines(editorText()), m_look.font, printer).pages);
     if (ModalDialogs::confirm(dialog))
-        printText(printer());
+        printText(printer);
 }
 
-void MainWindow::printText(QPagedPaintDevice &device)
+void MainWindow::printText(QPrinter &printer)
 {
+    const PrintLayout::Result result = layOut(EditorText::splitLines(editorText()), m_look.font, printer);
+    const std::vector<int> pages = PrintLayout::printedPages(result.pages, pageChoice(printer));
+    if (pages.empty())
+        return;
     QPainter painter;
-    if (!painter.begin(&device)) {
+    if (!painter.begin(&printer)) {
         Dialogs::showError(this, AppError(QStringLiteral("Printer is not ready.")));
         return;
     }
-    const QFont font(m_look.font, &device);
+    const QFont font(m_look.font, &printer);
     painter.setFont(font);
     painter.setPen(toQColor(m_look.fontColor, Qt::black));
-    const QFontMetricsF metrics(font, &device);
-    const qreal lineHeight = metrics.lineSpacing();
-
-    PrintLayout::Page page;
-    page.width = device.width();
-    page.rows = std::max(1, int(device.height() / lineHeight));
-    page.tabWidth = metrics.averageCharWidth() * 8;
-    const PrintLayout::Result result = PrintLayout::layout(
-        EditorText::splitLines(editorText()), page,
-        [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); });
-
-    int current = 0;
-    for (const PrintLayout::Piece &piece : result.pieces) {
-        for (; current < piece.page; ++current)
-            device.newPage();
-        painter.drawText(QPointF(piece.x, piece.row * lineHeight + metrics.ascent()), piece.text);
+    const QFontMetricsF metrics(font, &printer);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        // The pieces come page by page.
+        const auto onPage = std::ranges::equal_range(result.pieces, pages[i], {}, &PrintLayout::Piece::page);
+        for (const PrintLayout::Piece &piece : onPage)
+            painter.drawText(QPointF(piece.x, piece.row * metrics.lineSpacing() + metrics.ascent()), piece.text);
     }
-    for (; current < result.pages - 1; ++current)
-        device.newPage();
     painter.end();
 }

@@ -185,9 +185,14 @@ void DescriptionWizard::addOggFile(QLineEdit *edit, QListWidget *list)
         return;
     }
     // Two classes of one name would clash in the game's config; class names ignore case.
-    for (const QString &listed : entries(list))
-        if (WizardFileNames::oggClassName(listed).compare(className, Qt::CaseInsensitive) == 0)
+    for (const QString &listed : entries(list)) {
+        const QString listedClass = WizardFileNames::oggClassName(listed);
+        if (listedClass.compare(className, Qt::CaseInsensitive) == 0) {
+            Dialogs::warning(this, QStringLiteral("Имя файла \"%1\" не годится: класс \"%2\" уже есть в списке.")
+                                       .arg(entry, listedClass));
             return;
+        }
+    }
     list->addItem(entry);
     edit->clear();
 }

@@ -17,6 +17,8 @@ bool saveText(QWidget *wizard, const SavedText &saved, const QString &path)
 {
     QString replaced;
     const QByteArray bytes = saved.utf8 ? saved.text.toUtf8() : Cp1251::encode(saved.text, &replaced);
+    if (!agreeToReplaceCharacters(wizard, replaced, path))
+        return false;
     try {
         saveTextToFile(bytes, path);
     } catch (const AppError &error) {
@@ -30,7 +32,6 @@ bool saveText(QWidget *wizard, const SavedText &saved, const QString &path)
         Dialogs::information(wizard, message);
     else
         Dialogs::plain(wizard, message);
-    warnReplacedCharacters(wizard, replaced, path);
     return true;
 }
 

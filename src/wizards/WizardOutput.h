@@ -20,8 +20,9 @@ struct SavedText
 };
 
 // Writes the text through the program's one save routine; characters Windows-1251 lacks are
-// written as '?' and named in a warning. Only when the file was written is the message shown and
-// the result true; a failed write shows the error and leaves any old file whole.
+// written as '?' only when the user agrees, else nothing is written. Only when the file was written
+// is the message shown and the result true; a failed write shows the error and leaves any old file
+// whole.
 bool saveText(QWidget *wizard, const SavedText &saved, const QString &path);
 
 // Asks the wizard's save dialog for a path (proposing `name` when given), then saves there as

@@ -36,10 +36,16 @@ QString WizardSaveDialog::choosePath(const QString &name)
         // Asked here, after the extension is added, through the program's message boxes: the
         // same question for every wizard, and one that tests can answer.
         const QFileInfo existing(path);
-        if (path.isEmpty() || !existing.exists() || existing.isDir()
-            || Dialogs::question(m_wizard, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))
-                   == Dialogs::Answer::Yes)
+        if (path.isEmpty() || !existing.exists() || existing.isDir())
             return path;
+        switch (Dialogs::question(m_wizard, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))) {
+        case Dialogs::Answer::Yes:
+            return path;
+        case Dialogs::Answer::No:
+            continue; // another name
+        default:
+            return QString(); // no save at all
+        }
     }
 }
 

@@ -23,7 +23,8 @@ public:
 
     // The path the user chose (proposing `name`, else the setup's file name), the default extension
     // added to a name without one; empty when cancelled. An existing file is named only after the
-    // user agreed to replace it; "No" shows the dialog again, as Qt's own question does.
+    // user agreed to replace it; "No" shows the dialog again, as Qt's own question does, and
+    // "Cancel" abandons the save.
     QString choosePath(const QString &name = QString());
 
 private:

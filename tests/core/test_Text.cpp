@@ -9,8 +9,11 @@
 #include "text/SaveFileName.h"
 #include "text/Utf8.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using DocumentCodec::Encoding;
 
@@ -116,6 +119,22 @@ TEST(FileText, FailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(loadFileToString(path), QByteArray("original"));
 }
 
+// The whole file is written, then renaming it over root's file in a sticky folder is refused.
+TEST(FileText, AReplacementRefusedAtTheEndLeavesTheOldFileWhole)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "not root: only root can own a file another user may write";
+    QTemporaryDir sticky;
+    chmod(QFile::encodeName(sticky.path()).constData(), 01777);
+    const QString file = sticky.filePath("a.txt");
+    saveTextToFile("old", file);
+    chmod(QFile::encodeName(file).constData(), 0666);
+    const AsUnprivilegedUser nobody;
+    EXPECT_EQ(writeWholeFile("new", file), qt_error_string(EPERM));
+    EXPECT_EQ(loadFileToString(file), QByteArray("old"));
+    EXPECT_EQ(QDir(sticky.path()).entryList(QDir::Files | QDir::Hidden), QStringList("a.txt"));
+}
+
 TEST(SaveFileName, ForcedExtensions)
 {
     const std::tuple<QString, int, QString> cases[] = {
@@ -166,4 +185,23 @@ TEST(PrintLayout, LinesLaidOutOnPages)
                                             [](QStringView s) { return qreal(s.size()); });
     ASSERT_EQ(narrow.pieces.size(), 3u);
     EXPECT_EQ(narrow.pieces[2].text, QString::fromUtf8("\xF0\x9F\x98\x80"));
+}
+
+TEST(PrintLayout, PrintedPagesFollowTheRangesTheOrderAndTheCopies)
+{
+    struct Case { const char *name; int pages; PrintLayout::PageChoice choice; std::vector<int> printed; };
+    const Case cases[] = {
+        {"every page", 3, {}, {0, 1, 2}},
+        {"one page", 3, {.ranges = {{2, 2}}}, {1}},
+        {"a range cut at the end", 3, {.ranges = {{2, 9}}}, {1, 2}},
+        {"two ranges", 5, {.ranges = {{1, 1}, {4, 5}}}, {0, 3, 4}},
+        {"a range past the end", 3, {.ranges = {{4, 5}}}, {}},
+        {"last page first", 3, {.lastPageFirst = true}, {2, 1, 0}},
+        {"collated copies", 2, {.copies = 2}, {0, 1, 0, 1}},
+        {"copies not collated", 2, {.copies = 2, .collate = false}, {0, 0, 1, 1}},
+        {"all at once", 4, {.ranges = {{2, 3}}, .lastPageFirst = true, .copies = 2, .collate = false}, {2, 2, 1, 1}},
+        {"no copies print one", 1, {.copies = 0}, {0}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(PrintLayout::printedPages(c.pages, c.choice), c.printed) << c.name;
 }

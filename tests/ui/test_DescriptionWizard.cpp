@@ -74,8 +74,6 @@ TEST_F(DescriptionWizardTest, PoolsEntriesSoundNamesTheInsertedTextAndTheSavedFi
     EXPECT_EQ(fieldText("SoundPath"), QStringLiteral("alarm"));
     click("Button5");
     EXPECT_EQ(fieldText("SoundPath"), QString());
-    setText("SoundPath", QStringLiteral("Alarm.OGG")); // the same class as alarm
-    click("Button5");
     setText("SoundPath", QStringLiteral("my siren"));
     click("Button5");
     EXPECT_EQ(takeMessages().size(), 1); // the name is no class name
@@ -101,6 +99,29 @@ TEST_F(DescriptionWizardTest, PoolsEntriesSoundNamesTheInsertedTextAndTheSavedFi
     showWizard();
     EXPECT_EQ(items("SoundList").size(), 2);
     EXPECT_FALSE(control<QCheckBox>("CheckBox3")->isChecked());
+}
+
+// Class names ignore case: a file whose class is listed is refused, and the user is told why.
+TEST_F(DescriptionWizardTest, ASoundOrMusicWhoseClassIsListedIsRefusedWithAWarning)
+{
+    start();
+    showWizard();
+    check("CheckBox3");
+    check("CheckBox4");
+    const std::tuple<const char *, const char *, const char *> groups[] = {
+        {"SoundPath", "Button5", "SoundList"},
+        {"MusicPath", "Button6", "MusList"},
+    };
+    const QString refused = u"Имя файла \"Alarm.OGG\" не годится: класс \"alarm\" уже есть в списке."_qs;
+    for (const auto &[field, button, list] : groups) {
+        setText(field, QStringLiteral("alarm"));
+        click(button);
+        setText(field, QStringLiteral("Alarm.OGG"));
+        click(button);
+        EXPECT_EQ(items(list), QStringList({"alarm.ogg"})) << list;
+        EXPECT_EQ(onlyMessage(Dialogs::Kind::Warning), refused) << list;
+        EXPECT_EQ(fieldText(field), QStringLiteral("Alarm.OGG")) << list;
+    }
 }
 
 TEST_F(DescriptionWizardTest, UnitDataIsReadAtEveryShowingOfTheCurrentGame)

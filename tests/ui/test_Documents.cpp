@@ -30,6 +30,19 @@ protected:
         mainWindow()->openWithDialog();
     }
     SaveDialog &saveDialog() const { return *mainWindow()->saveDialog(); }
+    // What a tool of poppler-utils prints about a file.
+    static QString run(const char *tool, const QStringList &arguments)
+    {
+        QProcess p;
+        p.start(QStandardPaths::findExecutable(tool), arguments);
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // The text of each page of a PDF file, laid out as printed.
+    static QStringList pdfPages(const QString &pdf)
+    {
+        return run("pdftotext", {"-layout", pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+    }
 };
 
 // Opened and saved without an edit, a file keeps its bytes; line ends become CR LF and the text
@@ -245,17 +258,41 @@ TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
     EXPECT_EQ(newBeeps(), 1);
 }
 
-TEST_F(Documents, AnsiSavesTellOnceWhichCharactersBecameQuestionMarks)
+TEST_F(Documents, AnsiSavesAskOnceBeforeCharactersBecomeQuestionMarks)
 {
     startWith("a.sqs", "");
     type(u"\u4E2D\u00E9\u4E2D"_qs);
+    answers = {Dialogs::Answer::Yes};
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("???"));
-    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Warning).contains(u"\u4E2D \u00E9"_qs));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), u"В кодировке Windows-1251 нет символов \u4E2D \u00E9. "
+                                                    "Записать их в файл \""_qs + path("a.sqs") + "\" как \"?\"?");
     mainWindow()->setGame(Game::Arma); // UTF-8 holds them all
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QString(u"\u4E2D\u00E9\u4E2D"_qs).toUtf8());
     EXPECT_TRUE(messages.empty());
+}
+
+// Characters kept from the '?' keep the text unsaved, whichever command saves it.
+TEST_F(Documents, RefusingToLoseCharactersLeavesTheTextUnsaved)
+{
+    startWith("a.sqs", "old");
+    type(u"\u0142"_qs);
+    answers = {Dialogs::Answer::No};
+    EXPECT_FALSE(mainWindow()->save());
+    answers = {Dialogs::Answer::No};
+    chosen.push_back(path("b.sqs"));
+    EXPECT_FALSE(mainWindow()->saveAs());
+    answers = {Dialogs::Answer::Cancel};
+    mainWindow()->saveAndExit();
+    answers = {Dialogs::Answer::Yes, Dialogs::Answer::No}; // save the changes, but not as '?'
+    EXPECT_FALSE(closeMain());
+    EXPECT_EQ(terminations, 0);
+    EXPECT_EQ(messages.size(), 5u); // the questions alone
+    EXPECT_EQ(bytes("a.sqs"), QByteArray("old"));
+    EXPECT_FALSE(QFile::exists(path("b.sqs")));
+    EXPECT_EQ(ProgramState::currentFileName, path("a.sqs"));
+    EXPECT_TRUE(mainWindow()->modified());
 }
 
 TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
@@ -345,15 +382,9 @@ TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
     ASSERT_TRUE(QFileInfo(pdf).size() > 0);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    const auto run = [](const char *tool, const QStringList &arguments) {
-        QProcess p;
-        p.start(QStandardPaths::findExecutable(tool), arguments);
-        p.waitForFinished();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    };
     EXPECT_TRUE(run("pdfinfo", {pdf}).contains(QRegularExpression("Page size: +842 x 595")));
-    const QString printed = run("pdftotext", {"-layout", pdf, "-"});
-    const QStringList pages = printed.split(u'\f', Qt::SkipEmptyParts);
+    const QStringList pages = pdfPages(pdf);
+    const QString printed = pages.join(u'\f');
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(u"Привет, мир"_qs));
     EXPECT_TRUE(pages[0].contains(QRegularExpression("\\ba +b\\b"))); // the tab leaves a gap
@@ -363,4 +394,41 @@ TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
     EXPECT_TRUE(printed.contains("line 0"));
     EXPECT_TRUE(pages.last().contains("line 119"));
     EXPECT_FALSE(pages[0].contains("line 119"));
+}
+
+// Only the pages of the dialog's range are printed, in as many copies as asked: made here for a
+// PDF file, which the print system does not copy.
+TEST_F(Documents, PrintsThePagesOfTheRangeInTheCopiesAsked)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    start();
+    QStringList lines;
+    for (int i = 0; i < 200; ++i)
+        lines.append(QStringLiteral("line %1").arg(i));
+    mainWindow()->setEditorText(lines.join("\r\n"));
+    int offered = 0;
+    const auto print = [&](const QString &pdf, const std::function<void(QPrinter &)> &choose) {
+        ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
+            auto &d = static_cast<QPrintDialog &>(dialog);
+            EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
+            EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintCurrentPage));
+            offered = d.maxPage();
+            d.printer()->setOutputFormat(QPrinter::PdfFormat);
+            d.printer()->setOutputFileName(path(pdf));
+            choose(*d.printer());
+            return true;
+        });
+        action("N10")->trigger();
+        return pdfPages(path(pdf));
+    };
+    const QStringList all = print("all.pdf", [](QPrinter &) {});
+    ASSERT_GE(all.size(), 3);
+    const QStringList printed = print("two.pdf", [](QPrinter &printer) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 2);
+        printer.setCopyCount(2);
+    });
+    EXPECT_EQ(offered, all.size());
+    EXPECT_EQ(printed, QStringList({all[1], all[1]}));
 }

@@ -8,21 +8,6 @@
 #include <QTextEdit>
 #include <cerrno>
 #include <sys/stat.h>
-#include <unistd.h>
-
-// Root passes every permission check; for a read-only folder to refuse, the save runs as nobody.
-struct AsUnprivilegedUser
-{
-    AsUnprivilegedUser() : switched(geteuid() == 0 && seteuid(65534) == 0) {}
-    ~AsUnprivilegedUser()
-    {
-        if (switched && seteuid(0) != 0)
-            std::abort(); // the rest of the tests would run without their rights
-    }
-    AsUnprivilegedUser(const AsUnprivilegedUser &) = delete;
-    AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
-    bool switched;
-};
 
 class SaveFailures : public WizardFixture
 {
@@ -38,19 +23,22 @@ protected:
         std::function<void(const std::function<void()> &save)> during = [](const auto &save) { save(); };
     };
 
+    static void asNobody(const std::function<void()> &save)
+    {
+        const AsUnprivilegedUser nobody;
+        save();
+    }
+    // The refusals this user can bring about: only root can own a file another user may write.
     static std::vector<Refusal> refusals()
     {
-        return {
+        std::vector<Refusal> rows = {
             {"a read-only folder", "locked", EACCES,
              [](SaveFailures &t, const QString &file) {
                  t.put(file, "old");
                  chmod(QFile::encodeName(t.dir.path()).constData(), 0755);
                  chmod(QFile::encodeName(QFileInfo(t.path(file)).path()).constData(), 0555);
              },
-             [](const auto &save) {
-                 const AsUnprivilegedUser nobody;
-                 save();
-             }},
+             asNobody},
             {"a full disk", "full", EFBIG, [](SaveFailures &t, const QString &file) { t.put(file, "old"); },
              [](const auto &save) {
                  const FileSizeLimit full(4);
@@ -61,7 +49,20 @@ protected:
             {"a folder where the file was", "folder", 0,
              [](SaveFailures &t, const QString &file) { QDir().mkpath(t.path(file)); }},
         };
+        // Root's file in a sticky folder: nobody writes the temporary file beside it in full, but may
+        // not rename it over another user's file, so the save fails only as it ends.
+        if (geteuid() == 0)
+            rows.push_back({"another user's file in a sticky folder", "sticky", EPERM,
+                            [](SaveFailures &t, const QString &file) {
+                                t.put(file, "old");
+                                chmod(QFile::encodeName(t.path(file)).constData(), 0666);
+                                chmod(QFile::encodeName(t.dir.path()).constData(), 0755);
+                                chmod(QFile::encodeName(QFileInfo(t.path(file)).path()).constData(), 01777);
+                            },
+                            asNobody});
+        return rows;
     }
+    static constexpr const char *kNotRoot = "not root: a file replaced only at the end of the save was not tried";
 
     // The file of one save under a refusal, in a folder of its own.
     QString prepared(const Refusal &r, const QString &name)
@@ -102,6 +103,8 @@ TEST_F(SaveFailures, ADocumentStaysModifiedAndTheOldFileWhole)
         expectRefused(r, file, "old");
         windows.reset();
     }
+    if (geteuid() != 0)
+        GTEST_SKIP() << kNotRoot;
 }
 
 // A file deleted while it is open is no failure: Save writes it anew.
@@ -136,6 +139,8 @@ TEST_F(SaveFailures, AWizardReportsNothingAsSavedAndStaysOpen)
         EXPECT_TRUE(scope->isVisible()) << r.what;
         windows.reset();
     }
+    if (geteuid() != 0)
+        GTEST_SKIP() << kNotRoot;
 }
 
 // The settings cannot be kept, but the user can still quit.

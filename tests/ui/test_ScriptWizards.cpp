@@ -193,6 +193,42 @@ TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
     EXPECT_FALSE(unit()->isVisible());
 }
 
+// Cancel in the question about an existing file abandons the save: no dialog again, the file and
+// the wizard as they were.
+TEST_F(ScriptWizards, CancelInTheOverwriteQuestionAbandonsTheSave)
+{
+    open(unit());
+    setText("NamEd", "kept");
+    put("out.sqs", "old");
+    answers.push_back(Dialogs::Answer::Cancel);
+    saveAs("Button2", "out.sqs");
+    EXPECT_EQ(fileDialogs.size(), 1u);
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
+    EXPECT_EQ(bytes("out.sqs"), QByteArray("old"));
+    EXPECT_TRUE(unit()->isVisible());
+    EXPECT_EQ(fieldText("NamEd"), QString("kept"));
+}
+
+// Characters Windows-1251 lacks are written as '?' only when the user agrees; else nothing is.
+TEST_F(ScriptWizards, AWizardAsksBeforeWritingCharactersWindows1251Lacks)
+{
+    open(unit());
+    setText("NamEd", u"zaw\u0142oka"_qs);
+    answers.push_back(Dialogs::Answer::No);
+    saveAs("Button2", "out.sqs");
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question),
+              u"В кодировке Windows-1251 нет символов \u0142. Записать их в файл \""_qs + path("out.sqs") + "\" как \"?\"?");
+    EXPECT_FALSE(QFile::exists(path("out.sqs")));
+    EXPECT_TRUE(unit()->isVisible());
+    EXPECT_EQ(fieldText("NamEd"), u"zaw\u0142oka"_qs);
+
+    answers.push_back(Dialogs::Answer::Yes);
+    saveAs("Button2", "out.sqs");
+    EXPECT_TRUE(bytes("out.sqs").contains("; ** Original file name: zaw?oka.sqs"));
+    EXPECT_EQ(takeMessages().value(1), QString("Скрипт успешно сохранен"));
+    EXPECT_FALSE(unit()->isVisible());
+}
+
 TEST_F(ScriptWizards, CrateWizardTakesEachClassOncePerCargoCommand)
 {
     const QString name = firstName("crate_");

@@ -1,6 +1,7 @@
 // Line layout of the printed text.
 #include "text/PrintLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace PrintLayout {
@@ -102,6 +103,33 @@ Result layout(const QStringList &lines, const Page &page, const Measure &width)
     for (const QString &line : lines)
         writer.line(line);
     return writer.result();
+}
+
+std::vector<int> printedPages(int pages, const PageChoice &choice)
+{
+    const auto chosen = [&choice](int page) {
+        return choice.ranges.empty() || std::ranges::any_of(choice.ranges, [page](const std::pair<int, int> &range) {
+                   return range.first <= page && page <= range.second;
+               });
+    };
+    std::vector<int> set;
+    for (int page = 1; page <= pages; ++page)
+        if (chosen(page))
+            set.push_back(page - 1);
+    if (choice.lastPageFirst)
+        std::ranges::reverse(set);
+
+    const int copies = std::max(1, choice.copies);
+    std::vector<int> printed;
+    printed.reserve(set.size() * copies);
+    if (choice.collate) {
+        for (int copy = 0; copy < copies; ++copy)
+            printed.insert(printed.end(), set.begin(), set.end());
+    } else {
+        for (int page : set)
+            printed.insert(printed.end(), copies, page);
+    }
+    return printed;
 }
 
 } // namespace PrintLayout
