@@ -291,7 +291,7 @@ TEST_F(Documents, RefusingToLoseCharactersLeavesTheTextUnsaved)
     EXPECT_EQ(messages.size(), 5u); // the questions alone
     EXPECT_EQ(bytes("a.sqs"), QByteArray("old"));
     EXPECT_FALSE(QFile::exists(path("b.sqs")));
-    EXPECT_EQ(ProgramState::currentFileName, path("a.sqs"));
+    EXPECT_EQ(mainWindow()->document().path(), path("a.sqs"));
     EXPECT_TRUE(mainWindow()->modified());
 }
 
