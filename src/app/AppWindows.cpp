@@ -126,7 +126,7 @@ void AppWindows::open(MainWindow::Window window)
             return dialog->isModal() ? showModal(dialog) : showModeless(dialog);
 }
 
-// Filled from the live state each time; its OK hands the values back to the main window.
+// Filled from the settings in force each time; its OK puts its values in force.
 void AppWindows::openSettings()
 {
     m_settings->setSettings(m_main->settings().values());

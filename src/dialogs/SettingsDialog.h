@@ -1,5 +1,5 @@
-// The settings dialog "Velmora.Настройки"; holds no settings of its own: the main window fills
-// it from its live state before showing it and takes the settings back on OK.
+// The settings dialog "Velmora.Настройки"; holds no settings of its own: it is filled from the
+// settings in force before it is shown, and its OK puts the values it shows in force.
 #pragma once
 
 #include "settings/EditorSettings.h"

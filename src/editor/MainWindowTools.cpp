@@ -1,5 +1,5 @@
-// Window launchers, the game launch and its clipboard file, the external formatter and the
-// settings dialog's exchange with the live state.
+// Window launchers, the game launch and its clipboard file, the external formatter and the request
+// for the settings dialog.
 #include "editor/MainWindow.h"
 
 #include "AppError.h"
