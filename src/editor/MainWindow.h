@@ -195,6 +195,13 @@ private:
     void readSettings(const IniFile &ini);
     void writeSettings(IniFile &ini) const;
     void followSettings(const EditorSettings &now, const EditorSettings &before);
+    // Each view item of the settings, with what shows it.
+    struct ViewItem
+    {
+        bool EditorSettings::*value;
+        void (MainWindow::*show)(bool on);
+    };
+    static const ViewItem kViewItems[6];
     void applyViewSettings(const EditorSettings &settings);
     void applyLookSettings(const EditorSettings &settings);
     void applyCommentStyle(bool sqs, const TextLook &look);

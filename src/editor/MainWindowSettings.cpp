@@ -24,6 +24,15 @@ bool sameLook(const EditorSettings &a, const EditorSettings &b)
 
 } // namespace
 
+const MainWindow::ViewItem MainWindow::kViewItems[] = {
+    {&EditorSettings::lineNumbers, &MainWindow::showLineNumbers},
+    {&EditorSettings::speedBar, &MainWindow::showSpeedBar},
+    {&EditorSettings::commandPanel, &MainWindow::showCommandPanel},
+    {&EditorSettings::bigSpeedButtons, &MainWindow::showBigSpeedButtons},
+    {&EditorSettings::wordWrap, &MainWindow::showWordWrap},
+    {&EditorSettings::columnSelection, &MainWindow::showColumnSelection},
+};
+
 // What the window's live objects hold when it is made, the values that a missing key keeps.
 EditorSettings MainWindow::formSettings() const
 {
@@ -87,30 +96,17 @@ void MainWindow::applySettings(const EditorSettings &s)
 // Each change reaches only what shows it: a view item's own control, the look as a whole.
 void MainWindow::followSettings(const EditorSettings &now, const EditorSettings &before)
 {
-    if (now.lineNumbers != before.lineNumbers)
-        showLineNumbers(now.lineNumbers);
-    if (now.speedBar != before.speedBar)
-        showSpeedBar(now.speedBar);
-    if (now.commandPanel != before.commandPanel)
-        showCommandPanel(now.commandPanel);
-    if (now.bigSpeedButtons != before.bigSpeedButtons)
-        showBigSpeedButtons(now.bigSpeedButtons);
-    if (now.wordWrap != before.wordWrap)
-        showWordWrap(now.wordWrap);
-    if (now.columnSelection != before.columnSelection)
-        showColumnSelection(now.columnSelection);
+    for (const auto &[value, show] : kViewItems)
+        if (now.*value != before.*value)
+            (this->*show)(now.*value);
     if (!sameLook(now, before))
         applyLookSettings(now);
 }
 
 void MainWindow::applyViewSettings(const EditorSettings &s)
 {
-    showLineNumbers(s.lineNumbers);
-    showSpeedBar(s.speedBar);
-    showCommandPanel(s.commandPanel);
-    showBigSpeedButtons(s.bigSpeedButtons);
-    showWordWrap(s.wordWrap);
-    showColumnSelection(s.columnSelection);
+    for (const auto &[value, show] : kViewItems)
+        (this->*show)(s.*value);
 }
 
 // What the settings dialog changes, the comment style apart.
