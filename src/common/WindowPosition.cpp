@@ -20,15 +20,25 @@ QPoint within(QPoint topLeft, QSize frameSize, const QRect &screen)
     return {x, y};
 }
 
+// The window's own frame once the desktop has framed it, else the one it is expected to get.
+QMargins frameFor(const QWidget *window, const QMargins &expected)
+{
+    const QMargins own = WindowPosition::frameOf(window);
+    return own.isNull() ? expected : own;
+}
+
 QSize frameSize(const QWidget *window, const QMargins &frame)
 {
     return window->size().grownBy(frame);
 }
 
-// A top-level window's position is its frame's: the desktop keeps the title bar where it is put.
-void moveFrame(QWidget *window, QPoint topLeft, const QRect &screen, const QMargins &frame)
+// The client area is placed, inside the frame whose top left goes to `topLeft`: before the desktop
+// has framed a window, moving it would put its client area there and its title bar above.
+void moveFrame(QWidget *window, QPoint topLeft, const QRect &screen, const QMargins &expected)
 {
-    window->move(within(topLeft, frameSize(window, frame), screen));
+    const QMargins frame = frameFor(window, expected);
+    const QPoint at = within(topLeft, frameSize(window, frame), screen);
+    window->setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 class PlaceAtShowing : public QObject
@@ -85,7 +95,7 @@ QMargins frameOf(const QWidget *framed)
 
 void centre(QWidget *window, const QRect &area, const QRect &screen, const QMargins &frame)
 {
-    const QSize size = frameSize(window, frame);
+    const QSize size = frameSize(window, frameFor(window, frame));
     moveFrame(window, area.center() - QPoint(size.width() / 2, size.height() / 2), screen, frame);
 }
 

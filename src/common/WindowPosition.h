@@ -15,6 +15,7 @@ namespace WindowPosition {
 QMargins frameOf(const QWidget *framed);
 
 // Moves `window`, whose size is final, so that its frame's centre is `area`'s, then into `screen`.
+// `frame` is the frame expected where the window's own is not known yet.
 void centre(QWidget *window, const QRect &area, const QRect &screen, const QMargins &frame);
 // Moves `window`'s frame to `offset` from the top left of `screen`, then into it.
 void putAt(QWidget *window, QPoint offset, const QRect &screen, const QMargins &frame);
