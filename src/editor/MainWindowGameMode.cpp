@@ -70,10 +70,10 @@ void MainWindow::setGame(Game game)
 // What shows the game in force: the two menu items, the launch item and button, the last panel.
 void MainWindow::showGame(Game game)
 {
-    const bool arma = game == Game::Arma;
+    const bool isArma = game == Game::Arma;
     ui->N53->setText(QStringLiteral("Запустить/Развернуть %1   ").arg(Games::displayName(game)));
-    setSpeedItemImage(ui->RunBTN, arma ? 16 : 15);
+    setSpeedItemImage(ui->RunBTN, isArma ? 16 : 15);
     ui->StatusBar1->setPanelText(StatusBar::kGameModePanel, Games::displayName(game));
-    ui->OFP1->setChecked(!arma);
-    ui->ArmA1->setChecked(arma);
+    ui->OFP1->setChecked(!isArma);
+    ui->ArmA1->setChecked(isArma);
 }

@@ -106,9 +106,9 @@ EditorSettings read(const IniFile &ini, const EditorSettings &current, const Bad
     r.text(kOptions, QStringLiteral("AApath"), s.armaExePath);
     r.flag(kOptions, QStringLiteral("SaveBeforeRun"), s.saveBeforeRun);
     r.flag(kOptions, QStringLiteral("smblock"), s.columnSelection);
-    bool arma = s.game == Game::Arma;
-    r.flag(kOptions, QStringLiteral("armamode"), arma);
-    s.game = arma ? Game::Arma : Game::Ofp;
+    bool armaMode = s.game == Game::Arma; // the file keeps the game as a flag
+    r.flag(kOptions, QStringLiteral("armamode"), armaMode);
+    s.game = armaMode ? Game::Arma : Game::Ofp;
     for (int i = 0; i < kKeyedAttributeCount; ++i)
         r.color(kHighlighter, key(i, "Color"), s.attributes[i].color);
     for (int i = 0; i < kKeyedAttributeCount; ++i)

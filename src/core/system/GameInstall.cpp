@@ -11,10 +11,9 @@ namespace GameInstall {
 
 QString detectExecutable(Game game, const QString &winePrefix)
 {
-    const bool arma = game == Game::Arma;
-    const QString key = arma ? QStringLiteral("Bohemia Interactive Studio\\ArmA")
-                             : QStringLiteral("Codemasters\\Flashpoint Resistance");
-    const QString exe = arma ? QStringLiteral("arma.exe") : QStringLiteral("flashpointresistance.exe");
+    const QString key = game == Game::Arma ? QStringLiteral("Bohemia Interactive Studio\\ArmA")
+                                           : QStringLiteral("Codemasters\\Flashpoint Resistance");
+    const QString exe = game == Game::Arma ? QStringLiteral("arma.exe") : QStringLiteral("flashpointresistance.exe");
     QFile file(winePrefix + QStringLiteral("/system.reg"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
