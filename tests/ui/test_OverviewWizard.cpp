@@ -8,6 +8,8 @@
 
 constexpr const char *kInsert = "Button2"; // Создать в редакторе
 constexpr const char *kSave = "Button3";   // Сохранить как
+constexpr const char *kTitle = "Edit1";
+constexpr const char *kText = "Memo1";
 
 class OverviewWizardTest : public WizardFixture
 {
@@ -27,8 +29,8 @@ protected:
     // The form filled as the page below has it.
     QString fill()
     {
-        setText("Edit1", QStringLiteral("Рассвет"));
-        control<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("one\ntwo"));
+        setText(kTitle, QStringLiteral("Рассвет"));
+        control<QPlainTextEdit>(kText)->setPlainText(QStringLiteral("one\ntwo"));
         setText("FilenameEdit1", QStringLiteral("pic.jpg"));
         setSides(256, 128);
         return buildOverviewPage({u"Рассвет"_qs, QStringLiteral("one\r\ntwo"), QStringLiteral("pic.jpg"), 256, 128});

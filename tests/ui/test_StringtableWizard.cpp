@@ -13,8 +13,7 @@ constexpr const char *kSave = "Button5";      // Сохранить как
 constexpr const char *kInsertRow = "Button6"; // Вставить строку
 constexpr const char *kClear = "Button8";     // Очистить
 constexpr const char *kRowDown = "SpeedButton1";
-// The row dialog's: its buttons, and the pop-up item that copies a field to the others. Its fields
-// e1 to e7 and their captions l1 to l7 follow the chosen languages.
+// The row dialog's: its buttons, and the pop-up item that copies a field to the others.
 constexpr const char *kRowConfirm = "Button1";
 constexpr const char *kRowCancel = "Button2";
 constexpr const char *kCopyToAll = "N1";
@@ -73,10 +72,13 @@ protected:
         click(kStringtableAddRow);
         return accepted;
     }
-    static void enter(QWidget &dialog, const char *name, const QString &text)
+    // The row dialog's field for the n-th chosen language, from 1, and its caption.
+    template <class T = QLineEdit>
+    static T *field(QWidget &dialog, int n, char prefix = 'e')
     {
-        control<QLineEdit>(&dialog, name)->setText(text);
+        return control<T>(&dialog, (prefix + QByteArray::number(n)).constData());
     }
+    static QLabel *caption(QWidget &dialog, int n) { return field<QLabel>(dialog, n, 'l'); }
 };
 
 TEST_F(StringtableWizardTest, TheChosenLanguagesMakeTheColumnsAndTheRowDialogsFields)
@@ -85,9 +87,9 @@ TEST_F(StringtableWizardTest, TheChosenLanguagesMakeTheColumnsAndTheRowDialogsFi
     EXPECT_EQ(header(), QStringList({"ID", "English", "Russian"}));
     addRow([&](QDialog &dialog) {
         EXPECT_EQ(control<QLineEdit>(&dialog, "eID")->text(), QStringLiteral("STR_"));
-        EXPECT_EQ(control<QLabel>(&dialog, "l1")->text(), QStringLiteral("English"));
-        EXPECT_EQ(control<QLabel>(&dialog, "l2")->text(), QStringLiteral("Russian"));
-        EXPECT_TRUE(control<QLineEdit>(&dialog, "e3")->isHidden());
+        EXPECT_EQ(caption(dialog, 1)->text(), QStringLiteral("English"));
+        EXPECT_EQ(caption(dialog, 2)->text(), QStringLiteral("Russian"));
+        EXPECT_TRUE(field(dialog, 3)->isHidden());
     });
 }
 
@@ -120,17 +122,17 @@ TEST_F(StringtableWizardTest, RowDialogAddsRowsOfUniqueIdentifiers)
 {
     checkAll({"Eng", "rus"});
     EXPECT_TRUE(addRow([&](QDialog &dialog) {
-        enter(dialog, "eID", QStringLiteral("STR_A"));
-        enter(dialog, "e1", QStringLiteral("Hello"));
-        enter(dialog, "e2", QStringLiteral("Привет"));
+        control<QLineEdit>(&dialog, "eID")->setText(QStringLiteral("STR_A"));
+        field(dialog, 1)->setText(QStringLiteral("Hello"));
+        field(dialog, 2)->setText(QStringLiteral("Привет"));
         press(&dialog, kRowConfirm);
     }));
     EXPECT_TRUE(addRow([&](QDialog &dialog) {
-        enter(dialog, "eID", QStringLiteral("STR_A"));
+        control<QLineEdit>(&dialog, "eID")->setText(QStringLiteral("STR_A"));
         press(&dialog, kRowConfirm);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
         EXPECT_EQ(takeMessages(), QStringList{u"Внимание! Строка с таким идентификатором уже существует."_qs});
-        enter(dialog, "eID", QStringLiteral("STR_a"));
+        control<QLineEdit>(&dialog, "eID")->setText(QStringLiteral("STR_a"));
         press(&dialog, kRowConfirm);
     }));
     EXPECT_EQ(ids(), QStringList({"STR_a", "STR_A", ""}));
@@ -141,16 +143,16 @@ TEST_F(StringtableWizardTest, CopyToAllCopiesTheFieldWhoseMenuWasOpenedToTheShow
 {
     checkAll({"Eng", "rus", "ger", "cze", "fre"});
     addRow([&](QDialog &dialog) {
-        enter(dialog, "e6", QStringLiteral("hidden stays"));
-        enter(dialog, "e1", QStringLiteral("first"));
-        enter(dialog, "e3", QStringLiteral("third"));
-        control<QLineEdit>(&dialog, "e1")->setFocus();
-        emit control<QLineEdit>(&dialog, "e3")->customContextMenuRequested(QPoint(2, 2));
+        field(dialog, 6)->setText(QStringLiteral("hidden stays"));
+        field(dialog, 1)->setText(QStringLiteral("first"));
+        field(dialog, 3)->setText(QStringLiteral("third"));
+        field(dialog, 1)->setFocus();
+        emit field(dialog, 3)->customContextMenuRequested(QPoint(2, 2));
         control<QMenu>(&dialog, kPopupMenu)->close();
         control<QAction>(&dialog, kCopyToAll)->trigger();
-        for (const char *name : {"e1", "e2", "e3", "e4", "e5"})
-            EXPECT_EQ(control<QLineEdit>(&dialog, name)->text(), QStringLiteral("third")) << name;
-        EXPECT_EQ(control<QLineEdit>(&dialog, "e6")->text(), QStringLiteral("hidden stays"));
+        for (int n = 1; n <= 5; ++n)
+            EXPECT_EQ(field(dialog, n)->text(), QStringLiteral("third")) << n;
+        EXPECT_EQ(field(dialog, 6)->text(), QStringLiteral("hidden stays"));
     });
 }
 
