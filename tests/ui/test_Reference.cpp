@@ -54,13 +54,11 @@ protected:
     }
     void keys(const QString &typed) { QTest::keyClicks(editor(), typed); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
-    // The cards of hint and addWeapon, which the program looks for as it starts.
+    // The cards of hint and addWeapon.
     void putCards()
     {
         put("cmd/hint.txt", "hint\r\nOFP\r\n1.00\r\n");
         put("cmd/ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
-        windows.reset();
-        start();
     }
     // The card of addAction shown, with a description long enough to wrap; its grid of rows.
     QTableWidget *showLongCard()
