@@ -145,13 +145,15 @@ TEST_F(DescriptionWizardTest, SaveWritesTheSoundsAndMusicToTheProposedDescriptio
     EXPECT_FALSE(wizard()->isVisible());
 }
 
-TEST_F(DescriptionWizardTest, ANewShowingKeepsTheSoundsButNotTheWeaponChoice)
+// The boxes start afresh.
+TEST_F(DescriptionWizardTest, ANewShowingKeepsTheSoundsButNotTheBoxes)
 {
     check(kWeaponsBox);
     check(kSoundsBox);
     addFile("SoundPath", kAddSound, QStringLiteral("alarm"));
     showWizard();
     EXPECT_EQ(items("SoundList"), QStringList({"alarm.ogg"}));
+    EXPECT_FALSE(control<QCheckBox>(kSoundsBox)->isChecked());
     EXPECT_FALSE(control<QCheckBox>(kWeaponsBox)->isChecked());
 }
 
