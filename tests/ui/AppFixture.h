@@ -3,6 +3,7 @@
 
 #include "../TestUtil.h"
 #include "AppPaths.h"
+#include "Names.h"
 #include "app/AppWindows.h"
 #include "editor/MainWindow.h"
 #include "editor/ScriptLexer.h"
@@ -12,21 +13,14 @@
 #include "platform/ModalDialogs.h"
 #include "text/FileText.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileDialog>
-#include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <Qsci/qsciscintilla.h>
 #include <deque>
 #include <functional>
-#include <utility>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 class AppFixture : public ::testing::Test
 {
@@ -88,41 +82,59 @@ protected:
         put(name, bytes);
         start({path(name)});
     }
+    // Closes the program as the user would and starts it again on the config.ini it wrote.
+    void restart()
+    {
+        ASSERT_TRUE(closeMain());
+        windows.reset();
+        start();
+    }
     MainWindow *mainWindow() const { return windows->mainWindow(); }
     QsciScintilla *editor() const { return mainWindow()->editor(); }
+    // What a test reads must be there: a missing one fails the test, which GoogleTest reports from
+    // the exception, instead of crashing it.
+    template <class T>
+    static T *existing(T *found, const QString &what)
+    {
+        if (!found)
+            throw std::runtime_error("missing: " + what.toStdString());
+        return found;
+    }
     // A control of any of the program's windows, by its objectName; the name must be unique
     // among them (several windows have a "Button1": look those up in their own window).
     template <class T = QWidget>
     T *find(const char *name) const
     {
-        QList<T *> found;
+        QSet<T *> found; // a dialog is a top-level window and its owner's child
         for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == QLatin1String(name))
-                if (auto *self = qobject_cast<T *>(top); self && !found.contains(self))
-                    found.append(self);
+            if (auto *self = qobject_cast<T *>(top); self && top->objectName() == QLatin1String(name))
+                found.insert(self);
             for (T *child : top->findChildren<T *>(QLatin1String(name)))
-                if (!found.contains(child))
-                    found.append(child);
+                found.insert(child);
         }
-        if (found.size() != 1)
+        if (found.size() > 1)
             ADD_FAILURE() << found.size() << " controls named " << name;
-        return found.value(0);
+        return existing(found.isEmpty() ? nullptr : *found.begin(), name);
     }
     // A control of one window, by its objectName: several windows share names such as "Button1".
-    // The test fails when the window has no such control.
     template <class T = QWidget>
     static T *control(const QObject *window, const char *name)
     {
-        T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-        if (!found)
-            ADD_FAILURE() << "no control " << name << " in " << (window ? qPrintable(window->objectName()) : "no window");
-        return found;
+        return existing(window ? window->findChild<T *>(QLatin1String(name)) : nullptr,
+                        QString(name) + " in " + (window ? window->objectName() : QStringLiteral("no window")));
     }
     // The same, the window named by its objectName.
     template <class T = QWidget>
     T *control(const char *window, const char *name) const { return control<T>(find(window), name); }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
+    // Item `index` of a menu, counted from its end when negative.
+    QAction *menuItem(const char *name, qsizetype index) const
+    {
+        const QList<QAction *> items = menu(name)->actions();
+        return existing(items.value(index < 0 ? items.size() + index : index), QString("item %1 of %2").arg(index).arg(name));
+    }
+    static void press(const QObject *window, const char *button) { control<QAbstractButton>(window, button)->click(); }
 
     // The main window shown and active, as the keys of its menus need it.
     void showActive()
@@ -159,6 +171,11 @@ protected:
     void type(const QString &s) { editor()->insert(s); }
     QString gamePanel() const { return mainWindow()->statusPanels()->panelText(StatusBar::kGameModePanel); }
     int newBeeps() const { return Dialogs::beepCount() - beeps; } // since the test began
+    // The file name the last file dialog proposed.
+    QString proposedName() const
+    {
+        return fileDialogs.empty() ? QString() : QFileInfo(fileDialogs.back()->selectedFiles().value(0)).fileName();
+    }
     // The text of the one message shown since the last look, which must be of `kind`; then forgets it.
     QString onlyMessage(Dialogs::Kind kind)
     {

@@ -3,11 +3,6 @@
 
 #include "AppFixture.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-
 class WizardFixture : public AppFixture
 {
 protected:
@@ -21,7 +16,7 @@ protected:
         scope = wizard;
         wizard->show();
     }
-    void click(const char *name) { control<QAbstractButton>(name)->click(); }
+    void click(const char *name) { press(scope, name); }
     bool enabled(const char *name) { return control(name)->isEnabled(); }
     void setText(const char *name, const QString &text) { control<QLineEdit>(name)->setText(text); }
     QString fieldText(const char *name) { return control<QLineEdit>(name)->text(); }
@@ -38,6 +33,14 @@ protected:
             texts << model->index(i, 0).data().toString();
         return texts;
     }
+    // A list choice as the user makes it: the selection, then the list's own signal.
+    void choose(const char *list, int index)
+    {
+        auto *combo = control<QComboBox>(list);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void check(const char *box, bool on = true) { control<QCheckBox>(box)->setChecked(on); }
     // The user saves through `button`, picking `name` in the test's folder.
     void saveAs(const char *button, const QString &name)
     {

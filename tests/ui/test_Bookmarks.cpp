@@ -2,11 +2,6 @@
 #include "EditorSteps.h"
 #include "editor/Bookmarks.h"
 
-#include <QKeyEvent>
-
-const char *const kSetItems[] = {"N01", "N110", "N210", "N310", "N410", "N510", "N61", "N71", "N81", "N91"};
-const char *const kGoItems[] = {"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", "g8", "g9"};
-
 class BookmarksMenu : public EditorSteps
 {
 protected:
@@ -20,8 +15,8 @@ protected:
     }
     void expectCaptions(int number, const QString &caption)
     {
-        EXPECT_EQ(action(kSetItems[number])->text(), caption) << number;
-        EXPECT_EQ(action(kGoItems[number])->text(), caption) << number;
+        EXPECT_EQ(action(kSetBookmark[number])->text(), caption) << number;
+        EXPECT_EQ(action(kGoToBookmark[number])->text(), caption) << number;
     }
     // A key as the X server delivers it: Qt's key, the keysym and the key code of the digit row.
     void pressKey(int qtKey, Qt::KeyboardModifiers mods, quint32 keysym, quint32 keycode)
@@ -43,58 +38,70 @@ protected:
     int bookmarkLine(int number) const { return control<Bookmarks>(mainWindow(), "Bookmarks")->line(number) + 1; }
 };
 
-TEST_F(BookmarksMenu, CaptionsFollowSettingAndClearingAndABookmarkMovesWithItsLine)
+// A bookmark set again moves; a cleared one shows its digit alone.
+TEST_F(BookmarksMenu, EachCaptionShowsTheLineAndTheWordWhereItsBookmarkWasSet)
 {
-    expectCaptions(0, QString("0      ")); // the others are their digits alone
-
+    expectCaptions(0, QString("0      "));
     caretOn(12, 7); // inside "hint"
-    action("N310")->trigger();
+    action(kSetBookmark[3])->trigger();
     expectCaptions(3, QString("3 (12): hint"));
     caretOn(2, 5); // on a blank
-    action("N310")->trigger(); // moves it
+    action(kSetBookmark[3])->trigger();
     expectCaptions(3, QString("3 (2): "));
     caretOn(5, 12); // at the line's end
-    action("N01")->trigger();
+    action(kSetBookmark[0])->trigger();
     expectCaptions(0, QString("0 (5): "));
-
-    caretOn(1, 0);
-    action("g3")->trigger();
-    EXPECT_EQ(caretLine(), 2);
-    EXPECT_EQ(caret() - chars(EditorBytes::lineStart(editor(), 1)), 5);
-    action("g7")->trigger(); // unset: nothing
-    EXPECT_EQ(caretLine(), 2);
-
-    action("N62")->trigger();
+    action(kClearBookmarks)->trigger();
     for (int n = 0; n <= 9; ++n)
         expectCaptions(n, QString::number(n) + "     ");
-    caretOn(9, 0);
-    action("g3")->trigger();
-    EXPECT_EQ(caretLine(), 9);
+}
 
-    // A bookmark shows in the margin and moves with its line; its caption keeps the moment of setting.
+// A bookmark not set, or cleared, goes nowhere.
+TEST_F(BookmarksMenu, GoingToABookmarkPutsTheCaretWhereItWasSet)
+{
+    caretOn(2, 5);
+    action(kSetBookmark[3])->trigger();
+    caretOn(1, 0);
+    action(kGoToBookmark[3])->trigger();
+    EXPECT_EQ(caretLine(), 2);
+    EXPECT_EQ(caret() - chars(EditorBytes::lineStart(editor(), 1)), 5);
+    action(kGoToBookmark[7])->trigger();
+    EXPECT_EQ(caretLine(), 2);
+    action(kClearBookmarks)->trigger();
+    caretOn(9, 0);
+    action(kGoToBookmark[3])->trigger();
+    EXPECT_EQ(caretLine(), 9);
+}
+
+// Its caption keeps the moment of setting.
+TEST_F(BookmarksMenu, ABookmarkIsMarkedInTheMarginOnItsLineWhereverItMoves)
+{
     caretOn(4, 2);
-    action("N510")->trigger();
+    action(kSetBookmark[5])->trigger();
     const int marker = int(editor()->SendScintilla(QsciScintillaBase::SCI_MARKERGET, 3L));
     EXPECT_NE(marker, 0);
     EXPECT_GT(editor()->marginWidth(1), 0);
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETMARGINMASKN, 1L) & marker, marker);
     caretOn(1, 0);
     type("new line\r\n");
-    action("g5")->trigger();
+    action(kGoToBookmark[5])->trigger();
     EXPECT_EQ(caretLine(), 5);
-    EXPECT_EQ(action("g5")->text(), QString("5 (4): line4")); // captions keep the moment of setting
+    EXPECT_EQ(action(kGoToBookmark[5])->text(), QString("5 (4): line4"));
 }
 
 TEST_F(BookmarksMenu, UndoingALineDeletionPutsItsBookmarkBackOnIt)
 {
     showActive(); // Ctrl+Z is the menu's shortcut
     caretOn(4, 2);
-    action("N310")->trigger();
+    action(kSetBookmark[3])->trigger();
     caretOn(5, 2);
-    action("N410")->trigger(); // the line after it keeps its own
+    action(kSetBookmark[4])->trigger(); // the line after it keeps its own
     const int lines = editor()->lines();
-    // F8 on line 4; Backspace at the start of line 5 joins it to line 4.
-    for (const auto &[key, line] : {std::pair{Qt::Key_F8, 4}, {Qt::Key_Backspace, 5}}) {
+    const std::pair<Qt::Key, int> deletions[] = {
+        {Qt::Key_F8, 4},        // the line itself
+        {Qt::Key_Backspace, 5}, // at the start of the next line, which joins it
+    };
+    for (const auto &[key, line] : deletions) {
         caretOn(line, 0);
         QTest::keyClick(editor(), key);
         ASSERT_EQ(editor()->lines(), lines - 1) << key;
@@ -104,13 +111,13 @@ TEST_F(BookmarksMenu, UndoingALineDeletionPutsItsBookmarkBackOnIt)
             EXPECT_EQ(markedLines(), QList<int>({4, 5})) << key << " " << round;
             EXPECT_EQ(bookmarkLine(3), 4) << key << " " << round;
             EXPECT_EQ(bookmarkLine(4), 5) << key << " " << round;
-            action("N33")->trigger();
+            action(kRedo)->trigger();
             ASSERT_EQ(editor()->lines(), lines - 1) << key;
         }
         QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
     }
     EXPECT_EQ(text().count("line"), 14);
-    EXPECT_EQ(action("g3")->text(), QString("3 (4): line4"));
+    EXPECT_EQ(action(kGoToBookmark[3])->text(), QString("3 (4): line4"));
 }
 
 TEST_F(BookmarksMenu, DigitKeysInTheLatinAndRussianLayouts)
@@ -122,10 +129,10 @@ TEST_F(BookmarksMenu, DigitKeysInTheLatinAndRussianLayouts)
         {"Ctrl+3", Qt::Key_3, Qt::ControlModifier, '3', 12, false, 3},
     };
     for (const Case &c : cases) {
-        action("N62")->trigger();
+        action(kClearBookmarks)->trigger();
         if (!c.set) {
             caretOn(7, 1);
-            action(kSetItems[c.number])->trigger();
+            action(kSetBookmark[c.number])->trigger();
         }
         caretOn(3, 0);
         pressKey(c.key, c.mods, c.keysym, c.keycode);
@@ -136,12 +143,11 @@ TEST_F(BookmarksMenu, DigitKeysInTheLatinAndRussianLayouts)
         EXPECT_EQ(text().count("line"), 14) << c.name; // no digit typed
     }
     // The numeric keypad and Alt combinations are no bookmark keys.
-    action("N62")->trigger();
+    action(kClearBookmarks)->trigger();
     caretOn(3, 0);
     pressKey(Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier, 0xffb3, 89);
     pressKey(Qt::Key_3, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, '3', 12);
     expectCaptions(3, QString("3     "));
-
     // Qt's own key path, without the X server's codes.
     caretOn(6, 0);
     QTest::keyClick(editor(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);

@@ -4,8 +4,6 @@
 #include "editor/BracketMatcher.h"
 #include "common/QtColor.h"
 
-#include <QMouseEvent>
-
 class Brackets : public EditorSteps
 {
 protected:
@@ -58,49 +56,70 @@ protected:
 // From one caret: the painted marks, where Alt+G goes and what a double click that leaves the caret
 // there selects. Which bracket is chosen and where its partner lies are the core tests'; here the
 // editor's bytes and characters, its comment ranges and a partner at the very start of the text.
-TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaretAndColoursReadWhenPainting)
+struct BracketCase
 {
-    struct Case
-    {
-        const char *name;
-        QString text;
-        qsizetype caret;
-        std::vector<qsizetype> painted;
-        qsizetype jump;     // the caret after Alt+G
-        QString selection;  // after the double click
-        qsizetype caretAfter;
-    };
-    const Case cases[] = {
-        {"before the opening bracket", "a (b)", 2, {2, 4}, 4, "(b)", 5},
-        {"after a word and before a bracket: the editor's word comes first", "foo(bar)", 3, {3, 7}, 7, "foo", 3},
-        {"between two brackets: the editor's run of them gives way", "((b))", 1, {1, 3}, 3, "(b)", 4},
-        {"after a Cyrillic word", u"ж (б)"_qs, 2, {2, 4}, 4, u"(б)"_qs, 5},
-        {"after the closing bracket, back to the start", "(abc)", 5, {0, 4}, 0, "(abc)", 0},
-        {"over lines and a comment", "[\r\n; ]\r\n]", 0, {0, 8}, 8, "[\r\n; ]\r\n]", 9},
-        {"inside a string: not painted, and strings are skipped", "\"(a)\"", 1, {}, 1, "", 1},
-        {"no partner", "a (b", 2, {2}, 2, "", 2},
-    };
-    for (const Case &c : cases) {
+    const char *name;
+    QString text;
+    qsizetype caret;
+    std::vector<qsizetype> painted;
+    qsizetype jump;    // the caret after Alt+G
+    QString selection; // after the double click
+    qsizetype caretAfter;
+};
+const BracketCase kBracketCases[] = {
+    {"before the opening bracket", "a (b)", 2, {2, 4}, 4, "(b)", 5},
+    {"after a word and before a bracket: the editor's word comes first", "foo(bar)", 3, {3, 7}, 7, "foo", 3},
+    {"between two brackets: the editor's run of them gives way", "((b))", 1, {1, 3}, 3, "(b)", 4},
+    {"after a Cyrillic word", u"ж (б)"_qs, 2, {2, 4}, 4, u"(б)"_qs, 5},
+    {"after the closing bracket, back to the start", "(abc)", 5, {0, 4}, 0, "(abc)", 0},
+    {"over lines and a comment", "[\r\n; ]\r\n]", 0, {0, 8}, 8, "[\r\n; ]\r\n]", 9},
+    {"inside a string: not painted, and strings are skipped", "\"(a)\"", 1, {}, 1, "", 1},
+    {"no partner", "a (b", 2, {2}, 2, "", 2},
+};
+
+TEST_F(Brackets, TheBracketAtTheCaretAndItsPartnerArePainted)
+{
+    for (const BracketCase &c : kBracketCases) {
         setText(c.text);
         caretAt(c.caret);
         paint();
         EXPECT_EQ(painted(), c.painted) << c.name;
-        action("N89")->trigger();
+    }
+}
+
+TEST_F(Brackets, AltGJumpsToThePartner)
+{
+    for (const BracketCase &c : kBracketCases) {
+        setText(c.text);
+        caretAt(c.caret);
+        action(kJumpToBracket)->trigger();
         EXPECT_EQ(caret(), c.jump) << c.name;
+    }
+}
+
+TEST_F(Brackets, ADoubleClickBesideABracketSelectsToItsPartner)
+{
+    for (const BracketCase &c : kBracketCases) {
+        setText(c.text);
         caretAt(c.caret);
         doubleClickAt(c.caret);
         EXPECT_EQ(selected(), c.selection) << c.name;
         EXPECT_EQ(caret(), c.caretAfter) << c.name;
     }
-    // A selection switches the marks and Alt+G off.
+}
+
+TEST_F(Brackets, ASelectionSwitchesTheMarksAndAltGOff)
+{
     setText("a(b)");
     select(1, 2);
     paint();
     EXPECT_TRUE(painted().empty());
-    action("N89")->trigger();
+    action(kJumpToBracket)->trigger();
     EXPECT_EQ(selected(), QString("("));
+}
 
-    // The colours are read when painting.
+TEST_F(Brackets, TheColoursAreReadWhenPainting)
+{
     setText("(a)");
     caretAt(0);
     paint();
@@ -118,7 +137,7 @@ TEST_F(Brackets, MarksJumpAndDoubleClickFromTheCaretAndColoursReadWhenPainting)
 // as typing makes it or with the editor's change notices off as Replace All makes it, is seen.
 TEST_F(Brackets, EditsAboveTheBracketAreSeenWithHighlightingOff)
 {
-    action("N77")->trigger();
+    action(kHighlighting)->trigger();
     setText("x\r\n(a)");
     caretAt(3);
     paint();

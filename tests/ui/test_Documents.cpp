@@ -5,17 +5,9 @@
 #include "editor/RecentFiles.h"
 #include "editor/SaveDialog.h"
 
-#include <QCheckBox>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QUrl>
 
 const QByteArray kPrivetAnsi = "\xCF\xF0\xE8\xE2\xE5\xF2";
 const QByteArray kPrivetUtf8 = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82";
@@ -30,6 +22,15 @@ protected:
         mainWindow()->openWithDialog();
     }
     SaveDialog &saveDialog() const { return *mainWindow()->saveDialog(); }
+    // Drags `data` onto the editor and drops it there; whether the editor took the drag.
+    bool drop(QMimeData &data)
+    {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor()->viewport(), &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor()->viewport(), &dropped);
+        return enter.isAccepted();
+    }
     // What a tool of poppler-utils prints about a file.
     static QString run(const char *tool, const QStringList &arguments)
     {
@@ -48,7 +49,7 @@ protected:
 // Opened and saved without an edit, a file keeps its bytes; line ends become CR LF and the text
 // goes out in the encoding chosen. A second open and save gives the same bytes again, so
 // repeated saves never wear the end of a file away.
-TEST_F(Documents, OpenAndSaveKeepTheBytesAndTheFinalLineBreaks)
+TEST_F(Documents, AnUneditedFileIsSavedWithItsBytesAndFinalBreaksInTheChosenEncoding)
 {
     struct Row { const char *name; QByteArray onDisk; QByteArray ansi; QByteArray utf8; };
     const QByteArray crlf = "\r\n";
@@ -100,13 +101,17 @@ TEST_F(Documents, OpenAndSaveKeepTheBytesAndTheFinalLineBreaks)
     }
 }
 
-TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
+// The forced extension itself is the core tests' (SaveFileName).
+TEST_F(Documents, SaveAsGivesTheFileTheChosenFiltersExtension)
 {
     start();
     type("x");
-    // The forced extension itself is the core tests' (SaveFileName).
-    for (const auto &[typed, filter, written] : {std::tuple{"a.txt", 1, "a.sqs"}, {"b.txt", 8, "b.txt"}}) {
-        inFileDialog = [filter](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[filter - 1]); };
+    const std::tuple<const char *, int, const char *> rows[] = { // typed, the filter chosen, the file written
+        {"a.txt", 1, "a.sqs"},
+        {"b.txt", 8, "b.txt"},
+    };
+    for (const auto &[typed, filter, written] : rows) {
+        inFileDialog = [filter](QFileDialog &d) { d.selectNameFilter(d.nameFilters().value(filter - 1)); };
         chosen.push_back(path(typed));
         ASSERT_TRUE(mainWindow()->saveAs()) << typed;
         EXPECT_EQ(bytes(written), QByteArray("x"));
@@ -114,24 +119,28 @@ TEST_F(Documents, SaveAsForcesTheFiltersExtensionAndAsksBeforeAnotherFile)
         EXPECT_EQ(mainWindow()->windowTitle(), written + QString(" - Velmora"));
     }
     EXPECT_TRUE(messages.empty());
+}
 
-    // a.sqs exists now: typing a.txt with the SQS filter names it.
-    inFileDialog = [](QFileDialog &d) { d.selectNameFilter(d.nameFilters()[0]); };
+// The file named is the one with the filter's extension: typing a.txt with the SQS filter names a.sqs.
+TEST_F(Documents, SaveAsOverAnotherFileAsksFirst)
+{
+    startWith("a.sqs", "x");
+    mainWindow()->newDocument();
     type("y");
+    inFileDialog = [](QFileDialog &d) { d.selectNameFilter(d.nameFilters().value(0)); };
     answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     chosen = {path("a.txt"), path("a.txt")};
     EXPECT_FALSE(mainWindow()->saveAs());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("x"));
     EXPECT_TRUE(mainWindow()->modified());
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), "Файл \"" + path("a.sqs") + "\" уже существует.\nЗаменить его?");
     EXPECT_TRUE(mainWindow()->saveAs());
-    EXPECT_EQ(bytes("a.sqs"), QByteArray("yx"));
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, "Файл \"" + path("a.sqs") + "\" уже существует.\nЗаменить его?");
+    EXPECT_EQ(bytes("a.sqs"), QByteArray("y"));
 }
 
 // Save As starts beside the document with its filter and name, from the second use on in the
 // dialog's own folder; the encoding strip keeps its choices from one Save As to the next.
-TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
+TEST_F(Documents, TheSaveDialogStartsFromTheDocumentThenFromItsOwnChoices)
 {
     startWith("m.sqf", "x");
     SaveDialog &d = saveDialog();
@@ -147,7 +156,6 @@ TEST_F(Documents, TheSaveDialogStartsBesideTheDocumentAndKeepsItsChoices)
     EXPECT_EQ(d.filterIndex(), 2);
     EXPECT_EQ(d.selectedNameFilter(), QString("SQF (*.sqf)"));
     EXPECT_EQ(d.selectedFiles(), QStringList(path("m.sqf")));
-
     inFileDialog = nullptr;
     chosen.push_back(path("m.sqf"));
     ASSERT_TRUE(mainWindow()->saveAs());
@@ -166,7 +174,7 @@ TEST_F(Documents, TheSaveQuestionStopsWhenTheSaveDoesNotHappen)
     const std::pair<const char *, std::function<void()>> commands[] = {
         {"New", [this] { mainWindow()->newDocument(); }},
         {"Open", [this] { mainWindow()->openWithDialog(); }},
-        {"recent file", [this] { menu("N88")->actions().last()->trigger(); }}, // other.sqs, added first
+        {"recent file", [this] { menuItem(kRecentMenu, -1)->trigger(); }}, // other.sqs, added first
         {"drop", [this] { mainWindow()->openDroppedFiles({path("other.sqs")}); }},
         {"close", [this] { EXPECT_FALSE(closeMain()); }},
         {"save and exit", [this] { mainWindow()->saveAndExit(); }},
@@ -207,7 +215,7 @@ TEST_F(Documents, NewKeepsTheFileNameAndTheCommentStyle)
     answers = {Dialogs::Answer::Cancel, Dialogs::Answer::No};
     mainWindow()->newDocument();
     EXPECT_EQ(text(), QString("typeda.sqf"));
-    EXPECT_EQ(messages.back().text, QString("Скрипт изменен. Сохранить изменения ?"));
+    EXPECT_EQ(takeMessages(), QStringList("Скрипт изменен. Сохранить изменения ?"));
     mainWindow()->newDocument();
     EXPECT_EQ(text(), QString());
     EXPECT_FALSE(mainWindow()->modified());
@@ -235,9 +243,8 @@ TEST_F(Documents, AFailedOpenChangesNothing)
     EXPECT_TRUE(messages[1].text.startsWith("Cannot open file \"" + path("missing.sqf") + "\"."));
 }
 
-// Each re-encoding is one step to undo, and a save after it keeps the final line break; a text
-// that is no UTF-8 is refused with a beep and stays as it was.
-TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
+// A save after a re-encoding keeps the final line break.
+TEST_F(Documents, EachReEncodingIsOneUndoStep)
 {
     startWith("doc.txt", "\xCF\xF0\r\n");
     mainWindow()->reencodeAnsiAsUtf8();
@@ -250,8 +257,12 @@ TEST_F(Documents, ReEncodingsUndoEachOtherAndRefuseWhatIsNotUtf8)
     EXPECT_EQ(bytes("doc.txt"), QByteArray("\xCF\xF0\r\n"));
     editor()->undo();
     EXPECT_EQ(text(), u"РџСЂ\r\n"_qs);
+}
 
-    editor()->redo(); // "Пр" as bytes is no UTF-8
+// "Пр" as bytes of Windows-1251 is no UTF-8.
+TEST_F(Documents, AReEncodingOfWhatIsNoUtf8IsRefusedWithABeep)
+{
+    startWith("doc.txt", "\xCF\xF0\r\n");
     mainWindow()->reencodeUtf8AsAnsi();
     EXPECT_EQ(text(), u"Пр\r\n"_qs);
     EXPECT_FALSE(mainWindow()->modified());
@@ -295,29 +306,25 @@ TEST_F(Documents, RefusingToLoseCharactersLeavesTheTextUnsaved)
     EXPECT_TRUE(mainWindow()->modified());
 }
 
-TEST_F(Documents, OnlyTheFirstDroppedFileOpensAndTheEditorDoesNotTakeItsName)
+TEST_F(Documents, OnlyTheFirstDroppedFileOpens)
 {
     put("a.sqf", "first");
     put("b.sqs", "second");
     start();
-    const auto drop = [this](QMimeData &data) {
-        QWidget *target = editor()->viewport();
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &dropped);
-        return enter.isAccepted();
-    };
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile(path("a.sqf")), QUrl::fromLocalFile(path("b.sqs"))});
-    files.setText(path("a.sqf"));
+    files.setText(path("a.sqf")); // the editor must not take the name as text
     EXPECT_TRUE(drop(files));
     EXPECT_EQ(text(), QString("first"));
     EXPECT_EQ(mainWindow()->document().path(), path("a.sqf"));
     EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqf")}));
+}
 
-    QMimeData plain; // a text drop stays the editor's
+TEST_F(Documents, ADroppedTextStaysTheEditors)
+{
+    startWith("a.sqf", "first");
+    QMimeData plain;
     plain.setText("words ");
     drop(plain);
     EXPECT_EQ(text(), QString("words first"));
@@ -349,10 +356,11 @@ TEST_F(Documents, TheCaptionIsTheFileNameAloneAfterEveryOpen)
     EXPECT_EQ(mainWindow()->windowTitle(), QString("b.sqs - Velmora"));
     EXPECT_EQ(Dialogs::applicationTitle(), QString("b.sqs - Velmora"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+}
 
-    // A file whose caption reads as a new text's is still saved where it is, without a question.
-    put(u"Новый"_qs, "old");
-    open(u"Новый"_qs);
+TEST_F(Documents, AFileNamedLikeANewTextIsSavedWhereItIsWithoutAQuestion)
+{
+    startWith(u"Новый"_qs, "old");
     EXPECT_EQ(mainWindow()->windowTitle(), u"Новый - Velmora"_qs);
     type("x");
     ASSERT_TRUE(mainWindow()->save());
@@ -377,8 +385,8 @@ TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
         printer->setOutputFileName(pdf);
         return true;
     });
-    action("N9")->trigger(); // the page set up here is the one printed on
-    action("N10")->trigger();
+    action(kPageSetup)->trigger(); // the page set up here is the one printed on
+    action(kPrint)->trigger();
     ASSERT_TRUE(QFileInfo(pdf).size() > 0);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
@@ -419,7 +427,7 @@ TEST_F(Documents, PrintsThePagesOfTheRangeInTheCopiesAsked)
             choose(*d.printer());
             return true;
         });
-        action("N10")->trigger();
+        action(kPrint)->trigger();
         return pdfPages(path(pdf));
     };
     const QStringList all = print("all.pdf", [](QPrinter &) {});

@@ -18,20 +18,20 @@ TEST_F(EditingCommands, EachCommandChangesTheSelectionAsOneUndoStep)
     struct Case { const char *command; bool sqs; const char *text; Shape shape; std::array<int, 4> selection;
                   const char *expected; };
     const Case cases[] = {
-        {"N72", true, "hint x", Caret, {0, 2, 0, 2}, ";hint x"},
-        {"N69", true, ";hint x", Caret, {0, 2, 0, 2}, "hint x"},
-        {"N72", true, "a\r\n;b\r\nc\r\nd", Stream, {0, 1, 2, 1}, ";a\r\nb\r\n;c\r\nd"},
-        {"N72", true, "a\r\nb\r\nc", Stream, {0, 1, 1, 0}, ";a\r\n;b\r\nc"}, // ends at a line's start: that line too
-        {"N72", false, "a\r\n\r\nb", Stream, {0, 0, 2, 1}, "//a\r\n\r\n//b\r\n"}, // the last line gains a break
-        {"N72", true, "a\r\nb\r\n", Stream, {0, 0, 2, 0}, ";a\r\n;b\r\n"},   // a final break is not a line
-        {"N72", true, "", Caret, {0, 0, 0, 0}, ""},
-        {"N72", false, "alpha\r\nbeta\r\ngamma", Columns, {0, 1, 1, 3}, "//alpha\r\n//beta\r\ngamma"},
-        {"N68", true, "ab", Caret, {0, 1, 0, 1}, "a; ***********************b"},
-        {"N68", false, "ab", Stream, {0, 0, 0, 2}, "// ***********************"},
-        {"eng1", true, "say Ghbdtn!", Stream, {0, 4, 0, 10}, "say Привет!"},
-        {"a1", true, "say пРИВЕТ!", Stream, {0, 4, 0, 10}, "say Привет!"},
+        {kToggleComment, true, "hint x", Caret, {0, 2, 0, 2}, ";hint x"},
+        {kPopupToggleComment, true, ";hint x", Caret, {0, 2, 0, 2}, "hint x"},
+        {kToggleComment, true, "a\r\n;b\r\nc\r\nd", Stream, {0, 1, 2, 1}, ";a\r\nb\r\n;c\r\nd"},
+        {kToggleComment, true, "a\r\nb\r\nc", Stream, {0, 1, 1, 0}, ";a\r\n;b\r\nc"}, // ends at a line's start: that line too
+        {kToggleComment, false, "a\r\n\r\nb", Stream, {0, 0, 2, 1}, "//a\r\n\r\n//b\r\n"}, // the last line gains a break
+        {kToggleComment, true, "a\r\nb\r\n", Stream, {0, 0, 2, 0}, ";a\r\n;b\r\n"},   // a final break is not a line
+        {kToggleComment, true, "", Caret, {0, 0, 0, 0}, ""},
+        {kToggleComment, false, "alpha\r\nbeta\r\ngamma", Columns, {0, 1, 1, 3}, "//alpha\r\n//beta\r\ngamma"},
+        {kSeparator, true, "ab", Caret, {0, 1, 0, 1}, "a; ***********************b"},
+        {kSeparator, false, "ab", Stream, {0, 0, 0, 2}, "// ***********************"},
+        {kFixLayout, true, "say Ghbdtn!", Stream, {0, 4, 0, 10}, "say Привет!"},
+        {kFixCaps, true, "say пРИВЕТ!", Stream, {0, 4, 0, 10}, "say Привет!"},
         // The pieces of a column selection change their length in bytes.
-        {"eng1", true, "ab\r\ncd\r\nef", Columns, {0, 0, 2, 1}, "фb\r\nсd\r\nуf"},
+        {kFixLayout, true, "ab\r\ncd\r\nef", Columns, {0, 0, 2, 1}, "фb\r\nсd\r\nуf"},
     };
     for (const Case &c : cases) {
         mainWindow()->setCommentStyle(c.sqs);
@@ -52,24 +52,26 @@ TEST_F(EditingCommands, EachCommandChangesTheSelectionAsOneUndoStep)
         EXPECT_EQ(text(), before) << c.command << " on " << c.text << ": one undo step";
     }
     EXPECT_TRUE(messages.empty());
+}
 
-    // On the caret's line the caret keeps its column.
+// A character outside the basic plane before the caret counts once, however QString counts it.
+TEST_F(EditingCommands, TogglingTheCaretsLineKeepsTheCaretsColumn)
+{
     editor()->setText("hint x");
     editor()->setCursorPosition(0, 3);
-    action("N72")->trigger();
+    action(kToggleComment)->trigger();
     EXPECT_EQ(caret(), 3);
-    // A character outside the basic plane before it counts once, however QString counts it.
     editor()->setText(QString::fromUtf8(";\xF0\x9F\x98\x80 x\r\nnext"));
     editor()->SendScintilla(Sci::SCI_GOTOPOS, editor()->SendScintilla(Sci::SCI_GETLINEENDPOSITION, 0L));
-    action("N69")->trigger();
+    action(kPopupToggleComment)->trigger();
     EXPECT_EQ(editor()->SendScintilla(Sci::SCI_GETCURRENTPOS), editor()->SendScintilla(Sci::SCI_GETLINEENDPOSITION, 0L));
 }
 
 TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"eng1", "Сначала выделите участок, набранный в неправильной раскладке."},
-        {"a1", "Сначала выделите участок, набранный при неправильном положении Caps Lock"},
+        {kFixLayout, "Сначала выделите участок, набранный в неправильной раскладке."},
+        {kFixCaps, "Сначала выделите участок, набранный при неправильном положении Caps Lock"},
     };
     editor()->setText("Ghbdtn");
     editor()->setModified(false);
@@ -85,21 +87,24 @@ TEST_F(EditingCommands, RepairWithoutASelectionBeepsAndSays)
     }
 }
 
-// F8 deletes the caret's line; the editor's own undo key takes the menu's path; Ctrl+Y and an Alt
-// key that no menu takes type nothing.
-TEST_F(EditingCommands, EditorKeys)
+// The editor's own undo key, Alt+Backspace, takes the menu's path.
+TEST_F(EditingCommands, F8DeletesTheCaretsLineAsOneUndoStep)
 {
     mainWindow()->setEditorText("one\r\ntwo\r\nthree");
     editor()->SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     editor()->setCursorPosition(1, 1);
-    QTest::keyClick(editor(), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
     QTest::keyClick(editor(), Qt::Key_F8);
     EXPECT_EQ(text(), QString("one\r\nthree"));
     QTest::keyClick(editor(), Qt::Key_Backspace, Qt::AltModifier);
     EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
+}
+
+TEST_F(EditingCommands, CtrlYAndAnAltKeyNoMenuTakesTypeNothing)
+{
+    mainWindow()->setEditorText("one");
+    QTest::keyClick(editor(), Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(editor(), Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(text(), QString("one\r\ntwo\r\nthree"));
+    EXPECT_EQ(text(), QString("one"));
 }
 
 class Templates : public AppFixture
@@ -107,15 +112,14 @@ class Templates : public AppFixture
 protected:
     QAction *item(const QString &caption) const
     {
-        for (QAction *a : menu("N45")->actions())
+        for (QAction *a : menu(kTemplatesMenu)->actions())
             if (a->text() == caption)
                 return a;
-        ADD_FAILURE() << "no template item " << caption.toStdString();
-        return nullptr;
+        return existing<QAction>(nullptr, "template item " + caption);
     }
 };
 
-TEST_F(Templates, DecodedAsADocumentAndInsertedAsOneStepOrReportedWhenGoneAndListedByName)
+TEST_F(Templates, ATemplateIsInsertedDecodedAsADocumentInOneUndoStep)
 {
     put("templates/utf8.sqs", "\xEF\xBB\xBFhint \"\xD0\x9F\xD1\x80\xD0\xB8\"\n");
     put("templates/ansi.sqs", "hint \"\xCF\xF0\xE8\"");
@@ -129,25 +133,28 @@ TEST_F(Templates, DecodedAsADocumentAndInsertedAsOneStepOrReportedWhenGoneAndLis
     editor()->setSelection(0, 0, 0, 2);
     item("ansi.sqs")->trigger();
     EXPECT_EQ(text(), QString("hint \"При\""));
+}
 
-    // A template gone since the start is reported and changes nothing.
+TEST_F(Templates, ATemplateGoneSinceTheStartIsReportedAndChangesNothing)
+{
+    start();
     editor()->setText("keep");
     QFile::remove(path("templates/hello.sqs"));
     item("hello.sqs")->trigger();
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(path("templates/hello.sqs")));
     EXPECT_EQ(text(), QString("keep"));
+}
 
-    // Listed by name, each item carrying its file; no templates, no menu.
-    windows.reset();
+// Only .sqs files, each item carrying its file; no templates, no menu.
+TEST_F(Templates, TemplatesAreListedByName)
+{
     QDir(path("templates")).removeRecursively();
-    put("templates/b.sqs", "b");
-    put("templates/a.sqs", "a");
-    put("templates/_c.sqs", "c");
-    put("templates/notes.txt", "n");
+    for (const char *name : {"b.sqs", "a.sqs", "_c.sqs", "notes.txt"})
+        put(QStringLiteral("templates/") + name, name);
     put("templates/Tom & Jerry.sqs", "hint \"tj\"");
     start();
     QStringList captions;
-    for (QAction *a : menu("N45")->actions())
+    for (QAction *a : menu(kTemplatesMenu)->actions())
         captions.append(a->text());
     EXPECT_EQ(captions, QStringList({"a.sqs", "b.sqs", "Tom && Jerry.sqs", "_c.sqs"}));
     editor()->setText("x");
@@ -155,9 +162,8 @@ TEST_F(Templates, DecodedAsADocumentAndInsertedAsOneStepOrReportedWhenGoneAndLis
     EXPECT_EQ(text(), QString("hint \"tj\"x"));
     EXPECT_TRUE(messages.empty());
     windows.reset();
-
     QDir(path("templates")).removeRecursively();
     QDir(dir.path()).mkdir("templates");
     start();
-    EXPECT_FALSE(menu("N45")->menuAction()->isVisible());
+    EXPECT_FALSE(menu(kTemplatesMenu)->menuAction()->isVisible());
 }

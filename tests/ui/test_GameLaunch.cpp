@@ -4,9 +4,6 @@
 #include "platform/UserName.h"
 #include "platform/WindowFinder.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 #include <dlfcn.h>
 
 class GameLaunch : public AppFixture
@@ -24,6 +21,7 @@ protected:
             requests.push_back(r);
             return launchWorks;
         });
+        start();
     }
     void TearDown() override
     {
@@ -34,8 +32,8 @@ protected:
     }
     bool clipboardMenuEnabled()
     {
-        emit menu("N23")->aboutToShow();
-        return menu("NCB")->menuAction()->isEnabled();
+        emit menu(kToolsMenu)->aboutToShow();
+        return menu(kClipboardMenu)->menuAction()->isEnabled();
     }
     void setOfpPath(const QString &exe)
     {
@@ -51,85 +49,79 @@ protected:
     bool launchWorks = true;
 };
 
-TEST_F(GameLaunch, ARunningGameIsShownAfterTheSaveAndNothingIsStarted)
+TEST_F(GameLaunch, ARunningGameIsBroughtUpAfterTheSaveRatherThanStarted)
 {
-    start();
     mainWindow()->settings().change([](EditorSettings &s) { s.saveBeforeRun = true; });
     put("mission.sqs", "");
     ASSERT_TRUE(mainWindow()->loadFile(path("mission.sqs")));
     type("hint \"x\"");
     foundWindow = 77;
-    action("N53")->trigger();
+    action(kRunGame)->trigger();
     EXPECT_EQ(searched, QStringList({"Operation Flashpoint"}));
     EXPECT_EQ(restored, QList<WindowFinder::WindowId>({77}));
     EXPECT_TRUE(requests.empty());
     EXPECT_EQ(bytes("mission.sqs"), QByteArray("hint \"x\""));
-
-    action("ArmA1")->trigger(); // a new text: Save As is offered and cancelled, the game still comes up
-    action("N2")->trigger();
+    action(kArma)->trigger(); // a new text: Save As is offered and cancelled, the game still comes up
+    action(kNew)->trigger();
     type("x");
-    action("RunBTN")->trigger();
-    EXPECT_EQ(searched.last(), QString("ArmA"));
+    action(kBarRun)->trigger();
+    EXPECT_EQ(searched, QStringList({"Operation Flashpoint", "ArmA"}));
     EXPECT_EQ(restored.size(), 2);
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalledOrIsReportedMissing)
+TEST_F(GameLaunch, TheExecutableStartsInItsFolderThroughWineWhenInstalled)
 {
-    start();
     put("Games/OFP/FlashpointResistance.exe", "MZ");
     setOfpPath(path("Games/OFP/FlashpointResistance.exe"));
-    action("N53")->trigger();
+    action(kRunGame)->trigger();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].program, ofpPath());
     EXPECT_EQ(requests[0].arguments, QStringList({"-nosplash"}));
     EXPECT_EQ(requests[0].workingDir, path("Games/OFP"));
-
     put("bin/wine", "#!/bin/sh\n");
     QFile::setPermissions(path("bin/wine"), QFile::ReadOwner | QFile::ExeOwner);
-    action("N53")->trigger();
+    action(kRunGame)->trigger();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].program, path("bin/wine"));
     EXPECT_EQ(requests[1].arguments, QStringList({ofpPath(), "-nosplash"}));
     EXPECT_TRUE(messages.empty());
-
     launchWorks = false;
-    action("N53")->trigger();
+    action(kRunGame)->trigger();
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Не удалось запустить игру"));
+}
 
-    // No executable: the message that sends the user to the settings.
+TEST_F(GameLaunch, AMissingExecutableSendsTheUserToTheSettings)
+{
     for (const QString &exe : {QString(), path("missing.exe"), path(".")}) {
         setOfpPath(exe);
-        action("N53")->trigger();
+        action(kRunGame)->trigger();
         EXPECT_EQ(onlyMessage(Dialogs::Kind::Error),
                   QString("Невозможно найти exe файл игры.\nУстановите необходимые параметры в опциях"));
     }
-    EXPECT_EQ(requests.size(), 3u);
+    EXPECT_TRUE(requests.empty());
 }
 
-TEST_F(GameLaunch, ClipboardFileOfEitherGame)
+TEST_F(GameLaunch, TheClipboardFileIsTheCurrentGames)
 {
-    start();
     EXPECT_FALSE(clipboardMenuEnabled()); // no OFP path: no file, whatever the current folder holds
     setOfpPath(path("ofp/ofp.exe"));
     EXPECT_FALSE(clipboardMenuEnabled());
-    action("N46")->trigger();
+    action(kCopyClipboardFile)->trigger();
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), "Ошибка!\nФайл \"" + path("ofp/clipboard.txt") + "\" не найден");
-
     put("ofp/clipboard.txt", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2 hint", 11) + '\0' + "tail");
     EXPECT_TRUE(clipboardMenuEnabled());
-    action("N46")->trigger();
+    action(kCopyClipboardFile)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("Привет hint"));
-    action("N44")->trigger();
+    action(kOpenClipboardFile)->trigger();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].url, QUrl::fromLocalFile(path("ofp/clipboard.txt")));
-
-    action("ArmA1")->trigger();
+    action(kArma)->trigger();
     EXPECT_FALSE(clipboardMenuEnabled()); // the OFP file is not ArmA's
     put("WINEPREFIX/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
     EXPECT_TRUE(clipboardMenuEnabled());
     QGuiApplication::clipboard()->setText("old");
-    action("N46")->trigger();
+    action(kCopyClipboardFile)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
     EXPECT_TRUE(messages.empty());
 }
@@ -159,50 +151,56 @@ protected:
     void sqf()
     {
         mainWindow()->setCommentStyle(false);
-        emit menu("N13")->aboutToShow();
-        emit menu("N90")->aboutToShow();
+        emit menu(kEditMenu)->aboutToShow();
+        emit menu(kFormatMenu)->aboutToShow();
     }
 
     void *library = nullptr;
 };
 
-// Offered only in the C style, on a selection too; the whole text and a selection each one step to undo.
-TEST_F(Formatter, OfferedInTheCStyleAndFormatsTheTextOrTheSelectionAsOneStepCutAtANul)
+TEST_F(Formatter, OfferedInTheCStyleTheSelectionsItemOnASelection)
 {
     installFormatter();
-    start();
-    emit menu("N13")->aboutToShow();
-    EXPECT_FALSE(menu("N90")->menuAction()->isEnabled());
+    emit menu(kEditMenu)->aboutToShow();
+    EXPECT_FALSE(menu(kFormatMenu)->menuAction()->isEnabled());
     sqf();
-    EXPECT_TRUE(menu("N90")->menuAction()->isEnabled());
-    EXPECT_FALSE(action("N93")->isEnabled());
+    EXPECT_TRUE(menu(kFormatMenu)->menuAction()->isEnabled());
+    EXPECT_FALSE(action(kFormatSelection)->isEnabled());
     type("a");
     editor()->selectAll();
-    emit menu("N90")->aboutToShow();
-    EXPECT_TRUE(action("N93")->isEnabled());
+    emit menu(kFormatMenu)->aboutToShow();
+    EXPECT_TRUE(action(kFormatSelection)->isEnabled());
+}
 
+TEST_F(Formatter, FormatsTheTextOrTheSelectionAsOneUndoStep)
+{
+    installFormatter();
     mainWindow()->setEditorText("if (a) then {\r\nb\r\n};");
     sqf();
-    action("N92")->trigger();
+    action(kFormatAll)->trigger();
     EXPECT_EQ(text(), QString("\tif (a) then {\r\n\tb\r\n\t};"));
     EXPECT_EQ(QString(static_cast<const char *>(dlsym(library, "velmoraTestIndent"))), QString("\t"));
     EXPECT_EQ(released(), 1);
     editor()->undo();
     EXPECT_EQ(text(), QString("if (a) then {\r\nb\r\n};"));
-
     editor()->setSelection(1, 0, 2, 0); // "b" and its line break
     sqf();
-    action("N93")->trigger();
+    action(kFormatSelection)->trigger();
     EXPECT_EQ(text(), QString("if (a) then {\r\n\tb\r\n\t};"));
     EXPECT_EQ(released(), 2);
     editor()->undo();
     EXPECT_EQ(text(), QString("if (a) then {\r\nb\r\n};"));
+    EXPECT_TRUE(messages.empty());
+}
 
-    editor()->clear(); // the text goes only up to its first NUL
+// The library checks the length it is given against the text.
+TEST_F(Formatter, TheTextGoesToTheFormatterUpToItsFirstNul)
+{
+    installFormatter();
     editor()->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 5L, "ab\0cd");
     sqf();
-    action("N92")->trigger();
-    EXPECT_EQ(text(), QString("\tab")); // the library checks the length against the text
+    action(kFormatAll)->trigger();
+    EXPECT_EQ(text(), QString("\tab"));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -213,7 +211,6 @@ TEST_F(Formatter, FailuresNameTheLibraryAndLeaveTheText)
         {true, false, "a", "Ошибка нахождения точек входа в процедуры библиотеки autoformat.so"},
         {true, true, "null", "Библиотека autoformat.so не вернула текст. Текст не изменен."},
     };
-    start();
     for (const auto &c : cases) {
         if (library)
             dlclose(library);
@@ -223,7 +220,7 @@ TEST_F(Formatter, FailuresNameTheLibraryAndLeaveTheText)
             installFormatter(c.release);
         mainWindow()->setEditorText(c.typed);
         sqf();
-        action("N92")->trigger();
+        action(kFormatAll)->trigger();
         EXPECT_EQ(text(), QString(c.typed));
         EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), QString(c.message));
         EXPECT_TRUE(!library || released() == 0);

@@ -18,31 +18,32 @@ protected:
     QStringList captions() const
     {
         QStringList out;
-        for (const QAction *item : menu("N88")->actions())
+        for (const QAction *item : menu(kRecentMenu)->actions())
             out.append(item->text());
         return out;
     }
-    void choose(int index) const { menu("N88")->actions()[index]->trigger(); }
+    void choose(int index) const { menuItem(kRecentMenu, index)->trigger(); }
 };
 
-// The list's order, its limit and its stored form are the core tests' (RecentFileList); here the
-// menu shows it, the window keeps eight and writes them when it goes.
-TEST_F(RecentFilesMenu, TheMenuShowsTheListAndTheWindowKeepsEight)
+// The list's order, its limit and its stored form are the core tests' (RecentFileList).
+TEST_F(RecentFilesMenu, TheMenuNumbersTheFilesByNameOrFullPath)
 {
     writeList({path("a.sqs"), path("b.sqf")});
     start();
     EXPECT_EQ(captions(), QStringList({"&1  a.sqs", "&2  b.sqf"}));
-    EXPECT_TRUE(menu("N88")->isEnabled());
+    EXPECT_TRUE(menu(kRecentMenu)->isEnabled());
     mainWindow()->recentFiles()->setShowFullPath(true);
     EXPECT_EQ(captions().value(1), "&2  " + path("b.sqf"));
-    mainWindow()->recentFiles()->setShowFullPath(false);
+}
 
+TEST_F(RecentFilesMenu, TheWindowKeepsTheLatestEightFilesInConfigIni)
+{
+    start();
     for (int i = 1; i <= 9; ++i)
         mainWindow()->recentFiles()->addFile(path(QStringLiteral("f%1.sqs").arg(i)));
     ASSERT_EQ(mainWindow()->recentFiles()->files().size(), 8);
-    EXPECT_EQ(captions().first(), QString("&1  f9.sqs"));
-    EXPECT_EQ(captions().last(), QString("&8  f2.sqs"));
-
+    EXPECT_EQ(captions().value(0), QString("&1  f9.sqs"));
+    EXPECT_EQ(captions().value(7), QString("&8  f2.sqs"));
     windows.reset(); // the list is written when the window goes
     const IniFile ini(configPath());
     EXPECT_EQ(ini.readString("MRU List", "1", ""), path("f9.sqs"));
@@ -59,18 +60,16 @@ TEST_F(RecentFilesMenu, ChoosingAFileMovesItUpAndOpensIt)
     start({"cmd.sqs"}); // relative to where the program was started; it goes on top
     EXPECT_EQ(mainWindow()->document().path(), path("cmd.sqs"));
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("cmd.sqs"), path("b.sqs"), path("a.sqf")}));
-
     choose(2);
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("a.sqf"), path("cmd.sqs"), path("b.sqs")}));
     EXPECT_EQ(text(), QString("a.sqf"));
     EXPECT_EQ(mainWindow()->document().path(), path("a.sqf"));
     EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
-
     // Cancel at the save question: the text stays, though the entry has moved up.
     type("typed ");
     answers = {Dialogs::Answer::Cancel};
     choose(2);
-    EXPECT_EQ(mainWindow()->recentFiles()->files().first(), path("b.sqs"));
+    EXPECT_EQ(mainWindow()->recentFiles()->files().value(0), path("b.sqs"));
     EXPECT_EQ(text(), QString("typed a.sqf"));
 }
 
@@ -82,9 +81,8 @@ TEST_F(RecentFilesMenu, AVanishedFileIsReportedAndRemoved)
     start();
     choose(0);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].kind, Dialogs::Kind::Information);
     EXPECT_EQ(messages[0].caption, QString("Velmora")); // the application title
-    EXPECT_EQ(messages[0].text, "The file ...\n\"" + path("gone.sqs") + "\"\nno longer exists.");
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Information), "The file ...\n\"" + path("gone.sqs") + "\"\nno longer exists.");
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("here.sqs")}));
     EXPECT_EQ(captions(), QStringList({"&1  here.sqs"}));
     EXPECT_TRUE(text().isEmpty());
@@ -93,5 +91,5 @@ TEST_F(RecentFilesMenu, AVanishedFileIsReportedAndRemoved)
     QFile::remove(path("here.sqs")); // the last one goes too: an empty menu takes no clicks
     choose(0);
     EXPECT_TRUE(mainWindow()->recentFiles()->files().isEmpty());
-    EXPECT_FALSE(menu("N88")->isEnabled());
+    EXPECT_FALSE(menu(kRecentMenu)->isEnabled());
 }

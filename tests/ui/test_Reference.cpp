@@ -1,6 +1,6 @@
 // The reference tree, the command help window, the editor's pop-up menu and completion, as the
 // main window shows them.
-#include "AppFixture.h"
+#include "EditorSteps.h"
 
 #include "common/EditorBytes.h"
 #include "reference/CommandHelpWindow.h"
@@ -8,20 +8,14 @@
 #include "reference/TreeList.h"
 #include "settings/IniFile.h"
 
-#include <QHeaderView>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <QTextBlock>
-#include <QTextLayout>
+constexpr const char *kCardGrid = "BUDDY"; // the help card's name and value rows
 
-class Reference : public AppFixture
+class Reference : public EditorSteps
 {
 protected:
-    TreeList *tree() const { return find<TreeList>("ComList"); }
+    TreeList *tree() const { return find<TreeList>(kReferenceTree); }
     CommandHelpWindow *help() const { return windows->commandHelpWindow(); }
-    CompletionList *names() const { return control<CompletionList>(mainWindow(), "WeapCompleter"); }
+    CompletionList *names() const { return control<CompletionList>(mainWindow(), kNameCompletion); }
     CompletionList *commands() const { return mainWindow()->completion(); }
 
     // A top node, or a child of it.
@@ -30,8 +24,11 @@ protected:
         for (QTreeWidgetItem *item : tree()->findItems(child.isEmpty() ? top : child, Qt::MatchRecursive))
             if (child.isEmpty() ? !item->parent() : item->parent() && item->parent()->text(0) == top)
                 return item;
-        ADD_FAILURE() << "no node " << top.toStdString() << "/" << child.toStdString();
-        return nullptr;
+        return existing<QTreeWidgetItem>(nullptr, "node " + top + "/" + child);
+    }
+    static QString childText(const QTreeWidgetItem *item, int index)
+    {
+        return existing(item->child(index), item->text(0) + " " + QString::number(index))->text(0);
     }
     QPoint centreOf(QTreeWidgetItem *item) const
     {
@@ -57,60 +54,101 @@ protected:
     }
     void keys(const QString &typed) { QTest::keyClicks(editor(), typed); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
+    // The cards of hint and addWeapon.
+    void putCards()
+    {
+        put("cmd/hint.txt", "hint\r\nOFP\r\n1.00\r\n");
+        put("cmd/ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
+    }
+    // The card of addAction shown, with a description long enough to wrap; its grid of rows.
+    QTableWidget *showLongCard()
+    {
+        const QString description = QString("Добавляет пункт в меню действий объекта. ").repeated(8).trimmed();
+        help()->showCard({"addAction", "OFP", "1.10", "", "", "Number", description});
+        return control<QTableWidget>(help(), kCardGrid);
+    }
+    // A drag with the left button in `grid` from `from` by `by`.
+    static void drag(QWidget *grid, QPoint from, QPoint by)
+    {
+        QTest::mousePress(grid, Qt::LeftButton, {}, from);
+        QTest::mouseMove(grid, from + by / 2);
+        QTest::mouseMove(grid, from + by);
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, from + by);
+    }
 };
 
-TEST_F(Reference, TheTreeShowsTheCurrentGameFollowsEverySwitchAndDrawsItsColumnsLinesAndHeader)
+// A tree list of two columns, 100 and 80 pixels wide, with one row.
+class TreeListTest : public ::testing::Test
 {
-    start();
+protected:
+    void SetUp() override
+    {
+        list.resize(400, 200);
+        list.setColumns({{"A", Qt::AlignLeft, Qt::AlignLeft, -1, false, 100, list.font()},
+                         {"B", Qt::AlignLeft, Qt::AlignLeft, -1, false, 80, list.font()}});
+        list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
+        list.show();
+    }
+    TreeList list;
+};
+
+TEST_F(Reference, TheTreeShowsTheCurrentGamesData)
+{
     EXPECT_EQ(tree()->topLevelItemCount(), 4);
     EXPECT_EQ(node("Команды")->childCount(), 2);
-    EXPECT_EQ(node("Оружие пехоты", "M16")->child(0)->text(0), QString("M16")); // a magazine under its weapon
-    action("ArmA1")->trigger();
-    EXPECT_EQ(node("Команды")->child(2)->text(0), QString("setVehicleInit"));
-    EXPECT_EQ(node("Анимации")->child(0)->text(0), QString("AmovPercMstpSnonWnonDnon"));
-
+    EXPECT_EQ(childText(node("Оружие пехоты", "M16"), 0), QString("M16")); // a magazine under its weapon
+    action(kArma)->trigger();
+    EXPECT_EQ(childText(node("Команды"), 2), QString("setVehicleInit"));
+    EXPECT_EQ(childText(node("Анимации"), 0), QString("AmovPercMstpSnonWnonDnon"));
     QFile::remove(path("data/data.dat"));
-    action("OFP1")->trigger();
+    action(kOfp)->trigger();
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
+}
 
-    // A tree list's column lines, the narrowest column and the header's clicks.
-    TreeList list;
-    list.resize(400, 200);
-    list.setColumns({{"A", Qt::AlignLeft, Qt::AlignLeft, -1, false, 100, list.font()},
-                     {"B", Qt::AlignLeft, Qt::AlignLeft, -1, false, 80, list.font()}});
-    list.addTopLevelItem(new QTreeWidgetItem(QStringList("a;b;c")));
-    list.show();
+TEST_F(TreeListTest, GreyLinesDivideTheColumnsUnlessSwitchedOff)
+{
     EXPECT_EQ(list.columnLinePositions(), QList<int>({98}));
     EXPECT_EQ(list.viewport()->grab().toImage().pixelColor(98, 150), QColor(0xC0, 0xC0, 0xC0));
     list.setColumnLines(false);
     EXPECT_TRUE(list.columnLinePositions().isEmpty());
+}
 
-    list.header()->resizeSection(0, 5); // narrower than the indent: back to it
+TEST_F(TreeListTest, AColumnKeepsTheWidthItIsGivenButNoLessThanTheIndent)
+{
+    list.header()->resizeSection(0, 5);
     EXPECT_EQ(list.header()->sectionSize(0), 19);
-    EXPECT_EQ(list.columns()[0].width, 19);
+    EXPECT_EQ(list.columns().value(0).width, 19);
     list.header()->resizeSection(1, 120);
-    EXPECT_EQ(list.columns()[1].width, 120);
+    EXPECT_EQ(list.columns().value(1).width, 120);
+}
 
+TEST_F(TreeListTest, TheHeaderReportsLeftAndRightClicksBySection)
+{
     QList<int> clicked;
     QObject::connect(&list, &TreeList::headerClicked, [&](int section) { clicked << section; });
     QObject::connect(&list, &TreeList::headerRightClicked, [&](int section) { clicked << -100 - section; });
     QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
-    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(30, 5));
+    QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {}, QPoint(110, 5));
     QTest::mouseClick(list.header()->viewport(), Qt::RightButton, {}, QPoint(390, 5));
     EXPECT_EQ(clicked, QList<int>({0, 1, -101}));
 }
 
-TEST_F(Reference, AClickAnywhereOnARowSelectsItAndADoubleClickInsertsACommandBareOrANameAsAString)
+TEST_F(Reference, AClickAnywhereOnARowSelectsIt)
 {
-    start();
     showActive();
     QTreeWidgetItem *item = node("Команды", "addWeapon");
     const int y = centreOf(item).y();
     QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(tree()->viewport()->width() - 3, y));
     EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
+    tree()->clearSelection();
     QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(2, y)); // in the indent
     EXPECT_EQ(tree()->selectedItems(), QList<QTreeWidgetItem *>({item}));
+}
 
+// It replaces a selection.
+TEST_F(Reference, ADoubleClickInsertsACommandBareOrANameAsAString)
+{
+    showActive();
     struct Case { const char *top, *child, *before, *after; } cases[] = {
         {"Команды", "hint", "a|bc", "ahintbc"},
         {"Команды", "hint", "\"a|b\"", "\"ahintb\""}, // a command stays bare also inside a string
@@ -130,65 +168,72 @@ TEST_F(Reference, AClickAnywhereOnARowSelectsItAndADoubleClickInsertsACommandBar
     EXPECT_EQ(text(), QString("x \"M16\" y"));
 }
 
-TEST_F(Reference, F1AndThePopupMenuFollowTheTreeTheCaretAndTheSelection)
+// F1 on the tree shows the card of its current item, else of the word at the caret; typing goes on
+// where it was.
+TEST_F(Reference, F1ShowsTheCardOfTheTreesItemOrOfTheWordAtTheCaret)
 {
-    put("cmd/hint.txt", "hint\r\nOFP\r\n1.00\r\n");
-    put("cmd/ADDWEAPON.TXT", "<b>addWeapon</b>\r\nOFP, ArmA\r\n");
-    start();
+    putCards();
     showActive();
     setText("player add|Weapon \"x\"");
-    const QStringList addWeapon = {"addWeapon", "OFP, ArmA", "", "", "", "", ""};
-
     tree()->setFocus();
     tree()->setCurrentItem(node("Команды", "hint"));
     QTest::keyClick(tree(), Qt::Key_F1);
     EXPECT_EQ(help()->values(), QStringList({"hint", "OFP", "1.00", "", "", "", ""}));
     EXPECT_TRUE(help()->isVisible());
-    EXPECT_EQ(QApplication::activeWindow(), mainWindow()); // typing goes on where it was
+    EXPECT_EQ(QApplication::activeWindow(), mainWindow());
     EXPECT_TRUE(tree()->hasFocus());
-
-    action("N79")->trigger(); // the pop-up item looks at the caret, wherever the focus is
-    EXPECT_EQ(help()->values(), addWeapon);
-
-    help()->showCard({});
     tree()->setCurrentItem(node("Оружие пехоты", "M16"));
     QTest::keyClick(tree(), Qt::Key_F1);
-    EXPECT_EQ(help()->values(), addWeapon);
-
+    EXPECT_EQ(help()->values(), QStringList({"addWeapon", "OFP, ArmA", "", "", "", "", ""}));
     help()->showCard({});
     editor()->setFocus();
     setText("|nothing here");
     QTest::keyClick(editor(), Qt::Key_F1);
     EXPECT_EQ(help()->values(), QStringList(7, QString()));
     EXPECT_TRUE(messages.empty());
+}
 
-    // The pop-up menu offers the jump beside a bracket, help on a word and the editing items on a selection.
+TEST_F(Reference, TheHelpItemShowsTheCardOfTheWordAtTheCaretWhereverTheFocusIs)
+{
+    putCards();
+    showActive();
+    setText("player add|Weapon \"x\"");
+    tree()->setFocus();
+    action(kCommandHelp)->trigger();
+    EXPECT_EQ(help()->values(), QStringList({"addWeapon", "OFP, ArmA", "", "", "", "", ""}));
+}
+
+// The jump beside a bracket, help on a word, the editing items on a selection; Alt+G always works.
+TEST_F(Reference, ThePopupMenuOffersWhatTheCaretAndTheSelectionAllow)
+{
     struct Case { const char *text; int selectTo; bool jump, help; } cases[] = { // selectTo -1: no selection
-        {"f(x)|", -1, true, false}, {"|(x)", -1, true, false}, {"hi|nt x", -1, false, true}, {"|", -1, false, false},
-        {"f(x)|", 2, false, false}};
-    // The stringtable row dialog has a pop-up menu of the same name.
-    QMenu *editorMenu = control<QMenu>(mainWindow(), "PopupMenu1");
+        {"f(x)|", -1, true, false},
+        {"|(x)", -1, true, false},
+        {"hi|nt x", -1, false, true},
+        {"|", -1, false, false},
+        {"f(x)|", 2, false, false},
+    };
+    putCards();
+    QMenu *editorMenu = control<QMenu>(mainWindow(), kPopupMenu);
     for (const Case &c : cases) {
         setText(c.text);
         if (c.selectTo >= 0)
             editor()->setSelection(0, 0, 0, c.selectTo);
         emit editor()->customContextMenuRequested(QPoint(1, 1));
-        EXPECT_EQ(editorMenu->actions().contains(action("N89")), c.jump) << c.text;
-        EXPECT_EQ(action("N79")->isEnabled(), c.help) << c.text;
-        for (const char *item : {"N26", "N27", "N29", "Eng2", "cAPSCaps1"})
+        EXPECT_EQ(editorMenu->actions().contains(action(kJumpToBracket)), c.jump) << c.text;
+        EXPECT_EQ(action(kCommandHelp)->isEnabled(), c.help) << c.text;
+        for (const char *item : {kCut, kCopy, kDelete, kPopupFixLayout, kPopupFixCaps})
             EXPECT_EQ(action(item)->isEnabled(), c.selectTo >= 0) << c.text << " " << item;
         editorMenu->hide();
-        EXPECT_TRUE(action("N89")->isVisible() && action("N89")->isEnabled()); // Alt+G always works
+        EXPECT_TRUE(action(kJumpToBracket)->isVisible() && action(kJumpToBracket)->isEnabled());
     }
 }
 
 TEST_F(Reference, TheHelpWindowsPlacementIsKeptOnceItWasShown)
 {
-    start();
     ASSERT_TRUE(closeMain());
     windows.reset();
     EXPECT_FALSE(config().contains("[HelperPos]"));
-
     IniFile(configPath()).writeString("HelperPos", "NormPos", "100,120,600,260");
     start();
     help()->showCard({"hint"});
@@ -199,81 +244,70 @@ TEST_F(Reference, TheHelpWindowsPlacementIsKeptOnceItWasShown)
     EXPECT_EQ(IniFile(configPath()).readString("HelperPos", "NormPos", ""), QString("50,60,450,190"));
 }
 
-// The card's grid lines size its rows and columns; a long description wraps in a taller row,
-// and a value can be selected and copied in its cell.
-TEST_F(Reference, TheHelpCardsLinesAreDraggedAndALongValueWraps)
+// A long description wraps in its cell, where it can be selected and copied; the row's line is
+// dragged, and a double click on it fits the row to the wrapped text.
+TEST_F(Reference, TheHelpCardsRowsAreSizedByTheirLines)
 {
-    start();
-    const QString description = QString("Добавляет пункт в меню действий объекта. ").repeated(8).trimmed();
-    help()->showCard({"addAction", "OFP", "1.10", "", "", "Number", description});
-    auto *list = control<QTableWidget>(help(), "BUDDY");
+    QTableWidget *list = showLongCard();
     QWidget *grid = list->viewport();
-    const auto drag = [grid](QPoint from, QPoint by) {
-        QTest::mousePress(grid, Qt::LeftButton, {}, from);
-        QTest::mouseMove(grid, from + by / 2);
-        QTest::mouseMove(grid, from + by);
-        QTest::mouseRelease(grid, Qt::LeftButton, {}, from + by);
-    };
     const QRect cell = list->visualRect(list->model()->index(6, 1)); // the description's
     const QPoint rowLine(cell.center().x(), cell.bottom() + 1);
-
-    drag(rowLine, QPoint(0, 40));
+    drag(grid, rowLine, QPoint(0, 40));
     EXPECT_EQ(list->rowHeight(6), cell.height() + 1 + 40);
     list->setCurrentCell(6, 1);
-    auto *editor = grid->findChild<QPlainTextEdit *>();
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    const auto *editor = existing(grid->findChild<QPlainTextEdit *>(), "the cell's editor");
     EXPECT_GT(editor->document()->firstBlock().layout()->lineCount(), 2);
-    EXPECT_EQ(editor->toPlainText(), description);
+    EXPECT_EQ(editor->toPlainText(), help()->values().value(6));
     list->setCurrentCell(6, 0);
-
-    QTest::mouseDClick(grid, Qt::LeftButton, {}, rowLine + QPoint(0, 40)); // fits the wrapped text
+    QTest::mouseDClick(grid, Qt::LeftButton, {}, rowLine + QPoint(0, 40));
     EXPECT_EQ(list->rowHeight(6), static_cast<QAbstractItemView *>(list)->sizeHintForRow(6));
     EXPECT_GT(list->rowHeight(6), 3 * cell.height());
+}
 
-    // The value column fills what the name column leaves, unless dragged wider.
+TEST_F(Reference, TheHelpCardsValueColumnFillsTheRestUnlessDraggedWider)
+{
+    QTableWidget *list = showLongCard();
+    QWidget *grid = list->viewport();
     const int nameWidth = list->columnWidth(0);
-    drag(QPoint(nameWidth, 5), QPoint(30, 0));
+    drag(grid, QPoint(nameWidth, 5), QPoint(30, 0));
     EXPECT_EQ(list->columnWidth(0), nameWidth + 30);
     EXPECT_EQ(list->columnWidth(0) + list->columnWidth(1), grid->width());
     EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
-    drag(QPoint(grid->width() - 1, 5), QPoint(200, 0));
+    drag(grid, QPoint(grid->width() - 1, 5), QPoint(200, 0));
     QApplication::processEvents();
     EXPECT_GT(list->horizontalScrollBar()->maximum(), 150);
 }
 
-TEST_F(Reference, AQuoteOrCtrlSpaceAfterTheGamesCommandsOffersTheirNamesAndAChoiceClosesThem)
+// Also after a character of two UTF-16 units earlier on the line; nothing to offer, no empty list.
+TEST_F(Reference, AQuoteAfterTheGamesCommandsOffersTheirNames)
 {
-    start();
-    struct Case { const char *typed; QStringList shown; } cases[] = {
-        {"player addWeapon \"", {"M16", "AK47"}},
-        {"this addMagazine \"", {"M16", "AK47", "HandGrenade"}},
-        {"unit switchMove \"", {"FXStandDip"}},
-        {"player setPos \"", {}}, // nothing to offer: no empty list
+    struct Case { const char *before; QStringList shown; } cases[] = {
+        {"player addWeapon ", {"M16", "AK47"}},
+        {"this addMagazine ", {"M16", "AK47", "HandGrenade"}},
+        {"unit switchMove ", {"FXStandDip"}},
+        {"hint \"😀\"; player addWeapon ", {"M16", "AK47"}},
+        {"player setPos ", {}},
     };
     for (const Case &c : cases) {
-        setText("|");
-        keys(c.typed);
-        EXPECT_EQ(names()->isOpen(), !c.shown.isEmpty()) << c.typed;
-        EXPECT_EQ(names()->isOpen() ? names()->shownItems() : QStringList(), c.shown) << c.typed;
+        setText(QString(c.before) + u'|');
+        keys("\"");
+        EXPECT_EQ(names()->isOpen(), !c.shown.isEmpty()) << c.before;
+        EXPECT_EQ(names()->isOpen() ? names()->shownItems() : QStringList(), c.shown) << c.before;
         key(Qt::Key_Escape);
     }
-    // A character of two UTF-16 units earlier on the line: the quotes are still counted right.
-    setText("hint \"😀\"; player addWeapon |");
-    keys("\"");
-    ASSERT_TRUE(names()->isOpen());
-    EXPECT_EQ(names()->shownItems(), QStringList({"M16", "AK47"}));
-    key(Qt::Key_Return);
-    EXPECT_EQ(text(), QString("hint \"😀\"; player addWeapon \"M16\""));
+}
 
-    // A chosen name is closed by exactly one quote.
-    const struct { const char *typed; Qt::Key chooseWith; const char *result; } choices[] = {
-        {"player addWeapon \"A", Qt::Key_Return, "player addWeapon \"AK47\""},
-        {"player addWeapon \"", Qt::Key_Tab, "player addWeapon \"M16\""},
-        {"player addWeapon \"a", Qt::Key_QuoteDbl, "player addWeapon \"AK47\""},
+// Return, Tab or a quote chooses; one undo step takes the whole completion back.
+TEST_F(Reference, AChosenNameIsClosedByExactlyOneQuote)
+{
+    const struct { const char *before, *typed; Qt::Key chooseWith; const char *result; } choices[] = {
+        {"hint \"😀\"; player addWeapon ", "\"", Qt::Key_Return, "hint \"😀\"; player addWeapon \"M16\""},
+        {"player addWeapon ", "\"A", Qt::Key_Return, "player addWeapon \"AK47\""},
+        {"player addWeapon ", "\"", Qt::Key_Tab, "player addWeapon \"M16\""},
+        {"player addWeapon ", "\"a", Qt::Key_QuoteDbl, "player addWeapon \"AK47\""},
     };
     for (const auto &c : choices) {
-        setText("|");
+        setText(QString(c.before) + u'|');
         keys(c.typed);
         EXPECT_EQ(names()->shownItems().size(), QString(c.typed).endsWith('"') ? 2 : 1) << c.typed;
         if (c.chooseWith == Qt::Key_QuoteDbl)
@@ -282,17 +316,20 @@ TEST_F(Reference, AQuoteOrCtrlSpaceAfterTheGamesCommandsOffersTheirNamesAndAChoi
             key(c.chooseWith);
         EXPECT_EQ(text(), QString(c.result)) << c.typed;
         EXPECT_FALSE(names()->isOpen());
-        editor()->undo(); // one step takes the whole completion back
-        EXPECT_EQ(text(), QString(c.typed).remove('"').isEmpty() ? QString() : QString(c.typed)) << c.typed;
+        editor()->undo();
+        EXPECT_EQ(text(), QString(c.before) + c.typed) << c.typed;
     }
+}
 
-    // Ctrl+Space, and the commands once they share it.
-    setText("player addWeapon \"M|"); // after letters: no names, and the commands are on Tab
+// After letters Ctrl+Space offers no names; on the commands' key it opens them, and still the names
+// in a quoted argument.
+TEST_F(Reference, CtrlSpaceOffersTheNamesOnlyInAQuotedArgument)
+{
+    setText("player addWeapon \"M|");
     key(Qt::Key_Space, Qt::ControlModifier);
     EXPECT_FALSE(names()->isOpen());
     EXPECT_FALSE(commands()->isOpen());
     EXPECT_EQ(text(), QString("player addWeapon \"M"));
-
     commands()->shortcutCode = 0x4020; // Ctrl+Space, as the settings dialog sets it
     setText("|");
     key(Qt::Key_Tab);
@@ -301,7 +338,6 @@ TEST_F(Reference, AQuoteOrCtrlSpaceAfterTheGamesCommandsOffersTheirNamesAndAChoi
     key(Qt::Key_Space, Qt::ControlModifier);
     EXPECT_TRUE(commands()->isOpen());
     key(Qt::Key_Escape);
-    // On the same key, a quoted argument still gets the names.
     setText("player addWeapon \"|");
     key(Qt::Key_Space, Qt::ControlModifier);
     EXPECT_TRUE(names()->isOpen());
@@ -310,7 +346,6 @@ TEST_F(Reference, AQuoteOrCtrlSpaceAfterTheGamesCommandsOffersTheirNamesAndAChoi
 
 TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
 {
-    start();
     setText("_x = |");
     key(Qt::Key_Tab);
     ASSERT_TRUE(commands()->isOpen());
@@ -323,12 +358,10 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     keys("h");
     key(Qt::Key_Return);
     EXPECT_EQ(text(), QString("_x = hint"));
-
     keys(" unit"); // '.' opens it as well; an end character takes the entry and follows it
     keys(".ad(");
     EXPECT_EQ(text(), QString("_x = hint unit.addWeapon("));
     EXPECT_FALSE(commands()->isOpen());
-
     setText("hint \"Go home|");
     keys(".");
     EXPECT_TRUE(commands()->isOpen());
@@ -338,13 +371,11 @@ TEST_F(Reference, TheCommandListShowsItsLinesAndInsertsTheCommand)
     setText("player addWeapon |");
     keys("\"\""); // nor does the quote of an empty string take a name
     EXPECT_EQ(text(), QString("player addWeapon \"\""));
-
     setText("😀 hi|"); // only the typed part is replaced, also after a character of two UTF-16 units
     key(Qt::Key_Tab);
     EXPECT_EQ(commands()->shownItems().size(), 1);
     key(Qt::Key_Return);
     EXPECT_EQ(text(), QString("😀 hint"));
-
     setText("x|");
     key(Qt::Key_Tab); // nothing matches: the key opens nothing and inserts nothing
     EXPECT_FALSE(commands()->isOpen());

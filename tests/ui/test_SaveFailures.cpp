@@ -5,7 +5,6 @@
 
 #include "wizards/BriefingWizard.h"
 
-#include <QTextEdit>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -129,7 +128,7 @@ TEST_F(SaveFailures, AWizardReportsNothingAsSavedAndStaysOpen)
         const bool replacing = QFileInfo(path(file)).isFile();
         if (replacing)
             answers.push_back(Dialogs::Answer::Yes);
-        r.during([&] { click("Button2"); });
+        r.during([&] { click(kBriefingSave); });
         if (replacing) { // the user agreed to replace the file first
             ASSERT_FALSE(messages.empty()) << r.what;
             EXPECT_EQ(messages[0].kind, Dialogs::Kind::Question) << r.what;
@@ -156,7 +155,6 @@ TEST_F(SaveFailures, AnUnwritableConfigIsReportedAndTheProgramCloses)
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(configPath()));
     EXPECT_EQ(bytes("config.ini"), old);
     windows.reset();
-
     QFile::remove(configPath());
     QDir().mkpath(configPath()); // a folder in its place
     start();

@@ -8,11 +8,33 @@
 #include "wizards/InitLineDialog.h"
 #include "wizards/UnitWizard.h"
 
-#include <QCheckBox>
-#include <QClipboard>
-#include <QLabel>
-#include <QListWidget>
-#include <QSpinBox>
+// The unit wizard's.
+constexpr const char *kPrimary = "PR";
+constexpr const char *kPrimaryMagazines = "PRMG";
+constexpr const char *kPrimaryGrenades = "PRGR";
+constexpr const char *kSecondary = "SW";
+constexpr const char *kSecondaryMagazines = "SWMG";
+constexpr const char *kEquipment = "EQ";
+constexpr const char *kOverloaded = "OverL";
+constexpr const char *kRemoveGear = "RemGir"; // Удалить стандартное вооружение
+constexpr const char *kUnitSave = "Button2";   // Сохранить на диск
+constexpr const char *kUnitInsert = "Button3"; // Вставить в редактор
+constexpr const char *kUnitReset = "Button4";  // Сброс
+// The crate wizard's.
+constexpr const char *kCargo = "CRT";
+constexpr const char *kAddWeapon = "Button1";
+constexpr const char *kAddMagazine = "Button2";
+constexpr const char *kAddEquipment = "Button3";
+constexpr const char *kRemoveCargo = "Button4";
+constexpr const char *kClearCargo = "Button5";
+constexpr const char *kCrateInsert = "Button6";
+constexpr const char *kCrateSave = "Button7";
+constexpr const char *kClearFirst = "CheckBox1"; // Сначала очистить
+constexpr const char *kCrateInitLine = "BitBtn1";
+// The init-line dialog's.
+constexpr const char *kLine = "Edit1";
+constexpr const char *kLineInsert = "Button2";
+constexpr const char *kLineCopy = "Button3";
 
 // The unit data are those of the test program folder, tests/fixtures/exe.
 class ScriptWizards : public WizardFixture
@@ -38,16 +60,23 @@ protected:
         SharedRandom::setTestSeed(7);
         return name;
     }
-    // A list choice as the user makes it: the selection, then the list's own signal.
-    void choose(const char *list, int index)
-    {
-        auto *combo = control<QComboBox>(list);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     void setCount(const char *spin, int value) { control<QSpinBox>(spin)->setValue(value); }
     QString load() { return control<QLabel>("CAPL")->text(); }
-    QListWidget *equipment() { return control<QListWidget>("EQ"); }
+    QListWidget *equipment() { return control<QListWidget>(kEquipment); }
+    // The user picks entry `index` of a crate pool, sets its count beside it and adds it.
+    void add(const char *pool, int index, int count, const char *button)
+    {
+        control<QComboBox>(pool)->setCurrentIndex(index);
+        setCount(QByteArray(pool).append("RX").constData(), count);
+        click(button);
+    }
+    // A crate of three cargo lines.
+    void fillCrate()
+    {
+        add("Weap", 0, 2, kAddWeapon);
+        add("Mag", 2, 4, kAddMagazine);
+        add("Equ", 1, 3, kAddEquipment);
+    }
 
     UnitWizard *unit() const { return windows->unitWizard(); }
     CrateWizard *crate() const { return windows->crateWizard(); }
@@ -57,24 +86,34 @@ protected:
 TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
 {
     open(unit());
-    EXPECT_EQ(items("PR"), QStringList({"НЕТ", "M16", "AK47"}));
-    EXPECT_EQ(items("EQ"), QStringList({"(0) HandGrenade", "(0) Mine"}));
+    EXPECT_EQ(items(kPrimary), QStringList({"НЕТ", "M16", "AK47"}));
+    EXPECT_EQ(items(kEquipment), QStringList({"(0) HandGrenade", "(0) Mine"}));
     EXPECT_EQ(load(), QString("0/10"));
     // Equipment counted on this data must not be looked up in the next game's shorter list.
     equipment()->setCurrentRow(1);
     click("AddOne");
-    EXPECT_EQ(equipment()->item(1)->text(), QString("(1) Mine"));
+    EXPECT_EQ(items(kEquipment).value(1), QString("(1) Mine"));
     EXPECT_EQ(load(), QString("2/10"));
     unit()->close();
-
-    action("ArmA1")->trigger();
+    action(kArma)->trigger();
     open(unit());
-    EXPECT_EQ(items("PR"), QStringList({"НЕТ", "M16A2"}));
-    EXPECT_EQ(items("SW"), QStringList({"НЕТ", "M136"}));
-    EXPECT_EQ(items("EQ"), QStringList({"(0) HandGrenadeTimed"}));
+    EXPECT_EQ(items(kPrimary), QStringList({"НЕТ", "M16A2"}));
+    EXPECT_EQ(items(kSecondary), QStringList({"НЕТ", "M136"}));
+    EXPECT_EQ(items(kEquipment), QStringList({"(0) HandGrenadeTimed"}));
     EXPECT_EQ(load(), QString("0/12"));
     EXPECT_EQ(control<QSpinBox>("HGMG")->maximum(), 8);
-    EXPECT_EQ(control<QSpinBox>("PRGR")->maximum(), 8);
+    EXPECT_EQ(control<QSpinBox>(kPrimaryGrenades)->maximum(), 8);
+}
+
+TEST_F(ScriptWizards, TheSniperIsOfferedOnlyInOfpDecidedAtEveryShowing)
+{
+    mainWindow()->setGame(Game::Arma);
+    open(unit());
+    EXPECT_FALSE(enabled("IsSniper"));
+    unit()->hide();
+    mainWindow()->setGame(Game::Ofp);
+    open(unit());
+    EXPECT_TRUE(enabled("IsSniper"));
 }
 
 TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
@@ -82,114 +121,116 @@ TEST_F(ScriptWizards, ABrokenUnitDataFileShowsTheErrorAndDisablesTheOutputs)
     put("data/ofp_unit.dat", "[PRIMARY]\r\nM16,M16\r\n[SECONDARY]\r\n[HANDGUN]\r\n[EQUIPMENT]\r\n");
     open(unit());
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Error), "Ошибка при работе с файлом " + path("data/ofp_unit.dat") + ".");
-    EXPECT_TRUE(items("PR").isEmpty());
-    EXPECT_TRUE(items("EQ").isEmpty());
-    for (const char *output : {"Button3", "Button2", "GenInit"})
+    EXPECT_TRUE(items(kPrimary).isEmpty());
+    EXPECT_TRUE(items(kEquipment).isEmpty());
+    for (const char *output : {kUnitInsert, kUnitSave, "GenInit"})
         EXPECT_FALSE(enabled(output)) << output;
     click("AddOne"); // nothing to count
     EXPECT_EQ(newBeeps(), 1);
-
     QFile::remove(path("data/ofp_unit.dat"));
     open(crate());
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_TRUE(items("Weap").isEmpty());
-    for (const char *output : {"Button6", "Button7", "BitBtn1"})
+    for (const char *output : {kCrateInsert, kCrateSave, kCrateInitLine})
         EXPECT_FALSE(enabled(output)) << output;
 }
 
+// A weapon without a launcher has no grenades; past the capacity the warning shows; the sniper
+// carries no secondary weapon and less; Reset keeps only the removal of the standard gear.
 TEST_F(ScriptWizards, UnitCountsFollowTheChoicesAndTheLoad)
 {
     open(unit());
-    choose("PR", 2); // AK47: no launcher
-    EXPECT_TRUE(enabled("PRMG"));
-    EXPECT_FALSE(enabled("PRGR"));
-    choose("PR", 1); // M16 with a launcher
-    EXPECT_TRUE(enabled("PRGR"));
-    setCount("PRMG", 10);
+    choose(kPrimary, 2); // AK47
+    EXPECT_TRUE(enabled(kPrimaryMagazines));
+    EXPECT_FALSE(enabled(kPrimaryGrenades));
+    choose(kPrimary, 1); // M16
+    EXPECT_TRUE(enabled(kPrimaryGrenades));
+    setCount(kPrimaryMagazines, 10);
     EXPECT_EQ(load(), QString("10/10"));
-    EXPECT_FALSE(control("OverL")->isVisible());
-    setCount("PRMG", 11);
-    EXPECT_TRUE(control("OverL")->isVisible());
-    setCount("PRGR", 1);
+    EXPECT_FALSE(control(kOverloaded)->isVisible());
+    setCount(kPrimaryMagazines, 11);
+    EXPECT_TRUE(control(kOverloaded)->isVisible());
+    setCount(kPrimaryGrenades, 1);
     EXPECT_EQ(load(), QString("13/10"));
-
-    choose("SW", 1);
-    setCount("SWMG", 1);
+    choose(kSecondary, 1);
+    setCount(kSecondaryMagazines, 1);
     EXPECT_EQ(load(), QString("15/10"));
     control<QCheckBox>("IsSniper")->click();
-    EXPECT_FALSE(enabled("SW"));
-    EXPECT_FALSE(enabled("SWMG"));
+    EXPECT_FALSE(enabled(kSecondary));
+    EXPECT_FALSE(enabled(kSecondaryMagazines));
     EXPECT_EQ(load(), QString("13/4"));
     control<QCheckBox>("IsSniper")->click();
-    EXPECT_TRUE(enabled("SWMG"));
-
-    choose("PR", 0);
-    EXPECT_FALSE(enabled("PRMG"));
-    EXPECT_FALSE(enabled("PRGR"));
-    control<QCheckBox>("RemGir")->click();
+    EXPECT_TRUE(enabled(kSecondaryMagazines));
+    choose(kPrimary, 0);
+    EXPECT_FALSE(enabled(kPrimaryMagazines));
+    EXPECT_FALSE(enabled(kPrimaryGrenades));
+    control<QCheckBox>(kRemoveGear)->click();
     EXPECT_EQ(load(), QString("12/10"));
-
-    click("Button4");
+    click(kUnitReset);
     EXPECT_EQ(load(), QString("0/10"));
-    EXPECT_EQ(control<QComboBox>("SW")->currentIndex(), 0);
-    EXPECT_EQ(control<QSpinBox>("SWMG")->value(), 0);
-    EXPECT_TRUE(control<QCheckBox>("RemGir")->isChecked());
+    EXPECT_EQ(control<QComboBox>(kSecondary)->currentIndex(), 0);
+    EXPECT_EQ(control<QSpinBox>(kSecondaryMagazines)->value(), 0);
+    EXPECT_TRUE(control<QCheckBox>(kRemoveGear)->isChecked());
 }
 
-TEST_F(ScriptWizards, UnitInsertSaveAndInitLine)
+TEST_F(ScriptWizards, UnitInitLineHoldsTheLoadoutWhileTheWizardStays)
 {
-    const QString name = firstName("unit_");
     open(unit());
-    EXPECT_EQ(fieldText("NamEd"), name);
-    choose("PR", 2);
-    setCount("PRMG", 2);
+    choose(kPrimary, 2);
+    setCount(kPrimaryMagazines, 2);
     equipment()->setCurrentRow(0);
     for (const char *button : {"AddOne", "AddOne", "RemoveOne"})
         click(button);
     control<QCheckBox>("Binok")->setChecked(true);
-
     click("GenInit");
-    ASSERT_TRUE(initLine()->isVisible());
+    EXPECT_TRUE(initLine()->isVisible());
     EXPECT_EQ(initLine()->line(), "RemoveAllWeapons this; {this addMagazine \"AK47\"} forEach [1,2]; "
                                   "this addWeapon \"AK47\"; this selectWeapon \"AK47\"; "
                                   "this addMagazine \"HandGrenade\" ; this AddWeapon \"Binocular\"");
     EXPECT_TRUE(unit()->isVisible());
+}
 
+TEST_F(ScriptWizards, UnitInsertPutsTheScriptAtTheCaretAsOneUndoStep)
+{
+    const QString name = firstName("unit_");
+    open(unit());
+    control<QCheckBox>("Binok")->setChecked(true);
     editor()->setText("ab");
     editor()->setCursorPosition(0, 1);
-    click("Button3");
+    click(kUnitInsert);
     EXPECT_TRUE(text().startsWith("a; ****") && text().endsWith("_unit AddWeapon \"Binocular\"\r\n\r\n\r\nexitb"));
     EXPECT_TRUE(text().contains("; ** Original file name: " + name + ".sqs\r\n"));
     EXPECT_FALSE(unit()->isVisible());
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Information), QString("Текст скрипта вставлен в позицию курсора"));
-    editor()->undo(); // one step
+    editor()->undo();
     EXPECT_EQ(text(), QString("ab"));
+}
 
-    // Save: the dialog proposes the name; cancelling does nothing, confirming writes the bytes of
-    // the form, which the new showing has reset.
+// The dialog proposes the unit's name. A file of that name is replaced only when the user says so;
+// "No" goes back to the dialog. The bytes written are the form's, which a new showing has reset.
+TEST_F(ScriptWizards, UnitSaveAsksBeforeReplacingAFile)
+{
     open(unit());
+    EXPECT_EQ(fieldText("NamEd"), firstName("unit_"));
+    choose(kPrimary, 2);
     setText("NamEd", u"отряд"_qs);
-    click("Button2");
-    ASSERT_EQ(fileDialogs.size(), 1u);
-    EXPECT_EQ(QFileInfo(fileDialogs[0]->selectedFiles().value(0)).fileName(), u"отряд.sqs"_qs);
-    EXPECT_TRUE(unit()->isVisible());
-
-    // A file of that name is replaced only when the user says so; "No" goes back to the dialog.
     put("out.sqs", "old");
     answers.push_back(Dialogs::Answer::No);
-    saveAs("Button2", "out.sqs");
-    EXPECT_EQ(messages.back().kind, Dialogs::Kind::Question);
-    EXPECT_EQ(messages.back().text, "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
-    EXPECT_EQ(fileDialogs.size(), 3u); // shown again, then cancelled
+    saveAs(kUnitSave, "out.sqs");
+    EXPECT_EQ(proposedName(), u"отряд.sqs"_qs);
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
+    EXPECT_EQ(fileDialogs.size(), 2u); // shown again, then cancelled
     EXPECT_EQ(bytes("out.sqs"), QByteArray("old"));
     EXPECT_TRUE(unit()->isVisible());
+    unit()->hide();
+    open(unit());
+    setText("NamEd", u"отряд"_qs);
     answers.push_back(Dialogs::Answer::Yes);
-    saveAs("Button2", "out.sqs");
+    saveAs(kUnitSave, "out.sqs");
     const QByteArray saved = bytes("out.sqs");
     EXPECT_TRUE(saved.contains("; ** Original file name: " + Cp1251::encode(u"отряд.sqs")));
     EXPECT_TRUE(saved.endsWith("\r\n_unit = _this Select 0\r\n\r\nRemoveAllWeapons _unit\r\n\r\n\r\n\r\n\r\nexit"));
-    EXPECT_EQ(messages.back().kind, Dialogs::Kind::Plain);
-    EXPECT_EQ(messages.back().text, QString("Скрипт успешно сохранен"));
+    EXPECT_EQ(takeMessages().value(1), QString("Скрипт успешно сохранен"));
     EXPECT_FALSE(unit()->isVisible());
 }
 
@@ -201,7 +242,7 @@ TEST_F(ScriptWizards, CancelInTheOverwriteQuestionAbandonsTheSave)
     setText("NamEd", "kept");
     put("out.sqs", "old");
     answers.push_back(Dialogs::Answer::Cancel);
-    saveAs("Button2", "out.sqs");
+    saveAs(kUnitSave, "out.sqs");
     EXPECT_EQ(fileDialogs.size(), 1u);
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), "Файл \"" + path("out.sqs") + "\" уже существует.\nЗаменить его?");
     EXPECT_EQ(bytes("out.sqs"), QByteArray("old"));
@@ -215,103 +256,111 @@ TEST_F(ScriptWizards, AWizardAsksBeforeWritingCharactersWindows1251Lacks)
     open(unit());
     setText("NamEd", u"zaw\u0142oka"_qs);
     answers.push_back(Dialogs::Answer::No);
-    saveAs("Button2", "out.sqs");
+    saveAs(kUnitSave, "out.sqs");
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Question),
               u"В кодировке Windows-1251 нет символов \u0142. Записать их в файл \""_qs + path("out.sqs") + "\" как \"?\"?");
     EXPECT_FALSE(QFile::exists(path("out.sqs")));
     EXPECT_TRUE(unit()->isVisible());
     EXPECT_EQ(fieldText("NamEd"), u"zaw\u0142oka"_qs);
-
     answers.push_back(Dialogs::Answer::Yes);
-    saveAs("Button2", "out.sqs");
+    saveAs(kUnitSave, "out.sqs");
     EXPECT_TRUE(bytes("out.sqs").contains("; ** Original file name: zaw?oka.sqs"));
     EXPECT_EQ(takeMessages().value(1), QString("Скрипт успешно сохранен"));
     EXPECT_FALSE(unit()->isVisible());
 }
 
-TEST_F(ScriptWizards, CrateWizardTakesEachClassOncePerCargoCommand)
+// A class already in the crate keeps its first count; a magazine may be named as its weapon, and
+// binoculars are a weapon to the game; text typed over an entry chooses nothing.
+TEST_F(ScriptWizards, CrateTakesEachClassOncePerCargoCommand)
+{
+    open(crate());
+    EXPECT_EQ(items("Weap"), QStringList({"M16", "AK47", "LAWLauncher", "Beretta"}));
+    add("Weap", 0, 2, kAddWeapon);
+    add("Weap", 0, 5, kAddWeapon);
+    add("Mag", 0, 6, kAddMagazine);
+    add("Mag", 0, 7, kAddMagazine);
+    add("Mag", 2, 4, kAddMagazine);
+    add("Equ", 2, 1, kAddEquipment);
+    add("Equ", 1, 3, kAddEquipment);
+    control<QComboBox>("Weap")->setCurrentIndex(1);
+    control<QComboBox>("Weap")->setEditText("Typed");
+    click(kAddWeapon);
+    EXPECT_EQ(items(kCargo), QStringList({"_crate addWeaponCargo [\"M16\", 2]", "_crate addMagazineCargo [\"M16\", 6]",
+                                          "_crate addMagazineCargo [\"Mortar\", 4]",
+                                          "_crate addWeaponCargo [\"Binocular\", 1]",
+                                          "_crate addMagazineCargo [\"Mine\", 3]"}));
+}
+
+// Remove takes the selected line, nothing without a selection; without clearing first, the init
+// line holds the crate's lines alone.
+TEST_F(ScriptWizards, CrateRemoveTakesTheSelectedLine)
+{
+    open(crate());
+    fillCrate();
+    auto *cargo = control<QListWidget>(kCargo);
+    cargo->clearSelection();
+    click(kRemoveCargo);
+    EXPECT_EQ(cargo->count(), 3);
+    cargo->setCurrentRow(1);
+    click(kRemoveCargo);
+    control<QCheckBox>(kClearFirst)->setChecked(false);
+    click(kCrateInitLine);
+    EXPECT_EQ(initLine()->line(), "this addWeaponCargo [\"M16\", 2]; this addMagazineCargo [\"Mine\", 3] ");
+}
+
+// The crate stays between showings, and so does its name until the crate is cleared.
+TEST_F(ScriptWizards, TheCrateStaysBetweenShowingsForInsertOrSave)
 {
     const QString name = firstName("crate_");
     open(crate());
-    EXPECT_EQ(items("Weap"), QStringList({"M16", "AK47", "LAWLauncher", "Beretta"}));
     EXPECT_EQ(fieldText("NamED"), name);
-
-    const auto add = [&](const char *list, int index, const char *count, int n, const char *button) {
-        control<QComboBox>(list)->setCurrentIndex(index);
-        setCount(count, n);
-        click(button);
-    };
-    add("Weap", 0, "WeapRX", 2, "Button1");
-    add("Weap", 0, "WeapRX", 5, "Button1"); // the first count stays
-    add("Mag", 0, "MagRX", 6, "Button2");   // the magazine named as its weapon
-    add("Mag", 0, "MagRX", 7, "Button2");
-    add("Mag", 2, "MagRX", 4, "Button2");
-    add("Equ", 2, "EquRX", 1, "Button3"); // binoculars are a weapon to the game
-    add("Equ", 1, "EquRX", 3, "Button3");
-    control<QComboBox>("Weap")->setCurrentIndex(1);
-    control<QComboBox>("Weap")->setEditText("Typed");
-    click("Button1"); // text typed over AK47 chooses nothing
-    EXPECT_EQ(items("CRT"), QStringList({"_crate addWeaponCargo [\"M16\", 2]", "_crate addMagazineCargo [\"M16\", 6]",
-                                         "_crate addMagazineCargo [\"Mortar\", 4]",
-                                         "_crate addWeaponCargo [\"Binocular\", 1]",
-                                         "_crate addMagazineCargo [\"Mine\", 3]"}));
-
-    auto *crateList = control<QListWidget>("CRT");
-    crateList->clearSelection();
-    click("Button4"); // nothing selected
-    EXPECT_EQ(crateList->count(), 5);
-    crateList->setCurrentRow(2);
-    click("Button4");
-    control<QCheckBox>("CheckBox1")->setChecked(false);
-    click("BitBtn1");
-    EXPECT_EQ(initLine()->line(), "this addWeaponCargo [\"M16\", 2]; this addMagazineCargo [\"M16\", 6]; "
-                                  "this addWeaponCargo [\"Binocular\", 1]; "
-                                  "this addMagazineCargo [\"Mine\", 3] ");
-
-    editor()->setText("");
-    click("Button6");
+    fillCrate();
+    click(kCrateInsert);
     EXPECT_TRUE(text().endsWith("\r\n_crate addMagazineCargo [\"Mine\", 3]\r\n\r\nexit"));
     EXPECT_FALSE(crate()->isVisible());
-
-    // The crate stays between showings; the name is drawn again from a new seed.
     open(crate());
-    EXPECT_EQ(crateList->count(), 4);
+    EXPECT_EQ(items(kCargo).size(), 3);
     EXPECT_EQ(fieldText("NamED"), name);
-    saveAs("Button7", "crate.sqs");
-    EXPECT_EQ(QFileInfo(fileDialogs.back()->selectedFiles().value(0)).fileName(), name + ".sqs");
+    saveAs(kCrateSave, "crate.sqs");
+    EXPECT_EQ(proposedName(), name + ".sqs");
     EXPECT_TRUE(bytes("crate.sqs").endsWith("[\"Mine\", 3]\r\n\r\nexit"));
-    EXPECT_EQ(messages.back().text, QString("Скрипт успешно сохранен"));
+    EXPECT_EQ(takeMessages().value(1), QString("Скрипт успешно сохранен"));
+}
 
+// The name is drawn again; an empty crate with clearing off has no init line.
+TEST_F(ScriptWizards, CrateClearEmptiesTheCrate)
+{
+    const QString name = firstName("crate_");
     open(crate());
-    click("Button5");
-    EXPECT_EQ(crateList->count(), 0);
+    fillCrate();
+    click(kClearCargo);
+    EXPECT_TRUE(items(kCargo).isEmpty());
     EXPECT_NE(fieldText("NamED"), name);
-    initLine()->hide();
-    click("BitBtn1"); // the empty crate with clearing off has no line
+    control<QCheckBox>(kClearFirst)->setChecked(false);
+    click(kCrateInitLine);
     EXPECT_FALSE(initLine()->isVisible());
 }
 
-TEST_F(ScriptWizards, InitLineDialogCopiesAndInserts)
+TEST_F(ScriptWizards, TheInitLineCopiesOrInsertsItsEditedLine)
 {
     open(crate());
-    click("BitBtn1");
+    click(kCrateInitLine);
     ASSERT_TRUE(initLine()->isVisible());
     EXPECT_EQ(initLine()->line(), QString("ClearMagazineCargo this; ClearWeaponCargo this "));
     scope = initLine();
     const QString longLine(70000, u'x');
-    setText("Edit1", longLine);
-    EXPECT_EQ(fieldText("Edit1"), longLine);
-    setText("Edit1", "edited");
-    click("Button3");
+    setText(kLine, longLine);
+    EXPECT_EQ(fieldText(kLine), longLine);
+    setText(kLine, "edited");
+    click(kLineCopy);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("edited"));
-    EXPECT_EQ(control<QLineEdit>("Edit1")->selectedText(), QString("edited"));
+    EXPECT_EQ(control<QLineEdit>(kLine)->selectedText(), QString("edited"));
     EXPECT_TRUE(initLine()->isVisible());
-
     editor()->setText("a SEL b");
     editor()->setSelection(0, 2, 0, 5);
-    click("Button2");
+    click(kLineInsert);
     EXPECT_EQ(text(), QString("a edited b"));
     EXPECT_FALSE(initLine()->isVisible());
     EXPECT_TRUE(crate()->isVisible());
-    EXPECT_EQ(messages.back().text, QString("Текст скрипта вставлен в позицию курсора"));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Information), QString("Текст скрипта вставлен в позицию курсора"));
 }

@@ -7,15 +7,23 @@
 #include "editor/ScriptLexer.h"
 #include "reference/CompletionList.h"
 
-#include <QAbstractItemView>
-#include <QCheckBox>
-#include <QColorDialog>
-#include <QFontDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
+constexpr const char *kFont = "Button1";   // Шрифт
+constexpr const char *kCancel = "Button2"; // Отмена
+constexpr const char *kOk = "Button3";     // ОК
+constexpr const char *kBackground = "FonC";
+constexpr const char *kKeywordColour = "COMD";
+constexpr const char *kKeywordItalic = "COMDI";
+constexpr const char *kCommentColour = "COMM";
+constexpr const char *kCommentBold = "COMMB";
+constexpr const char *kPlainItalic = "TETXI";
+constexpr const char *kBracketColour = "FB";
+constexpr const char *kCStyle = "SQFC";
+constexpr const char *kSaveBeforeRun = "SBR";
+constexpr const char *kResetHotKey = "Label22"; // <- Сброс
+constexpr const char *kFindArma = "Label17";    // Путь к Armed Assault
+constexpr const char *kFindOfp = "Label18";     // Путь к Operation Flashpoint
+constexpr const char *kRegister = "Button1";    // the file types window's Зарегистрировать
+constexpr const char *kClose = "Button2";       // and Закрыть
 
 using Attr = LexerAttributes;
 
@@ -24,9 +32,10 @@ class SettingsDialogTest : public AppFixture
 protected:
     using AppFixture::control;
     template <class T = QWidget>
-    T *control(const char *name) const { return control<T>("Form7", name); }
-    QDialog *dialog() const { return find<QDialog>("Form7"); }
-    void ok() { control<QPushButton>("Button3")->click(); }
+    T *control(const char *name) const { return control<T>(kSettingsWindow, name); }
+    QDialog *dialog() const { return find<QDialog>(kSettingsWindow); }
+    void click(const char *button) { press(dialog(), button); }
+    ColorBox *colours(const char *name) const { return control<ColorBox>(name); }
 };
 
 // The settings of the start-up test, none at its default: OK writes them back as they were.
@@ -34,10 +43,10 @@ TEST_F(SettingsDialogTest, OpeningAndOkChangesNothing)
 {
     writeConfig(loadFileToString(goldenPath("second-start-config.ini")));
     start();
-    action("N40")->trigger();
-    ASSERT_TRUE(dialog()->isVisible());
+    action(kSettings)->trigger();
+    EXPECT_TRUE(dialog()->isVisible());
     EXPECT_TRUE(dialog()->isModal());
-    ok(); // every control opened from the live state, or this would change it
+    click(kOk); // every control opened from the live state, or this would change it
     EXPECT_FALSE(dialog()->isVisible());
     ASSERT_TRUE(closeMain());
     EXPECT_TRUE(matchesGolden(writtenSettings(), "second-start-config.ini"));
@@ -51,19 +60,19 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     start();
     ScriptLexer &h = *mainWindow()->lexer();
     h.keyword->setStyle(Attr::Bold | Attr::Underline | Attr::StrikeOut);
-    action("N40")->trigger();
-    control<ColorBox>("FonC")->setSelected(Colors::clDefault);
-    control<ColorBox>("COMD")->setSelected(Colors::clRed);
-    control<QCheckBox>("COMDI")->setChecked(true);
-    control<ColorBox>("FB")->setSelected(Colors::clLime);
+    action(kSettings)->trigger();
+    colours(kBackground)->setSelected(Colors::clDefault);
+    colours(kKeywordColour)->setSelected(Colors::clRed);
+    control<QCheckBox>(kKeywordItalic)->setChecked(true);
+    colours(kBracketColour)->setSelected(Colors::clLime);
     control<QLineEdit>("AApath")->setText("/games/arma.exe");
-    control<QCheckBox>("SBR")->setChecked(true);
+    control<QCheckBox>(kSaveBeforeRun)->setChecked(true);
     control<QCheckBox>("TabToSp")->setChecked(true);
-    control<QAbstractButton>("SQFC")->click();
-    control<ColorBox>("COMM")->setSelected(Colors::clTeal);
-    control<QCheckBox>("COMMB")->setChecked(true);
-    control<QCheckBox>("TETXI")->setChecked(true); // "Обычный": what the other style's attributes take
-    ok();
+    click(kCStyle);
+    colours(kCommentColour)->setSelected(Colors::clTeal);
+    control<QCheckBox>(kCommentBold)->setChecked(true);
+    control<QCheckBox>(kPlainItalic)->setChecked(true); // what the other style's attributes take
+    click(kOk);
     EXPECT_EQ(mainWindow()->look().color, Colors::clDefault);
     EXPECT_EQ(h.keyword->foreground(), Colors::clRed);
     EXPECT_EQ(h.keyword->style(), Attr::Bold | Attr::Italic);
@@ -78,39 +87,53 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     EXPECT_EQ(h.sqsComment->style(), Attr::FontStyles(Attr::Italic));
 }
 
-TEST_F(SettingsDialogTest, HotKeyBoxTakesTabAndCancelKeepsTheLiveValues)
+// Tab, a modifier alone and Backspace are keys like any other; "<- Сброс" puts Tab back.
+TEST_F(SettingsDialogTest, TheHotKeyBoxTakesTheKeyPressed)
 {
     start();
-    action("N40")->trigger();
+    action(kSettings)->trigger();
     auto *box = control<HotKeyBox>("HotKey1");
     const struct { int key; Qt::KeyboardModifiers mods; int code; } keys[] = {
-        {Qt::Key_Space, Qt::ControlModifier, 0x4020}, {Qt::Key_Tab, {}, 9}, {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009},
-        {Qt::Key_F5, Qt::AltModifier, 0x8074}, {Qt::Key_Control, Qt::ControlModifier, 0x8074},
-        {Qt::Key_Backspace, {}, 0}, {Qt::Key_Space, Qt::ControlModifier, 0x4020}};
+        {Qt::Key_Space, Qt::ControlModifier, 0x4020},
+        {Qt::Key_Tab, {}, 9},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009},
+        {Qt::Key_F5, Qt::AltModifier, 0x8074},
+        {Qt::Key_Control, Qt::ControlModifier, 0x8074},
+        {Qt::Key_Backspace, {}, 0},
+        {Qt::Key_Space, Qt::ControlModifier, 0x4020},
+    };
     for (const auto &k : keys) {
         QTest::keyClick(box, Qt::Key(k.key), k.mods);
         EXPECT_EQ(box->code(), k.code) << k.key;
     }
-    ok();
+    click(kOk);
     EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
-
-    action("N40")->trigger();
-    QTest::mouseClick(control<QLabel>("Label22"), Qt::LeftButton); // "<- Сброс"
+    action(kSettings)->trigger();
+    QTest::mouseClick(control<QLabel>(kResetHotKey), Qt::LeftButton);
     EXPECT_EQ(box->code(), 9);
-    control<ColorBox>("FonC")->setSelected(Colors::clYellow);
+}
+
+// The dialog opens again from the live values.
+TEST_F(SettingsDialogTest, CancelKeepsTheLiveValues)
+{
+    start();
+    action(kSettings)->trigger();
+    QTest::keyClick(control<HotKeyBox>("HotKey1"), Qt::Key_Space, Qt::ControlModifier);
+    colours(kBackground)->setSelected(Colors::clYellow);
     control<QLineEdit>("OFPpath")->setText("/elsewhere.exe");
-    control<QRadioButton>("SQFC")->setChecked(true);
-    control<QPushButton>("Button2")->click(); // cancel
-    EXPECT_EQ(mainWindow()->completion()->shortcutCode, 0x4020);
+    control<QRadioButton>(kCStyle)->setChecked(true);
+    click(kCancel);
+    EXPECT_EQ(mainWindow()->completion()->shortcutCode, 9);
     EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
     EXPECT_TRUE(mainWindow()->settings().values().ofpExePath.isEmpty());
     EXPECT_TRUE(mainWindow()->lexer()->sqsComments());
-    action("N40")->trigger(); // the dialog opens again from the live values
-    EXPECT_EQ(box->code(), 0x4020);
-    EXPECT_EQ(control<ColorBox>("FonC")->selected(), Colors::clWindow);
+    action(kSettings)->trigger();
+    EXPECT_EQ(control<HotKeyBox>("HotKey1")->code(), 9);
+    EXPECT_EQ(colours(kBackground)->selected(), Colors::clWindow);
 }
 
-TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFontAndColourBoxesOfferNoneDefaultAndACustomColour)
+// The chosen font shows on the button and is taken only by OK.
+TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFont)
 {
     writeConfig("[txfont]\r\nName=DejaVu Sans Mono\r\n"); // a font the test machine has
     start();
@@ -123,27 +146,30 @@ TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFontAndColourBoxesOffer
         fonts.setCurrentFont(QFont("DejaVu Sans", 15));
         return accept;
     });
-    action("N40")->trigger();
-    control<QPushButton>("Button1")->click(); // cancelled
+    action(kSettings)->trigger();
+    click(kFont); // cancelled
     EXPECT_EQ(offered, live.family());
-    EXPECT_EQ(control<QPushButton>("Button1")->font().family(), live.family());
+    EXPECT_EQ(control(kFont)->font().family(), live.family());
     accept = true;
-    control<QPushButton>("Button1")->click();
-    EXPECT_EQ(control<QPushButton>("Button1")->font().family(), QString("DejaVu Sans"));
+    click(kFont);
+    EXPECT_EQ(control(kFont)->font().family(), QString("DejaVu Sans"));
     EXPECT_EQ(mainWindow()->look().font.family(), live.family());
-    ok();
+    click(kOk);
     EXPECT_EQ(mainWindow()->look().font.family(), QString("DejaVu Sans"));
+}
 
-    // Colour boxes offer none, the default and a custom colour.
-    action("N40")->trigger();
-    auto *keyword = control<ColorBox>("COMD");
-    EXPECT_GE(control<ColorBox>("FonC")->findText("clDefault"), 0);
+// A colour in no list shows as the custom colour; the first entry asks the colour dialog for one.
+TEST_F(SettingsDialogTest, ColourBoxesOfferNoneTheDefaultAndACustomColour)
+{
+    start();
+    action(kSettings)->trigger();
+    ColorBox *keyword = colours(kKeywordColour);
+    EXPECT_GE(colours(kBackground)->findText("clDefault"), 0);
     EXPECT_LT(keyword->findText("clDefault"), 0);
     EXPECT_GE(keyword->findText("clInfoBk"), 0);
-
-    keyword->setSelected(0x00C0FFEE); // in no list: shown as the custom colour
+    keyword->setSelected(0x00C0FFEE);
     EXPECT_EQ(keyword->currentText(), QString("$00C0FFEE"));
-    accept = true;
+    bool accept = true;
     ModalDialogs::setConfirmHandler([&](QDialog &d) {
         static_cast<QColorDialog &>(d).setCurrentColor(QColor(0x12, 0x34, 0x56));
         return accept;
@@ -155,8 +181,13 @@ TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFontAndColourBoxesOffer
     EXPECT_EQ(keyword->currentText(), QString("$00563412"));
     emit keyword->activated(keyword->findText("clTeal"));
     EXPECT_EQ(keyword->selected(), Colors::clTeal);
+}
 
-    // The list opens sixteen rows tall and scrolls to the rest.
+TEST_F(SettingsDialogTest, TheColourListOpensSixteenRowsTall)
+{
+    start();
+    action(kSettings)->trigger();
+    ColorBox *keyword = colours(kKeywordColour);
     keyword->showPopup();
     const QAbstractItemView *list = keyword->view();
     const int lastRow = list->indexAt(QPoint(1, list->viewport()->height() - 1)).row();
@@ -165,60 +196,60 @@ TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFontAndColourBoxesOffer
     keyword->hidePopup();
 }
 
-TEST_F(SettingsDialogTest, GamePathDetectionFillsTheEditOrBeepsAndFileAssociationsAreRegistered)
+// The game's label is a link, underlined under the mouse; the path found is taken only by OK, and
+// a game not found beeps and leaves the path typed.
+TEST_F(SettingsDialogTest, ALabelsClickFindsTheGamesPathInTheWinePrefix)
 {
     const QString prefix = dir.filePath("WINEPREFIX");
     put("WINEPREFIX/drive_c/OFP/FlashpointResistance.exe", "MZ");
     put("WINEPREFIX/system.reg", "WINE REGISTRY Version 2\n[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n"
                                  "\"MAIN\"=\"C:\\\\OFP\"\n");
     start();
-    action("N40")->trigger();
-    auto *label = control<QLabel>("Label18");
-    QEvent enter(QEvent::Enter);
+    action(kSettings)->trigger();
+    auto *label = control<QLabel>(kFindOfp);
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
     QApplication::sendEvent(label, &enter);
     EXPECT_TRUE(label->font().underline());
-    QEvent leave(QEvent::Leave);
     QApplication::sendEvent(label, &leave);
     EXPECT_FALSE(label->font().underline());
-
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(control<QLineEdit>("OFPpath")->text(), QFileInfo(prefix + "/drive_c/OFP/FlashpointResistance.exe").canonicalFilePath());
-    EXPECT_TRUE(mainWindow()->settings().values().ofpExePath.isEmpty()); // taken only by OK
-
+    EXPECT_TRUE(mainWindow()->settings().values().ofpExePath.isEmpty());
     control<QLineEdit>("AApath")->setText("/typed.exe");
-    QTest::mouseClick(control<QLabel>("Label17"), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(kFindArma), Qt::LeftButton);
     EXPECT_EQ(newBeeps(), 1);
     EXPECT_EQ(control<QLineEdit>("AApath")->text(), QString("/typed.exe"));
+}
 
-    // File associations register the ticked types or name the failure.
-    QStringList refreshed; // the caches, rebuilt where their tools are installed
+// None ticked beeps; the caches are rebuilt where their tools are installed; a failure is named.
+TEST_F(SettingsDialogTest, FileTypesRegisterTheTickedTypesForTheUser)
+{
+    start();
+    QStringList refreshed;
     Launcher::setHandler([&](const Launcher::Request &r) {
         refreshed += r.arguments;
         return true;
     });
-    control<QPushButton>("Button4")->click();
-    QDialog *associations = find<QDialog>("Form16");
-    ASSERT_TRUE(associations->isVisible());
-    auto *registerButton = control<QPushButton>("Form16", "Button1");
-
-    registerButton->click(); // nothing ticked
-    EXPECT_EQ(newBeeps(), 2);
+    action(kSettings)->trigger();
+    click(kSettingsFileTypes);
+    QDialog *fileTypes = find<QDialog>(kFileTypesWindow);
+    ASSERT_TRUE(fileTypes->isVisible());
+    press(fileTypes, kRegister);
+    EXPECT_EQ(newBeeps(), 1);
     EXPECT_TRUE(messages.empty());
-
-    control<QCheckBox>("Form16", "cSQS")->setChecked(true);
-    control<QCheckBox>("Form16", "cCSV")->setChecked(true);
-    registerButton->click();
+    control<QCheckBox>(fileTypes, "cSQS")->setChecked(true);
+    control<QCheckBox>(fileTypes, "cCSV")->setChecked(true);
+    press(fileTypes, kRegister);
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Plain), QString("Выбранные типы файлов зарегистрированы."));
     EXPECT_TRUE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqs.xml")));
     EXPECT_FALSE(QFile::exists(path("XDG_DATA_HOME/mime/packages/velmora-sqf.xml")));
     EXPECT_TRUE(bytes("XDG_CONFIG_HOME/mimeapps.list").contains("text/csv=velmora.desktop"));
     for (const QString &folder : refreshed)
         EXPECT_TRUE(folder.startsWith(path("XDG_DATA_HOME/"))) << folder.toStdString();
-
     QDir(path("XDG_CONFIG_HOME")).removeRecursively();
     put("XDG_CONFIG_HOME", "a file where the folder belongs");
-    registerButton->click();
+    press(fileTypes, kRegister);
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Тип файлов SQS не зарегистрирован."));
-    control<QPushButton>("Form16", "Button2")->click();
-    EXPECT_FALSE(associations->isVisible());
+    press(fileTypes, kClose);
+    EXPECT_FALSE(fileTypes->isVisible());
 }

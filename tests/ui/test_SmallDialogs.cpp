@@ -3,37 +3,44 @@
 
 #include "dialogs/GoToLineDialog.h"
 
-#include <QCheckBox>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
-#include <QToolButton>
+constexpr const char *kLineNumber = "Edit1";   // go to line's
+constexpr const char *kGoToCancel = "Button2"; // go to line's Отмена
+constexpr const char *kMailLink = "Label5";    // the about box's
 
 class SmallDialogs : public EditorSteps
 {
 protected:
-    void openGoToLine(int line)
+    // Go to line opened over a text of 100 numbered lines, the caret on `line`; its number field.
+    QLineEdit *openGoToLine(int line)
     {
         QStringList lines;
         for (int i = 1; i <= 100; ++i)
             lines.append(QString::number(i));
         mainWindow()->setEditorText(lines.join("\r\n"));
         editor()->setCursorPosition(line - 1, 1);
-        action("N49")->trigger();
+        action(kGoToLine)->trigger();
+        return control<QLineEdit>(kGoToLineWindow, kLineNumber);
+    }
+    QDialog *goToLine() const { return find<QDialog>(kGoToLineWindow); }
+    // Delete as X11 delivers it, with its text.
+    static void pressDelete(QWidget *field)
+    {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(field, &event);
     }
 };
 
 // The keys the tests below do not type, with the texts X11 gives them.
-TEST_F(SmallDialogs, GoToLineKeyClasses)
+TEST_F(SmallDialogs, GoToLineSortsTheKeysItIsGiven)
 {
     using K = GoToLineDialog::KeyClass;
     const struct { int key; const char *text; Qt::KeyboardModifiers mods; K expected; } cases[] = {
-        {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass}, {Qt::Key_Tab, "\t", {}, K::Pass},
-        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass}, {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
-        {Qt::Key_Minus, "-", {}, K::Refuse}, {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
+        {Qt::Key_7, "7", Qt::KeypadModifier, K::Pass},
+        {Qt::Key_Tab, "\t", {}, K::Pass},
+        {Qt::Key_Shift, "", Qt::ShiftModifier, K::Pass},
+        {Qt::Key_Enter, "\r", Qt::KeypadModifier, K::Confirm},
+        {Qt::Key_Minus, "-", {}, K::Refuse},
+        {Qt::Key_V, "\x16", Qt::ControlModifier, K::Refuse},
     };
     for (const auto &c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
@@ -41,53 +48,65 @@ TEST_F(SmallDialogs, GoToLineKeyClasses)
     }
 }
 
-TEST_F(SmallDialogs, GoToLineShowsTheCaretLineClampsToTheTextAndSpaceConfirmsEvenOnCancel)
+TEST_F(SmallDialogs, GoToLineOpensModalWithTheCaretsLineSelected)
 {
-    openGoToLine(57);
-    auto *dialog = find<QDialog>("Form4");
-    ASSERT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->isModal());
-    auto *edit = control<QLineEdit>("Form4", "Edit1");
+    QLineEdit *edit = openGoToLine(57);
+    EXPECT_TRUE(goToLine()->isVisible());
+    EXPECT_TRUE(goToLine()->isModal());
     EXPECT_EQ(edit->text(), QString("57"));
     EXPECT_EQ(edit->selectedText(), QString("57"));
+}
 
+// Letters, Backspace and Escape beep and change nothing; Delete, the arrows and Home edit the
+// number as in any field.
+TEST_F(SmallDialogs, GoToLineBeepsAtAnyKeyButDigitsAndEditingKeys)
+{
+    QLineEdit *edit = openGoToLine(57);
     QTest::keyClicks(edit, "1x23");
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), QString("123"));
     EXPECT_EQ(newBeeps(), 3);
-    // Delete, the arrows and Home edit the number as in any field; Delete carries the text X11 gives it.
     QTest::keyClick(edit, Qt::Key_End);
-    const auto del = [edit] {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-        QApplication::sendEvent(edit, &event);
-    };
     QTest::keyClick(edit, Qt::Key_Left);
-    del();
+    pressDelete(edit);
     QTest::keyClick(edit, Qt::Key_Home);
-    del();
+    pressDelete(edit);
     EXPECT_EQ(edit->text(), QString("2"));
     QTest::keyClick(edit, Qt::Key_1);
     EXPECT_EQ(edit->text(), QString("12"));
     EXPECT_EQ(newBeeps(), 3);
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(goToLine()->isVisible());
+}
 
-    QTest::keyClick(control<QPushButton>("Form4", "Button2"), Qt::Key_Space);
-    EXPECT_FALSE(dialog->isVisible());
+TEST_F(SmallDialogs, SpaceOnGoToLinesCancelGoesToTheLine)
+{
+    openGoToLine(57)->setText("12");
+    QTest::keyClick(control<QPushButton>(kGoToLineWindow, kGoToCancel), Qt::Key_Space);
+    EXPECT_FALSE(goToLine()->isVisible());
     EXPECT_EQ(caretLine(), 12);
     EXPECT_FALSE(editor()->hasSelectedText());
+}
 
-    // A number past the text goes to its end; no number beeps and the dialog stays.
-    const std::pair<const char *, int> cases[] = {{"0", 1}, {"100", 100}, {"250", 100}, {"99999999999", 0}, {"", 0}};
-    for (const auto &[typed, line] : cases) { // line 0: refused, the dialog stays
-        openGoToLine(5);
+// A number past the text goes to its end; no number beeps and the dialog stays.
+TEST_F(SmallDialogs, GoToLineStaysInsideTheText)
+{
+    const std::pair<const char *, int> cases[] = { // the line gone to; 0: refused, the dialog stays
+        {"0", 1},
+        {"100", 100},
+        {"250", 100},
+        {"99999999999", 0},
+        {"", 0},
+    };
+    for (const auto &[typed, line] : cases) {
+        QLineEdit *edit = openGoToLine(5);
         edit->setText(typed);
         const int before = newBeeps();
         QTest::keyClick(edit, Qt::Key_Return);
-        EXPECT_EQ(dialog->isVisible(), line == 0) << typed;
+        EXPECT_EQ(goToLine()->isVisible(), line == 0) << typed;
         EXPECT_EQ(caretLine(), line ? line : 5) << typed;
         EXPECT_EQ(newBeeps() - before, line ? 0 : 1) << typed;
-        control<QPushButton>("Form4", "Button2")->click();
+        press(goToLine(), kGoToCancel);
     }
     EXPECT_TRUE(messages.empty());
 }
@@ -99,16 +118,24 @@ TEST_F(SmallDialogs, TheAboutBoxsAddressOpensTheMailProgram)
         opened.append(r.url);
         return true;
     });
-    action("N42")->trigger();
-    ASSERT_TRUE(find<QDialog>("aboutBox")->isVisible());
-    QTest::mouseClick(control<QLabel>("aboutBox", "Label5"), Qt::LeftButton);
+    action(kAbout)->trigger();
+    ASSERT_TRUE(find<QDialog>(kAboutWindow)->isVisible());
+    QTest::mouseClick(control<QLabel>(kAboutWindow, kMailLink), Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>({QUrl("mailto:velmora@example.org")}));
 }
 
-TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsOnly)
+// The speed bar's items go the same way as the menu's.
+TEST_F(SmallDialogs, EachLauncherShowsItsWizardModelessAndBroughtBack)
 {
-    const std::pair<const char *, const char *> launchers[] = {{"N64", "Form8"}, {"N73", "Form9"}, {"N76", "Form13"},
-        {"N74", "Form10"}, {"N75", "Form12"}, {"Stringtable1", "Form17"}}; // the speed bar's items go the same way
+    const std::pair<const char *, const char *> launchers[] = {
+        {kBriefingWizard, kBriefingWindow},
+        {kOverviewWizard, kOverviewWindow},
+        {kDescriptionWizard, kDescriptionWindow},
+        {kUnitWizard, kUnitWindow},
+        {kBarUnitWizard, kUnitWindow},
+        {kCrateWizard, kCrateWindow},
+        {kStringtableWizard, kStringtableWindow},
+    };
     for (const auto &[item, window] : launchers) {
         auto *wizard = find<QDialog>(window);
         wizard->hide();
@@ -120,41 +147,27 @@ TEST_F(SmallDialogs, WizardsOpenModelessAndComeBackToTheFrontAndTheSniperIsOfpsO
         EXPECT_FALSE(wizard->isMinimized()) << item;
         wizard->hide();
     }
-    // The unit wizard offers "Снайпер" only in OFP, decided at every opening.
-    mainWindow()->setGame(Game::Arma);
-    action("ToolButton5")->trigger();
-    EXPECT_FALSE(find<QCheckBox>("IsSniper")->isEnabled());
-    find<QDialog>("Form10")->hide();
-    mainWindow()->setGame(Game::Ofp);
-    action("N74")->trigger();
-    EXPECT_TRUE(find<QCheckBox>("IsSniper")->isEnabled());
 }
 
-// The wizards' frames: their title-bar buttons, the ones that keep their size, and details of
-// their look.
-TEST_F(SmallDialogs, WizardFramesSizesAndLook)
+// Their controls need more room in this font than the designed sizes.
+TEST_F(SmallDialogs, FixedSizeWizardsAreAtLeastTheirDesignedSize)
 {
-    const auto fixedSize = [this](const char *window) {
-        const QWidget *w = find<QDialog>(window);
-        return w->minimumSize() == w->maximumSize() ? w->size() : QSize();
+    const std::pair<const char *, QSize> wizards[] = {
+        {kOverviewWindow, {428, 336}},
+        {kDescriptionWindow, {664, 400}},
     };
-    EXPECT_TRUE(find<QDialog>("Form12")->windowFlags().testFlags(Qt::WindowMinimizeButtonHint
-                                                                  | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(fixedSize("Form9"), QSize(428, 336));
-    EXPECT_EQ(find<QDialog>("Form9")->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-    // Its controls need more room in this font than the designed 664 by 400.
-    EXPECT_TRUE(fixedSize("Form13").expandedTo(QSize(664, 400)) == fixedSize("Form13"));
-    // The stringtable's header row in the colours of an active title bar.
-    const QPalette header = control<QTableView>("Form17", "CSV")->horizontalHeader()->palette();
-    EXPECT_EQ(header.color(QPalette::Button), header.color(QPalette::Highlight));
-    EXPECT_EQ(header.color(QPalette::ButtonText), header.color(QPalette::HighlightedText));
+    for (const auto &[name, designed] : wizards) {
+        const QWidget *w = find<QDialog>(name);
+        EXPECT_EQ(w->minimumSize(), w->maximumSize()) << name;
+        EXPECT_EQ(w->size().expandedTo(designed), w->size()) << name;
+    }
 }
 
 // Screen readers, and tests, find a button that shows only its picture by the name of its tip.
 TEST_F(SmallDialogs, PictureButtonsAreNamedAsTheirTips)
 {
     mainWindow()->show();
-    action("N80")->trigger(); // the customise window is made on first use
+    action(kCustomiseBar)->trigger(); // the customise window is made on first use
     int seen = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {

@@ -3,8 +3,6 @@
 
 #include "editor/ScriptLexer.h"
 
-#include <QToolBar>
-
 using Attr = LexerAttributes;
 
 using StartupSettings = AppFixture;
@@ -32,8 +30,8 @@ TEST_F(StartupSettings, SecondStartReadsEveryKeyIntoTheLiveObjectsAndWritesItBac
     start();
     EXPECT_FALSE(EditorLook::gutterVisible(editor()));
     EXPECT_TRUE(EditorLook::wordWrap(editor()));
-    EXPECT_TRUE(find("Panel1")->isHidden());
-    EXPECT_TRUE(find<QToolBar>("ToolBar1")->isHidden());
+    EXPECT_TRUE(find(kCommandPanel)->isHidden());
+    EXPECT_TRUE(find<QToolBar>(kBar)->isHidden());
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONMODE), QsciScintillaBase::SC_SEL_RECTANGLE);
     EXPECT_EQ(editor()->font().family(), QString("DejaVu Sans Mono"));
     EXPECT_EQ(gamePanel(), QString("ArmA"));
@@ -49,12 +47,11 @@ TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
     answers = {Dialogs::Answer::Cancel};
     EXPECT_FALSE(closeMain());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QString("Текст изменен. Сохранить изменения ?"));
     EXPECT_EQ(messages[0].caption, QString("Вопрос"));
+    EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), QString("Текст изменен. Сохранить изменения ?"));
     EXPECT_FALSE(QFile::exists(configPath()));
     EXPECT_EQ(editor()->text(), QString("changed"));
     EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16", "AK47"})); // still valid after a refused close
-
     answers = {Dialogs::Answer::No};
     EXPECT_TRUE(closeMain());
     EXPECT_TRUE(QFile::exists(configPath()));
@@ -64,14 +61,13 @@ TEST_F(StartupSettings, ABadValueIsReportedOnceAndStartUpGoesOn)
 {
     writeConfig("[options]\r\nbgcolour=yellow\r\nshowrow=yes\r\narmamode=1\r\n[HIGHLIGHTER]\r\nCifrColor=clLime\r\n");
     start({path("templates/patrol.sqs")});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QString("'yellow' is not a valid integer value"));
+    EXPECT_EQ(takeMessages(), QStringList("'yellow' is not a valid integer value"));
     EXPECT_EQ(mainWindow()->look().color, Colors::clWindow);
-    EXPECT_TRUE(action("N4")->isChecked()); // a showrow that is no number shows the line numbers
+    EXPECT_TRUE(action(kLineNumbers)->isChecked()); // a showrow that is no number shows the line numbers
     EXPECT_TRUE(EditorLook::gutterVisible(editor()));
     EXPECT_EQ(gamePanel(), QString("ArmA"));
     EXPECT_EQ(mainWindow()->lexer()->number->foreground(), Colors::clLime);
-    EXPECT_EQ(menu("N45")->actions().size(), 2);
+    EXPECT_EQ(menu(kTemplatesMenu)->actions().size(), 2);
     EXPECT_EQ(mainWindow()->windowTitle(), QString("patrol.sqs - Velmora"));
 }
 
@@ -86,7 +82,6 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
     ASSERT_TRUE(closeMain()); // a run that never touches the comment style writes back what it read
     EXPECT_TRUE(config().contains("\r\nSQScomments=0\r\n"));
     windows.reset();
-
     writeConfig("[options]\r\nSQScomments=1\r\n[HIGHLIGHTER]\r\nCommColor=clGreen\r\nCommIsBold=1\r\n");
     startWith("a.SQF", "// x");
     EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
@@ -94,15 +89,14 @@ TEST_F(StartupSettings, TheCommentStyleComesFromTheSettingThenTheFilesExtension)
     EXPECT_TRUE(mainWindow()->lexer()->blockComment->style().testFlag(Attr::Bold));
     EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clNone);
     windows.reset();
-
     startWith("b.txt", "x");
     EXPECT_TRUE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(mainWindow()->lexer()->sqsComment->foreground(), Colors::clGreen);
 }
 
-TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeReadIsNot)
+// Its name is kept, and Save creates it.
+TEST_F(StartupSettings, AMissingFileNamedOnTheCommandLineIsCreated)
 {
-    // A new file named on the command line: its name is kept, and Save creates it.
     start({path("new.sqf")});
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(mainWindow()->windowTitle(), QString("new.sqf - Velmora"));
@@ -111,13 +105,14 @@ TEST_F(StartupSettings, ACommandLineFileThatIsMissingIsCreatedOneThatCannotBeRea
     type("hint \"x\";");
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("new.sqf"), QByteArray("hint \"x\";"));
-    windows.reset();
+}
 
-    // A file that exists but cannot be read leaves no name that Save could overwrite.
+// It leaves no name that Save could overwrite.
+TEST_F(StartupSettings, AFileNamedOnTheCommandLineThatCannotBeReadIsNotTaken)
+{
     QDir(dir.path()).mkdir("folder.sqs");
     start({path("folder.sqs")});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Cannot open file \""));
+    EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Cannot open file \""));
     EXPECT_EQ(mainWindow()->windowTitle(), QString("Новый - Velmora"));
     EXPECT_TRUE(mainWindow()->document().path().isEmpty());
 }

@@ -4,10 +4,6 @@
 #include "platform/KeyState.h"
 #include "platform/MemoryLoad.h"
 
-#include <QEventLoop>
-#include <QLabel>
-#include <QTimer>
-
 class StatusPanels : public EditorSteps
 {
 protected:
@@ -28,18 +24,25 @@ protected:
     }
 };
 
-TEST_F(StatusPanels, RefreshedWhenIdleWithTheMemoryLoadFromMeminfo)
+// -1: no load can be told; an unreadable file gives 0.
+TEST_F(StatusPanels, TheMemoryLoadIsReadFromMeminfo)
 {
     const std::pair<const char *, int> loads[] = {
         {"MemTotal:       1000 kB\nMemFree: 1 kB\nMemAvailable:    630 kB\n", 37},
-        {"MemAvailable: 0 kB\nMemTotal: 8 kB\n", 100}, {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", -1},
-        {"MemTotal: 100 kB\n", -1}, {"MemTotalx: 100 kB\nMemAvailable: 1 kB\n", -1}};
+        {"MemAvailable: 0 kB\nMemTotal: 8 kB\n", 100},
+        {"MemTotal: 0 kB\nMemAvailable: 0 kB\n", -1},
+        {"MemTotal: 100 kB\n", -1},
+        {"MemTotalx: 100 kB\nMemAvailable: 1 kB\n", -1},
+    };
     for (const auto &[text, percent] : loads)
         EXPECT_EQ(MemoryLoad::percentFromMeminfo(text), percent) << text;
     EXPECT_GE(MemoryLoad::percent(), 0);
     MemoryLoad::setMeminfoPath("/nonexistent/meminfo");
     EXPECT_EQ(MemoryLoad::percent(), 0);
+}
 
+TEST_F(StatusPanels, ThePanelsAreRefreshedWhenTheProgramFallsIdle)
+{
     put("meminfo", "MemTotal: 1000 kB\nMemAvailable: 630 kB\n");
     MemoryLoad::setMeminfoPath(path("meminfo"));
     KeyState::setOverride(KeyState::Key::CapsLock, 1);
@@ -61,7 +64,6 @@ TEST_F(StatusPanels, RefreshedWhenIdleWithTheMemoryLoadFromMeminfo)
     EXPECT_EQ(panel(6), u"  Память загружена на 37 %"_qs);
     EXPECT_TRUE(panel(7).endsWith(u"% просмотрено"_qs));
     EXPECT_EQ(gamePanel(), QString("OFP"));
-
     editor()->setOverwriteMode(false);
     KeyState::setOverride(KeyState::Key::CapsLock, 0);
     mainWindow()->setEditorText({});

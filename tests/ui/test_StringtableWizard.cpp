@@ -1,14 +1,22 @@
-// The stringtable wizard and its row dialog: languages, rows, insert and save.
+// The stringtable wizard and its row dialog: languages, rows, insert and save. What each row command
+// does to the rows is checked in the core tests; here the buttons reach the row the user is on.
 #include "WizardFixture.h"
 
 #include "text/Cp1251.h"
 #include "wizards/StringtableRowDialog.h"
 #include "wizards/StringtableWizard.h"
 
-#include <QAbstractItemModel>
-#include <QCheckBox>
-#include <QLabel>
-#include <QTableView>
+constexpr const char *kDeleteRow = "Button2"; // Удалить строку
+constexpr const char *kClearRow = "Button3";  // Очистить строку
+constexpr const char *kInsert = "Button4";    // Вставить в редактор
+constexpr const char *kSave = "Button5";      // Сохранить как
+constexpr const char *kInsertRow = "Button6"; // Вставить строку
+constexpr const char *kClear = "Button8";     // Очистить
+constexpr const char *kRowDown = "SpeedButton1";
+// The row dialog's: its buttons, and the pop-up item that copies a field to the others.
+constexpr const char *kRowConfirm = "Button1";
+constexpr const char *kRowCancel = "Button2";
+constexpr const char *kCopyToAll = "N1";
 
 class StringtableWizardTest : public WizardFixture
 {
@@ -33,7 +41,13 @@ protected:
     {
         grid()->model()->setData(grid()->model()->index(row, column), text);
     }
+    void setRow(int row, const QStringList &cells)
+    {
+        for (int column = 0; column < cells.size(); ++column)
+            setCell(row, column, cells[column]);
+    }
     QStringList ids() { return items("CSV"); }
+    int currentRow() { return grid()->currentIndex().row(); }
     // The user clicks row `from` and shift-clicks row `to`, which becomes the current row.
     void selectRows(int from, int to)
     {
@@ -41,7 +55,11 @@ protected:
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, centre(from));
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, centre(to));
     }
-    void check(const char *language, bool on = true) { control<QCheckBox>(language)->setChecked(on); }
+    void checkAll(const QStringList &languages)
+    {
+        for (const QString &language : languages)
+            check(language.toLatin1().constData());
+    }
     // Opens the row dialog; `fill` plays the user in it. True when the dialog took the row.
     bool addRow(const std::function<void(QDialog &)> &fill)
     {
@@ -51,157 +69,175 @@ protected:
             accepted = dialog.result() == QDialog::Accepted;
             return accepted;
         });
-        click("Button1");
+        click(kStringtableAddRow);
         return accepted;
     }
-    static void enter(QWidget &dialog, const char *name, const QString &text)
+    // The row dialog's field for the n-th chosen language, from 1, and its caption.
+    template <class T = QLineEdit>
+    static T *field(QWidget &dialog, int n, char prefix = 'e')
     {
-        control<QLineEdit>(&dialog, name)->setText(text);
+        return control<T>(&dialog, (prefix + QByteArray::number(n)).constData());
     }
-    static void confirm(QWidget &dialog) { control<QAbstractButton>(&dialog, "Button1")->click(); }
-    // The row dialog as the user sees it: a tool window that keeps its size, `height` pixels
-    // high with its frame, the buttons' top 60 pixels above its bottom edge.
-    static void expectFrame(QDialog &dialog, int height)
-    {
-        dialog.show();
-        EXPECT_EQ(dialog.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-        const QRect frame = dialog.frameGeometry();
-        EXPECT_EQ(frame.height(), height);
-        for (const char *name : {"Button1", "Button2"}) {
-            const QWidget *button = control(&dialog, name);
-            EXPECT_EQ(frame.bottom() + 1 - button->mapToGlobal(QPoint(0, 0)).y(), 60) << name;
-        }
-    }
+    static QLabel *caption(QWidget &dialog, int n) { return field<QLabel>(dialog, n, 'l'); }
 };
 
-TEST_F(StringtableWizardTest, RowDialogAddsUniqueRowsInTheLanguagesChosen)
+TEST_F(StringtableWizardTest, TheChosenLanguagesMakeTheColumnsAndTheRowDialogsFields)
 {
-    check("rus");
-    check("Eng");
+    checkAll({"rus", "Eng"});
     EXPECT_EQ(header(), QStringList({"ID", "English", "Russian"}));
-
-    EXPECT_TRUE(addRow([&](QDialog &dialog) {
-        expectFrame(dialog, 250);
+    addRow([&](QDialog &dialog) {
         EXPECT_EQ(control<QLineEdit>(&dialog, "eID")->text(), QStringLiteral("STR_"));
-        EXPECT_EQ(control<QLabel>(&dialog, "l1")->text(), QStringLiteral("English"));
-        EXPECT_EQ(control<QLabel>(&dialog, "l2")->text(), QStringLiteral("Russian"));
-        EXPECT_TRUE(control<QLineEdit>(&dialog, "e3")->isHidden());
-        enter(dialog, "eID", QStringLiteral("STR_A"));
-        enter(dialog, "e1", QStringLiteral("Hello"));
-        enter(dialog, "e2", QStringLiteral("Привет"));
-        confirm(dialog);
-    }));
-    // A taken identifier is refused and the dialog stays; another one lands above the first.
+        EXPECT_EQ(caption(dialog, 1)->text(), QStringLiteral("English"));
+        EXPECT_EQ(caption(dialog, 2)->text(), QStringLiteral("Russian"));
+        EXPECT_TRUE(field(dialog, 3)->isHidden());
+    });
+}
+
+// The row dialog as the user sees it: a tool window that keeps its size, as high as the chosen
+// languages need (all of them when none is chosen), the buttons' top 60 pixels above its bottom edge.
+TEST_F(StringtableWizardTest, TheRowDialogIsAsHighAsItsFields)
+{
+    const std::pair<QStringList, int> rows[] = {
+        {{}, 400},
+        {{"Eng", "rus"}, 250},
+        {{"Eng", "rus", "ger", "cze", "fre"}, 340},
+    };
+    for (const auto &[languages, height] : rows) {
+        checkAll(languages);
+        addRow([&](QDialog &dialog) {
+            dialog.show();
+            EXPECT_EQ(dialog.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+            EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+            const QRect frame = dialog.frameGeometry();
+            EXPECT_EQ(frame.height(), height) << languages.size();
+            for (const char *name : {kRowConfirm, kRowCancel})
+                EXPECT_EQ(frame.bottom() + 1 - control(&dialog, name)->mapToGlobal(QPoint(0, 0)).y(), 60) << name;
+            dialog.reject();
+        });
+    }
+}
+
+// A taken identifier is refused and the dialog stays; another one lands above the current row.
+TEST_F(StringtableWizardTest, RowDialogAddsRowsOfUniqueIdentifiers)
+{
+    checkAll({"Eng", "rus"});
     EXPECT_TRUE(addRow([&](QDialog &dialog) {
-        enter(dialog, "eID", QStringLiteral("STR_A"));
-        confirm(dialog);
+        control<QLineEdit>(&dialog, "eID")->setText(QStringLiteral("STR_A"));
+        field(dialog, 1)->setText(QStringLiteral("Hello"));
+        field(dialog, 2)->setText(QStringLiteral("Привет"));
+        press(&dialog, kRowConfirm);
+    }));
+    EXPECT_TRUE(addRow([&](QDialog &dialog) {
+        control<QLineEdit>(&dialog, "eID")->setText(QStringLiteral("STR_A"));
+        press(&dialog, kRowConfirm);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
         EXPECT_EQ(takeMessages(), QStringList{u"Внимание! Строка с таким идентификатором уже существует."_qs});
-        enter(dialog, "eID", QStringLiteral("STR_a"));
-        confirm(dialog);
+        control<QLineEdit>(&dialog, "eID")->setText(QStringLiteral("STR_a"));
+        press(&dialog, kRowConfirm);
     }));
     EXPECT_EQ(ids(), QStringList({"STR_a", "STR_A", ""}));
     EXPECT_EQ(cell(1, 2), QStringLiteral("Привет"));
+}
 
-    click("Button4");
-    EXPECT_EQ(text(), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_a,\"\",\"\",\r\nSTR_A,\"Hello\",\"Привет\",\r\n\r\n"_qs);
+TEST_F(StringtableWizardTest, CopyToAllCopiesTheFieldWhoseMenuWasOpenedToTheShownFields)
+{
+    checkAll({"Eng", "rus", "ger", "cze", "fre"});
+    addRow([&](QDialog &dialog) {
+        field(dialog, 6)->setText(QStringLiteral("hidden stays"));
+        field(dialog, 1)->setText(QStringLiteral("first"));
+        field(dialog, 3)->setText(QStringLiteral("third"));
+        field(dialog, 1)->setFocus();
+        emit field(dialog, 3)->customContextMenuRequested(QPoint(2, 2));
+        control<QMenu>(&dialog, kPopupMenu)->close();
+        control<QAction>(&dialog, kCopyToAll)->trigger();
+        for (int n = 1; n <= 5; ++n)
+            EXPECT_EQ(field(dialog, n)->text(), QStringLiteral("third")) << n;
+        EXPECT_EQ(field(dialog, 6)->text(), QStringLiteral("hidden stays"));
+    });
+}
+
+TEST_F(StringtableWizardTest, InsertWritesTheTableAtTheCaretAndCloses)
+{
+    checkAll({"Eng", "rus"});
+    setRow(0, {"STR_A", "Hello", "Привет"});
+    click(kInsert);
+    EXPECT_EQ(text(), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_A,\"Hello\",\"Привет\",\r\n"_qs);
     EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Stringtable.csv вставлен в позицию курсора."_qs});
     EXPECT_FALSE(scope->isVisible());
 }
 
-TEST_F(StringtableWizardTest, DuplicateCopiesTheFieldWhoseMenuWasOpened)
+// Blank rows go in at the current row; the moves carry it, the first row going no higher, and with
+// rows selected downwards they take the current row, the bottom one.
+TEST_F(StringtableWizardTest, TheRowButtonsTakeTheCurrentRow)
 {
-    addRow([&](QDialog &dialog) {
-        expectFrame(dialog, 400); // no language: every field is offered
-        dialog.reject();
-    });
-    for (const char *language : {"Eng", "rus", "ger", "cze", "fre"})
-        check(language);
-    addRow([&](QDialog &dialog) {
-        expectFrame(dialog, 340);
-        enter(dialog, "e6", QStringLiteral("hidden stays"));
-        enter(dialog, "e1", QStringLiteral("first"));
-        enter(dialog, "e3", QStringLiteral("third"));
-        auto *third = control<QLineEdit>(&dialog, "e3");
-        control<QLineEdit>(&dialog, "e1")->setFocus();
-        emit third->customContextMenuRequested(QPoint(2, 2));
-        control<QMenu>(&dialog, "PopupMenu1")->close();
-        control<QAction>(&dialog, "N1")->trigger();
-        for (const char *name : {"e1", "e2", "e3", "e4", "e5"})
-            EXPECT_EQ(control<QLineEdit>(&dialog, name)->text(), QStringLiteral("third")) << name;
-        EXPECT_EQ(control<QLineEdit>(&dialog, "e6")->text(), QStringLiteral("hidden stays"));
-    });
-}
-
-// What each row command does to the rows is checked in the core tests; here the buttons reach
-// the row the user is on, and the current row follows the moves.
-TEST_F(StringtableWizardTest, RowButtonsAndLanguagesKeepTextsInPlaceNoLanguageStopsTheOutputsAndOneIsSaved)
-{
-    check("Eng");
-    check("rus");
-    click("Button6");
-    click("Button6"); // both at the current row: blank rows above the initial one
+    checkAll({"Eng"});
+    click(kInsertRow);
+    click(kInsertRow);
     EXPECT_EQ(ids(), QStringList({" ", " ", ""}));
-    setCell(0, 0, QStringLiteral("STR_1"));
-    setCell(0, 1, QStringLiteral("one"));
-    setCell(0, 2, QStringLiteral("один"));
-    click("SpeedButton1");
+    setRow(0, {"STR_1", "one"});
+    click(kRowDown);
     EXPECT_EQ(ids(), QStringList({" ", "STR_1", ""}));
-    EXPECT_EQ(grid()->currentIndex().row(), 1);
+    EXPECT_EQ(currentRow(), 1);
     click("btnUP");
-    click("btnUP"); // the first row goes no higher
+    click("btnUP");
     EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
-    // With rows selected downwards the moves take the current row, the bottom one.
     selectRows(0, 1);
-    click("SpeedButton1");
+    click(kRowDown);
     EXPECT_EQ(ids(), QStringList({"STR_1", "", " "}));
-    EXPECT_EQ(grid()->currentIndex().row(), 2);
+    EXPECT_EQ(currentRow(), 2);
     selectRows(0, 2);
     click("btnUP");
     EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
-    EXPECT_EQ(grid()->currentIndex().row(), 1);
+    EXPECT_EQ(currentRow(), 1);
+    click(kDeleteRow);
+    EXPECT_EQ(ids(), QStringList({"STR_1", ""}));
+    grid()->setCurrentIndex(grid()->model()->index(0, 1));
+    click(kClearRow);
+    EXPECT_EQ(cell(0, 1), QString());
+}
 
+TEST_F(StringtableWizardTest, ALanguageUntickedAndTickedAgainKeepsItsTexts)
+{
+    checkAll({"Eng", "rus"});
+    setRow(0, {"STR_1", "one", "один"});
     check("Eng", false);
     EXPECT_EQ(header(), QStringList({"ID", "Russian"}));
     check("Eng");
     EXPECT_EQ(cell(0, 1), QStringLiteral("one"));
+}
 
-    grid()->setCurrentIndex(grid()->model()->index(1, 0));
-    click("Button2");
-    EXPECT_EQ(ids(), QStringList({"STR_1", ""}));
-    grid()->setCurrentIndex(grid()->model()->index(0, 1));
-    click("Button3");
-    EXPECT_EQ(cell(0, 1), QString());
-
-    click("Button8");
+TEST_F(StringtableWizardTest, ClearUnticksTheLanguages)
+{
+    checkAll({"Eng"});
+    click(kClear);
     EXPECT_EQ(header(), QStringList({"ID"}));
     EXPECT_FALSE(control<QCheckBox>("Eng")->isChecked());
+}
 
-    // With no language left the outputs stop after a beep; with one, the file goes out in the game's encoding.
+TEST_F(StringtableWizardTest, WithNoLanguageTheOutputsOnlyBeep)
+{
     type(QStringLiteral("keep"));
     editor()->selectAll();
-    click("Button4");
-    click("Button5");
+    click(kInsert);
+    click(kSave);
     EXPECT_EQ(newBeeps(), 2);
     EXPECT_EQ(text(), QStringLiteral("keep"));
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(fileDialogs.empty());
     EXPECT_TRUE(scope->isVisible());
+}
 
-    check("rus");
-    setCell(0, 0, QStringLiteral("STR_RU"));
-    setCell(0, 1, QStringLiteral("Привет"));
+TEST_F(StringtableWizardTest, SaveWritesTheFileInTheGamesEncodingAndStaysOpen)
+{
+    checkAll({"rus"});
+    setRow(0, {"STR_RU", "Привет"});
     const QString csv = u"LANGUAGE,\"Russian\"\r\n\r\nSTR_RU,\"Привет\",\r\n"_qs;
-
     mainWindow()->setGame(Game::Arma);
-    saveAs("Button5", QStringLiteral("table"));
+    saveAs(kSave, QStringLiteral("table"));
     EXPECT_EQ(bytes(QStringLiteral("table.csv")), csv.toUtf8());
-
     mainWindow()->setGame(Game::Ofp);
-    saveAs("Button5", QStringLiteral("stringtable.csv"));
+    saveAs(kSave, QStringLiteral("stringtable.csv"));
     EXPECT_EQ(bytes(QStringLiteral("stringtable.csv")), Cp1251::encode(csv));
     EXPECT_EQ(takeMessages(), QStringList(2, u"Файл stringtable.csv успешно сохранен"_qs));
     EXPECT_TRUE(scope->isVisible());
 }
-

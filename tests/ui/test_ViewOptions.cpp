@@ -1,18 +1,15 @@
 // The "Опции" switches, the speed bar's sizes and images, its customise window and stored layout.
 #include "AppFixture.h"
 
-#include <QDialog>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSplitter>
-#include <QToolBar>
-#include <QToolButton>
-
 class ViewOptions : public AppFixture
 {
 protected:
-    QToolBar *bar() const { return find<QToolBar>("ToolBar1"); }
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        start();
+    }
+    QToolBar *bar() const { return find<QToolBar>(kBar); }
     int image(const char *item) const { return action(item)->property("ImageIndex").toInt(); }
     // The names of the items on the bar, left to right.
     QStringList barItems() const
@@ -53,15 +50,14 @@ protected:
 // The speed bar's, the command panel's and the highlighting's switches have tests of their own.
 TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
 {
-    start();
     const std::pair<const char *, std::function<bool()>> switches[] = {
-        {"N4", [this] {
+        {kLineNumbers, [this] {
              const bool shown = EditorLook::gutterVisible(editor());
              EXPECT_EQ(editor()->marginWidth(1) > 0, shown) << "the bookmarks go with the line numbers";
              return shown;
          }},
-        {"N54", [this] { return EditorLook::wordWrap(editor()); }},
-        {"btnWrap", [this] { return action("N54")->isChecked() && EditorLook::wordWrap(editor()); }},
+        {kWordWrap, [this] { return EditorLook::wordWrap(editor()); }},
+        {kBarWrap, [this] { return action(kWordWrap)->isChecked() && EditorLook::wordWrap(editor()); }},
     };
     for (const auto &[item, state] : switches) {
         const bool first = state();
@@ -75,35 +71,37 @@ TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
     }
 }
 
-TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidthAndSmallButtonsChosenWhileTheBarIsHiddenShow)
+TEST_F(ViewOptions, TheCommandPanelComesBackAtItsWidth)
 {
-    start();
     mainWindow()->show();
-    QWidget *panel = find("Panel1");
+    QWidget *panel = find(kCommandPanel);
     const int width = panel->width();
-    action("N36")->trigger();
+    action(kShowCommandPanel)->trigger();
     QCoreApplication::processEvents();
     EXPECT_GT(editor()->width(), width);
-    action("N36")->trigger();
+    action(kShowCommandPanel)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(panel->width(), width);
-    EXPECT_TRUE(EditorLook::splitterVisible(find<QSplitter>("Splitter1")));
+    EXPECT_TRUE(EditorLook::splitterVisible(find<QSplitter>(kPanelSplitter)));
+}
 
+TEST_F(ViewOptions, ButtonSizesChosenWhileTheBarIsHiddenShowWhenItComesBack)
+{
+    mainWindow()->show();
     EXPECT_EQ(bar()->height(), 42);
-    action("N52")->trigger();
-    action("N85")->trigger();
-    EXPECT_TRUE(action("N85")->isChecked());
-    action("N52")->trigger();
+    action(kShowBar)->trigger();
+    action(kSmallButtons)->trigger();
+    EXPECT_TRUE(action(kSmallButtons)->isChecked());
+    action(kShowBar)->trigger();
     EXPECT_TRUE(bar()->isVisible());
     EXPECT_EQ(bar()->height(), 32);
-    EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(26, 26));
-    action("N84")->trigger();
-    EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(36, 36));
+    EXPECT_EQ(bar()->widgetForAction(action(kBarNew))->size(), QSize(26, 26));
+    action(kLargeButtons)->trigger();
+    EXPECT_EQ(bar()->widgetForAction(action(kBarNew))->size(), QSize(36, 36));
 }
 
 TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
 {
-    start();
     // Typed into the new window: a plain move then selects nothing.
     QTest::keyClicks(editor(), "abc");
     QTest::keyClick(editor(), Qt::Key_Return);
@@ -112,11 +110,10 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     QTest::keyClicks(editor(), "ghi");
     QTest::keyClick(editor(), Qt::Key_Up);
     EXPECT_FALSE(editor()->hasSelectedText());
-    EXPECT_EQ(image("btnSelMod"), 25);
-
-    action("N66")->trigger();
-    EXPECT_TRUE(action("N66")->isChecked());
-    EXPECT_EQ(image("btnSelMod"), 26);
+    EXPECT_EQ(image(kBarSelectionMode), 25);
+    action(kColumnSelection)->trigger();
+    EXPECT_TRUE(action(kColumnSelection)->isChecked());
+    EXPECT_EQ(image(kBarSelectionMode), 26);
     editor()->setCursorPosition(0, 1); // a move does not end the mode
     editor()->SendScintilla(QsciScintillaBase::SCI_CHOOSECARETX); // as a click would
     QTest::keyClick(editor(), Qt::Key_Down, Qt::ShiftModifier);
@@ -125,10 +122,9 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 2);
     drag(0, 0, 2, 2); // nor does a click; a press inside the selection would drag its text
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 3);
-
-    action("btnSelMod")->trigger(); // back to normal
-    EXPECT_TRUE(action("N65")->isChecked());
-    EXPECT_EQ(image("btnSelMod"), 25);
+    action(kBarSelectionMode)->trigger(); // back to normal
+    EXPECT_TRUE(action(kStreamSelection)->isChecked());
+    EXPECT_EQ(image(kBarSelectionMode), 25);
     editor()->setCursorPosition(0, 0);
     drag(0, 1, 2, 2);
     EXPECT_EQ(editor()->selectedText(), QString("bc\r\ndef\r\ngh"));
@@ -137,53 +133,45 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     EXPECT_EQ(editor()->selectedText(), QString("bc\r\nde"));
 }
 
-TEST_F(ViewOptions, TheCustomiseWindowChangesTheBarAndTheBarKeepsIt)
+TEST_F(ViewOptions, ADoubleClickOnTheBarsFreeEndOpensTheCustomiseWindow)
 {
-    start();
     mainWindow()->show();
-    // A double click on the bar's free end opens the window.
     QTest::mouseDClick(bar(), Qt::LeftButton, {}, QPoint(bar()->width() - 4, bar()->height() / 2));
-    auto *window = find<QDialog>("SpeedBarCustomizeDialog");
-    ASSERT_TRUE(window);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(find<QDialog>(kCustomiseWindow)->isVisible());
+}
 
-    // At its first size no caption is cut off at the side; a larger window widens the lists.
+// At its first size no caption is cut off at the side.
+TEST_F(ViewOptions, TheCustomiseListsShowWholeCaptions)
+{
+    action(kCustomiseBar)->trigger();
     choose("SectionList", "Инструменты");
-    const QList<QListWidget *> lists{find<QListWidget>("ItemList"), find<QListWidget>("BarList")};
-    QList<QSize> sizes;
-    for (QListWidget *list : lists) {
-        EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << qPrintable(list->objectName());
-        sizes << list->size();
-    }
-    window->resize(window->size() + QSize(200, 100));
-    QApplication::processEvents();
-    for (int i = 0; i < lists.size(); ++i) {
-        EXPECT_GE(lists[i]->width(), sizes[i].width() + 90) << qPrintable(lists[i]->objectName());
-        EXPECT_GE(lists[i]->height(), sizes[i].height() + 90) << qPrintable(lists[i]->objectName());
-    }
+    for (const char *name : {"ItemList", "BarList"})
+        EXPECT_EQ(find<QListWidget>(name)->horizontalScrollBar()->maximum(), 0) << name;
+}
 
+// A section's list holds the items not on the bar; the bar keeps its new order after a restart.
+TEST_F(ViewOptions, TheCustomiseWindowRearrangesTheBarForGood)
+{
+    mainWindow()->show();
+    action(kCustomiseBar)->trigger();
     choose("SectionList", "Файл");
-    EXPECT_EQ(find<QListWidget>("ItemList")->count(), 2); // the two not on the bar
+    EXPECT_EQ(find<QListWidget>("ItemList")->count(), 2);
     choose("ItemList", "Сохранить и выйти");
     choose("BarList", "Сохранить");
     click("AddButton");
-    EXPECT_TRUE(action("SNE")->isVisible());
-    EXPECT_EQ(barItems().mid(0, 4), QStringList({"btnNew", "btnOpen", "btnSave", "SNE"}));
+    EXPECT_TRUE(action(kBarSaveAndExit)->isVisible());
+    EXPECT_EQ(barItems().mid(0, 4), QStringList({kBarNew, kBarOpen, kBarSave, kBarSaveAndExit}));
     EXPECT_EQ(find<QListWidget>("ItemList")->count(), 1);
-
     choose("BarList", "Открыть");
     click("RemoveButton");
-    EXPECT_FALSE(action("btnOpen")->isVisible());
+    EXPECT_FALSE(action(kBarOpen)->isVisible());
     choose("BarList", "Новый");
     click("DownButton");
     click("DownButton");
     click("UpButton");
-    EXPECT_EQ(barItems().mid(0, 3), QStringList({"btnSave", "btnNew", "SNE"}));
-
-    ASSERT_TRUE(closeMain());
-    windows.reset();
-    start();
+    EXPECT_EQ(barItems().mid(0, 3), QStringList({kBarSave, kBarNew, kBarSaveAndExit}));
+    restart();
     mainWindow()->show();
-    EXPECT_EQ(barItems().mid(0, 3), QStringList({"btnSave", "btnNew", "SNE"}));
-    EXPECT_FALSE(action("btnOpen")->isVisible());
+    EXPECT_EQ(barItems().mid(0, 3), QStringList({kBarSave, kBarNew, kBarSaveAndExit}));
+    EXPECT_FALSE(action(kBarOpen)->isVisible());
 }
