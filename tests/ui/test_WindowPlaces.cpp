@@ -3,6 +3,8 @@
 // a later showing as at the first.
 #include "AppFixture.h"
 
+#include "common/WindowPosition.h"
+
 class WindowPlaces : public AppFixture
 {
 protected:
@@ -105,4 +107,18 @@ TEST_F(WindowPlaces, WindowsWithAPlaceOfTheirOwnStandThereWhollyOnTheScreen)
     });
     press(find(kStringtableWindow), kStringtableAddRow);
     EXPECT_NE(row, nullptr);
+}
+
+// Before the desktop has framed a window its frame is not known, and moving it would put its
+// client area where its frame belongs: its title bar would stand above the screen.
+TEST_F(WindowPlaces, AWindowNotYetFramedLeavesRoomForItsExpectedFrame)
+{
+    QDialog window;
+    window.resize(200, 100);
+    const QRect screen(0, 0, 800, 600);
+    const QMargins frame(4, 24, 4, 4);
+    WindowPosition::centre(&window, screen, screen, frame);
+    EXPECT_EQ(window.geometry().topLeft(), screen.center() - QPoint(208 / 2, 128 / 2) + QPoint(4, 24));
+    WindowPosition::putAt(&window, QPoint(-50, -50), screen, frame);
+    EXPECT_EQ(window.geometry().topLeft(), QPoint(4, 24));
 }
