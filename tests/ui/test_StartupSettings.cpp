@@ -39,6 +39,16 @@ TEST_F(StartupSettings, SecondStartReadsEveryKeyIntoTheLiveObjectsAndWritesItBac
     EXPECT_TRUE(matchesGolden(writtenSettings(), "second-start-config.ini"));
 }
 
+TEST_F(StartupSettings, TheViewChosenInTheMenusIsWrittenAtTheClose)
+{
+    start();
+    for (const char *item : {kLineNumbers, kWordWrap, kShowBar, kShowCommandPanel, kSmallButtons, kColumnSelection})
+        action(item)->trigger();
+    ASSERT_TRUE(closeMain());
+    for (const char *key : {"showrow=0", "BigToolbarButtons=0", "showbar=0", "wrap=1", "showcmd=0", "smblock=1"})
+        EXPECT_TRUE(config().contains(QLatin1String(key) + "\r\n")) << key;
+}
+
 TEST_F(StartupSettings, CancelAtTheCloseQuestionKeepsEverythingAndWritesNothing)
 {
     start();
