@@ -141,7 +141,6 @@ TEST(ColorText, NamesOrNumbersBothWays)
     EXPECT_EQ(stringToColor(u"CLRED"), Colors::clRed);
     EXPECT_EQ(stringToColor(u"$00C0FFFF"), 0x00C0FFFF);
     EXPECT_EQ(stringToColor(u"-2147483640"), Colors::clWindowText);
-    EXPECT_EQ(thrown([] { stringToColor(u"yellow"); }), QString("'yellow' is not a valid integer value"));
     EXPECT_EQ(colorToString(0x00C0FFFF), QString("$00C0FFFF"));
     EXPECT_EQ(colorToString(Colors::clNone), QString("clNone"));
     EXPECT_EQ(colorToString(Colors::clWindowText), QString("clWindowText"));
@@ -150,7 +149,6 @@ TEST(ColorText, NamesOrNumbersBothWays)
 
 TEST(ShortcutCode, CodesOfKeyCombinationsBothWays)
 {
-    EXPECT_EQ(ShortcutCode::toKey(0x4020), QKeyCombination(Qt::ControlModifier, Qt::Key_Space));
     EXPECT_EQ(ShortcutCode::toKey(9), QKeyCombination(Qt::Key_Tab));
     EXPECT_EQ(ShortcutCode::toKey(0xE000 | 'K'),
               QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_K));
@@ -161,15 +159,11 @@ TEST(ShortcutCode, CodesOfKeyCombinationsBothWays)
 
 TEST(PlacementRect, TextHoldsLeftTopRightBottom)
 {
-    const QRect r(QPoint(10, 20), QPoint(809, 619));
-    EXPECT_EQ(PlacementRect::toText(r), QString("10,20,810,620"));
-    EXPECT_EQ(PlacementRect::fromText("10,20,810,620"), r);
     EXPECT_EQ(PlacementRect::fromText(" -5, 0,100 ,50"), QRect(QPoint(-5, 0), QPoint(99, 49)));
     for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "a,2,3,4", "10,10,10,20", "10,10,20,5"})
         EXPECT_FALSE(PlacementRect::fromText(bad).has_value()) << bad;
 }
 
-// The file dialogs' filter pairs become Qt's name filters.
 TEST(FileFilters, PairsBecomeQtNameFilters)
 {
     EXPECT_EQ(FileFilters::toQtNameFilters("SQS|*.sqs|Все файлы|*.*"), QStringList({"SQS (*.sqs)", "Все файлы (*)"}));
