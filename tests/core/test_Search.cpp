@@ -101,10 +101,7 @@ TEST(TextSearch, FindFromTheSelection)
         {"greedy", "<a><b>", "<.+>", false, false, true, -1, Result::Found, "<a><b>"},
         {"invalid expression", "abc", "(ab", false, false, true, 0, Result::Failed, ""},
         {"empty expression", "abc", "", false, false, true, 0, Result::Failed, ""},
-        {"not at the caret", "aXa", "a", true, false, true, 0, Result::Found, "a", 2},
-        {"forward from the last match", "aXa", "a", true, false, true, 2, Result::NoneFurther, ""},
         {"backward from the start", "aXa", "a", true, false, false, 0, Result::NoneFurther, ""},
-        {"backward", "aXaXa", "a", true, false, false, 4, Result::Found, "a", 2},
         {"after an emoji", emoji + u"ж"_qs + emoji + "ab", "ab", true, false, true, 0, Result::Found, "ab", 3},
     };
     for (const FindCase &c : cases) {
@@ -164,7 +161,6 @@ TEST(TextSearch, ReplaceAllInOnePassPositionsAfterItAndRandomPatternsThatNeither
             + text.mid(r.matches.back().end());
         EXPECT_EQ(QString::fromUtf8(out), c.result) << c.name;
     }
-    EXPECT_EQ(replaceAll("aaaa", 4, {"a", true, false, true}, "b").result, Result::NoneFurther);
     EXPECT_EQ(replaceAll("aaaa", 0, {"(", true, false, true}, "b").result, Result::Failed);
 
     // "ab\r\nab\r\nab" with "ab" -> "xyz": line starts 0, 4, 8 become 0, 5, 10.

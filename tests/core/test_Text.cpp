@@ -25,8 +25,6 @@ TEST(Encodings, EveryWindows1251ByteButNulSurvivesARoundTripAndUtf8IsStrict)
     const QString text = Cp1251::decode(all);
     ASSERT_EQ(text.size(), 255);
     EXPECT_EQ(Cp1251::encode(text), all);
-    EXPECT_EQ(text[0x98 - 1], QChar(0x0098));
-    EXPECT_EQ(text[0xC0 - 1], QChar(0x0410)); // А
     EXPECT_EQ(text[0xB8 - 1], QChar(0x0451)); // ё
     EXPECT_EQ(text[0xB9 - 1], QChar(0x2116)); // №
 
