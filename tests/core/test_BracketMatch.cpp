@@ -40,7 +40,6 @@ TEST(BracketMatch, ChoicePartnerPaintedBracketsAndTheDoubleClicksSelection)
                                        {25, false}, {1, false}})
         EXPECT_EQ(isPainted(script, pos), painted) << pos;
 
-    // The double click's selection.
     struct Click { const char *name; QByteArray text; qsizetype caret; std::optional<Selection> selection; };
     const Click clicks[] = {
         {"after the opening bracket: the inside", "(abc)", 1, Selection{1, 4}},

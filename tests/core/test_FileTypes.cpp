@@ -19,7 +19,6 @@ const FileType &typeNamed(const char *name)
     throw std::logic_error(name);
 }
 
-// Every file under the folder with its content.
 QMap<QString, QByteArray> filesUnder(const QString &root)
 {
     QMap<QString, QByteArray> files;

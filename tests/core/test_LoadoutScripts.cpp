@@ -17,7 +17,6 @@ UnitWeapon weapon(const QString &w, const QString &m, int magazines, int magazin
     return u;
 }
 
-// Ten magazines of one slot and three grenade magazines of two.
 UnitWeapon launcher()
 {
     UnitWeapon u = weapon("W", "M", 10);

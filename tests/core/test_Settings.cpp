@@ -42,7 +42,6 @@ TEST(IniFile, WriteToAMissingFolderThrows)
               "Unable to write to " + dir.filePath("no/folder/config.ini") + ". " + qt_error_string(ENOENT));
 }
 
-// What is no number, or none at all, gives the default.
 TEST(IniFile, NumbersInThreeFormsOrTheDefault)
 {
     const QString numbers = tempFile("config.ini", "[o]\nd=42\nh=$1F\nx=0x4020\nneg=-7\nbad=12a\nempty=\nbig=99999999999\nffff=$FFFFFFFF\n");

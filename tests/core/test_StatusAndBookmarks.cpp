@@ -21,7 +21,6 @@ TEST(StatusTexts, PercentViewedDownToTheWindowsEnd)
         EXPECT_EQ(StatusTexts::viewedPercent(c.top, c.window, c.lines), c.percent) << c.top << " " << c.window << " " << c.lines;
 }
 
-// The clock panel drops the time zone from the desktop's time format.
 TEST(StatusTexts, ClockFormatWithoutTheTimeZone)
 {
     EXPECT_EQ(StatusTexts::withoutTimeZone("HH:mm:ss t"), QString("HH:mm:ss"));

@@ -26,7 +26,6 @@ const QString kExamples = QStringLiteral(VELMORA_SOURCE_DIR "/tests/lexer/exampl
 
 long bgr(const QColor &c) { return (c.blue() << 16) | (c.green() << 8) | c.red(); }
 
-// An editor in UTF-8 with the highlighter attached.
 struct Editor
 {
     QsciScintilla edit;
@@ -149,7 +148,6 @@ TEST_P(Example, StyledAsExpectedWholeOrLineByLine)
             e.styleLineAlone(line);
         check(e.letters(), "each line alone" + with);
 
-        // Typed line by line, each followed by a repaint.
         Editor typed;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const QByteArray line = QByteArray(i > 0 ? eol : "") + text[i].c_str();
@@ -285,7 +283,6 @@ TEST(LexerHighlighter, AttributeChangeReachesItsStylesAtOnce)
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETBACK, tkSdot), bgr(QGuiApplication::palette().color(QPalette::ToolTipBase)));
 }
 
-// The editor's look changes later; the attributes stay on top of it.
 TEST(LexerHighlighter, AttributesStayOnTopOfALaterFont)
 {
     LookedEditor e;
@@ -333,7 +330,6 @@ TEST(LexerHighlighter, WordsIncludeCyrillicLetters)
     EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 8, 1), 18) << "a Cyrillic word is one word";
 }
 
-// Opening and closing a block comment reaches the lines below.
 TEST(LexerHighlighter, BlockCommentOpenedAboveRestylesTheLinesBelow)
 {
     Editor block("a\r\nb\r\nc */ d\r\ne");
