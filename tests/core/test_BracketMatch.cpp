@@ -33,13 +33,11 @@ TEST(BracketMatch, ChoicePartnerPaintedBracketsAndTheDoubleClicksSelection)
         EXPECT_EQ(chooseBracket(c.text, c.caret), c.bracket) << c.name;
         EXPECT_EQ(partner(ScriptText(c.text, scanner), c.bracket), c.partner) << c.name; // -1 without a bracket
     }
-
     // Painted are brackets outside strings and comments.
     const ScriptText script("(a) \"(\" <b> ;x\r\n; ( \r\n// ]", scanner);
     for (const auto &[pos, painted] : {std::pair{0, true}, {2, true}, {5, false}, {8, false}, {10, false}, {18, false},
                                        {25, false}, {1, false}})
         EXPECT_EQ(isPainted(script, pos), painted) << pos;
-
     struct Click { const char *name; QByteArray text; qsizetype caret; std::optional<Selection> selection; };
     const Click clicks[] = {
         {"after the opening bracket: the inside", "(abc)", 1, Selection{1, 4}},

@@ -85,17 +85,14 @@ TEST(WizardFileNames, SoundFileNamesClassNamesExtensionsAndDefaults)
         EXPECT_EQ(WizardFileNames::oggEntry(field), QString(entry)) << typed;
         EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString(className)) << typed;
     }
-
     const std::pair<QString, bool> classNames[] = {{"alarm", true}, {"Alarm_2", true}, {"6G30", true}, {"", false},
         {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false}};
     for (const auto &[name, valid] : classNames)
         EXPECT_EQ(WizardFileNames::isClassName(name), valid) << name.toStdString();
-
     const std::pair<const char *, bool> pictures[] = {{"PIC.JPG", true}, {"map.jpg.bak", true}, {"tex.paa", true},
         {"tex.PAC", true}, {"photo.jpeg", false}, {"pic.png", false}, {"jpg", false}};
     for (const auto &[name, accepted] : pictures)
         EXPECT_EQ(WizardFileNames::hasPictureExtension(QString::fromLatin1(name)), accepted) << name;
-
     const std::tuple<const char *, const char *, const char *> defaults[] = {
         {"/m/briefing", ".html", "/m/briefing.html"}, {"/m/briefing.htm", ".html", "/m/briefing.htm"},
         {"/my.dir/table", ".csv", "/my.dir/table.csv"}, {"C:\\my.dir\\table", ".csv", "C:\\my.dir\\table.csv"}};

@@ -38,7 +38,6 @@ TEST(UnitScript, WorkedExampleTheGogglesTailMagazineLinesAndLoadoutBlocks)
     worked.equipment = {{"E0", 1, 0}, {"E1", 1, 2}};
     worked.binoculars = true;
     EXPECT_TRUE(matchesGolden(UnitScript::script(worked).toUtf8(), "unit_17.sqs"));
-
     UnitForm empty;
     empty.name = "a b";
     empty.removeStandardArms = false;
@@ -48,14 +47,12 @@ TEST(UnitScript, WorkedExampleTheGogglesTailMagazineLinesAndLoadoutBlocks)
     empty.binoculars = true;
     EXPECT_TRUE(UnitScript::script(empty).endsWith(
         "Select 0\r\n\r\n\r\n_unit AddWeapon \"Binocular\"\r\n_unit AddWeapon \"NVGoggles\"\r\n\r\nexit"));
-
     const std::pair<int, QString> counts[] = {
         {-1, ""}, {0, ""}, {1, "_unit addMagazine \"M\"\r\n"}, {2, "{_unit addMagazine \"M\"} forEach [1,2]\r\n"},
         {12, "{_unit addMagazine \"M\"} forEach [1,2,3,4,5,6,7,8,9,10,11,12]\r\n"},
     };
     for (const auto &[count, text] : counts)
         EXPECT_EQ(UnitScript::magazineLines(count, "M"), text) << count;
-
     const std::pair<void (*)(UnitForm &), QString> blocks[] = {
         {[](UnitForm &) {}, ""},
         {[](UnitForm &f) { f.primary = weapon("W", "M", 0), f.primary.grenadeMagazine = "G"; }, // no grenades
@@ -110,7 +107,6 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
     EXPECT_TRUE(matchesGolden(CrateScript::script(f).toUtf8(), "crate_5.sqs"));
     f.cargo.clear();
     EXPECT_TRUE(CrateScript::script(f).endsWith("Select 0\r\n\r\nClearMagazineCargo _crate\r\nClearWeaponCargo _crate\r\n\r\n\r\nexit"));
-
     QList<CrateCargo> crate;
     const std::pair<CrateCargo, bool> adds[] = {
         {weaponCargo("W", 2), true},
@@ -131,7 +127,6 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
     }
     EXPECT_EQ(crate.size(), 5);
     EXPECT_EQ(crate.value(0).count, 2);
-
     const DatParser data(tempFile("unit.dat", "[P] Syntax = A,B,C,D,SECONDARY_AMMO_SIZE(opt)\r\n"
                                               "W1,M1,1,G1,2\r\nW2,M2,1\r\nW3,M1,1,M2,1\r\nW4,TODEL_IT,1\r\n"
                                               "[S]\r\nS1,SM,6\r\n[H]\r\nH1,HM,1\r\n[E]\r\nE1,1\r\nBinocular,1\r\n"));
@@ -139,7 +134,6 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
     EXPECT_EQ(p.weapons, QStringList({"W1", "W2", "W3", "W4", "S1", "H1"}));
     EXPECT_EQ(p.magazines, QStringList({"M1", "M2", "TODEL_IT", "G1"})); // no handgun or secondary magazines
     EXPECT_EQ(p.equipment, QStringList({"E1", "Binocular", "Binocular", "NVGoggles"}));
-
     // Binoculars and goggles are weapons to the game, by their exact names.
     for (const auto &[item, kind] : {std::pair{"Binocular", CargoKind::Weapon}, {"NVGoggles", CargoKind::Weapon},
                                      {"binocular", CargoKind::Magazine}, {"HandGrenade", CargoKind::Magazine}})

@@ -177,7 +177,6 @@ TEST(ColumnText, PartsGoIntoTheirColumnsAndTheRestToTheRowsEnd)
     EXPECT_EQ(layout("abc;def", {}), QStringList({"abc:0@19-296", "def:1@300-296"}));
     EXPECT_EQ(layout("", {}), QStringList({":0@19-296"}));
     EXPECT_EQ(layout(";x", {50}), QStringList({":0@19-46", "x:1@50-296"}));
-
     // Header clicks: the section under x.
     for (const auto &[x, section] : {std::pair{0, -1}, {1, 0}, {100, 0}, {101, 1}, {999, 1}})
         EXPECT_EQ(ColumnText::sectionAt({100, 80}, x), section) << x;

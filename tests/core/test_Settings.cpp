@@ -101,12 +101,10 @@ TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInOrderAndAReadModifyWriteKeep
     IniFile ini(dir.filePath("config.ini"));
     SettingsFile::write(ini, firstStart());
     EXPECT_TRUE(matchesGolden(loadFileToString(ini.fileName()), "first-start-config.ini"));
-
     // Read back over other values, the file gives the same settings.
     EditorSettings other;
     other.comment = {};
     EXPECT_EQ(SettingsFile::read(ini, other, [](const AppError &) { FAIL(); }), firstStart());
-
     // Read, changed as a run changes it, written: the keys of others stay, unreadable values keep what
     // the live object held, and a missing comment key is left to the comment style.
     QTemporaryDir keptDir;
@@ -118,14 +116,12 @@ TEST(EditorSettingsFile, AFirstStartWritesEveryKeyInOrderAndAReadModifyWriteKeep
     EditorSettings current = firstStart();
     current.comment = {};
     EditorSettings s = SettingsFile::read(kept, current, [&](const AppError &e) { errors << e.message(); });
-
     // The values read show in the file written below; the bad colour keeps the window's.
     EXPECT_EQ(errors, QStringList("'yellow' is not a valid integer value"));
     EXPECT_EQ(s.game, Game::Arma);
     EXPECT_EQ(s.comment, (CommentKeys{std::nullopt, true, std::nullopt}));
     EXPECT_EQ(s.comment.lookFor(false, Colors::clNone), (TextLook{Colors::clNone, true, false}));
     EXPECT_EQ(s.comment.lookFor(true, Colors::clGray), (TextLook{Colors::clGray, true, true}));
-
     s.game = Game::Ofp;
     s.bigSpeedButtons = false;
     s.armaExePath = "/games/arma/arma.exe";
@@ -193,7 +189,6 @@ TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
     EXPECT_EQ(list.files(), QStringList({"d"}));
     list.setMaxFiles(20);
     EXPECT_EQ(list.maxFiles(), 8);
-
     // Read up to the first gap; a save clears the stale keys after its own.
     QTemporaryDir dir;
     IniFile ini(dir.filePath("config.ini"));
@@ -227,13 +222,11 @@ TEST(SpeedBarLayout, PlacingMovingRemovingWrittenReadBackAndMadeWholeLikeAnOlder
     EXPECT_EQ(layout.hidden, QStringList({"btnNew", "SNE"})); // in the catalogue's order
     EXPECT_TRUE(layout.startsGroup(2));
     EXPECT_FALSE(layout.startsGroup(1));
-
     QTemporaryDir dir;
     IniFile ini(dir.filePath("config.ini"));
     const QString section = QStringLiteral("position\\TForm1ToolBar1");
     SpeedBarLayout back;
     EXPECT_FALSE(SpeedBarLayout::read(ini, section, &back));
-
     // As an older version saved it: a name no longer known, a repeat, and btnOpen, btnSave ... not
     // named at all (they did not exist yet), so they come back as they first come, each after its
     // neighbour in the catalogue.

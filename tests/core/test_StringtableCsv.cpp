@@ -36,23 +36,17 @@ TEST(StringtableCsv, GoldenTexts)
     const QString header = QStringLiteral("LANGUAGE,\"English\",\"Russian\"\r\n\r\n");
     const Row hello = row(QStringLiteral("STR_A"), QStringLiteral("Hello"), u"Привет"_qs);
     const Row empty;
-
     StringtableForm one = withLanguages({Russian, English});
     one.rows = {hello, empty};
-
     StringtableForm gaps = withLanguages({English, Russian});
     gaps.rows = {hello, empty, empty, empty, row(QStringLiteral("STR_B"), "x", "y")};
-
     StringtableForm blanks = withLanguages({German});
     blanks.rows.clear();
     ASSERT_TRUE(insertBlankRow(blanks, 0));
-
     StringtableForm raw = withLanguages({Spanish});
     raw.rows = {Row{QStringLiteral("STR_Q"), {}}};
     raw.rows[0].texts[Spanish] = QStringLiteral("say \"hi\", now ");
-
     StringtableForm all = withLanguages({English, Russian, German, Czech, French, Italian, Spanish});
-
     const std::pair<const char *, std::pair<StringtableForm, QString>> cases[] = {
         {"every other empty row becomes an empty line",
          {gaps, header + u"STR_A,\"Hello\",\"Привет\",\r\n\r\n,\"\",\"\",\r\n\r\nSTR_B,\"x\",\"y\",\r\n"_qs}},
@@ -65,7 +59,6 @@ TEST(StringtableCsv, GoldenTexts)
         EXPECT_EQ(csv(c.first), c.second) << name;
     // One row and an empty one, as the ArmA save writes them: UTF-8 without a mark.
     EXPECT_TRUE(matchesGolden(csv(one).toUtf8(), "stringtable.csv"));
-
     EXPECT_EQ(buildStringtableCsv(StringtableForm{}), std::nullopt);
 }
 
@@ -76,12 +69,10 @@ TEST(StringtableCsv, TextsKeepTheirLanguage)
     form.rows = {row(QStringLiteral("STR_A"), QStringLiteral("Hello"), u"Привет"_qs)};
     EXPECT_EQ(cell(form, 0, 1), QStringLiteral("Hello"));
     EXPECT_EQ(cell(form, 0, 2), u"Привет"_qs);
-
     form.languages[English] = false;
     EXPECT_EQ(cell(form, 0, 1), u"Привет"_qs);
     EXPECT_EQ(cell(form, 0, 2), QString()); // no such column now
     EXPECT_EQ(csv(form), u"LANGUAGE,\"Russian\"\r\n\r\nSTR_A,\"Привет\",\r\n"_qs);
-
     form.languages[English] = true;
     EXPECT_EQ(cell(form, 0, 1), QStringLiteral("Hello"));
     EXPECT_EQ(csv(form), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_A,\"Hello\",\"Привет\",\r\n"_qs);

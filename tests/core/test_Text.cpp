@@ -27,7 +27,6 @@ TEST(Encodings, EveryWindows1251ByteButNulSurvivesARoundTripAndUtf8IsStrict)
     EXPECT_EQ(Cp1251::encode(text), all);
     EXPECT_EQ(text[0xB8 - 1], QChar(0x0451)); // ё
     EXPECT_EQ(text[0xB9 - 1], QChar(0x2116)); // №
-
     for (const char *valid : {"plain", "\xD0\x9F\xD1\x80\xD0\xB8", "\xF0\x9F\x98\x80"})
         EXPECT_TRUE(Utf8::isValid(valid)) << valid;
     // overlong, surrogate, above U+10FFFF, truncated, Windows-1251
@@ -45,7 +44,6 @@ TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
     };
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(DocumentCodec::decode(bytes), text) << bytes.toHex().constData();
-
     // "И" becomes D0 98, and 0x98 is the one byte Windows-1251 leaves undefined.
     for (const QString &text : {u"Привет\r\nмир"_qs, u"ИЁё№ abc"_qs, u""_qs})
         EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(DocumentCodec::utf8BytesAsAnsi(text)), text) << qPrintable(text);
@@ -53,7 +51,6 @@ TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
     // Windows-1251 bytes that are no UTF-8, and characters that are no Windows-1251 bytes at all.
     for (const QString &text : {u"Привет"_qs, u"\u4E2D"_qs, u"\u00E9"_qs})
         EXPECT_EQ(DocumentCodec::ansiBytesAsUtf8(text), std::nullopt) << qPrintable(text);
-
     struct Save { QString text; Encoding encoding; bool bom; QByteArray bytes; QString replaced; };
     const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
     const Save saves[] = {
@@ -128,7 +125,6 @@ TEST(SaveFileName, ForcedExtensions)
     };
     for (const auto &[typed, filter, saved] : cases)
         EXPECT_EQ(SaveFileName::withForcedExtension(typed, filter), saved) << qPrintable(typed);
-
     const std::pair<QString, int> indexes[] = {
         {"/d/a.sqs", 1}, {"/d/A.SQF", 2}, {"x.ext", 3}, {"x.sqm", 4}, {"x.csv", 5}, {"x.txt", 6},
         {"x.html", 7},   {"x.htm", 0},    {"noext", 0}, {"/d.sqs/file", 0},
@@ -162,7 +158,6 @@ TEST(PrintLayout, LinesLaidOutOnPages)
         EXPECT_EQ(r.pieces, c.pieces) << c.name;
         EXPECT_EQ(r.pages, c.pages) << c.name;
     }
-
     // A page narrower than a character still ends, and never splits a surrogate pair.
     const auto narrow = PrintLayout::layout({QString::fromUtf8("ab\xF0\x9F\x98\x80")}, PrintLayout::Page{0.5, 10, 4},
                                             [](QStringView s) { return qreal(s.size()); });
