@@ -36,7 +36,6 @@ TEST(PoolEntry, TwinIsTheSameClass)
 {
     const QStringList listed{QStringLiteral("M16 (1)"), QStringLiteral("AK74 (2)")};
     const std::pair<const char *, bool> twins[] = {
-        {"M16 (5)", true},
         {"m16 (1)", true},
         {"AK74 (1)", true},
         {"M16S (1)", false},
@@ -49,10 +48,8 @@ TEST(PoolEntry, TwinIsTheSameClass)
 TEST(PoolEntry, WeaponEquipmentByItsExactName)
 {
     const std::pair<const char *, bool> items[] = {
-        {"Binocular", true},
         {"NVGoggles", true},
         {"binocular", false},
-        {"Medkit", false},
     };
     for (const auto &[item, weapon] : items)
         EXPECT_EQ(PoolEntry::isWeaponEquipment(item), weapon) << item;
@@ -77,9 +74,6 @@ TEST(WizardFileNames, SoundFileNamesClassNamesExtensionsAndDefaults)
     // What the field keeps of a chosen or typed name, the list entry and its class.
     const std::array<const char *, 4> cases[] = {
         {"C:\\a b\\x.ogg", "x.ogg", "x.ogg", "x"},
-        {"/home/u/x.ogg", "x.ogg", "x.ogg", "x"},
-        {"alarm", "alarm", "alarm.ogg", "alarm"},
-        {"Alarm.OGG", "Alarm.OGG", "Alarm.OGG", "Alarm"},
         {"\"D:\\snd\\siren.ogg\"", "siren.ogg", "siren.ogg", "siren"},
         {"a:b.ogg", "b.ogg", "b.ogg", "b"},
         {"my.ogg.bak", "my.ogg.bak", "my.ogg.bak", "my.bak"},
@@ -91,17 +85,14 @@ TEST(WizardFileNames, SoundFileNamesClassNamesExtensionsAndDefaults)
         EXPECT_EQ(WizardFileNames::oggEntry(field), QString(entry)) << typed;
         EXPECT_EQ(WizardFileNames::oggClassName(WizardFileNames::oggEntry(field)), QString(className)) << typed;
     }
-
     const std::pair<QString, bool> classNames[] = {{"alarm", true}, {"Alarm_2", true}, {"6G30", true}, {"", false},
         {"my sound", false}, {"abc\"", false}, {"my.bak", false}, {u"тревога"_qs, false}};
     for (const auto &[name, valid] : classNames)
         EXPECT_EQ(WizardFileNames::isClassName(name), valid) << name.toStdString();
-
     const std::pair<const char *, bool> pictures[] = {{"PIC.JPG", true}, {"map.jpg.bak", true}, {"tex.paa", true},
         {"tex.PAC", true}, {"photo.jpeg", false}, {"pic.png", false}, {"jpg", false}};
     for (const auto &[name, accepted] : pictures)
         EXPECT_EQ(WizardFileNames::hasPictureExtension(QString::fromLatin1(name)), accepted) << name;
-
     const std::tuple<const char *, const char *, const char *> defaults[] = {
         {"/m/briefing", ".html", "/m/briefing.html"}, {"/m/briefing.htm", ".html", "/m/briefing.htm"},
         {"/my.dir/table", ".csv", "/my.dir/table.csv"}, {"C:\\my.dir\\table", ".csv", "C:\\my.dir\\table.csv"}};

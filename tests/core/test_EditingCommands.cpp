@@ -9,8 +9,6 @@
 TEST(LineComments, ToggleInEachStyle)
 {
     const std::tuple<bool, const char16_t *, const char16_t *> cases[] = {
-        {true, u"hint x", u";hint x"},
-        {true, u";hint x", u"hint x"},
         {true, u";;x", u";x"},
         {true, u"", u""},
         {true, u"  ; x", u";  ; x"}, // only the first column counts
@@ -40,7 +38,6 @@ TEST(LineComments, ToggleInEachStyle)
 TEST(KeyboardRepair, LayoutSwitchedToTheOtherAlphabet)
 {
     const std::pair<const char16_t *, const char16_t *> layouts[] = {
-        {u"Ghbdtn", u"Привет"},
         {u"Руддщ", u"Hello"},
         {u"ЖЭБЮжэбю", u":\"<>;\",."}, // the Russian keys of the US punctuation
         {u"\",./:;<>?[]{}", u"э?ю.ЖжБЮ,хъХЪ"},
@@ -58,7 +55,6 @@ TEST(KeyboardRepair, LayoutSwitchedToTheOtherAlphabet)
 TEST(KeyboardRepair, CaseSwappedButForYo)
 {
     const std::pair<const char16_t *, const char16_t *> caseSwitches[] = {
-        {u"пРИВЕТ", u"Привет"},
         {u"ёЖИК", u"ёжик"},
         {u"Ёлка", u"ЁЛКА"},
         {u"hELLO wORLD 42!", u"Hello World 42!"},

@@ -19,7 +19,6 @@ const FileType &typeNamed(const char *name)
     throw std::logic_error(name);
 }
 
-// Every file under the folder with its content.
 QMap<QString, QByteArray> filesUnder(const QString &root)
 {
     QMap<QString, QByteArray> files;
@@ -47,7 +46,6 @@ TEST(FileTypes, ExecArgumentDefaultApplicationLinesAndOnlyTheChosenTypesWithTheS
     // The file format's own escapes come on top: a quoted backslash is written twice over.
     EXPECT_TRUE(FileTypeRegistration::desktopEntry("/a b/\"v\"", {"text/x-sqs"})
                     .contains("\nExec=\"/a b/\\\\\"v\\\\\"\" %f\n"));
-
     const std::pair<const char *, const char *> mimeApps[] = {
         {"", "[Default Applications]\ntext/x-sqs=velmora.desktop\n"},
         {"[Added Associations]\ntext/plain=a.desktop;\n",
@@ -61,7 +59,6 @@ TEST(FileTypes, ExecArgumentDefaultApplicationLinesAndOnlyTheChosenTypesWithTheS
     for (const auto &[before, after] : mimeApps)
         EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after)
             << before;
-
     QTemporaryDir dir;
     const QString exe = "/opt/my apps/velmora";
     const FileTypeRegistration reg(dir.filePath("data"), dir.filePath("config"), exe);
@@ -72,10 +69,8 @@ TEST(FileTypes, ExecArgumentDefaultApplicationLinesAndOnlyTheChosenTypesWithTheS
     EXPECT_TRUE(matchesGolden(once["/data/mime/packages/velmora-sqf.xml"], "velmora-sqf.xml"));
     EXPECT_TRUE(matchesGolden(once["/data/applications/velmora.desktop"], "velmora.desktop"));
     EXPECT_EQ(once["/config/mimeapps.list"], "[Default Applications]\ntext/x-sqf=velmora.desktop\n");
-
     reg.registerType(typeNamed("SQF"));
     EXPECT_EQ(filesUnder(dir.path()), once);
-
     reg.registerType(typeNamed("CSV")); // the desktop's own type: no package
     const auto twice = filesUnder(dir.path());
     EXPECT_EQ(twice.size(), 3);

@@ -83,13 +83,11 @@ TEST(SqsScanner, KeywordsIgnoreCase)
 {
     SqsScanner words;
     expectCases(words, {{"ABS Abs absx", rsNone, "[ABS]K[ ].[Abs]K[ ].[absx]I", rsNone}});
-
     words.setKeyWords(QStringLiteral("hint\r\naddWeapon\nexitWith\rgoto\r\n\r\nif \nthen"));
     for (const char *word : {"HINT", "addweapon", "AddWeapon", "exitwith", "goto", "then"})
         EXPECT_TRUE(words.isKeyword(word)) << word;
     for (const char *word : {"abs", "hin", "hints", "if", ""})
         EXPECT_FALSE(words.isKeyword(word)) << word;
-
     QString many;
     for (int i = 0; i < 3000; ++i)
         many += QStringLiteral("Cmd%1\n").arg(i);

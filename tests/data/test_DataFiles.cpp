@@ -41,7 +41,6 @@ QStringList section(const char *name, const char *game)
     return GameDataFile::entries(GameDataFile::readSection(dataDat(), QStringLiteral("[%1 %2]").arg(name, game)));
 }
 
-// The weapons of an INFANTRY WEAPONS section with the magazines listed under each.
 QHash<QString, QStringList> weaponsWithMagazines(const char *game)
 {
     QHash<QString, QStringList> out;
@@ -55,7 +54,6 @@ QHash<QString, QStringList> weaponsWithMagazines(const char *game)
     return out;
 }
 
-// The rows of a fact table, each as column name -> value.
 QList<QHash<QString, QString>> readTable(const char *name)
 {
     const QStringList lines = QString::fromUtf8(loadFileToString(kFacts + name)).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
@@ -169,7 +167,6 @@ TEST(DataDat, MagazinesPairWithWeapons)
     }
 }
 
-// Each unit data file, read through the program's reader.
 class UnitDat : public ::testing::TestWithParam<const char *>
 {
 protected:

@@ -26,7 +26,6 @@ const QString kExamples = QStringLiteral(VELMORA_SOURCE_DIR "/tests/lexer/exampl
 
 long bgr(const QColor &c) { return (c.blue() << 16) | (c.green() << 8) | c.red(); }
 
-// An editor in UTF-8 with the highlighter attached.
 struct Editor
 {
     QsciScintilla edit;
@@ -118,13 +117,11 @@ TEST_P(Example, StyledAsExpectedWholeOrLineByLine)
             EXPECT_EQ(actual[i], expected[i]) << how << ", line " << i + 1 << ": " << text[i];
         EXPECT_EQ(actual.size(), expected.size()) << how;
     };
-
     for (const auto &[eolName, eol] : {std::pair{"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}}) {
         const std::string with = std::string(", ") + eolName;
         QByteArray bytes;
         for (std::size_t i = 0; i < text.size(); ++i)
             bytes += QByteArray(i > 0 ? eol : "") + text[i].c_str();
-
         Editor e(bytes);
         e.styleAll();
         const Rows whole = e.letters();
@@ -135,7 +132,6 @@ TEST_P(Example, StyledAsExpectedWholeOrLineByLine)
                 for (const std::string &line : whole)
                     out.write((line + '\n').c_str());
         }
-
         // Each line alone through the highlighter's entry point: last first after the whole pass
         // (line states left by it), then first to last from scrambled styles and line states.
         for (long line = e.lines() - 1; line >= 0; --line)
@@ -148,8 +144,6 @@ TEST_P(Example, StyledAsExpectedWholeOrLineByLine)
         for (long line = 0; line < e.lines(); ++line)
             e.styleLineAlone(line);
         check(e.letters(), "each line alone" + with);
-
-        // Typed line by line, each followed by a repaint.
         Editor typed;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const QByteArray line = QByteArray(i > 0 ? eol : "") + text[i].c_str();
@@ -186,7 +180,6 @@ TEST(LexerHighlighter, LongTextStyledInPiecesMatchesTheScanner)
         end = text.indexOf("\r\n", start) < 0 ? text.size() : text.indexOf("\r\n", start);
         range = scanner.styleLine(QByteArrayView(text).sliced(start, end - start), range, expected.data() + start);
     }
-
     Editor e(text);
     const auto styles = [&e] {
         std::string s(std::size_t(e.send(Sci::SCI_GETLENGTH)), '\0');
@@ -251,7 +244,6 @@ TEST(LexerHighlighter, StylesAreTheEditorsLookUnderTheAttributes)
         EXPECT_EQ(e.send(Sci::SCI_STYLEGETSIZE, r.style), 13);
     }
     EXPECT_EQ(e.edit.font().family(), e.font.family()) << "the widget's font follows";
-
     e.font.setPixelSize(15);
     e.lexer.setEditorLook(e.font, e.text, e.paper);
     EXPECT_GT(e.send(Sci::SCI_STYLEGETSIZE, tkKey), 0) << "a font sized in pixels still has a size";
@@ -268,24 +260,20 @@ TEST(LexerHighlighter, AttributeChangeReachesItsStylesAtOnce)
     h.keyword->setForeground(Colors::clRed);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkKey), long(Colors::clRed));
-
     // Identifiers and unknown characters share an attribute.
     h.identifier->setStyle(LexerAttributes::Bold | LexerAttributes::Underline);
     for (int style : {int(tkIdentifier), int(tkUnknown)})
         EXPECT_TRUE(e.bold(style) && e.send(Sci::SCI_STYLEGETUNDERLINE, style)) << style;
-
     // A neutralised comment looks like plain text.
     h.sqsComment->setForeground(Colors::clNone);
     h.sqsComment->setStyle(h.identifier->style());
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETFORE, tkComment), bgr(e.text));
     EXPECT_TRUE(e.bold(tkComment) && !e.send(Sci::SCI_STYLEGETITALIC, tkComment));
     EXPECT_FALSE(e.bold(Sci::STYLE_DEFAULT));
-
     h.blockComment->setBackground(Colors::clInfoBk);
     EXPECT_EQ(e.send(Sci::SCI_STYLEGETBACK, tkSdot), bgr(QGuiApplication::palette().color(QPalette::ToolTipBase)));
 }
 
-// The editor's look changes later; the attributes stay on top of it.
 TEST(LexerHighlighter, AttributesStayOnTopOfALaterFont)
 {
     LookedEditor e;
@@ -333,20 +321,17 @@ TEST(LexerHighlighter, WordsIncludeCyrillicLetters)
     EXPECT_EQ(words.send(Sci::SCI_WORDENDPOSITION, 8, 1), 18) << "a Cyrillic word is one word";
 }
 
-// Opening and closing a block comment reaches the lines below.
 TEST(LexerHighlighter, BlockCommentOpenedAboveRestylesTheLinesBelow)
 {
     Editor block("a\r\nb\r\nc */ d\r\ne");
     block.styleAll();
     ASSERT_EQ(block.letters(), (Rows{"I", "I", "I.?I.I", "I"}));
-
     block.edit.SendScintilla(Sci::SCI_INSERTTEXT, 0UL, "/*");
     // A repaint of the first line only leaves what lies below unstyled.
     block.send(Sci::SCI_COLOURISE, 0, block.send(Sci::SCI_GETLINEENDPOSITION, 0));
     EXPECT_LE(block.send(Sci::SCI_GETENDSTYLED), block.lineStart(1));
     block.styleFromWatermark();
     EXPECT_EQ(block.letters(), (Rows{"BBB", "B", "BBBB.I", "I"}));
-
     block.send(Sci::SCI_DELETERANGE, block.lineStart(2) + 2, 2); // the closing "*/"
     block.styleFromWatermark();
     EXPECT_EQ(block.letters(), (Rows{"BBB", "B", "BBBB", "B"}));
