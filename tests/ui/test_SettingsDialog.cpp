@@ -45,7 +45,6 @@ TEST_F(SettingsDialogTest, OpeningAndOkChangesNothing)
     start();
     action(kSettings)->trigger();
     EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_TRUE(dialog()->isModal());
     click(kOk); // every control opened from the live state, or this would change it
     EXPECT_FALSE(dialog()->isVisible());
     ASSERT_TRUE(closeMain());
@@ -97,8 +96,7 @@ TEST_F(SettingsDialogTest, TheHotKeyBoxTakesTheKeyPressed)
         {Qt::Key_Space, Qt::ControlModifier, 0x4020},
         {Qt::Key_Tab, {}, 9},
         {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009},
-        {Qt::Key_F5, Qt::AltModifier, 0x8074},
-        {Qt::Key_Control, Qt::ControlModifier, 0x8074},
+        {Qt::Key_Control, Qt::ControlModifier, 0x2009},
         {Qt::Key_Backspace, {}, 0},
         {Qt::Key_Space, Qt::ControlModifier, 0x4020},
     };
