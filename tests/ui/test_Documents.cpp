@@ -39,10 +39,21 @@ protected:
         p.waitForFinished();
         return QString::fromUtf8(p.readAllStandardOutput());
     }
-    static QStringList pdfPages(const QString &pdf)
+    // Prints to the PDF file `pdf`, `choose` playing the user in the print dialog; the text of each page.
+    QStringList print(const QString &pdf, const std::function<void(QPrinter &)> &choose = [](QPrinter &) {})
     {
-        return run("pdftotext", {"-layout", pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+        ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
+            auto &d = static_cast<QPrintDialog &>(dialog);
+            offeredPages = d.maxPage();
+            d.printer()->setOutputFormat(QPrinter::PdfFormat);
+            d.printer()->setOutputFileName(path(pdf));
+            choose(*d.printer());
+            return true;
+        });
+        action(kPrint)->trigger();
+        return run("pdftotext", {"-layout", path(pdf), "-"}).split(u'\f', Qt::SkipEmptyParts);
     }
+    int offeredPages = 0; // the last print dialog's
 };
 
 // Opened and saved without an edit, a file keeps its bytes; line ends become CR LF and the text
@@ -364,24 +375,16 @@ TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
     for (int i = 0; i < 120; ++i)
         lines.append(QStringLiteral("line %1").arg(i));
     mainWindow()->setEditorText(lines.join("\r\n"));
-    const QString pdf = path("out.pdf");
-    ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
-        if (auto *setup = qobject_cast<QPageSetupDialog *>(&dialog)) {
-            setup->printer()->setPageOrientation(QPageLayout::Landscape);
-            return true;
-        }
-        auto *printer = static_cast<QPrintDialog &>(dialog).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
+    ModalDialogs::setConfirmHandler([](QDialog &dialog) {
+        static_cast<QPageSetupDialog &>(dialog).printer()->setPageOrientation(QPageLayout::Landscape);
         return true;
     });
     action(kPageSetup)->trigger(); // the page set up here is the one printed on
-    action(kPrint)->trigger();
-    ASSERT_TRUE(QFileInfo(pdf).size() > 0);
+    const QStringList pages = print("out.pdf");
+    ASSERT_TRUE(QFileInfo(path("out.pdf")).size() > 0);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(run("pdfinfo", {pdf}).contains(QRegularExpression("Page size: +842 x 595")));
-    const QStringList pages = pdfPages(pdf);
+    EXPECT_TRUE(run("pdfinfo", {path("out.pdf")}).contains(QRegularExpression("Page size: +842 x 595")));
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(u"Привет, мир"_qs));
     EXPECT_TRUE(pages.last().contains("line 119"));
@@ -399,26 +402,13 @@ TEST_F(Documents, PrintsThePagesOfTheRangeInTheCopiesAsked)
     for (int i = 0; i < 200; ++i)
         lines.append(QStringLiteral("line %1").arg(i));
     mainWindow()->setEditorText(lines.join("\r\n"));
-    int offered = 0;
-    const auto print = [&](const QString &pdf, const std::function<void(QPrinter &)> &choose) {
-        ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
-            auto &d = static_cast<QPrintDialog &>(dialog);
-            offered = d.maxPage();
-            d.printer()->setOutputFormat(QPrinter::PdfFormat);
-            d.printer()->setOutputFileName(path(pdf));
-            choose(*d.printer());
-            return true;
-        });
-        action(kPrint)->trigger();
-        return pdfPages(path(pdf));
-    };
-    const QStringList all = print("all.pdf", [](QPrinter &) {});
+    const QStringList all = print("all.pdf");
     ASSERT_GE(all.size(), 3);
     const QStringList printed = print("two.pdf", [](QPrinter &printer) {
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(2, 2);
         printer.setCopyCount(2);
     });
-    EXPECT_EQ(offered, all.size());
+    EXPECT_EQ(offeredPages, all.size());
     EXPECT_EQ(printed, QStringList({all[1], all[1]}));
 }
