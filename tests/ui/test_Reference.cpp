@@ -8,8 +8,6 @@
 #include "reference/TreeList.h"
 #include "settings/IniFile.h"
 
-constexpr const char *kCardGrid = "BUDDY"; // the help card's name and value rows
-
 class Reference : public EditorSteps
 {
 protected:
@@ -65,7 +63,7 @@ protected:
     {
         const QString description = QString("Добавляет пункт в меню действий объекта. ").repeated(8).trimmed();
         help()->showCard({"addAction", "OFP", "1.10", "", "", "Number", description});
-        return control<QTableWidget>(help(), kCardGrid);
+        return control<QTableWidget>(help(), "BUDDY"); // the card's name and value rows
     }
     static void drag(QWidget *grid, QPoint from, QPoint by)
     {

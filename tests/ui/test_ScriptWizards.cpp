@@ -19,22 +19,18 @@ constexpr const char *kOverloaded = "OverL";
 constexpr const char *kRemoveGear = "RemGir"; // Удалить стандартное вооружение
 constexpr const char *kUnitSave = "Button2";   // Сохранить на диск
 constexpr const char *kUnitInsert = "Button3"; // Вставить в редактор
-constexpr const char *kUnitReset = "Button4";  // Сброс
 // The crate wizard's.
 constexpr const char *kCargo = "CRT";
 constexpr const char *kAddWeapon = "Button1";
 constexpr const char *kAddMagazine = "Button2";
 constexpr const char *kAddEquipment = "Button3";
 constexpr const char *kRemoveCargo = "Button4";
-constexpr const char *kClearCargo = "Button5";
 constexpr const char *kCrateInsert = "Button6";
 constexpr const char *kCrateSave = "Button7";
 constexpr const char *kClearFirst = "CheckBox1"; // Сначала очистить
 constexpr const char *kCrateInitLine = "BitBtn1";
 // The init-line dialog's.
 constexpr const char *kLine = "Edit1";
-constexpr const char *kLineInsert = "Button2";
-constexpr const char *kLineCopy = "Button3";
 
 // The unit data are those of the test program folder, tests/fixtures/exe.
 class ScriptWizards : public WizardFixture
@@ -166,7 +162,7 @@ TEST_F(ScriptWizards, UnitCountsFollowTheChoicesAndTheLoad)
     EXPECT_FALSE(enabled(kPrimaryGrenades));
     control<QCheckBox>(kRemoveGear)->click();
     EXPECT_EQ(load(), QString("12/10"));
-    click(kUnitReset);
+    click("Button4"); // Сброс
     EXPECT_EQ(load(), QString("0/10"));
     EXPECT_EQ(control<QComboBox>(kSecondary)->currentIndex(), 0);
     EXPECT_EQ(control<QSpinBox>(kSecondaryMagazines)->value(), 0);
@@ -327,7 +323,7 @@ TEST_F(ScriptWizards, CrateClearEmptiesTheCrate)
     const QString name = firstName("crate_");
     open(crate());
     fillCrate();
-    click(kClearCargo);
+    click("Button5"); // Удалить все
     EXPECT_TRUE(items(kCargo).isEmpty());
     EXPECT_NE(fieldText("NamED"), name);
     control<QCheckBox>(kClearFirst)->setChecked(false);
@@ -346,13 +342,13 @@ TEST_F(ScriptWizards, TheInitLineCopiesOrInsertsItsEditedLine)
     setText(kLine, longLine);
     EXPECT_EQ(fieldText(kLine), longLine);
     setText(kLine, "edited");
-    click(kLineCopy);
+    click("Button3"); // Скопировать
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("edited"));
     EXPECT_EQ(control<QLineEdit>(kLine)->selectedText(), QString("edited"));
     EXPECT_TRUE(initLine()->isVisible());
     editor()->setText("a SEL b");
     editor()->setSelection(0, 2, 0, 5);
-    click(kLineInsert);
+    click("Button2"); // Вставить в редактор
     EXPECT_EQ(text(), QString("a edited b"));
     EXPECT_FALSE(initLine()->isVisible());
     EXPECT_TRUE(crate()->isVisible());

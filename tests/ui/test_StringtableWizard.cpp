@@ -6,17 +6,13 @@
 #include "wizards/StringtableRowDialog.h"
 #include "wizards/StringtableWizard.h"
 
-constexpr const char *kDeleteRow = "Button2"; // Удалить строку
-constexpr const char *kClearRow = "Button3";  // Очистить строку
 constexpr const char *kInsert = "Button4";    // Вставить в редактор
 constexpr const char *kSave = "Button5";      // Сохранить как
 constexpr const char *kInsertRow = "Button6"; // Вставить строку
-constexpr const char *kClear = "Button8";     // Очистить
 constexpr const char *kRowDown = "SpeedButton1";
-// The row dialog's: its buttons, and the pop-up item that copies a field to the others.
+// The row dialog's buttons.
 constexpr const char *kRowConfirm = "Button1";
 constexpr const char *kRowCancel = "Button2";
-constexpr const char *kCopyToAll = "N1";
 
 class StringtableWizardTest : public WizardFixture
 {
@@ -140,7 +136,7 @@ TEST_F(StringtableWizardTest, CopyToAllCopiesTheFieldWhoseMenuWasOpenedToTheShow
         field(dialog, 1)->setFocus();
         emit field(dialog, 3)->customContextMenuRequested(QPoint(2, 2));
         control<QMenu>(&dialog, kPopupMenu)->close();
-        control<QAction>(&dialog, kCopyToAll)->trigger();
+        control<QAction>(&dialog, "N1")->trigger(); // the pop-up item that copies the field to the others
         for (int n = 1; n <= 5; ++n)
             EXPECT_EQ(field(dialog, n)->text(), QStringLiteral("third")) << n;
         EXPECT_EQ(field(dialog, 6)->text(), QStringLiteral("hidden stays"));
@@ -179,10 +175,10 @@ TEST_F(StringtableWizardTest, TheRowButtonsTakeTheCurrentRow)
     click("btnUP");
     EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
     EXPECT_EQ(currentRow(), 1);
-    click(kDeleteRow);
+    click("Button2"); // Удалить строку
     EXPECT_EQ(ids(), QStringList({"STR_1", ""}));
     grid()->setCurrentIndex(grid()->model()->index(0, 1));
-    click(kClearRow);
+    click("Button3"); // Очистить строку
     EXPECT_EQ(cell(0, 1), QString());
 }
 
@@ -197,7 +193,7 @@ TEST_F(StringtableWizardTest, UntickingALanguageTakesItsColumnAway)
 TEST_F(StringtableWizardTest, ClearUnticksTheLanguages)
 {
     checkAll({"Eng"});
-    click(kClear);
+    click("Button8"); // Очистить
     EXPECT_EQ(header(), QStringList({"ID"}));
     EXPECT_FALSE(control<QCheckBox>("Eng")->isChecked());
 }
