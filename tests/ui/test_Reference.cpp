@@ -16,7 +16,6 @@ protected:
     CompletionList *names() const { return control<CompletionList>(mainWindow(), kNameCompletion); }
     CompletionList *commands() const { return mainWindow()->completion(); }
 
-    // A top node, or a child of it.
     QTreeWidgetItem *node(const QString &top, const QString &child = QString()) const
     {
         for (QTreeWidgetItem *item : tree()->findItems(child.isEmpty() ? top : child, Qt::MatchRecursive))
@@ -52,7 +51,6 @@ protected:
     }
     void keys(const QString &typed) { QTest::keyClicks(editor(), typed); }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(editor(), k, mods); }
-    // The cards of hint and addWeapon.
     void putCards()
     {
         put("cmd/hint.txt", "hint\r\nOFP\r\n1.00\r\n");
