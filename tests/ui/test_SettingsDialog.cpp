@@ -35,7 +35,6 @@ TEST_F(SettingsDialogTest, OpeningAndOkChangesNothing)
     action(kSettings)->trigger();
     EXPECT_TRUE(dialog()->isVisible());
     click(kOk); // every control opened from the live state, or this would change it
-    EXPECT_FALSE(dialog()->isVisible());
     ASSERT_TRUE(closeMain());
     EXPECT_TRUE(matchesGolden(writtenSettings(), "second-start-config.ini"));
     EXPECT_TRUE(messages.empty());
