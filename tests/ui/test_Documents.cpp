@@ -31,7 +31,6 @@ protected:
         QCoreApplication::sendEvent(editor()->viewport(), &dropped);
         return enter.isAccepted();
     }
-    // What a tool of poppler-utils prints about a file.
     static QString run(const char *tool, const QStringList &arguments)
     {
         QProcess p;
@@ -39,33 +38,35 @@ protected:
         p.waitForFinished();
         return QString::fromUtf8(p.readAllStandardOutput());
     }
-    // The text of each page of a PDF file, laid out as printed.
-    static QStringList pdfPages(const QString &pdf)
+    // Prints to the PDF file `pdf`, `choose` playing the user in the print dialog; the text of each page.
+    QStringList print(const QString &pdf, const std::function<void(QPrinter &)> &choose = [](QPrinter &) {})
     {
-        return run("pdftotext", {"-layout", pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+        ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
+            auto &d = static_cast<QPrintDialog &>(dialog);
+            offeredPages = d.maxPage();
+            d.printer()->setOutputFormat(QPrinter::PdfFormat);
+            d.printer()->setOutputFileName(path(pdf));
+            choose(*d.printer());
+            return true;
+        });
+        action(kPrint)->trigger();
+        return run("pdftotext", {"-layout", path(pdf), "-"}).split(u'\f', Qt::SkipEmptyParts);
     }
+    int offeredPages = 0; // the last print dialog's
 };
 
 // Opened and saved without an edit, a file keeps its bytes; line ends become CR LF and the text
 // goes out in the encoding chosen. A second open and save gives the same bytes again, so
 // repeated saves never wear the end of a file away.
+// Other line ends, NUL, the empty file and a mark before UTF-8 are the core tests' (EditorText, DocumentCodec).
 TEST_F(Documents, AnUneditedFileIsSavedWithItsBytesAndFinalBreaksInTheChosenEncoding)
 {
     struct Row { const char *name; QByteArray onDisk; QByteArray ansi; QByteArray utf8; };
     const QByteArray crlf = "\r\n";
     const Row rows[] = {
-        {"empty", "", "", ""},
-        {"no final break", "a\r\nb", "a\r\nb", "a\r\nb"},
-        {"one CR LF", "a\r\nb\r\n", "a\r\nb\r\n", "a\r\nb\r\n"},
-        {"three CR LF", "a\r\n\r\n\r\n", "a\r\n\r\n\r\n", "a\r\n\r\n\r\n"},
         {"LF only", "a\nb\n", "a\r\nb\r\n", "a\r\nb\r\n"},
-        {"CR only", "a\rb\r", "a\r\nb\r\n", "a\r\nb\r\n"},
-        {"mixed", "a\r\nb\nc\rd", "a\r\nb\r\nc\r\nd", "a\r\nb\r\nc\r\nd"},
-        {"a final CR alone", "a\r", "a\r\n", "a\r\n"},
-        {"NUL inside", QByteArray("ab\0cd\r\n", 7), "ab", "ab"},
         {"Windows-1251 with 0x98", "\xCF\xF0\x98\r\n", "\xCF\xF0\x98\r\n", "\xD0\x9F\xD1\x80\xC2\x98\r\n"},
         {"UTF-8", kPrivetUtf8 + crlf, kPrivetAnsi + crlf, kPrivetUtf8 + crlf},
-        {"mark + UTF-8", kBom + kPrivetUtf8, kPrivetAnsi, kPrivetUtf8},
         {"mark + not UTF-8", kBom + "\xCF\xF0", "\xCF\xF0", "\xD0\x9F\xD1\x80"},
     };
     // How the text goes out: Save by the game mode, or Save As with the strip's choice.
@@ -145,8 +146,6 @@ TEST_F(Documents, TheSaveDialogStartsFromTheDocumentThenFromItsOwnChoices)
     startWith("m.sqf", "x");
     SaveDialog &d = saveDialog();
     QCheckBox *signature = control<QCheckBox>(&d, "SignatureBox");
-    EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Auto);
-    EXPECT_FALSE(signature->isEnabled());
     inFileDialog = [&](QFileDialog &) {
         control<QRadioButton>(&d, "UTFRRADIO")->click();
         signature->setChecked(true);
@@ -154,17 +153,14 @@ TEST_F(Documents, TheSaveDialogStartsFromTheDocumentThenFromItsOwnChoices)
     EXPECT_FALSE(mainWindow()->saveAs()); // cancelled
     EXPECT_EQ(d.directory().path(), dir.path());
     EXPECT_EQ(d.filterIndex(), 2);
-    EXPECT_EQ(d.selectedNameFilter(), QString("SQF (*.sqf)"));
     EXPECT_EQ(d.selectedFiles(), QStringList(path("m.sqf")));
     inFileDialog = nullptr;
     chosen.push_back(path("m.sqf"));
     ASSERT_TRUE(mainWindow()->saveAs());
     EXPECT_EQ(d.encoding(), SaveDialog::Encoding::Utf8);
     EXPECT_TRUE(signature->isEnabled() && signature->isChecked());
-    EXPECT_EQ(bytes("m.sqf"), kBom + "x");
     control<QRadioButton>(&d, "ANSIRADIO")->click();
     EXPECT_FALSE(signature->isEnabled());
-    EXPECT_FALSE(d.signatureWanted());
 }
 
 // Yes to the question, then a save that does not happen: nothing of the text may be lost.
@@ -370,36 +366,22 @@ TEST_F(Documents, AFileNamedLikeANewTextIsSavedWhereItIsWithoutAQuestion)
 TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
 {
     start();
-    QStringList lines = {u"Привет, мир"_qs, "a\tb", QString(300, u'w') + "END"};
+    QStringList lines = {u"Привет, мир"_qs};
     for (int i = 0; i < 120; ++i)
         lines.append(QStringLiteral("line %1").arg(i));
-    mainWindow()->setEditorText(lines.join("\r\n") + "\r\n"); // a final break prints no line of its own
-    const QString pdf = path("out.pdf");
-    ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
-        if (auto *setup = qobject_cast<QPageSetupDialog *>(&dialog)) {
-            setup->printer()->setPageOrientation(QPageLayout::Landscape);
-            return true;
-        }
-        auto *printer = static_cast<QPrintDialog &>(dialog).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
+    mainWindow()->setEditorText(lines.join("\r\n"));
+    ModalDialogs::setConfirmHandler([](QDialog &dialog) {
+        static_cast<QPageSetupDialog &>(dialog).printer()->setPageOrientation(QPageLayout::Landscape);
         return true;
     });
     action(kPageSetup)->trigger(); // the page set up here is the one printed on
-    action(kPrint)->trigger();
-    ASSERT_TRUE(QFileInfo(pdf).size() > 0);
+    const QStringList pages = print("out.pdf");
+    ASSERT_TRUE(QFileInfo(path("out.pdf")).size() > 0);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(run("pdfinfo", {pdf}).contains(QRegularExpression("Page size: +842 x 595")));
-    const QStringList pages = pdfPages(pdf);
-    const QString printed = pages.join(u'\f');
+    EXPECT_TRUE(run("pdfinfo", {path("out.pdf")}).contains(QRegularExpression("Page size: +842 x 595")));
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(u"Привет, мир"_qs));
-    EXPECT_TRUE(pages[0].contains(QRegularExpression("\\ba +b\\b"))); // the tab leaves a gap
-    // The long line is carried over: no printed line holds it whole.
-    EXPECT_FALSE(printed.contains(QString(300, u'w')));
-    EXPECT_TRUE(printed.contains("END"));
-    EXPECT_TRUE(printed.contains("line 0"));
     EXPECT_TRUE(pages.last().contains("line 119"));
     EXPECT_FALSE(pages[0].contains("line 119"));
 }
@@ -415,28 +397,13 @@ TEST_F(Documents, PrintsThePagesOfTheRangeInTheCopiesAsked)
     for (int i = 0; i < 200; ++i)
         lines.append(QStringLiteral("line %1").arg(i));
     mainWindow()->setEditorText(lines.join("\r\n"));
-    int offered = 0;
-    const auto print = [&](const QString &pdf, const std::function<void(QPrinter &)> &choose) {
-        ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
-            auto &d = static_cast<QPrintDialog &>(dialog);
-            EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
-            EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintCurrentPage));
-            offered = d.maxPage();
-            d.printer()->setOutputFormat(QPrinter::PdfFormat);
-            d.printer()->setOutputFileName(path(pdf));
-            choose(*d.printer());
-            return true;
-        });
-        action(kPrint)->trigger();
-        return pdfPages(path(pdf));
-    };
-    const QStringList all = print("all.pdf", [](QPrinter &) {});
+    const QStringList all = print("all.pdf");
     ASSERT_GE(all.size(), 3);
     const QStringList printed = print("two.pdf", [](QPrinter &printer) {
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(2, 2);
         printer.setCopyCount(2);
     });
-    EXPECT_EQ(offered, all.size());
+    EXPECT_EQ(offeredPages, all.size());
     EXPECT_EQ(printed, QStringList({all[1], all[1]}));
 }
