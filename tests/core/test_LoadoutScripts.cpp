@@ -116,6 +116,7 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
         {magazineCargo("M", 0), false},
         {magazineCargo("", 4), false},  // no class chosen
         {magazineCargo("M", 4), true},
+        {magazineCargo("m", 5), false},
         {magazineCargo("Ж", 1), true},
         {magazineCargo("ж", 2), false},
         {weaponCargo("ж", 1), true},
@@ -140,7 +141,7 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
         EXPECT_EQ(CrateScript::equipmentKind(item), kind) << item;
 }
 
-// The lines the wizards show are checked in their window tests.
+// Every example of the init line, unit and crate, with the edge cases around them.
 TEST(InitLine, Examples)
 {
     const auto unit = [](void (*edit)(UnitForm &)) {
@@ -162,6 +163,10 @@ TEST(InitLine, Examples)
          primary + "; this addMagazine \"HM\"; this addWeapon \"H\"; this addMagazine \"E\" "}, // one "; " between blocks
         {unit([](UnitForm &f) { f.primary.weapon = "W_unit", f.removeStandardArms = false; }),
          "{this addMagazine \"M\"} forEach [1,2]; this addWeapon \"W_unit\"; this selectWeapon \"W_unit\" "},
+        {unit([](UnitForm &f) { f.binoculars = true; }),
+         "RemoveAllWeapons this; " + primary + " ; this AddWeapon \"Binocular\""},
+        {InitLine::forCrate({"c", true, {}}), "ClearMagazineCargo this; ClearWeaponCargo this "},
+        {InitLine::forCrate({"c", false, {}}), ""},
         {InitLine::forCrate({"c", true, {weaponCargo("W", 3)}}),
          "ClearMagazineCargo this; ClearWeaponCargo this; this addWeaponCargo [\"W\", 3] "},
         {InitLine::forCrate({"c", false, {magazineCargo("M_crate", 2), weaponCargo("W", 1)}}),

@@ -56,6 +56,7 @@ TEST(ReferenceTree, EachGameSeesItsOwnSections)
 TEST(ReferenceTree, QuotesAddedOnlyWhereMissing)
 {
     const std::tuple<const char *, int, const char *> cases[] = {
+        {"a \"\" b", 3, "M16"},       // between two quotes
         {"a \"", 3, "M16\""},         // after an opening quote
         {"a \"x\"", 4, "\"M16"},      // before a closing quote
         {"", 0, "\"M16\""},
@@ -151,6 +152,7 @@ TEST(CompletionRules, QuoteThatOpensAStringOpensTheCommandsNames)
         {"x ADDMAGAZINEPOOL \"", Magazines},           // any mix of cases
         {"crate addMagazinePool [\"", Magazines},
         {"player addWeapon \"M16\"", None},             // the closing quote of a string
+        {"player addWeapon \"M1", None},                // after letters the opening quote is odd
         {"\"", None},
         {"", None},
     };

@@ -118,6 +118,7 @@ TEST(StringtableCsv, RowMovesWithTheRowsBetweenShifting)
     form.rows = {row("A", "", ""), row("B", "", ""), row("C", "", ""), row("D", "", "")};
     EXPECT_TRUE(moveRow(form, 1, 0));
     EXPECT_EQ(cell(form, 0, 0), QStringLiteral("B"));
+    EXPECT_FALSE(moveRow(form, 0, -1));
     EXPECT_FALSE(moveRow(form, 3, 4));
 }
 

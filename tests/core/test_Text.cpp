@@ -55,6 +55,7 @@ TEST(DocumentCodec, DecodingSaveBytesAndReEncodingsThatUndoEachOther)
     const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
     const Save saves[] = {
         {u"Пр"_qs, Encoding::Ansi, true, "\xCF\xF0", ""}, // no mark in ANSI
+        {"", Encoding::Utf8, true, "\xEF\xBB\xBF", ""},    // an empty text with its mark
         // A surrogate pair outside the code page is one '?' and is listed once.
         {'x' + smile + 'y' + smile, Encoding::Ansi, false, "x?y?", smile},
         {smile, Encoding::Utf8, false, smile.toUtf8(), ""},
