@@ -67,14 +67,11 @@ TEST(StringtableCsv, TextsKeepTheirLanguage)
 {
     StringtableForm form = withLanguages({English, Russian});
     form.rows = {row(QStringLiteral("STR_A"), QStringLiteral("Hello"), u"Привет"_qs)};
-    EXPECT_EQ(cell(form, 0, 1), QStringLiteral("Hello"));
-    EXPECT_EQ(cell(form, 0, 2), u"Привет"_qs);
     form.languages[English] = false;
     EXPECT_EQ(cell(form, 0, 1), u"Привет"_qs);
     EXPECT_EQ(cell(form, 0, 2), QString()); // no such column now
     EXPECT_EQ(csv(form), u"LANGUAGE,\"Russian\"\r\n\r\nSTR_A,\"Привет\",\r\n"_qs);
     form.languages[English] = true;
-    EXPECT_EQ(cell(form, 0, 1), QStringLiteral("Hello"));
     EXPECT_EQ(csv(form), u"LANGUAGE,\"English\",\"Russian\"\r\n\r\nSTR_A,\"Hello\",\"Привет\",\r\n"_qs);
 }
 
@@ -84,13 +81,8 @@ TEST(StringtableCsv, IdentifiersCompareExactly)
     StringtableForm ids = withLanguages({English});
     EXPECT_FALSE(isUniqueId(ids, QString())); // the initial empty row
     ids.rows[0].id = QStringLiteral("STR_A");
-    const std::pair<const char *, bool> cases[] = {
-        {"STR_A ", true},
-        {"", true},
-        {" ", true},
-    };
-    for (const auto &[id, unique] : cases)
-        EXPECT_EQ(isUniqueId(ids, QString::fromLatin1(id)), unique) << '"' << id << '"';
+    EXPECT_TRUE(isUniqueId(ids, QStringLiteral("STR_A ")));
+    EXPECT_TRUE(isUniqueId(ids, QString()));
 }
 
 // Two insertions at the same current row: the second lands above the first, the initial empty row
@@ -102,10 +94,6 @@ TEST(StringtableCsv, InsertedRowGoesAboveTheCurrentOne)
     setCell(edited, 0, 0, QStringLiteral("STR_1"));
     ASSERT_TRUE(insertBlankRow(edited, 0));
     setCell(edited, 0, 0, QStringLiteral("STR_2"));
-    EXPECT_EQ(edited.rows.size(), 3);
-    EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_2"));
-    EXPECT_EQ(cell(edited, 1, 0), QStringLiteral("STR_1"));
-    EXPECT_EQ(cell(edited, 1, 1), QStringLiteral(" "));
     EXPECT_EQ(csv(edited), "LANGUAGE,\"English\"\r\n\r\nSTR_2,\" \",\r\nSTR_1,\" \",\r\n\r\n");
     EXPECT_FALSE(insertBlankRow(edited, -1));
     EXPECT_FALSE(insertBlankRow(edited, 4));
@@ -145,7 +133,5 @@ TEST(StringtableCsv, DeletingTheOnlyRowEmptiesIt)
     EXPECT_EQ(cell(edited, 0, 0), QStringLiteral("STR_1"));
     deleteRow(edited, 0);
     ASSERT_EQ(edited.rows.size(), 1);
-    EXPECT_EQ(cell(edited, 0, 0), QString());
-    EXPECT_EQ(cell(edited, 0, 1), QString());
     EXPECT_EQ(csv(edited), "LANGUAGE,\"English\"\r\n\r\n\r\n");
 }
