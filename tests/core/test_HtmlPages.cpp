@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <jerror.h>
 
-// The empty page, and one with notes, a plan, two of three objectives and the one checked ending.
 TEST(BriefingPage, MatchesTheGoldenPages)
 {
     EXPECT_TRUE(matchesGolden(buildBriefingPage(BriefingForm{}).toUtf8(), "briefing-empty.html"));
@@ -16,13 +15,10 @@ TEST(BriefingPage, MatchesTheGoldenPages)
     form.notes = QStringLiteral("a1\r\na2");
     form.plan = QStringLiteral("p");
     form.objectiveOn[0] = form.objectiveOn[1] = true;
-    form.objectives[0] = QStringLiteral("o1");
-    form.objectives[1] = QStringLiteral("o2");
-    form.objectives[2] = QStringLiteral("unchecked, left out");
+    form.objectives = {QStringLiteral("o1"), QStringLiteral("o2"), QStringLiteral("unchecked, left out")};
     form.endings[0] = {true, QStringLiteral("t"), QStringLiteral("e")};
     form.endings[1] = {false, QStringLiteral("t2"), QStringLiteral("e2")};
-    const QString page = buildBriefingPage(form);
-    EXPECT_TRUE(matchesGolden(page.toUtf8(), "briefing.html")); // the ArmA save's bytes
+    EXPECT_TRUE(matchesGolden(buildBriefingPage(form).toUtf8(), "briefing.html")); // the ArmA save's bytes
 }
 
 // Texts go in as typed, each line break with a <br>; a title is one line as typed: no <br> added.
@@ -95,9 +91,8 @@ TEST(JpegSize, CutPictureFailsWhateverItsSize)
     const QByteArray progressive = makeFlatProgressiveJpeg(64, 64);
     const QString cutShort = thrown([&] { readJpegSize(progressive.left(progressive.size() - 2)); });
     EXPECT_TRUE(cutShort.startsWith(QStringLiteral("JPEG error #")));
-    const QByteArray &large = largeProgressive();
-    for (const qsizetype kept : {large.size() - 3, large.size() / 2})
-        EXPECT_EQ(thrown([&] { readJpegSize(large.left(kept)); }), cutShort) << kept;
+    for (const qsizetype kept : {largeProgressive().size() - 3, largeProgressive().size() / 2})
+        EXPECT_EQ(thrown([&] { readJpegSize(largeProgressive().left(kept)); }), cutShort) << kept;
 }
 
 TEST(JpegSize, UnreadablePictureIsAnError)
