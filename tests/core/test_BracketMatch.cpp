@@ -45,9 +45,8 @@ TEST(BracketMatch, ChoicePartnerPaintedBracketsAndTheDoubleClicksSelection)
         {"between two pairs: the one after the caret", "(a)(b)", 3, Selection{3, 6}},
     };
     for (const Click &c : clicks) {
-        const ScriptText clicked(c.text, scanner);
         const qsizetype chosen = chooseBracket(c.text, c.caret);
-        EXPECT_EQ(selectionToPartner(c.caret, chosen, partner(clicked, chosen)), c.selection) << c.name;
+        EXPECT_EQ(selectionToPartner(c.caret, chosen, partner(ScriptText(c.text, scanner), chosen)), c.selection) << c.name;
     }
 }
 

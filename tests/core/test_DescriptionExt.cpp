@@ -47,12 +47,8 @@ TEST(PoolEntry, TwinIsTheSameClass)
 
 TEST(PoolEntry, WeaponEquipmentByItsExactName)
 {
-    const std::pair<const char *, bool> items[] = {
-        {"NVGoggles", true},
-        {"binocular", false},
-    };
-    for (const auto &[item, weapon] : items)
-        EXPECT_EQ(PoolEntry::isWeaponEquipment(item), weapon) << item;
+    EXPECT_TRUE(PoolEntry::isWeaponEquipment("NVGoggles"));
+    EXPECT_FALSE(PoolEntry::isWeaponEquipment("binocular"));
 }
 
 // The pools follow the unit data's sections, each magazine offered once.

@@ -32,7 +32,6 @@ TEST(LineComments, ToggleInEachStyle)
             EXPECT_EQ(LineComments::toggle(LineComments::toggle(line, sqs), sqs), QString::fromUtf16(line));
     EXPECT_EQ(LineComments::toggleLines({"a", ";b", "", "c"}, true), QString(";a\r\nb\r\n\r\n;c\r\n"));
     EXPECT_EQ(LineComments::toggleLines({"a", "//b", "c"}, false), QString("//a\r\nb\r\n//c\r\n"));
-    EXPECT_EQ(LineComments::toggleLines({""}, false), QString("\r\n"));
 }
 
 TEST(KeyboardRepair, LayoutSwitchedToTheOtherAlphabet)

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -60,8 +59,7 @@ TEST(FileTypes, ExecArgumentDefaultApplicationLinesAndOnlyTheChosenTypesWithTheS
         EXPECT_EQ(FileTypeRegistration::withDefaultApplication(before, "text/x-sqs", "velmora.desktop"), after)
             << before;
     QTemporaryDir dir;
-    const QString exe = "/opt/my apps/velmora";
-    const FileTypeRegistration reg(dir.filePath("data"), dir.filePath("config"), exe);
+    const FileTypeRegistration reg(dir.filePath("data"), dir.filePath("config"), "/opt/my apps/velmora");
     reg.registerType(typeNamed("SQF"));
     const auto once = filesUnder(dir.path());
     EXPECT_EQ(once.keys(), QStringList({"/config/mimeapps.list", "/data/applications/velmora.desktop",

@@ -13,7 +13,6 @@ TEST(StatusTexts, PercentViewedDownToTheWindowsEnd)
         {1, 30, 1000, 3},   // 31 / 10 = 3.1
         {1, 9, 400, 2},     // 10 / 4 = 2.5: half to even
         {1, 10, 400, 3},    // 11 / 4 = 2.75
-        {1, 14, 600, 2},    // 15 / 6 = 2.5
         {1, 20, 600, 4},    // 21 / 6 = 3.5: to even, upward
         {971, 30, 1000, 100},
     };

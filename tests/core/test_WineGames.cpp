@@ -62,9 +62,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        QDir(prefix()).mkpath("drive_c/Games/OFP");
-        QDir(prefix()).mkpath("dosdevices");
-        QDir(prefix()).mkpath("other_d");
+        for (const char *folder : {"drive_c/Games/OFP", "dosdevices", "other_d"})
+            QDir(prefix()).mkpath(folder);
         QFile::link("../drive_c", prefix() + "/dosdevices/c:");
         QFile::link("../other_d", prefix() + "/dosdevices/d:");
     }
