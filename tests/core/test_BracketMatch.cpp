@@ -2,8 +2,6 @@
 #include "../TestUtil.h"
 #include "script/BracketMatch.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 using namespace BracketMatch;
@@ -16,7 +14,6 @@ TEST(BracketMatch, ChoicePartnerPaintedBracketsAndTheDoubleClicksSelection)
         {"back again", "a(b)", 3, 3, 1},
         {"before the caret at the end", "f(x)", 4, 3, 1},
         {"nesting of the same pair only", "((a)[)])", 0, 0, 5},
-        {"other pairs do not count", "([)]", 0, 0, 2},
         {"across lines", "{\r\n x\r\n}", 0, 0, 7},
         {"backward across CR and LF lines", "[\r\n\n\r]", 5, 5, 0},
         {"string skipped", "(\")\")", 0, 0, 4},

@@ -4,8 +4,6 @@
 #include "wizards/DescriptionExt.h"
 #include "wizards/WizardFileNames.h"
 
-#include <gtest/gtest.h>
-
 // Each group alone and two together; a group's entries count only while it is checked.
 TEST(DescriptionExt, MatchesTheGoldenTexts)
 {

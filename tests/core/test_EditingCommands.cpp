@@ -3,8 +3,6 @@
 #include "script/LineComments.h"
 #include "text/KeyboardRepair.h"
 
-#include <gtest/gtest.h>
-
 // A toggled line, toggled again, is the line it was; toggled lines each end with CR LF.
 TEST(LineComments, ToggleInEachStyle)
 {

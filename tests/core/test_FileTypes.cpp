@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include "wizards/JpegSize.h"
 #include "wizards/OverviewPage.h"
 
-#include <gtest/gtest.h>
 #include <jerror.h>
 
 TEST(BriefingPage, MatchesTheGoldenPages)

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -4,8 +4,6 @@
 #include "search/TextOffsets.h"
 #include "search/TextSearch.h"
 
-#include <gtest/gtest.h>
-
 using namespace TextSearch;
 
 const QByteArray kEmoji = "\xF0\x9F\x98\x80"; // one character of four bytes

@@ -14,7 +14,6 @@
 
 #include <QTemporaryDir>
 #include <cerrno>
-#include <gtest/gtest.h>
 
 TEST(IniFile, WritesKeepTheRestOfTheFile)
 {

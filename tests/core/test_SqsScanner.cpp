@@ -2,8 +2,6 @@
 #include "../TestUtil.h"
 #include "script/SqsScanner.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 
 namespace {

@@ -3,8 +3,6 @@
 #include "text/BookmarkCaptions.h"
 #include "text/StatusTexts.h"
 
-#include <gtest/gtest.h>
-
 TEST(StatusTexts, PercentViewedDownToTheWindowsEnd)
 {
     struct Case { qsizetype top, window, lines; int percent; };

@@ -2,8 +2,6 @@
 #include "../TestUtil.h"
 #include "wizards/StringtableCsv.h"
 
-#include <gtest/gtest.h>
-
 using namespace Stringtable;
 
 namespace {

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using DocumentCodec::Encoding;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 // A system.reg as Wine writes it, with the forms a value takes and lines that continue.
 const QByteArray kSystemReg = loadFileToString(QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/wine-system.reg"));

@@ -11,7 +11,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <gtest/gtest.h>
 
 namespace {
 
