@@ -9,7 +9,6 @@
 #include "text/FileText.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -95,15 +94,13 @@ TEST(HelpCard, CardHasSevenRows)
 
 TEST(HelpCard, FileFoundInAnyCaseInsideTheFolderOnly)
 {
-    QTemporaryDir dir;
-    const QString cmd = dir.filePath("cmd");
+    const QString cmd = QFileInfo(tempFile("secret.txt", "x")).path() + "/cmd";
     QDir().mkpath(cmd);
     saveTextToFile("x", cmd + "/addWeapon.txt");
-    saveTextToFile("x", dir.filePath("secret.txt"));
     EXPECT_EQ(HelpCard::findFile(cmd, "ADDWEAPON"), cmd + "/addWeapon.txt");
     for (const char *name : {"", "../secret", "..", "/etc/passwd", "add Weapon", "addWeapon;x", "missing"})
         EXPECT_EQ(HelpCard::findFile(cmd, name), QString()) << name;
-    EXPECT_EQ(HelpCard::findFile(dir.filePath("none"), "addWeapon"), QString());
+    EXPECT_EQ(HelpCard::findFile(cmd + "/none", "addWeapon"), QString());
 }
 
 TEST(CaretText, WordsAroundTheCaret)
