@@ -2,6 +2,7 @@
 #include "app/AppWindows.h"
 
 #include "common/WindowPosition.h"
+#include "platform/Dialogs.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/FileAssociationsDialog.h"
 #include "dialogs/GoToLineDialog.h"
@@ -53,6 +54,7 @@ AppWindows::~AppWindows() = default;
 
 void AppWindows::create(const QStringList &arguments)
 {
+    Dialogs::setApplicationTitle(QStringLiteral("Velmora")); // until a document gives it its name
     m_main = std::make_unique<MainWindow>(m_game);
     m_main->start(arguments);
     m_goToLine = std::make_unique<GoToLineDialog>(*m_main->editor());

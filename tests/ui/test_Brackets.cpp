@@ -2,7 +2,6 @@
 #include "EditorSteps.h"
 
 #include "editor/BracketMatcher.h"
-#include "common/QtColor.h"
 
 class Brackets : public EditorSteps
 {

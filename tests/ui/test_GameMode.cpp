@@ -1,7 +1,6 @@
 // The game switch and the comment styles, as the main window shows them.
 #include "AppFixture.h"
 
-#include "editor/ScriptLexer.h"
 #include "reference/CompletionList.h"
 
 class GameMode : public AppFixture

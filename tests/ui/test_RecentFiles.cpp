@@ -77,7 +77,6 @@ TEST_F(RecentFilesMenu, AVanishedFileIsReportedAndRemoved)
 {
     touch("here.sqs");
     writeList({path("gone.sqs"), path("here.sqs")});
-    Dialogs::setApplicationTitle("Velmora");
     start();
     choose(0);
     ASSERT_EQ(messages.size(), 1u);

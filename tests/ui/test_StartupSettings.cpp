@@ -1,8 +1,6 @@
 // Start-up and shutdown of the main window with config.ini: orders, defaults, refusals.
 #include "AppFixture.h"
 
-#include "editor/ScriptLexer.h"
-
 using Attr = LexerAttributes;
 
 using StartupSettings = AppFixture;
