@@ -1,4 +1,4 @@
-// Steps on the editor in its users' measure, characters, for the search, bookmark and bracket tests.
+// The program started, and steps on its editor in its users' measure, characters.
 #pragma once
 
 #include "AppFixture.h"

@@ -1,16 +1,11 @@
 // The game switch and the comment styles, as the main window shows them.
-#include "AppFixture.h"
+#include "EditorSteps.h"
 
 #include "reference/CompletionList.h"
 
-class GameMode : public AppFixture
+class GameMode : public EditorSteps
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        start();
-    }
     int firstStyle() const
     {
         editor()->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);

@@ -1,14 +1,9 @@
 // The "Опции" switches, the speed bar's sizes and images, its customise window and stored layout.
-#include "AppFixture.h"
+#include "EditorSteps.h"
 
-class ViewOptions : public AppFixture
+class ViewOptions : public EditorSteps
 {
 protected:
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        start();
-    }
     QToolBar *bar() const { return find<QToolBar>(kBar); }
     int image(const char *item) const { return action(item)->property("ImageIndex").toInt(); }
     // The names of the items on the bar, left to right.
