@@ -3,7 +3,6 @@
 #include "WizardFixture.h"
 
 #include "text/Cp1251.h"
-#include "wizards/StringtableRowDialog.h"
 #include "wizards/StringtableWizard.h"
 
 constexpr const char *kInsert = "Button4";    // Вставить в редактор
@@ -180,14 +179,6 @@ TEST_F(StringtableWizardTest, TheRowButtonsTakeTheCurrentRow)
     grid()->setCurrentIndex(grid()->model()->index(0, 1));
     click("Button3"); // Очистить строку
     EXPECT_EQ(cell(0, 1), QString());
-}
-
-// That the texts stay with their language meanwhile is the core tests' (TextsKeepTheirLanguage).
-TEST_F(StringtableWizardTest, UntickingALanguageTakesItsColumnAway)
-{
-    checkAll({"Eng", "rus"});
-    check("Eng", false);
-    EXPECT_EQ(header(), QStringList({"ID", "Russian"}));
 }
 
 TEST_F(StringtableWizardTest, ClearUnticksTheLanguages)
