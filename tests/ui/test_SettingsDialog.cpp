@@ -1,5 +1,4 @@
-// The settings dialog against the main window's live state, its boxes, game path detection
-// and the file-type registration it opens.
+// The settings dialog against the live state, its boxes, game path detection and the file types.
 #include "AppFixture.h"
 
 #include "dialogs/ColorBox.h"
@@ -23,6 +22,11 @@ protected:
     T *control(const char *name) const { return control<T>(kSettingsWindow, name); }
     QDialog *dialog() const { return find<QDialog>(kSettingsWindow); }
     void click(const char *button) { press(dialog(), button); }
+    void openSettings()
+    {
+        start();
+        action(kSettings)->trigger();
+    }
     ColorBox *colours(const char *name) const { return control<ColorBox>(name); }
 };
 
@@ -30,8 +34,7 @@ protected:
 TEST_F(SettingsDialogTest, OpeningAndOkChangesNothing)
 {
     writeConfig(loadFileToString(goldenPath("second-start-config.ini")));
-    start();
-    action(kSettings)->trigger();
+    openSettings();
     EXPECT_TRUE(dialog()->isVisible());
     click(kOk); // every control opened from the live state, or this would change it
     ASSERT_TRUE(closeMain());
@@ -76,8 +79,7 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
 // Tab, a modifier alone and Backspace are keys like any other; "<- Сброс" puts Tab back.
 TEST_F(SettingsDialogTest, TheHotKeyBoxTakesTheKeyPressed)
 {
-    start();
-    action(kSettings)->trigger();
+    openSettings();
     auto *box = control<HotKeyBox>("HotKey1");
     const struct { int key; Qt::KeyboardModifiers mods; int code; } keys[] = {
         {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009},
@@ -100,8 +102,7 @@ TEST_F(SettingsDialogTest, TheHotKeyBoxTakesTheKeyPressed)
 // The dialog opens again from the live values.
 TEST_F(SettingsDialogTest, CancelKeepsTheLiveValues)
 {
-    start();
-    action(kSettings)->trigger();
+    openSettings();
     QTest::keyClick(control<HotKeyBox>("HotKey1"), Qt::Key_Space, Qt::ControlModifier);
     colours(kBackground)->setSelected(Colors::clYellow);
     control<QLineEdit>("OFPpath")->setText("/elsewhere.exe");
@@ -119,7 +120,7 @@ TEST_F(SettingsDialogTest, CancelKeepsTheLiveValues)
 TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFont)
 {
     writeConfig("[txfont]\r\nName=DejaVu Sans Mono\r\n"); // a font the test machine has
-    start();
+    openSettings();
     const QFont live = mainWindow()->look().font;
     QString offered;
     bool accept = false;
@@ -129,7 +130,6 @@ TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFont)
         fonts.setCurrentFont(QFont("DejaVu Sans", 15));
         return accept;
     });
-    action(kSettings)->trigger();
     click(kFont); // cancelled
     EXPECT_EQ(offered, live.family());
     EXPECT_EQ(control(kFont)->font().family(), live.family());
@@ -144,8 +144,7 @@ TEST_F(SettingsDialogTest, TheFontButtonStartsFromTheLiveFont)
 // A colour in no list shows as the custom colour; the first entry asks the colour dialog for one.
 TEST_F(SettingsDialogTest, ColourBoxesOfferNoneTheDefaultAndACustomColour)
 {
-    start();
-    action(kSettings)->trigger();
+    openSettings();
     ColorBox *keyword = colours(kKeywordColour);
     EXPECT_GE(colours(kBackground)->findText("clDefault"), 0);
     EXPECT_LT(keyword->findText("clDefault"), 0);
@@ -168,8 +167,7 @@ TEST_F(SettingsDialogTest, ColourBoxesOfferNoneTheDefaultAndACustomColour)
 
 TEST_F(SettingsDialogTest, TheColourListOpensSixteenRowsTall)
 {
-    start();
-    action(kSettings)->trigger();
+    openSettings();
     ColorBox *keyword = colours(kKeywordColour);
     keyword->showPopup();
     const QAbstractItemView *list = keyword->view();
@@ -185,8 +183,7 @@ TEST_F(SettingsDialogTest, ALabelsClickFindsTheGamesPathInTheWinePrefix)
     put("WINEPREFIX/drive_c/OFP/FlashpointResistance.exe", "MZ");
     put("WINEPREFIX/system.reg", "WINE REGISTRY Version 2\n[Software\\\\Codemasters\\\\Flashpoint Resistance] 1\n"
                                  "\"MAIN\"=\"C:\\\\OFP\"\n");
-    start();
-    action(kSettings)->trigger();
+    openSettings();
     auto *label = control<QLabel>("Label18"); // Путь к Operation Flashpoint
     QEvent enter(QEvent::Enter), leave(QEvent::Leave);
     QApplication::sendEvent(label, &enter);
@@ -205,13 +202,12 @@ TEST_F(SettingsDialogTest, ALabelsClickFindsTheGamesPathInTheWinePrefix)
 // None ticked beeps; the caches are rebuilt where their tools are installed; a failure is named.
 TEST_F(SettingsDialogTest, FileTypesRegisterTheTickedTypesForTheUser)
 {
-    start();
+    openSettings();
     QStringList refreshed;
     Launcher::setHandler([&](const Launcher::Request &r) {
         refreshed += r.arguments;
         return true;
     });
-    action(kSettings)->trigger();
     click(kSettingsFileTypes);
     QDialog *fileTypes = find<QDialog>(kFileTypesWindow);
     ASSERT_TRUE(fileTypes->isVisible());
