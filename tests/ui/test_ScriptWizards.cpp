@@ -93,7 +93,6 @@ TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
     action(kArma)->trigger();
     open(unit());
     EXPECT_EQ(items(kPrimary), QStringList({"НЕТ", "M16A2"}));
-    EXPECT_EQ(items(kSecondary), QStringList({"НЕТ", "M136"}));
     EXPECT_EQ(items(kEquipment), QStringList({"(0) HandGrenadeTimed"}));
     EXPECT_EQ(load(), QString("0/12"));
     EXPECT_EQ(control<QSpinBox>("HGMG")->maximum(), 8);

@@ -170,10 +170,6 @@ TEST_F(StringtableWizardTest, TheRowButtonsTakeTheCurrentRow)
     click(kRowDown);
     EXPECT_EQ(ids(), QStringList({"STR_1", "", " "}));
     EXPECT_EQ(currentRow(), 2);
-    selectRows(0, 2);
-    click("btnUP");
-    EXPECT_EQ(ids(), QStringList({"STR_1", " ", ""}));
-    EXPECT_EQ(currentRow(), 1);
     click("Button2"); // Удалить строку
     EXPECT_EQ(ids(), QStringList({"STR_1", ""}));
     grid()->setCurrentIndex(grid()->model()->index(0, 1));
