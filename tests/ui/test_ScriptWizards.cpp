@@ -29,8 +29,7 @@ constexpr const char *kCrateInsert = "Button6";
 constexpr const char *kCrateSave = "Button7";
 constexpr const char *kClearFirst = "CheckBox1"; // Сначала очистить
 constexpr const char *kCrateInitLine = "BitBtn1";
-// The init-line dialog's.
-constexpr const char *kLine = "Edit1";
+constexpr const char *kLine = "Edit1"; // the init-line dialog's
 
 // The unit data are those of the test program folder, tests/fixtures/exe.
 class ScriptWizards : public WizardFixture
@@ -58,7 +57,6 @@ protected:
     }
     void setCount(const char *spin, int value) { control<QSpinBox>(spin)->setValue(value); }
     QString load() { return control<QLabel>("CAPL")->text(); }
-    QListWidget *equipment() { return control<QListWidget>(kEquipment); }
     // The user picks entry `index` of a crate pool, sets its count beside it and adds it.
     void add(const char *pool, int index, int count, const char *button)
     {
@@ -85,7 +83,7 @@ TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
     EXPECT_EQ(items(kEquipment), QStringList({"(0) HandGrenade", "(0) Mine"}));
     EXPECT_EQ(load(), QString("0/10"));
     // Equipment counted on this data must not be looked up in the next game's shorter list.
-    equipment()->setCurrentRow(1);
+    control<QListWidget>(kEquipment)->setCurrentRow(1);
     click("AddOne");
     EXPECT_EQ(items(kEquipment).value(1), QString("(1) Mine"));
     EXPECT_EQ(load(), QString("2/10"));
@@ -171,7 +169,7 @@ TEST_F(ScriptWizards, UnitInitLineHoldsTheLoadoutWhileTheWizardStays)
     open(unit());
     choose(kPrimary, 2);
     setCount(kPrimaryMagazines, 2);
-    equipment()->setCurrentRow(0);
+    control<QListWidget>(kEquipment)->setCurrentRow(0);
     for (const char *button : {"AddOne", "AddOne", "RemoveOne"})
         click(button);
     control<QCheckBox>("Binok")->setChecked(true);

@@ -12,8 +12,6 @@ constexpr const char *kKeywordColour = "COMD";
 constexpr const char *kCStyle = "SQFC";
 constexpr const char *kRegister = "Button1"; // the file types window's Зарегистрировать
 
-using Attr = LexerAttributes;
-
 class SettingsDialogTest : public AppFixture
 {
 protected:
@@ -48,7 +46,7 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
 {
     start();
     ScriptLexer &h = *mainWindow()->lexer();
-    h.keyword->setStyle(Attr::Bold | Attr::Underline | Attr::StrikeOut);
+    h.keyword->setStyle(LexerAttributes::Bold | LexerAttributes::Underline | LexerAttributes::StrikeOut);
     action(kSettings)->trigger();
     colours(kBackground)->setSelected(Colors::clDefault);
     colours(kKeywordColour)->setSelected(Colors::clRed);
@@ -64,16 +62,16 @@ TEST_F(SettingsDialogTest, OkAppliesEveryControlAndDropsUnderline)
     click(kOk);
     EXPECT_EQ(mainWindow()->look().color, Colors::clDefault);
     EXPECT_EQ(h.keyword->foreground(), Colors::clRed);
-    EXPECT_EQ(h.keyword->style(), Attr::Bold | Attr::Italic);
+    EXPECT_EQ(h.keyword->style(), LexerAttributes::Bold | LexerAttributes::Italic);
     EXPECT_EQ(mainWindow()->settings().values().bracketForeground, Colors::clLime);
     EXPECT_EQ(mainWindow()->settings().values().armaExePath, QString("/games/arma.exe"));
     EXPECT_TRUE(mainWindow()->settings().values().saveBeforeRun);
     EXPECT_FALSE(editor()->indentationsUseTabs());
     EXPECT_FALSE(mainWindow()->lexer()->sqsComments());
     EXPECT_EQ(h.blockComment->foreground(), Colors::clTeal);
-    EXPECT_TRUE(h.blockComment->style().testFlag(Attr::Bold));
+    EXPECT_TRUE(h.blockComment->style().testFlag(LexerAttributes::Bold));
     EXPECT_EQ(h.sqsComment->foreground(), Colors::clNone);
-    EXPECT_EQ(h.sqsComment->style(), Attr::FontStyles(Attr::Italic));
+    EXPECT_EQ(h.sqsComment->style(), LexerAttributes::FontStyles(LexerAttributes::Italic));
 }
 
 // Tab, a modifier alone and Backspace are keys like any other; "<- Сброс" puts Tab back.
