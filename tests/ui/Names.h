@@ -1,4 +1,5 @@
-// The objectNames the window tests press and read, by what they are; the captions as the user sees them.
+// The objectNames the window tests press and read that do not say what they are, by what they are,
+// with the captions the user sees; names such as btnNew or FindEdit are written as they stand.
 #pragma once
 
 // The windows.
@@ -48,7 +49,6 @@ inline constexpr const char *kOverviewWizard = "N73";     // Мастер ове
 inline constexpr const char *kDescriptionWizard = "N76";  // Мастер Description.ext
 inline constexpr const char *kUnitWizard = "N74";         // Мастер юнитов
 inline constexpr const char *kCrateWizard = "N75";        // Мастер ящиков
-inline constexpr const char *kStringtableWizard = "Stringtable1";
 inline constexpr const char *kClipboardMenu = "NCB";      // Clipboard.txt
 inline constexpr const char *kOpenClipboardFile = "N44";  // Открыть
 inline constexpr const char *kCopyClipboardFile = "N46";  // Копировать в буфер
@@ -64,8 +64,6 @@ inline constexpr const char *kLineNumbers = "N4";         // Номер стро
 inline constexpr const char *kShowBar = "N52";            // Тулбар
 inline constexpr const char *kShowCommandPanel = "N36";   // Панель комманд
 inline constexpr const char *kSettings = "N40";           // Настройки
-inline constexpr const char *kOfp = "OFP1";
-inline constexpr const char *kArma = "ArmA1";
 inline constexpr const char *kShortcuts = "N51";          // Горячие клавиши
 inline constexpr const char *kAbout = "N42";              // О программе
 // Закладки: set 0 to 9, go to 0 to 9.
@@ -73,7 +71,6 @@ inline constexpr const char *kSetBookmark[] = {"N01", "N110", "N210", "N310", "N
 inline constexpr const char *kGoToBookmark[] = {"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", "g8", "g9"};
 
 // The editor's pop-up menu (the stringtable row dialog has one of the same name).
-inline constexpr const char *kPopupMenu = "PopupMenu1";
 inline constexpr const char *kCut = "N26";                // Вырезать
 inline constexpr const char *kCopy = "N27";               // Копировать
 inline constexpr const char *kDelete = "N29";             // Удалить
@@ -85,19 +82,8 @@ inline constexpr const char *kJumpToBracket = "N89";      // Перейти в �
 inline constexpr const char *kCommandHelp = "N79";        // Инфо о команде
 
 // The speed bar and the main window's parts.
-inline constexpr const char *kBar = "ToolBar1";
-inline constexpr const char *kBarNew = "btnNew";
-inline constexpr const char *kBarOpen = "btnOpen";
-inline constexpr const char *kBarSave = "btnSave";
 inline constexpr const char *kBarSaveAndExit = "SNE";
-inline constexpr const char *kBarWrap = "btnWrap";
-inline constexpr const char *kBarSelectionMode = "btnSelMod";
-inline constexpr const char *kBarFind = "btnFind";
-inline constexpr const char *kBarRun = "RunBTN";
 inline constexpr const char *kBarUnitWizard = "ToolButton5";
 inline constexpr const char *kCommandPanel = "Panel1";
 inline constexpr const char *kPanelSplitter = "Splitter1";
-inline constexpr const char *kQuickFind = "FindEdit";
-inline constexpr const char *kQuickFindButton = "FindBTN";
 inline constexpr const char *kReferenceTree = "ComList";
-inline constexpr const char *kNameCompletion = "WeapCompleter";

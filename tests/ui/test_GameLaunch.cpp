@@ -60,10 +60,10 @@ TEST_F(GameLaunch, ARunningGameIsBroughtUpAfterTheSaveRatherThanStarted)
     EXPECT_EQ(restored, QList<WindowFinder::WindowId>({77}));
     EXPECT_TRUE(requests.empty());
     EXPECT_EQ(bytes("mission.sqs"), QByteArray("hint \"x\""));
-    action(kArma)->trigger(); // a new text: Save As is offered and cancelled, the game still comes up
+    action("ArmA1")->trigger(); // a new text: Save As is offered and cancelled, the game still comes up
     action(kNew)->trigger();
     type("x");
-    action(kBarRun)->trigger();
+    action("RunBTN")->trigger();
     EXPECT_EQ(searched, QStringList({"Operation Flashpoint", "ArmA"}));
     EXPECT_EQ(restored.size(), 2);
     EXPECT_TRUE(messages.empty());
@@ -114,7 +114,7 @@ TEST_F(GameLaunch, TheClipboardFileIsTheCurrentGames)
     action(kOpenClipboardFile)->trigger();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].url, QUrl::fromLocalFile(path("ofp/clipboard.txt")));
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     EXPECT_FALSE(clipboardMenuEnabled()); // the OFP file is not ArmA's
     put("WINEPREFIX/drive_c/users/anna/Local Settings/Application Data/ArmA/clipboard.txt", "");
     EXPECT_TRUE(clipboardMenuEnabled());

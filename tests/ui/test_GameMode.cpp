@@ -14,8 +14,8 @@ protected:
     void expectGame(const char *panel, bool arma)
     {
         EXPECT_EQ(gamePanel(), QString(panel));
-        EXPECT_EQ(action(kArma)->isChecked(), arma);
-        EXPECT_EQ(action(kOfp)->isChecked(), !arma);
+        EXPECT_EQ(action("ArmA1")->isChecked(), arma);
+        EXPECT_EQ(action("OFP1")->isChecked(), !arma);
     }
 };
 
@@ -24,10 +24,10 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSections)
     expectGame("OFP", false);
     editor()->setText("setVehicleInit hint");
     EXPECT_EQ(firstStyle(), int(tkIdentifier));
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     expectGame("ArmA", true);
     EXPECT_EQ(action(kRunGame)->text(), QString("Запустить/Развернуть ArmA   "));
-    EXPECT_EQ(action(kBarRun)->property("ImageIndex").toInt(), 16);
+    EXPECT_EQ(action("RunBTN")->property("ImageIndex").toInt(), 16);
     EXPECT_EQ(mainWindow()->completion()->insertTexts, QStringList({"hint", "addWeapon", "setVehicleInit"}));
     EXPECT_EQ(mainWindow()->completion()->shownTexts.size(), 3);
     EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16A2"}));
@@ -35,11 +35,11 @@ TEST_F(GameMode, SwitchingLoadsTheGamesSections)
     EXPECT_EQ(mainWindow()->gameData().animations, QStringList({"AmovPercMstpSnonWnonDnon"}));
     EXPECT_EQ(firstStyle(), int(tkKey));
     for (int again = 0; again < 2; ++again) { // the game in force, chosen again, stays checked
-        action(kOfp)->trigger();
+        action("OFP1")->trigger();
         expectGame("OFP", false);
     }
     EXPECT_EQ(action(kRunGame)->text(), QString("Запустить/Развернуть OFP   "));
-    EXPECT_EQ(action(kBarRun)->property("ImageIndex").toInt(), 15);
+    EXPECT_EQ(action("RunBTN")->property("ImageIndex").toInt(), 15);
     EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16", "AK47"}));
     EXPECT_EQ(mainWindow()->gameData().magazines, QStringList({"M16", "AK47", "HandGrenade"}));
     EXPECT_EQ(firstStyle(), int(tkIdentifier));
@@ -52,7 +52,7 @@ TEST_F(GameMode, ASwitchTurnsTheHighlightingBackOnButLeavesItsItemUnchecked)
     action(kHighlighting)->trigger();
     EXPECT_FALSE(action(kHighlighting)->isChecked());
     EXPECT_EQ(firstStyle(), int(ScriptLexer::PlainStyle));
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     EXPECT_TRUE(mainWindow()->lexer()->enabled());
     EXPECT_FALSE(action(kHighlighting)->isChecked());
     EXPECT_EQ(firstStyle(), int(tkKey));
@@ -63,7 +63,7 @@ TEST_F(GameMode, ADataFileThatCannotBeReadKeepsTheGameInForce)
 {
     QFile::remove(path("data/data.dat"));
     QDir().mkpath(path("data/data.dat")); // exists, but cannot be read as a file
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).startsWith("Cannot open file"));
     expectGame("OFP", false);
     EXPECT_EQ(mainWindow()->gameData().weapons, QStringList({"M16", "AK47"}));
@@ -72,7 +72,7 @@ TEST_F(GameMode, ADataFileThatCannotBeReadKeepsTheGameInForce)
 TEST_F(GameMode, AMissingDataFileIsReportedAndTheNewGameComesWithEmptyLists)
 {
     QFile::remove(path("data/data.dat"));
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QString("Ошибка"));
     EXPECT_EQ(messages[0].text, QString("Файл \"%1\" не найден. Операция прервана.").arg(path("data/data.dat")));

@@ -17,7 +17,7 @@ protected:
     }
     TreeList *tree() const { return find<TreeList>(kReferenceTree); }
     CommandHelpWindow *help() const { return windows->commandHelpWindow(); }
-    CompletionList *names() const { return control<CompletionList>(mainWindow(), kNameCompletion); }
+    CompletionList *names() const { return control<CompletionList>(mainWindow(), "WeapCompleter"); }
     CompletionList *commands() const { return mainWindow()->completion(); }
 
     QTreeWidgetItem *node(const QString &top, const QString &child = QString()) const
@@ -90,10 +90,10 @@ TEST_F(Reference, TheTreeShowsTheCurrentGamesData)
     EXPECT_EQ(tree()->topLevelItemCount(), 4);
     EXPECT_EQ(node("Команды")->childCount(), 2);
     EXPECT_EQ(childText(node("Оружие пехоты", "M16"), 0), QString("M16")); // a magazine under its weapon
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     EXPECT_EQ(childText(node("Команды"), 2), QString("setVehicleInit"));
     QFile::remove(path("data/data.dat"));
-    action(kOfp)->trigger();
+    action("OFP1")->trigger();
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
 }
 
@@ -186,7 +186,7 @@ TEST_F(Reference, ThePopupMenuOffersWhatTheCaretAndTheSelectionAllow)
         {"|", -1, false, false},
         {"f(x)|", 2, false, false},
     };
-    QMenu *editorMenu = control<QMenu>(mainWindow(), kPopupMenu);
+    QMenu *editorMenu = control<QMenu>(mainWindow(), "PopupMenu1");
     for (const Case &c : cases) {
         setText(c.text);
         if (c.selectTo >= 0)

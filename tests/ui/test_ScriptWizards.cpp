@@ -88,7 +88,7 @@ TEST_F(ScriptWizards, UnitWizardOffersTheWeaponsOfTheGameAtEachShowing)
     EXPECT_EQ(items(kEquipment).value(1), QString("(1) Mine"));
     EXPECT_EQ(load(), QString("2/10"));
     unit()->close();
-    action(kArma)->trigger();
+    action("ArmA1")->trigger();
     open(unit());
     EXPECT_EQ(items(kPrimary), QStringList({"НЕТ", "M16A2"}));
     EXPECT_EQ(items(kEquipment), QStringList({"(0) HandGrenadeTimed"}));

@@ -4,7 +4,7 @@
 class Search : public EditorSteps
 {
 protected:
-    QLineEdit *quickFind() const { return find<QLineEdit>(kQuickFind); }
+    QLineEdit *quickFind() const { return find<QLineEdit>("FindEdit"); }
     QDialog *findDialog() const { return find<QDialog>(kFindWindow); }
     QDialog *replaceDialog() const { return find<QDialog>(kReplaceWindow); }
     void replaceWith(const QString &what, const QString &with)
@@ -25,7 +25,7 @@ TEST_F(Search, TheFindDialogOpensOnTheSelectionWithItsLastOptions)
     control<QCheckBox>(findDialog(), "MatchCase")->setChecked(true);
     findDialog()->reject();
     caretAt(0);
-    action(kBarFind)->trigger();
+    action("btnFind")->trigger();
     EXPECT_TRUE(findDialog()->isVisible());
     EXPECT_TRUE(control<QCheckBox>(findDialog(), "MatchCase")->isChecked());
     EXPECT_TRUE(control<QLineEdit>(findDialog(), "FindText")->text().isEmpty());
@@ -91,7 +91,7 @@ TEST_F(Search, EnterOrTheButtonRunsTheQuickFind)
     EXPECT_EQ(returned.count(), 0);
     EXPECT_EQ(selectionStart(), 3);
     caretAt(0);
-    auto *button = find<QToolButton>(kQuickFindButton);
+    auto *button = find<QToolButton>("FindBTN");
     button->click();
     EXPECT_EQ(selectionStart(), 3);
     QTest::mousePress(button, Qt::RightButton);

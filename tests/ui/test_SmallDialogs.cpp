@@ -134,7 +134,7 @@ TEST_F(SmallDialogs, EachLauncherShowsItsWizardModelessAndBroughtBack)
         {kUnitWizard, kUnitWindow},
         {kBarUnitWizard, kUnitWindow},
         {kCrateWizard, kCrateWindow},
-        {kStringtableWizard, kStringtableWindow},
+        {"Stringtable1", kStringtableWindow},
     };
     for (const auto &[item, window] : launchers) {
         auto *wizard = find<QDialog>(window);

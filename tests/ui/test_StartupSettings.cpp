@@ -29,7 +29,7 @@ TEST_F(StartupSettings, SecondStartReadsEveryKeyIntoTheLiveObjectsAndWritesItBac
     EXPECT_FALSE(EditorLook::gutterVisible(editor()));
     EXPECT_TRUE(EditorLook::wordWrap(editor()));
     EXPECT_TRUE(find(kCommandPanel)->isHidden());
-    EXPECT_TRUE(find<QToolBar>(kBar)->isHidden());
+    EXPECT_TRUE(find<QToolBar>("ToolBar1")->isHidden());
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONMODE), QsciScintillaBase::SC_SEL_RECTANGLE);
     EXPECT_EQ(editor()->font().family(), QString("DejaVu Sans Mono"));
     EXPECT_EQ(gamePanel(), QString("ArmA"));

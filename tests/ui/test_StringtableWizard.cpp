@@ -133,7 +133,7 @@ TEST_F(StringtableWizardTest, CopyToAllCopiesTheFieldWhoseMenuWasOpenedToTheShow
         field(dialog, 3)->setText(QStringLiteral("third"));
         field(dialog, 1)->setFocus();
         emit field(dialog, 3)->customContextMenuRequested(QPoint(2, 2));
-        control<QMenu>(&dialog, kPopupMenu)->close();
+        control<QMenu>(&dialog, "PopupMenu1")->close();
         control<QAction>(&dialog, "N1")->trigger(); // the pop-up item that copies the field to the others
         for (int n = 1; n <= 5; ++n)
             EXPECT_EQ(field(dialog, n)->text(), QStringLiteral("third")) << n;

@@ -4,7 +4,7 @@
 class ViewOptions : public EditorSteps
 {
 protected:
-    QToolBar *bar() const { return find<QToolBar>(kBar); }
+    QToolBar *bar() const { return find<QToolBar>("ToolBar1"); }
     int image(const char *item) const { return action(item)->property("ImageIndex").toInt(); }
     // The names of the items on the bar, left to right.
     QStringList barItems() const
@@ -52,7 +52,7 @@ TEST_F(ViewOptions, EachSwitchFlipsItsStateAndItsCheckMark)
              return shown;
          }},
         {kWordWrap, [this] { return EditorLook::wordWrap(editor()); }},
-        {kBarWrap, [this] { return action(kWordWrap)->isChecked() && EditorLook::wordWrap(editor()); }},
+        {"btnWrap", [this] { return action(kWordWrap)->isChecked() && EditorLook::wordWrap(editor()); }},
     };
     for (const auto &[item, state] : switches) {
         const bool first = state();
@@ -90,9 +90,9 @@ TEST_F(ViewOptions, ButtonSizesChosenWhileTheBarIsHiddenShowWhenItComesBack)
     action(kShowBar)->trigger();
     EXPECT_TRUE(bar()->isVisible());
     EXPECT_EQ(bar()->height(), 32);
-    EXPECT_EQ(bar()->widgetForAction(action(kBarNew))->size(), QSize(26, 26));
+    EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(26, 26));
     action(kLargeButtons)->trigger();
-    EXPECT_EQ(bar()->widgetForAction(action(kBarNew))->size(), QSize(36, 36));
+    EXPECT_EQ(bar()->widgetForAction(action("btnNew"))->size(), QSize(36, 36));
 }
 
 TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
@@ -105,10 +105,10 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     QTest::keyClicks(editor(), "ghi");
     QTest::keyClick(editor(), Qt::Key_Up);
     EXPECT_FALSE(editor()->hasSelectedText());
-    EXPECT_EQ(image(kBarSelectionMode), 25);
+    EXPECT_EQ(image("btnSelMod"), 25);
     action(kColumnSelection)->trigger();
     EXPECT_TRUE(action(kColumnSelection)->isChecked());
-    EXPECT_EQ(image(kBarSelectionMode), 26);
+    EXPECT_EQ(image("btnSelMod"), 26);
     editor()->setCursorPosition(0, 1); // a move does not end the mode
     editor()->SendScintilla(QsciScintillaBase::SCI_CHOOSECARETX); // as a click would
     QTest::keyClick(editor(), Qt::Key_Down, Qt::ShiftModifier);
@@ -117,9 +117,9 @@ TEST_F(ViewOptions, ColumnModeLastsAndTheButtonShowsIt)
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 2);
     drag(0, 0, 2, 2); // nor does a click; a press inside the selection would drag its text
     EXPECT_EQ(editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONS), 3);
-    action(kBarSelectionMode)->trigger(); // back to normal
+    action("btnSelMod")->trigger(); // back to normal
     EXPECT_TRUE(action(kStreamSelection)->isChecked());
-    EXPECT_EQ(image(kBarSelectionMode), 25);
+    EXPECT_EQ(image("btnSelMod"), 25);
     editor()->setCursorPosition(0, 0);
     drag(0, 1, 2, 2);
     EXPECT_EQ(editor()->selectedText(), QString("bc\r\ndef\r\ngh"));
@@ -155,18 +155,18 @@ TEST_F(ViewOptions, TheCustomiseWindowRearrangesTheBarForGood)
     choose("BarList", "Сохранить");
     click("AddButton");
     EXPECT_TRUE(action(kBarSaveAndExit)->isVisible());
-    EXPECT_EQ(barItems().mid(0, 4), QStringList({kBarNew, kBarOpen, kBarSave, kBarSaveAndExit}));
+    EXPECT_EQ(barItems().mid(0, 4), QStringList({"btnNew", "btnOpen", "btnSave", kBarSaveAndExit}));
     EXPECT_EQ(find<QListWidget>("ItemList")->count(), 1);
     choose("BarList", "Открыть");
     click("RemoveButton");
-    EXPECT_FALSE(action(kBarOpen)->isVisible());
+    EXPECT_FALSE(action("btnOpen")->isVisible());
     choose("BarList", "Новый");
     click("DownButton");
     click("DownButton");
     click("UpButton");
-    EXPECT_EQ(barItems().mid(0, 3), QStringList({kBarSave, kBarNew, kBarSaveAndExit}));
+    EXPECT_EQ(barItems().mid(0, 3), QStringList({"btnSave", "btnNew", kBarSaveAndExit}));
     restart();
     mainWindow()->show();
-    EXPECT_EQ(barItems().mid(0, 3), QStringList({kBarSave, kBarNew, kBarSaveAndExit}));
-    EXPECT_FALSE(action(kBarOpen)->isVisible());
+    EXPECT_EQ(barItems().mid(0, 3), QStringList({"btnSave", "btnNew", kBarSaveAndExit}));
+    EXPECT_FALSE(action("btnOpen")->isVisible());
 }

@@ -43,7 +43,7 @@ TEST_F(WindowPlaces, EachLaunchedWindowIsCentredOnItsAreaAtEveryShowing)
     const std::tuple<const char *, const char *, bool> rows[] = { // the launcher, the window, over the main window
         {kUnitWizard, kUnitWindow, false},
         {kDescriptionWizard, kDescriptionWindow, false},
-        {kStringtableWizard, kStringtableWindow, false},
+        {"Stringtable1", kStringtableWindow, false},
         {kBriefingWizard, kBriefingWindow, false},
         {kSettings, kSettingsWindow, false},
         {kOverviewWizard, kOverviewWindow, true},
@@ -98,7 +98,7 @@ TEST_F(WindowPlaces, WindowsWithAPlaceOfTheirOwnStandThereWhollyOnTheScreen)
         crate->hide();
     }
     EXPECT_EQ(cratePlaces.value(0), cratePlaces.value(1));
-    action(kStringtableWizard)->trigger();
+    action("Stringtable1")->trigger();
     QWidget *row = nullptr;
     ModalDialogs::setConfirmHandler([&](QDialog &dialog) {
         row = &dialog;
