@@ -78,6 +78,15 @@ struct AsUnprivilegedUser
     bool switched;
 };
 
+// Lines `first` to `last` of `pattern`, %1 each one's number, joined by CR LF.
+inline QString numberedLines(const QString &pattern, int first, int last)
+{
+    QStringList lines;
+    for (int i = first; i <= last; ++i)
+        lines << pattern.arg(i);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 // Random bytes for the robustness tests of the readers: up to maxLength of them, mostly taken from
 // `alphabet` (the characters the reader's rules care about), now and then any byte at all.
 inline QByteArray randomBytes(std::mt19937 &rng, qsizetype maxLength, QByteArrayView alphabet)

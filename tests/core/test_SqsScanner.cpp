@@ -86,10 +86,7 @@ TEST(SqsScanner, KeywordsIgnoreCase)
         EXPECT_TRUE(words.isKeyword(word)) << word;
     for (const char *word : {"abs", "hin", "hints", "if", ""})
         EXPECT_FALSE(words.isKeyword(word)) << word;
-    QString many;
-    for (int i = 0; i < 3000; ++i)
-        many += QStringLiteral("Cmd%1\n").arg(i);
-    words.setKeyWords(many);
+    words.setKeyWords(numberedLines("Cmd%1", 0, 2999));
     for (int i = 0; i < 3000; ++i) {
         ASSERT_TRUE(words.isKeyword(QByteArray("cmd") + QByteArray::number(i))) << i;
         ASSERT_FALSE(words.isKeyword(QByteArray("cmd") + QByteArray::number(i + 3000))) << i;

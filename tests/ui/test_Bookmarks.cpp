@@ -8,10 +8,7 @@ protected:
     void SetUp() override
     {
         EditorSteps::SetUp();
-        QString lines;
-        for (int i = 1; i <= 14; ++i)
-            lines += QStringLiteral("line%1 hint x\r\n").arg(i);
-        setText(lines);
+        setText(numberedLines("line%1 hint x", 1, 14) + "\r\n");
     }
     void expectCaptions(int number, const QString &caption)
     {

@@ -354,10 +354,7 @@ TEST_F(Documents, AFileNamedLikeANewTextIsSavedWhereItIsWithoutAQuestion)
 TEST_F(Documents, PrintsOneLinePerEditorLineOverPages)
 {
     start();
-    QStringList lines = {u"Привет, мир"_qs};
-    for (int i = 0; i < 120; ++i)
-        lines.append(QStringLiteral("line %1").arg(i));
-    mainWindow()->setEditorText(lines.join("\r\n"));
+    mainWindow()->setEditorText(u"Привет, мир\r\n"_qs + numberedLines("line %1", 0, 119));
     ModalDialogs::setConfirmHandler([](QDialog &dialog) {
         static_cast<QPageSetupDialog &>(dialog).printer()->setPageOrientation(QPageLayout::Landscape);
         return true;
@@ -380,10 +377,7 @@ TEST_F(Documents, PrintsThePagesOfTheRangeInTheCopiesAsked)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     start();
-    QStringList lines;
-    for (int i = 0; i < 200; ++i)
-        lines.append(QStringLiteral("line %1").arg(i));
-    mainWindow()->setEditorText(lines.join("\r\n"));
+    mainWindow()->setEditorText(numberedLines("line %1", 0, 199));
     const QStringList all = print("all.pdf");
     ASSERT_GE(all.size(), 3);
     const QStringList printed = print("two.pdf", [](QPrinter &printer) {

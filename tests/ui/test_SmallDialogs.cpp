@@ -13,10 +13,7 @@ protected:
     // Go to line opened over a text of 100 numbered lines, the caret on `line`; its number field.
     QLineEdit *openGoToLine(int line)
     {
-        QStringList lines;
-        for (int i = 1; i <= 100; ++i)
-            lines.append(QString::number(i));
-        mainWindow()->setEditorText(lines.join("\r\n"));
+        mainWindow()->setEditorText(numberedLines("%1", 1, 100));
         editor()->setCursorPosition(line - 1, 1);
         action(kGoToLine)->trigger();
         return control<QLineEdit>(kGoToLineWindow, kLineNumber);

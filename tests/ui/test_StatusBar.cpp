@@ -48,10 +48,7 @@ TEST_F(StatusPanels, ThePanelsAreRefreshedWhenTheProgramFallsIdle)
     KeyState::setOverride(KeyState::Key::CapsLock, 1);
     KeyState::setOverride(KeyState::Key::NumLock, 0);
     KeyState::setOverride(KeyState::Key::ScrollLock, 1);
-    QString lines;
-    for (int i = 1; i <= 12; ++i)
-        lines += QStringLiteral("строка %1\r\n").arg(i);
-    setText(lines);
+    setText(numberedLines(u"строка %1"_qs, 1, 12) + "\r\n");
     caretOn(12, 4);
     editor()->setOverwriteMode(true);
     idle();
