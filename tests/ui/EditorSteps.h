@@ -22,6 +22,11 @@ protected:
     }
     void setText(const QString &text) { mainWindow()->setEditorText(text); }
     void caretAt(qsizetype charOffset) { EditorBytes::moveCaret(editor(), bytes(charOffset)); }
+    void setTextAndCaret(const QString &text, qsizetype charOffset)
+    {
+        setText(text);
+        caretAt(charOffset);
+    }
     void select(qsizetype from, qsizetype to) { EditorBytes::select(editor(), bytes(from), bytes(to)); }
     qsizetype caret() const { return chars(EditorBytes::caret(editor())); }
     // The caret on line `line` (from 1) at character `column` (from 0), and the caret's line.

@@ -79,8 +79,7 @@ const BracketCase kBracketCases[] = {
 TEST_F(Brackets, TheBracketAtTheCaretAndItsPartnerArePainted)
 {
     for (const BracketCase &c : kBracketCases) {
-        setText(c.text);
-        caretAt(c.caret);
+        setTextAndCaret(c.text, c.caret);
         paint();
         EXPECT_EQ(painted(), c.painted) << c.name;
     }
@@ -89,8 +88,7 @@ TEST_F(Brackets, TheBracketAtTheCaretAndItsPartnerArePainted)
 TEST_F(Brackets, AltGJumpsToThePartner)
 {
     for (const BracketCase &c : kBracketCases) {
-        setText(c.text);
-        caretAt(c.caret);
+        setTextAndCaret(c.text, c.caret);
         action(kJumpToBracket)->trigger();
         EXPECT_EQ(caret(), c.jump) << c.name;
     }
@@ -99,8 +97,7 @@ TEST_F(Brackets, AltGJumpsToThePartner)
 TEST_F(Brackets, ADoubleClickBesideABracketSelectsToItsPartner)
 {
     for (const BracketCase &c : kBracketCases) {
-        setText(c.text);
-        caretAt(c.caret);
+        setTextAndCaret(c.text, c.caret);
         doubleClickAt(c.caret);
         EXPECT_EQ(selected(), c.selection) << c.name;
         EXPECT_EQ(caret(), c.caretAfter) << c.name;
@@ -119,8 +116,7 @@ TEST_F(Brackets, ASelectionSwitchesTheMarksAndAltGOff)
 
 TEST_F(Brackets, TheColoursAreReadWhenPainting)
 {
-    setText("(a)");
-    caretAt(0);
+    setTextAndCaret("(a)", 0);
     paint();
     EXPECT_EQ(matcher()->paintColor(), QColor(Qt::red));
     mainWindow()->settings().change([](EditorSettings &s) {
@@ -137,8 +133,7 @@ TEST_F(Brackets, TheColoursAreReadWhenPainting)
 TEST_F(Brackets, EditsAboveTheBracketAreSeenWithHighlightingOff)
 {
     action(kHighlighting)->trigger();
-    setText("x\r\n(a)");
-    caretAt(3);
+    setTextAndCaret("x\r\n(a)", 3);
     paint();
     EXPECT_EQ(painted(), (std::vector<qsizetype>{3, 5}));
     editor()->insertAt("/*", 0, 1);

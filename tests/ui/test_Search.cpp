@@ -69,8 +69,7 @@ TEST_F(Search, F3RepeatsTheDialogsTextWithLetterCase)
 TEST_F(Search, TheQuickFindBoxsPlaceholderIsASearchTextLikeAnyOther)
 {
     EXPECT_EQ(quickFind()->text(), u"Поиск"_qs);
-    setText(u"Поиск и ещё Поиск"_qs);
-    caretAt(0);
+    setTextAndCaret(u"Поиск и ещё Поиск"_qs, 0);
     action(kFindNext)->trigger();
     EXPECT_EQ(selectionStart(), 12);
     QFocusEvent in(QEvent::FocusIn), out(QEvent::FocusOut);
@@ -83,9 +82,8 @@ TEST_F(Search, TheQuickFindBoxsPlaceholderIsASearchTextLikeAnyOther)
 // Enter does not reach the box; the button's right click opens the Find dialog.
 TEST_F(Search, EnterOrTheButtonRunsTheQuickFind)
 {
-    setText("ab ab");
     quickFind()->setText("ab");
-    caretAt(0);
+    setTextAndCaret("ab ab", 0);
     QSignalSpy returned(quickFind(), &QLineEdit::returnPressed);
     QTest::keyClick(quickFind(), Qt::Key_Return);
     EXPECT_EQ(returned.count(), 0);
@@ -101,8 +99,7 @@ TEST_F(Search, EnterOrTheButtonRunsTheQuickFind)
 // What counts as either is the core tests'.
 TEST_F(Search, ARefusedQuickFindTextOrAMissBeepsOnceAndSelectsNothing)
 {
-    setText("ab ab");
-    caretAt(1);
+    setTextAndCaret("ab ab", 1);
     for (const char *text : {"[]", "zzz"}) {
         quickFind()->setText(text);
         const int before = newBeeps();
@@ -116,8 +113,7 @@ TEST_F(Search, ARefusedQuickFindTextOrAMissBeepsOnceAndSelectsNothing)
 // From the caret on; nothing left after it beeps.
 TEST_F(Search, ReplaceAllReplacesEveryMatchAfterTheCaretAsOneUndoStep)
 {
-    setText("aaaa");
-    caretAt(0);
+    setTextAndCaret("aaaa", 0);
     replaceWith("a", "b");
     press(replaceDialog(), "ReplaceAll");
     EXPECT_EQ(text(), QString("bbbb"));
@@ -168,8 +164,7 @@ TEST_F(Search, ReplaceTakesTheNextMatchNeverAnUnrelatedSelection)
 // A miss changes nothing and is silent.
 TEST_F(Search, TheReplaceDialogsFindNextTakesTheTextLiterally)
 {
-    setText("abc a.c");
-    caretAt(0);
+    setTextAndCaret("abc a.c", 0);
     replaceWith("a.c", "");
     press(replaceDialog(), "FindNext");
     EXPECT_EQ(selectionStart(), 4);
@@ -189,8 +184,7 @@ TEST_F(Search, EnterSearchesWhicheverButtonHadTheFocus)
         for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
             field->setText("abc");
             QTest::mouseClick(button, Qt::LeftButton); // takes the focus; Cancel also closes
-            setText("abc abc abc");
-            caretAt(1);
+            setTextAndCaret("abc abc abc", 1);
             action(open)->trigger();
             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
             field->setText("abc");
