@@ -52,11 +52,9 @@ TEST(PoolEntry, WeaponEquipmentByItsExactName)
 // The pools follow the unit data's sections, each magazine offered once.
 TEST(DescriptionExt, PoolsFollowTheSections)
 {
-    const DatParser data(tempFile("unit.dat", "[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n"
-                                              "[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n"
-                                              "[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n"
-                                              "[EQUIPMENT]\r\nMedkit,1\r\nMine,2\r\nMedkit,1\r\n"));
-    const DescriptionPools pools = descriptionPools(data);
+    const DescriptionPools pools = descriptionPools(DatParser(tempFile(
+        "unit.dat", "[PRIMARY]\r\nM16,M16,1,Mortar,2\r\nAK74,AK74,1\r\nM16S,M16,1\r\n[SECONDARY]\r\nLAW,LAWLauncher,4,Mortar,2\r\n"
+                    "[HANDGUN]\r\nGlock,GlockMag,1\r\nGlock,GlockMag,1\r\n[EQUIPMENT]\r\nMedkit,1\r\nMine,2\r\nMedkit,1\r\n")));
     EXPECT_EQ(pools.weapons, QStringList({"M16", "AK74", "M16S", "LAW", "Glock", "Glock"}));
     // A secondary weapon's fourth field is no magazine of ours.
     EXPECT_EQ(pools.magazines, QStringList({"M16", "Mortar", "AK74", "LAWLauncher", "GlockMag"}));

@@ -10,13 +10,9 @@
 TEST(BriefingPage, MatchesTheGoldenPages)
 {
     EXPECT_TRUE(matchesGolden(buildBriefingPage(BriefingForm{}).toUtf8(), "briefing-empty.html"));
-    BriefingForm form;
-    form.notes = QStringLiteral("a1\r\na2");
-    form.plan = QStringLiteral("p");
-    form.objectiveOn[0] = form.objectiveOn[1] = true;
-    form.objectives = {QStringLiteral("o1"), QStringLiteral("o2"), QStringLiteral("unchecked, left out")};
-    form.endings[0] = {true, QStringLiteral("t"), QStringLiteral("e")};
-    form.endings[1] = {false, QStringLiteral("t2"), QStringLiteral("e2")};
+    const BriefingForm form{.notes = "a1\r\na2", .plan = "p", .objectiveOn = {true, true},
+                            .objectives = {"o1", "o2", "unchecked, left out"},
+                            .endings = {{{true, "t", "e"}, {false, "t2", "e2"}}}};
     EXPECT_TRUE(matchesGolden(buildBriefingPage(form).toUtf8(), "briefing.html")); // the ArmA save's bytes
 }
 
@@ -39,12 +35,8 @@ TEST(BriefingPage, MarkerLinkPointsAtTheMarker)
 
 TEST(OverviewPage, MatchesTheGoldenPage)
 {
-    OverviewForm form;
-    form.missionName = u"Операция Рассвет"_qs;
-    form.description = QStringLiteral("First line\r\nSecond & <last>");
-    form.picture = QStringLiteral("my pic.jpg");
-    form.width = 512;
-    form.height = -3;
+    const OverviewForm form{.missionName = u"Операция Рассвет"_qs, .description = "First line\r\nSecond & <last>",
+                            .picture = "my pic.jpg", .width = 512, .height = -3};
     EXPECT_TRUE(matchesGolden(buildOverviewPage(form).toUtf8(), "overview.html"));
 }
 

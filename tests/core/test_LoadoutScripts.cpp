@@ -17,9 +17,8 @@ UnitWeapon weapon(const QString &w, const QString &m, int magazines, int magazin
 
 UnitWeapon launcher()
 {
-    UnitWeapon u = weapon("W", "M", 10);
-    u.grenadeMagazine = "G", u.grenadeSlots = 2, u.grenades = 3;
-    return u;
+    return {.weapon = "W", .magazine = "M", .magazineSlots = 1, .magazines = 10, .grenadeMagazine = "G", .grenadeSlots = 2,
+            .grenades = 3};
 }
 
 CrateCargo weaponCargo(const QString &c, int n) { return {CargoKind::Weapon, c, n}; }
@@ -121,10 +120,9 @@ TEST(CrateScript, ScriptsTheTwinRulePoolsAndTheKindOfEquipment)
         if (taken)
             crate.append(cargo);
     }
-    const DatParser data(tempFile("unit.dat", "[P] Syntax = A,B,C,D,SECONDARY_AMMO_SIZE(opt)\r\n"
-                                              "W1,M1,1,G1,2\r\nW2,M2,1\r\nW3,M1,1,M2,1\r\nW4,TODEL_IT,1\r\n"
-                                              "[S]\r\nS1,SM,6\r\n[H]\r\nH1,HM,1\r\n[E]\r\nE1,1\r\nBinocular,1\r\n"));
-    const CratePools p = CrateScript::pools(data);
+    const CratePools p = CrateScript::pools(DatParser(tempFile(
+        "unit.dat", "[P] Syntax = A,B,C,D,SECONDARY_AMMO_SIZE(opt)\r\nW1,M1,1,G1,2\r\nW2,M2,1\r\nW3,M1,1,M2,1\r\nW4,TODEL_IT,1\r\n"
+                    "[S]\r\nS1,SM,6\r\n[H]\r\nH1,HM,1\r\n[E]\r\nE1,1\r\nBinocular,1\r\n")));
     EXPECT_EQ(p.weapons, QStringList({"W1", "W2", "W3", "W4", "S1", "H1"}));
     EXPECT_EQ(p.magazines, QStringList({"M1", "M2", "TODEL_IT", "G1"})); // no handgun or secondary magazines
     EXPECT_EQ(p.equipment, QStringList({"E1", "Binocular", "Binocular", "NVGoggles"}));

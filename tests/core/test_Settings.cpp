@@ -180,10 +180,7 @@ TEST(RecentFileList, NewestFirstWithoutTwinsStoredUnderNumbers)
     list.setMaxFiles(20);
     EXPECT_EQ(list.maxFiles(), 8);
     // Read up to the first gap; a save clears the stale keys after its own.
-    IniFile ini(tempFile("config.ini", {}));
-    ini.writeString("MRU List", "1", "/m/a.sqs");
-    ini.writeString("MRU List", "2", "/m/b.sqf");
-    ini.writeString("MRU List", "4", "/m/d.sqs");
+    IniFile ini(tempFile("config.ini", "[MRU List]\r\n1=/m/a.sqs\r\n2=/m/b.sqf\r\n4=/m/d.sqs\r\n"));
     list.load(ini);
     EXPECT_EQ(list.files(), QStringList({"/m/a.sqs", "/m/b.sqf"}));
     list.add("/m/c.sqs");
@@ -225,9 +222,8 @@ TEST(SpeedBarLayout, PlacingMovingRemovingWrittenReadBackAndMadeWholeLikeAnOlder
     EXPECT_EQ(ini.readInteger(section, "BtnWidth", 0), 28);
     layout = SpeedBarLayout::fromStored(back);
     EXPECT_EQ(layout.placed.mid(0, 6), QStringList({"RunBTN", "btnNew", "btnOpen", "btnSave", "SNE", "btnCut"}));
-    EXPECT_FALSE(layout.placed.contains("btnCopy"));
-    EXPECT_FALSE(layout.placed.contains("SpeedItem1"));
-    EXPECT_FALSE(layout.placed.contains("Retired"));
+    for (const char *absent : {"btnCopy", "SpeedItem1", "Retired"})
+        EXPECT_FALSE(layout.placed.contains(absent)) << absent;
     EXPECT_EQ(layout.placed.size() + layout.hidden.size(), 24);
     EXPECT_EQ(SpeedBarLayout::fromStored(SpeedBarLayout::defaults()), SpeedBarLayout::defaults());
 }
