@@ -128,11 +128,24 @@ protected:
     T *control(const char *window, const char *name) const { return control<T>(find(window), name); }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QMenu *menu(const char *name) const { return find<QMenu>(name); }
+    // The captions of a menu's items, in order.
+    QStringList menuTexts(const char *name) const
+    {
+        QStringList texts;
+        for (const QAction *item : menu(name)->actions())
+            texts << item->text();
+        return texts;
+    }
     // Item `index` of a menu, counted from its end when negative.
     QAction *menuItem(const char *name, qsizetype index) const
     {
         const QList<QAction *> items = menu(name)->actions();
         return existing(items.value(index < 0 ? items.size() + index : index), QString("item %1 of %2").arg(index).arg(name));
+    }
+    // The item of a menu captioned `caption`.
+    QAction *menuItem(const char *name, const QString &caption) const
+    {
+        return existing(menu(name)->actions().value(menuTexts(name).indexOf(caption)), caption + " in " + name);
     }
     static void press(const QObject *window, const char *button) { control<QAbstractButton>(window, button)->click(); }
 

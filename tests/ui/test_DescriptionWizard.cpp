@@ -82,8 +82,7 @@ TEST_F(DescriptionWizardTest, InsertReplacesTheSelectionWithTheFormsTextAndClose
     type(QStringLiteral("before"));
     editor()->selectAll();
     click(kInsert);
-    const DescriptionExtForm form{true, true, false, false, {"M16 (2)"}, {"Mortar (3)"}, {}, {}, "BASE", 30};
-    EXPECT_EQ(text(), buildDescriptionExt(form));
+    EXPECT_EQ(text(), buildDescriptionExt({true, true, false, false, {"M16 (2)"}, {"Mortar (3)"}, {}, {}, "BASE", 30}));
     EXPECT_EQ(takeMessages(), QStringList{u"Текст файла Description.ext вставлен в позицию курсора."_qs});
     EXPECT_FALSE(wizard()->isVisible());
 }

@@ -60,11 +60,10 @@ protected:
 TEST_F(Documents, AnUneditedFileIsSavedWithItsBytesAndFinalBreaksInTheChosenEncoding)
 {
     struct Row { const char *name; QByteArray onDisk; QByteArray ansi; QByteArray utf8; };
-    const QByteArray crlf = "\r\n";
     const Row rows[] = {
         {"LF only", "a\nb\n", "a\r\nb\r\n", "a\r\nb\r\n"},
         {"Windows-1251 with 0x98", "\xCF\xF0\x98\r\n", "\xCF\xF0\x98\r\n", "\xD0\x9F\xD1\x80\xC2\x98\r\n"},
-        {"UTF-8", kPrivetUtf8 + crlf, kPrivetAnsi + crlf, kPrivetUtf8 + crlf},
+        {"UTF-8", kPrivetUtf8 + "\r\n", kPrivetAnsi + "\r\n", kPrivetUtf8 + "\r\n"},
         {"mark + not UTF-8", kBom + "\xCF\xF0", "\xCF\xF0", "\xD0\x9F\xD1\x80"},
     };
     // How the text goes out: Save by the game mode, or Save As with the strip's choice.

@@ -107,17 +107,7 @@ TEST_F(EditingCommands, CtrlYAndAnAltKeyNoMenuTakesTypeNothing)
     EXPECT_EQ(text(), QString("one"));
 }
 
-class Templates : public AppFixture
-{
-protected:
-    QAction *item(const QString &caption) const
-    {
-        for (QAction *a : menu(kTemplatesMenu)->actions())
-            if (a->text() == caption)
-                return a;
-        return existing<QAction>(nullptr, "template item " + caption);
-    }
-};
+using Templates = AppFixture;
 
 TEST_F(Templates, ATemplateIsInsertedDecodedAsADocumentInOneUndoStep)
 {
@@ -126,12 +116,12 @@ TEST_F(Templates, ATemplateIsInsertedDecodedAsADocumentInOneUndoStep)
     start();
     editor()->setText("ab");
     editor()->setCursorPosition(0, 1);
-    item("utf8.sqs")->trigger();
+    menuItem(kTemplatesMenu, "utf8.sqs")->trigger();
     EXPECT_EQ(text(), QString("ahint \"При\"\r\nb"));
     editor()->undo();
     EXPECT_EQ(text(), QString("ab"));
     editor()->setSelection(0, 0, 0, 2);
-    item("ansi.sqs")->trigger();
+    menuItem(kTemplatesMenu, "ansi.sqs")->trigger();
     EXPECT_EQ(text(), QString("hint \"При\""));
 }
 
@@ -140,7 +130,7 @@ TEST_F(Templates, ATemplateGoneSinceTheStartIsReportedAndChangesNothing)
     start();
     editor()->setText("keep");
     QFile::remove(path("templates/hello.sqs"));
-    item("hello.sqs")->trigger();
+    menuItem(kTemplatesMenu, "hello.sqs")->trigger();
     EXPECT_TRUE(onlyMessage(Dialogs::Kind::Error).contains(path("templates/hello.sqs")));
     EXPECT_EQ(text(), QString("keep"));
 }
@@ -153,12 +143,9 @@ TEST_F(Templates, TemplatesAreListedByName)
         put(QStringLiteral("templates/") + name, name);
     put("templates/Tom & Jerry.sqs", "hint \"tj\"");
     start();
-    QStringList captions;
-    for (QAction *a : menu(kTemplatesMenu)->actions())
-        captions.append(a->text());
-    EXPECT_EQ(captions, QStringList({"a.sqs", "b.sqs", "Tom && Jerry.sqs", "_c.sqs"}));
+    EXPECT_EQ(menuTexts(kTemplatesMenu), QStringList({"a.sqs", "b.sqs", "Tom && Jerry.sqs", "_c.sqs"}));
     editor()->setText("x");
-    item("Tom && Jerry.sqs")->trigger();
+    menuItem(kTemplatesMenu, "Tom && Jerry.sqs")->trigger();
     EXPECT_EQ(text(), QString("hint \"tj\"x"));
     EXPECT_TRUE(messages.empty());
     windows.reset();

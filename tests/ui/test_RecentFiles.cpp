@@ -15,13 +15,6 @@ protected:
         writeConfig(text);
     }
     void touch(const QString &name) { put(name, name.toUtf8()); }
-    QStringList captions() const
-    {
-        QStringList out;
-        for (const QAction *item : menu(kRecentMenu)->actions())
-            out.append(item->text());
-        return out;
-    }
     void choose(int index) const { menuItem(kRecentMenu, index)->trigger(); }
 };
 
@@ -30,10 +23,10 @@ TEST_F(RecentFilesMenu, TheMenuNumbersTheFilesByNameOrFullPath)
 {
     writeList({path("a.sqs"), path("b.sqf")});
     start();
-    EXPECT_EQ(captions(), QStringList({"&1  a.sqs", "&2  b.sqf"}));
+    EXPECT_EQ(menuTexts(kRecentMenu), QStringList({"&1  a.sqs", "&2  b.sqf"}));
     EXPECT_TRUE(menu(kRecentMenu)->isEnabled());
     mainWindow()->recentFiles()->setShowFullPath(true);
-    EXPECT_EQ(captions().value(1), "&2  " + path("b.sqf"));
+    EXPECT_EQ(menuTexts(kRecentMenu).value(1), "&2  " + path("b.sqf"));
 }
 
 TEST_F(RecentFilesMenu, TheWindowKeepsTheLatestEightFilesInConfigIni)
@@ -42,8 +35,8 @@ TEST_F(RecentFilesMenu, TheWindowKeepsTheLatestEightFilesInConfigIni)
     for (int i = 1; i <= 9; ++i)
         mainWindow()->recentFiles()->addFile(path(QStringLiteral("f%1.sqs").arg(i)));
     ASSERT_EQ(mainWindow()->recentFiles()->files().size(), 8);
-    EXPECT_EQ(captions().value(0), QString("&1  f9.sqs"));
-    EXPECT_EQ(captions().value(7), QString("&8  f2.sqs"));
+    EXPECT_EQ(menuTexts(kRecentMenu).value(0), QString("&1  f9.sqs"));
+    EXPECT_EQ(menuTexts(kRecentMenu).value(7), QString("&8  f2.sqs"));
     windows.reset(); // the list is written when the window goes
     const IniFile ini(configPath());
     EXPECT_EQ(ini.readString("MRU List", "1", ""), path("f9.sqs"));
@@ -83,7 +76,7 @@ TEST_F(RecentFilesMenu, AVanishedFileIsReportedAndRemoved)
     EXPECT_EQ(messages[0].caption, QString("Velmora")); // the application title
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Information), "The file ...\n\"" + path("gone.sqs") + "\"\nno longer exists.");
     EXPECT_EQ(mainWindow()->recentFiles()->files(), QStringList({path("here.sqs")}));
-    EXPECT_EQ(captions(), QStringList({"&1  here.sqs"}));
+    EXPECT_EQ(menuTexts(kRecentMenu), QStringList({"&1  here.sqs"}));
     EXPECT_TRUE(text().isEmpty());
     choose(0);
     EXPECT_EQ(text(), QString("here.sqs"));
