@@ -74,7 +74,6 @@ protected:
     }
     void registry(const QByteArray &keys) { put("system.reg", "WINE REGISTRY Version 2\n\n" + keys); }
     QString real(const QString &name) const { return QFileInfo(prefix() + '/' + name).canonicalFilePath(); }
-
     QTemporaryDir dir;
 };
 

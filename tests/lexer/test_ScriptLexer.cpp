@@ -30,7 +30,6 @@ struct Editor
 {
     QsciScintilla edit;
     ScriptLexer lexer;
-
     explicit Editor(const QByteArray &text = {})
     {
         edit.setUtf8(true);
@@ -39,7 +38,6 @@ struct Editor
         edit.SendScintilla(Sci::SCI_SETTEXT, text.constData());
     }
     ~Editor() { edit.setLexer(nullptr); }
-
     long send(unsigned msg, unsigned long w = 0, long l = 0) const { return edit.SendScintilla(msg, w, l); }
     long lines() const { return send(Sci::SCI_GETLINECOUNT); }
     long lineStart(long line) const
@@ -53,7 +51,6 @@ struct Editor
     // What a repaint does: style on from Scintilla's first unstyled position.
     void styleFromWatermark() { send(Sci::SCI_COLOURISE, send(Sci::SCI_GETENDSTYLED), -1); }
     void styleLineAlone(long line) { lexer.styleText(int(lineStart(line)), int(lineStart(line + 1))); }
-
     // Per line one letter per character, as in the .styles files; '!' where the bytes of a character
     // differ, '|' where a line break is not styled as a blank.
     Rows letters() const

@@ -148,7 +148,6 @@ protected:
         return existing(menu(name)->actions().value(menuTexts(name).indexOf(caption)), caption + " in " + name);
     }
     static void press(const QObject *window, const char *button) { control<QAbstractButton>(window, button)->click(); }
-
     // The main window shown and active, as the keys of its menus need it.
     void showActive()
     {
@@ -162,7 +161,6 @@ protected:
         mainWindow()->show();
         return mainWindow()->close();
     }
-
     QString path(const QString &name) const { return dir.filePath(name); }
     QString configPath() const { return path(QStringLiteral("config.ini")); }
     void writeConfig(const QByteArray &text) { saveTextToFile(text, configPath()); }

@@ -19,7 +19,6 @@ protected:
     CommandHelpWindow *help() const { return windows->commandHelpWindow(); }
     CompletionList *names() const { return control<CompletionList>(mainWindow(), "WeapCompleter"); }
     CompletionList *commands() const { return mainWindow()->completion(); }
-
     QTreeWidgetItem *node(const QString &top, const QString &child = QString()) const
     {
         for (QTreeWidgetItem *item : tree()->findItems(child.isEmpty() ? top : child, Qt::MatchRecursive))

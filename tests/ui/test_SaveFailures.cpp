@@ -62,7 +62,6 @@ protected:
         return rows;
     }
     static constexpr const char *kNotRoot = "not root: a file replaced only at the end of the save was not tried";
-
     // The file of one save under a refusal, in a folder of its own.
     QString prepared(const Refusal &r, const QString &name)
     {

@@ -70,7 +70,6 @@ protected:
         add("Mag", 2, 4, kAddMagazine);
         add("Equ", 1, 3, kAddEquipment);
     }
-
     UnitWizard *unit() const { return windows->unitWizard(); }
     CrateWizard *crate() const { return windows->crateWizard(); }
     InitLineDialog *initLine() const { return windows->initLineDialog(); }

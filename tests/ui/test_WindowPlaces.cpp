@@ -16,7 +16,6 @@ protected:
         mainWindow()->show();
     }
     static QRect desktop() { return QGuiApplication::primaryScreen()->availableGeometry(); }
-
     // Centred on `area` along each axis where the window fits the screen; at the screen's edge
     // along an axis where it does not.
     static void expectCentred(const QWidget *window, const QRect &area, const char *what)
