@@ -321,6 +321,14 @@ TEST_F(ScriptWizards, CrateClearEmptiesTheCrate)
     EXPECT_FALSE(initLine()->isVisible());
 }
 
+// A large load-out makes a line longer than a line edit takes by default.
+TEST_F(ScriptWizards, TheInitLineTakesALineOfAnyLength)
+{
+    const QString longLine(70000, u'x');
+    initLine()->showLine(longLine, crate());
+    EXPECT_EQ(initLine()->line(), longLine);
+}
+
 TEST_F(ScriptWizards, TheInitLineCopiesOrInsertsItsEditedLine)
 {
     open(crate());
