@@ -15,6 +15,9 @@
 namespace Ui {
 class MainWindow;
 }
+namespace PrintLayout {
+struct Result;
+}
 
 class ColumnSelection;
 class CompletionList;
@@ -89,10 +92,10 @@ public:
 
     // ---- Printing (MainWindowPrint.cpp) ----
     void printSetup();
-    void print();
     // The editor's lines as lines of text on the pages of a printer or a PDF file: the pages, their
-    // order and the copies as the print dialog set them.
-    void printText(QPrinter &printer);
+    // order and the copies as the print dialog set them. The text is laid out once, and again only
+    // when the dialog changed the paper or the printer.
+    void print();
 
     // ---- Settings of config.ini (MainWindowSettings.cpp) and comment styles (MainWindowComments.cpp) ----
     // The comment style an opened file asks for, carrying the comment look of the style in force.
@@ -189,6 +192,7 @@ private:
     bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
     void replaceTextUndoably(const QString &text);
     QPrinter &printer();
+    void printPages(QPrinter &printer, const PrintLayout::Result &laidOut);
 
     // Settings and comment styles (MainWindowSettings.cpp, MainWindowComments.cpp)
     EditorSettings formSettings() const;

@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -46,6 +47,12 @@ PrintLayout::Result layOut(const QStringList &lines, const QFont &font, QPaintDe
                                [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); });
 }
 
+// What the layout depends on of the printer: another paper or printer chosen in the dialog changes it.
+std::tuple<int, int, int> pageMetrics(const QPrinter &printer)
+{
+    return {printer.width(), printer.height(), printer.resolution()};
+}
+
 } // namespace
 
 QPrinter &MainWindow::printer()
@@ -69,14 +76,19 @@ void MainWindow::print()
     // Only whole pages of the whole text are printed: there is no selection or current page to offer.
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setMinMax(1, layOut(EditorText::splitLines(editorText()), m_look.font, printer).pages);
-    if (ModalDialogs::confirm(dialog))
-        printText(printer);
+    const QStringList lines = EditorText::splitLines(editorText());
+    PrintLayout::Result laidOut = layOut(lines, m_look.font, printer);
+    const auto metricsOffered = pageMetrics(printer);
+    dialog.setMinMax(1, laidOut.pages);
+    if (!ModalDialogs::confirm(dialog))
+        return;
+    if (pageMetrics(printer) != metricsOffered)
+        laidOut = layOut(lines, m_look.font, printer);
+    printPages(printer, laidOut);
 }
 
-void MainWindow::printText(QPrinter &printer)
+void MainWindow::printPages(QPrinter &printer, const PrintLayout::Result &result)
 {
-    const PrintLayout::Result result = layOut(EditorText::splitLines(editorText()), m_look.font, printer);
     const std::vector<int> pages = PrintLayout::printedPages(result.pages, pageChoice(printer));
     if (pages.empty())
         return;
