@@ -25,8 +25,9 @@ bool agreeToReplaceCharacters(QWidget *parent, const QString &replaced, const QS
 {
     if (replaced.isEmpty())
         return true;
-    return Dialogs::question(parent, QStringLiteral("В кодировке Windows-1251 нет символов %1. "
-                                                    "Записать их в файл \"%2\" как \"?\"?")
-                                         .arg(listed(replaced), path))
-        == Dialogs::Answer::Yes;
+    const QString question = QStringLiteral("В кодировке Windows-1251 нет символов %1. "
+                                            "Записать их в файл \"%2\" как \"?\"?")
+                                 .arg(listed(replaced), path);
+    // Enter keeps the characters: written as '?' they are lost.
+    return Dialogs::question(parent, question, QString(), Dialogs::Answer::No) == Dialogs::Answer::Yes;
 }

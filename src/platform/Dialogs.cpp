@@ -43,9 +43,10 @@ QString defaultCaption(Dialogs::Kind kind)
     return title();
 }
 
-Dialogs::Answer show(QWidget *parent, Dialogs::Kind kind, const QString &text, const QString &caption)
+Dialogs::Answer show(QWidget *parent, Dialogs::Kind kind, const QString &text, const QString &caption,
+                     Dialogs::Answer byDefault = Dialogs::Answer::Yes)
 {
-    const Dialogs::Message message{kind, caption.isEmpty() ? defaultCaption(kind) : caption, text};
+    const Dialogs::Message message{kind, caption.isEmpty() ? defaultCaption(kind) : caption, text, byDefault};
     if (handler())
         return handler()(message);
 
@@ -56,6 +57,7 @@ Dialogs::Answer show(QWidget *parent, Dialogs::Kind kind, const QString &text, c
     case Dialogs::Kind::Question:
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(byDefault == Dialogs::Answer::No ? QMessageBox::No : QMessageBox::Yes);
         break;
     case Dialogs::Kind::Error:
         box.setIcon(QMessageBox::Critical);
@@ -85,9 +87,9 @@ Dialogs::Answer show(QWidget *parent, Dialogs::Kind kind, const QString &text, c
 
 namespace Dialogs {
 
-Answer question(QWidget *parent, const QString &text, const QString &caption)
+Answer question(QWidget *parent, const QString &text, const QString &caption, Answer byDefault)
 {
-    return show(parent, Kind::Question, text, caption);
+    return show(parent, Kind::Question, text, caption, byDefault);
 }
 
 void error(QWidget *parent, const QString &text, const QString &caption)

@@ -17,10 +17,13 @@ struct Message
     Kind kind;
     QString caption;
     QString text;
+    Answer byDefault = Answer::Yes; // a question's button that Enter presses
 };
 
-// Yes, No and Cancel with the question icon; caption "Вопрос" unless given.
-Answer question(QWidget *parent, const QString &text, const QString &caption = QString());
+// Yes, No and Cancel with the question icon; caption "Вопрос" unless given. Enter answers
+// `byDefault`: No where Yes would lose something.
+Answer question(QWidget *parent, const QString &text, const QString &caption = QString(),
+                Answer byDefault = Answer::Yes);
 void error(QWidget *parent, const QString &text, const QString &caption = QString());
 void warning(QWidget *parent, const QString &text, const QString &caption = QString());
 void information(QWidget *parent, const QString &text, const QString &caption = QString());

@@ -264,6 +264,8 @@ TEST_F(Documents, AnsiSavesAskOnceBeforeCharactersBecomeQuestionMarks)
     answers = {Dialogs::Answer::Yes};
     ASSERT_TRUE(mainWindow()->save());
     EXPECT_EQ(bytes("a.sqs"), QByteArray("???"));
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].byDefault, Dialogs::Answer::No); // Enter keeps the characters
     EXPECT_EQ(onlyMessage(Dialogs::Kind::Question), u"В кодировке Windows-1251 нет символов \u4E2D \u00E9. "
                                                     "Записать их в файл \""_qs + path("a.sqs") + "\" как \"?\"?");
     mainWindow()->setGame(Game::Arma); // UTF-8 holds them all
