@@ -187,9 +187,6 @@ private:
     void setDocumentTitle(const QString &title);
     void applyExtensionRule();
     void openDocument(const QString &path, bool addToRecent);
-    // False when nothing was written: the user would not lose characters to Windows-1251, or the
-    // write failed, which is reported.
-    bool writeDocument(const QString &text, bool utf8, bool bom, const QString &path);
     void replaceTextUndoably(const QString &text);
     QPrinter &printer();
     void printPages(QPrinter &printer, const PrintLayout::Result &laidOut);

@@ -5,7 +5,7 @@
 
 #include "AppError.h"
 #include "editor/RecentFiles.h"
-#include "common/ReplacedCharacters.h"
+#include "common/TextFileWrite.h"
 #include "editor/SaveDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalDialogs.h"
@@ -245,29 +245,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::writeDocument(const QString &text, bool utf8, bool bom, const QString &path)
-{
-    QString replaced;
-    const QByteArray bytes = DocumentCodec::encode(
-        text, utf8 ? DocumentCodec::Encoding::Utf8 : DocumentCodec::Encoding::Ansi, bom, &replaced);
-    if (!agreeToReplaceCharacters(this, replaced, path))
-        return false;
-    try {
-        saveTextToFile(bytes, path);
-    } catch (const AppError &error) {
-        Dialogs::showError(this, error);
-        return false;
-    }
-    return true;
-}
-
 bool MainWindow::save()
 {
     if (m_document.isNew())
         return saveAs();
     if (m_game.isArma())
         return saveInGameEncoding(editorText());
-    if (!writeDocument(editorText(), false, false, m_document.path()))
+    if (!writeTextFile(this, editorText(), false, false, m_document.path()))
         return false;
     ui->SynEdit1->setModified(false);
     return true;
@@ -275,7 +259,7 @@ bool MainWindow::save()
 
 bool MainWindow::saveInGameEncoding(const QString &text)
 {
-    if (!writeDocument(text, Games::usesUtf8(m_game.game()), false, m_document.path()))
+    if (!writeTextFile(this, text, Games::usesUtf8(m_game.game()), false, m_document.path()))
         return false;
     nameDocument(m_document.path());
     ui->SynEdit1->setModified(false);
@@ -313,7 +297,7 @@ bool MainWindow::saveAs()
     case SaveDialog::Encoding::Auto:
         break;
     }
-    if (!writeDocument(editorText(), utf8, bom, path))
+    if (!writeTextFile(this, editorText(), utf8, bom, path))
         return false;
     nameDocument(path);
     ui->SynEdit1->setModified(false);

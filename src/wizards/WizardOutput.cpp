@@ -1,11 +1,8 @@
 // Saving of a wizard's text.
 #include "wizards/WizardOutput.h"
 
-#include "AppError.h"
-#include "common/ReplacedCharacters.h"
+#include "common/TextFileWrite.h"
 #include "platform/Dialogs.h"
-#include "text/Cp1251.h"
-#include "text/FileText.h"
 #include "wizards/WizardSaveDialog.h"
 
 #include <QDir>
@@ -15,16 +12,8 @@ namespace WizardOutput {
 
 bool saveText(QWidget *wizard, const SavedText &saved, const QString &path)
 {
-    QString replaced;
-    const QByteArray bytes = saved.utf8 ? saved.text.toUtf8() : Cp1251::encode(saved.text, &replaced);
-    if (!agreeToReplaceCharacters(wizard, replaced, path))
+    if (!writeTextFile(wizard, saved.text, saved.utf8, false, path))
         return false;
-    try {
-        saveTextToFile(bytes, path);
-    } catch (const AppError &error) {
-        Dialogs::showError(wizard, error);
-        return false;
-    }
     const QString message = saved.message.contains(QLatin1String("%1"))
         ? saved.message.arg(QDir::toNativeSeparators(path))
         : saved.message;

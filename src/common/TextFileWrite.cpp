@@ -1,7 +1,10 @@
-// The replaced-characters question of every Windows-1251 save.
-#include "common/ReplacedCharacters.h"
+// Writing the windows' text files.
+#include "common/TextFileWrite.h"
 
+#include "AppError.h"
 #include "platform/Dialogs.h"
+#include "text/DocumentCodec.h"
+#include "text/FileText.h"
 
 #include <QStringList>
 
@@ -19,8 +22,7 @@ QString listed(const QString &characters)
     return out.join(u' ');
 }
 
-} // namespace
-
+// True when nothing would be lost, or when the user agrees to the loss.
 bool agreeToReplaceCharacters(QWidget *parent, const QString &replaced, const QString &path)
 {
     if (replaced.isEmpty())
@@ -30,4 +32,22 @@ bool agreeToReplaceCharacters(QWidget *parent, const QString &replaced, const QS
                                  .arg(listed(replaced), path);
     // Enter keeps the characters: written as '?' they are lost.
     return Dialogs::question(parent, question, QString(), Dialogs::Answer::No) == Dialogs::Answer::Yes;
+}
+
+} // namespace
+
+bool writeTextFile(QWidget *parent, const QString &text, bool utf8, bool bom, const QString &path)
+{
+    QString replaced;
+    const QByteArray bytes = DocumentCodec::encode(
+        text, utf8 ? DocumentCodec::Encoding::Utf8 : DocumentCodec::Encoding::Ansi, bom, &replaced);
+    if (!agreeToReplaceCharacters(parent, replaced, path))
+        return false;
+    try {
+        saveTextToFile(bytes, path);
+    } catch (const AppError &error) {
+        Dialogs::showError(parent, error);
+        return false;
+    }
+    return true;
 }
