@@ -36,6 +36,11 @@ bool agreeToReplaceCharacters(QWidget *parent, const QString &replaced, const QS
 
 } // namespace
 
+Dialogs::Answer askToReplaceFile(QWidget *parent, const QString &path)
+{
+    return Dialogs::question(parent, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path));
+}
+
 bool writeTextFile(QWidget *parent, const QString &text, bool utf8, bool bom, const QString &path)
 {
     QString replaced;

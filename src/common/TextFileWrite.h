@@ -1,10 +1,15 @@
-// The one way the windows write a text file: encoded, the user asked before characters Windows-1251
-// lacks become '?', written through the program's save routine, a failure shown.
+// The one way the windows write a text file: the question before an existing file is replaced, and
+// the write itself, encoded, asked about characters Windows-1251 lacks, a failure shown.
 #pragma once
+
+#include "platform/Dialogs.h"
 
 #include <QString>
 
 class QWidget;
+
+// "Файл … уже существует. Заменить его?", asked about a name the file dialog did not ask about.
+Dialogs::Answer askToReplaceFile(QWidget *parent, const QString &path);
 
 // Writes `text` to `path` as UTF-8 (with its mark when `bom`) or Windows-1251. Characters the code
 // page lacks are named once in a question and written as '?' only when the user agrees. False when

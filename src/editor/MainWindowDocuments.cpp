@@ -279,9 +279,7 @@ bool MainWindow::saveAs()
         return false;
     const QString path = SaveFileName::withForcedExtension(typed, dialog->filterIndex());
     // The dialog asked about the name as typed; the forced extension may name another file.
-    if (path != typed && QFileInfo::exists(path)
-        && Dialogs::question(this, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))
-               != Dialogs::Answer::Yes)
+    if (path != typed && QFileInfo::exists(path) && askToReplaceFile(this, path) != Dialogs::Answer::Yes)
         return false;
 
     bool utf8 = Games::usesUtf8(m_game.game()); // Auto: as the game saves

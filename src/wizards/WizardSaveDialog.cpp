@@ -1,7 +1,7 @@
 // Save dialogs of the mission file wizards.
 #include "wizards/WizardSaveDialog.h"
 
-#include "platform/Dialogs.h"
+#include "common/TextFileWrite.h"
 #include "platform/ModalDialogs.h"
 #include "text/FileFilters.h"
 #include "wizards/WizardFileNames.h"
@@ -38,7 +38,7 @@ QString WizardSaveDialog::choosePath(const QString &name)
         const QFileInfo existing(path);
         if (path.isEmpty() || !existing.exists() || existing.isDir())
             return path;
-        switch (Dialogs::question(m_wizard, QStringLiteral("Файл \"%1\" уже существует.\nЗаменить его?").arg(path))) {
+        switch (askToReplaceFile(m_wizard, path)) {
         case Dialogs::Answer::Yes:
             return path;
         case Dialogs::Answer::No:
